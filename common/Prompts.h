@@ -1,0 +1,35 @@
+// The one door between the program's handlers and the user. Handlers never
+// open a dialog themselves: the window supplies a Qt implementation, tests a
+// scripted fake that fails on any prompt it was not told to expect.
+#pragma once
+
+#include <QString>
+
+class Prompts {
+public:
+    enum class Buttons { Ok, YesNo };
+    enum class Icon { None, Exclamation, Information };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~Prompts() = default;
+
+    // A modal message box. `detail` is extra text shown folded away (long lists).
+    virtual Answer message(const QString &text, const QString &title, Buttons buttons = Buttons::Ok,
+                           Icon icon = Icon::None, const QString &detail = QString()) = 0;
+
+    // A modal one-line input box; cancelling answers the empty text.
+    virtual QString input(const QString &prompt, const QString &title, const QString &preset,
+                          bool secret = false) = 0;
+
+    // The multi-select open-file dialog. Answers "" when cancelled, the full
+    // path when one file was chosen, and otherwise the folder, then each name,
+    // separated by NUL characters.
+    virtual QString openFiles(const QString &title, const QString &filter) = 0;
+
+    // The modal folder picker, opened at `startFolder` when it is not empty.
+    // Answers the chosen folder's full path, or "" when cancelled.
+    virtual QString pickFolder(const QString &prompt, const QString &startFolder) = 0;
+
+    // Opens a folder in the file browser or an address in the web browser.
+    virtual void openWithShell(const QString &pathOrAddress) = 0;
+};

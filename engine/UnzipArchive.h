@@ -1,0 +1,45 @@
+// Extracting one archive into one folder, with the waits and checks the batch
+// run relies on, and an outcome its caller can report.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct UnzipOutcome {
+    enum class Status {
+        Extracted,        // the engine extracted every entry cleanly
+        Missing,          // the path is empty or names nothing
+        Empty,            // 0 bytes, or the length cannot be read
+        NotZipName,       // the name does not end in ZIP
+        NotArchive,       // the first bytes are neither "PK" nor "RAR"
+        StillUnreadable,  // could not be read within the wait limit
+        NoDestination,    // no destination folder could be derived
+        EngineFailed,     // the engine ran but reported failures (see messages)
+        EngineMissing,    // the engine library or its entry point is missing
+        Cancelled,        // stopped on request
+        Failed            // a failure while setting up or calling the engine
+    };
+
+    Status status = Status::Failed;
+    std::string reason;                  // plain words, for the user
+    std::vector<std::string> messages;   // the engine's lines about failed entries
+
+    bool ok() const { return status == Status::Extracted; }
+};
+
+// What the routine needs from its surroundings; tests replace the clock and
+// the pause so the five-minute wait runs in milliseconds.
+struct UnzipHooks {
+    std::function<std::chrono::steady_clock::time_point()> now;   // default: steady_clock::now
+    std::function<void(std::chrono::milliseconds)> pause;        // default: sleep
+    std::function<void()> pumpEvents;                             // default: nothing
+    std::function<bool()> cancelRequested;                        // default: never
+    std::function<void(const std::string &)> progress;            // each engine message line
+    std::chrono::seconds waitLimit{300};
+    std::chrono::milliseconds pollInterval{100};
+};
+
+UnzipOutcome UnzipArchive(const std::string &archivePath, const std::string &destinationFolder,
+                          bool overwrite, const UnzipHooks &hooks = {});

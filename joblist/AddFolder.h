@@ -1,0 +1,37 @@
+// The folder services: the folder picker, the level-by-level sub-folder scan,
+// the wildcard listing of one folder's files, and two tests on names and paths.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class Prompts;
+
+// Folder paths, each ending in the separator.
+using FolderList = QStringList;
+
+struct ScanHooks {
+    std::function<void()> pumpEvents;   // called once per folder read and per sub-folder found
+    Prompts *prompts = nullptr;         // where the scan's own error box goes; null: swallowed
+};
+
+// "" when cancelled; otherwise the chosen folder without a trailing separator
+// (except the root "/").
+QString BrowseForFolder(Prompts &prompts, const QString &prompt, const QString &startFolder);
+
+// Appends every sub-folder of the listed folders (level by level, recursively
+// when `recurse`), and drops the folders that cannot be read. Sub-folders that
+// are symbolic links are neither listed nor descended into.
+void GetSubDirectories2016(FolderList &folders, bool recurse, const ScanHooks &hooks = {});
+
+// Names (without folder) of the openable files in `folder` matching the
+// wildcard `pattern` ("*", "?", letter case ignored, "*.*" matches every
+// name), in the order found; empty when none match.
+QStringList GetFilesInFolder(const QString &folder, const QString &pattern);
+
+// A regular file that can be opened for reading; folders, FIFOs, devices and
+// missing paths give false.
+bool IsOpenableFile(const QString &path);
+// Control characters (C0, DEL, C1), "?", or a name that is not valid Unicode.
+bool HasBadNameChars(const QString &name);
