@@ -1,0 +1,157 @@
+#include "AddingCommands.h"
+
+#include "AddFolder.h"
+#include "ArchiveScan.h"
+#include "JobList.h"
+#include "Prompts.h"
+#include "Settings.h"
+#include "TrappedProcedure.h"
+
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+QStringList RowsFromDialogResult(const QString &result, QChar separator)
+{
+    if (result.isEmpty())
+        return {};
+    const QStringList parts = result.split(QChar(u'\0'));
+    if (parts.size() == 1)
+        return parts;
+    QStringList rows;
+    for (qsizetype i = 1; i < parts.size(); ++i)
+        rows << CleanAddedPath(JoinPath(parts.first(), parts.at(i), separator), separator);
+    return rows;
+}
+
+void PushButton1_Click(AddingContext &context)
+{
+    TrappedProcedure procedure(context.prompts, TrappedProcedure::location(QStringLiteral("Form1"),
+                                                                           QStringLiteral("PushButton1_Click")));
+    QString answer;
+    bool overflow = false;
+    procedure.step(100, [&] {
+        try {
+            answer = context.prompts.openFiles(AddFilesTitle, AddFilesFilter);
+        } catch (const FileDialogOverflow &) {
+            overflow = true;
+        }
+    });
+    if (overflow) {
+        context.prompts.message(TooManyFilesText, context.applicationTitle);
+        return;
+    }
+    if (answer.isEmpty())
+        return;
+    QStringList rows;
+    procedure.step(102, [&] { rows = RowsFromDialogResult(answer, context.separator); });
+    for (const QString &row : std::as_const(rows))
+        procedure.step(104, [&] { context.list.Add(row); });
+}
+
+namespace {
+
+void SetPointer(AddingContext &context, int value)
+{
+    if (context.setMousePointer)
+        context.setMousePointer(value);
+}
+
+ScanHooks HooksFor(AddingContext &context)
+{
+    return ScanHooks{ThrottledPump(context.pumpEvents), &context.prompts};
+}
+
+} // namespace
+
+void PushButton4_Click(AddingContext &context)
+{
+    TrappedProcedure procedure(context.prompts, TrappedProcedure::location(QStringLiteral("Form1"),
+                                                                           QStringLiteral("PushButton4_Click")));
+    QString extension;
+    procedure.step(100, [&] {
+        const QString stored = GetSetting(SettingsApplication, SettingsSection, SettingKey::Extension,
+                                          QStringLiteral("zip"));
+        extension = context.prompts.input(ExtensionPrompt, context.applicationTitle, stored);
+    });
+    if (extension.isEmpty())
+        return;
+    // Stored before the folder is asked for: a cancelled picker keeps the new extension.
+    procedure.step(102, [&] { SaveSetting(SettingsApplication, SettingsSection, SettingKey::Extension, extension); });
+
+    QString chosen;
+    procedure.step(104, [&] {
+        context.lastFolder = GetSetting(SettingsApplication, SettingsSection, SettingKey::LastFolder, QString());
+    });
+    procedure.step(106, [&] { chosen = BrowseForFolder(context.prompts, FolderPrompt, context.lastFolder); });
+    if (chosen.isEmpty())
+        return;
+    procedure.step(108, [&] {
+        context.lastFolder = chosen;
+        SaveSetting(SettingsApplication, SettingsSection, SettingKey::LastFolder, chosen);
+    });
+
+    // The hourglass also keeps "Clear List" and row removal away while
+    // pumped events let other handlers run in the middle of the walk.
+    procedure.step(110, [&] { SetPointer(context, PointerHourglass); });
+    procedure.step(112, [&] {
+        WalkArchives(chosen, QStringLiteral("*.") + extension, HooksFor(context),
+                     [&context](const QString &path) { context.list.Add(path); });
+    });
+    procedure.step(114, [&] { SetPointer(context, PointerDefault); });
+}
+
+namespace {
+
+enum class DroppedKind { Folder, Other, Unexaminable };
+
+DroppedKind Examine(const QString &path, QString &reason)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0)
+        return S_ISDIR(info.st_mode) ? DroppedKind::Folder : DroppedKind::Other;
+    // Something that is simply not there is listed like any dropped file:
+    // whether it is an archive is the run's concern. Anything else (no access
+    // to its folder, a link loop) leaves us unable to tell what it is.
+    if (errno == ENOENT || errno == ENOTDIR)
+        return DroppedKind::Other;
+    reason = QString::fromLocal8Bit(std::strerror(errno));
+    return DroppedKind::Unexaminable;
+}
+
+} // namespace
+
+void ListView1_OLEDragDrop(AddingContext &context, const QStringList &paths)
+{
+    QStringList problems;
+    const ScanHooks hooks = HooksFor(context);
+    for (const QString &path : paths) {
+        try {
+            QString reason;
+            switch (Examine(path, reason)) {
+            case DroppedKind::Folder:
+                if (!WalkArchives(path, QStringLiteral("*.*"), hooks,
+                                  [&context](const QString &file) { context.list.Add(file); }))
+                    problems << path + QStringLiteral(": the folder could not be read");
+                break;
+            case DroppedKind::Other:
+                context.list.Add(path);
+                break;
+            case DroppedKind::Unexaminable:
+                problems << path + QStringLiteral(": ") + reason;
+                break;
+            }
+        } catch (const std::exception &error) {
+            problems << path + QStringLiteral(": ") + QString::fromLocal8Bit(error.what());
+        }
+    }
+    if (problems.isEmpty())
+        return;
+    const QString text = problems.size() == 1
+                             ? QStringLiteral("One dropped item could not be examined and was not added.")
+                             : QStringLiteral("%1 dropped items could not be examined and were not added.")
+                                   .arg(problems.size());
+    context.prompts.message(text, context.applicationTitle, Prompts::Buttons::Ok, Prompts::Icon::Exclamation,
+                            problems.join(QChar('\n')));
+}

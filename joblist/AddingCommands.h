@@ -1,0 +1,60 @@
+// The bodies of the three commands that fill the job list from the user's
+// choice: "Add Zip File(s)", "Add All Zip Files In Folder" and a drop on the
+// list. The window forwards its handlers here; tests drive them without widgets.
+#pragma once
+
+#include "PathHelpers.h"
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <exception>
+#include <functional>
+
+class JobList;
+class Prompts;
+
+// Pointer values of the window that the commands set.
+inline constexpr int PointerDefault = 0;
+inline constexpr int PointerHourglass = 11;
+
+// What a command needs of the window, handed in by the window (or a test).
+struct AddingContext {
+    JobList &list;
+    Prompts &prompts;
+    QString applicationTitle;
+    QString programFolder;                       // where "Samples" lives
+    std::function<void(int)> setMousePointer;    // the window's busy marker: 11 busy, 0 default
+    std::function<void()> pumpEvents;            // lets the window repaint during a long scan
+    QChar separator = NativeSeparator;           // of the file dialog's answer
+    QString lastFolder;                          // the folder-tree command's last folder, kept with its setting
+};
+
+inline const QString AddFilesTitle = QStringLiteral("Add File(s) - Hold Ctrl to select multiple files");
+inline const QString AddFilesFilter = QStringLiteral("Zip Files (*.zip)|*.zip");
+inline const QString ExtensionPrompt =
+    QStringLiteral("Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all doc files, etc.)");
+inline const QString FolderPrompt = QStringLiteral("Please select folder:");
+inline const QString TooManyFilesText =
+    QStringLiteral("You've selected too many files to add.\r\rPlease try adding via the \"Add All\" button.");
+
+// A file dialog whose answer has a size limit throws this from
+// Prompts::openFiles instead of handing back a cut-off list. The Qt dialog has
+// no such limit and never throws it.
+class FileDialogOverflow : public std::exception {
+public:
+    const char *what() const noexcept override { return "file dialog result too large"; }
+};
+
+// The rows for one answer of the multi-select dialog: a single path as it
+// stands; otherwise folder + separator + each name, cleaned.
+QStringList RowsFromDialogResult(const QString &result, QChar separator);
+
+// "Add Zip File(s)".
+void PushButton1_Click(AddingContext &context);
+// "Add All Zip Files In Folder".
+void PushButton4_Click(AddingContext &context);
+// Local paths dropped on the list, in the order the drag source lists them.
+// Entries that cannot be examined are reported together in one message after
+// the others have been handled.
+void ListView1_OLEDragDrop(AddingContext &context, const QStringList &paths);

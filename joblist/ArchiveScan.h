@@ -1,0 +1,35 @@
+// The scan-and-filter walk behind "Add All Zip Files In Folder" and dropped
+// folders, kept free of the window so the batch command can reuse it.
+#pragma once
+
+#include "AddFolder.h"
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// `folder` + separator + `name`, without doubling the separator after a root
+// such as "/" or "C:\".
+QString JoinPath(const QString &folder, const QString &name, QChar separator);
+
+// CollapseBackslashes for a path the adding commands built. With the native
+// "/" a single leading separator is the root, not half of a network prefix,
+// so it stays single.
+QString CleanAddedPath(const QString &path, QChar separator);
+
+// Walks `folder` and every readable sub-folder, level by level, and hands each
+// file that matches `pattern` and passes the three tests (name does not begin
+// with "~", openable, not a dot-file) to `found`, already cleaned. Answers
+// false when the start folder itself could not be read.
+bool WalkArchives(const QString &folder, const QString &pattern, const ScanHooks &hooks,
+                  const std::function<void(const QString &)> &found);
+
+// The same walk for "*." + `extension`, the extension exactly as typed
+// ("zip", "*" for every file).
+QStringList CollectArchives(const QString &folder, const QString &extension, const ScanHooks &hooks = {});
+
+// Wraps a pump so it runs at most once per `intervalMs`: the scan calls it per
+// folder, and tens of thousands of event-loop passes would cost more than the
+// scan itself while a pass every few milliseconds keeps the window live.
+std::function<void()> ThrottledPump(std::function<void()> pump, int intervalMs = 15);
