@@ -39,7 +39,19 @@ struct UnzipHooks {
     std::function<void(const std::string &)> progress;            // each engine message line
     std::chrono::seconds waitLimit{300};
     std::chrono::milliseconds pollInterval{100};
+    // Opens the archive for reading and answers a descriptor, or -1 (errno
+    // set) while it cannot be read yet. Default: open(2) read-only. Tests use
+    // it to hold an archive unreadable, which file modes cannot do for root.
+    std::function<int(const std::string &)> openForReading;
 };
 
+class cUnzip;
+
+// Extracts with SharedUnzip(): for the window, where one archive is extracted
+// at a time.
 UnzipOutcome UnzipArchive(const std::string &archivePath, const std::string &destinationFolder,
+                          bool overwrite, const UnzipHooks &hooks = {});
+// The same with an object of the caller's, for callers that extract several
+// archives on different threads at once (one object per thread).
+UnzipOutcome UnzipArchive(cUnzip &unzip, const std::string &archivePath, const std::string &destinationFolder,
                           bool overwrite, const UnzipHooks &hooks = {});

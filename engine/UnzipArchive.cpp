@@ -1,0 +1,226 @@
+#include "UnzipArchive.h"
+
+#include "EngineLibrary.h"
+#include "cUnzip.h"
+#include "mUnzip.h"
+#include "unzip32.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using Status = UnzipOutcome::Status;
+
+UnzipOutcome Outcome(Status status, std::string reason, std::vector<std::string> messages = {})
+{
+    UnzipOutcome outcome;
+    outcome.status = status;
+    outcome.reason = std::move(reason);
+    outcome.messages = std::move(messages);
+    return outcome;
+}
+
+std::string TrimSpaces(const std::string &text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string Upper(std::string text)
+{
+    for (char &c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+int OpenReadOnly(const std::string &path)
+{
+    // Non-blocking, so a FIFO or device that sneaks in cannot hang the wait.
+    return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+}
+
+enum class ReadResult { Read, NotYet, NotAFile };
+
+// The archive's first (up to) three bytes; NotYet while it cannot be read.
+ReadResult ReadSignature(const UnzipHooks &hooks, const std::string &path, std::string &signature,
+                         std::string &why)
+{
+    const int fd = hooks.openForReading ? hooks.openForReading(path) : OpenReadOnly(path);
+    if (fd < 0) {
+        why = std::strerror(errno);
+        return ReadResult::NotYet;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return ReadResult::NotAFile;
+    }
+    char bytes[3];
+    ssize_t got = 0;
+    do {
+        got = ::read(fd, bytes, sizeof bytes);
+    } while (got < 0 && errno == EINTR);
+    if (got < 0)
+        why = std::strerror(errno);
+    ::close(fd);
+    if (got < 0)
+        return ReadResult::NotYet;
+    signature.assign(bytes, static_cast<std::size_t>(got));
+    return ReadResult::Read;
+}
+
+// The destination the engine gets when the caller gave none: beside the
+// archive, named after it without its extension. Only a dot in the file
+// name counts, so a dotted folder higher up is never cut into.
+std::string FolderBesideArchive(const std::string &archivePath)
+{
+    const std::size_t nameStart = archivePath.find_last_of('/') == std::string::npos
+        ? 0 : archivePath.find_last_of('/') + 1;
+    const std::size_t dot = archivePath.find_last_of('.');
+    if (dot == std::string::npos || dot < nameStart)
+        return {};
+    return archivePath.substr(0, dot);
+}
+
+UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors)
+{
+    switch (result) {
+    case UZ_OK:
+        return Outcome(Status::Extracted, {});
+    case -1:
+        return Outcome(Status::EngineMissing,
+                       std::string("the unzip engine (") + EngineLibraryName + ") is missing or damaged");
+    case UZ_CANCELLED:
+        return Outcome(Status::Cancelled, "stopped on request", std::move(errors));
+    case UZ_SOME_FAILED:
+        return Outcome(Status::EngineFailed, "some entries could not be extracted", std::move(errors));
+    case UZ_NOT_ARCHIVE:
+        return Outcome(Status::EngineFailed, "the archive is damaged or not a ZIP archive", std::move(errors));
+    case UZ_NO_SPACE:
+        return Outcome(Status::EngineFailed, "there is not enough free space at the destination", std::move(errors));
+    case UZ_UNSAFE_ARCHIVE:
+        return Outcome(Status::EngineFailed, "the archive was refused as unsafe", std::move(errors));
+    case UZ_CANNOT_CREATE:
+        return Outcome(Status::EngineFailed, "the destination folder cannot be created or written",
+                       std::move(errors));
+    case UZ_NO_MATCH:
+        return Outcome(Status::EngineFailed, "none of the requested entries is in the archive", std::move(errors));
+    case UZ_BAD_ARGUMENTS:
+        return Outcome(Status::Failed, "the unzip engine refused the request", std::move(errors));
+    default:
+        return Outcome(Status::EngineFailed, "the unzip engine answered " + std::to_string(result),
+                       std::move(errors));
+    }
+}
+
+UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::string &destinationFolder,
+                     bool overwrite, const UnzipHooks &hooks)
+{
+    const auto now = hooks.now ? hooks.now : [] { return std::chrono::steady_clock::now(); };
+    const auto pause = hooks.pause ? hooks.pause
+                                   : [](std::chrono::milliseconds span) { std::this_thread::sleep_for(span); };
+    const auto cancelled = [&hooks] { return hooks.cancelRequested && hooks.cancelRequested(); };
+
+    // The archive may still be arriving or be held by someone else: wait for
+    // it, gently, up to the limit. Each pass looks again at everything, since
+    // the file may change or vanish meanwhile.
+    const auto start = now();
+    std::string signature;
+    std::string whyUnreadable;
+    for (;;) {
+        if (std::chrono::duration_cast<std::chrono::seconds>(now() - start) > hooks.waitLimit) {
+            return Outcome(Status::StillUnreadable,
+                           "the file could not be read within " + std::to_string(hooks.waitLimit.count())
+                               + " seconds" + (whyUnreadable.empty() ? "" : " (" + whyUnreadable + ")"));
+        }
+        if (hooks.pumpEvents)
+            hooks.pumpEvents();
+        if (cancelled())
+            return Outcome(Status::Cancelled, "stopped on request");
+        struct stat info {};
+        if (TrimSpaces(archivePath).empty())
+            return Outcome(Status::Missing, "no archive was named");
+        if (::stat(archivePath.c_str(), &info) != 0)
+            return Outcome(Status::Missing, "the file does not exist");
+        if (info.st_size < 1)
+            return Outcome(Status::Empty, "the file is empty");
+        if (archivePath.size() < 3 || Upper(archivePath.substr(archivePath.size() - 3)) != "ZIP")
+            return Outcome(Status::NotZipName, "the file name does not end in .zip");
+        const ReadResult read = ReadSignature(hooks, archivePath, signature, whyUnreadable);
+        if (read == ReadResult::Read)
+            break;
+        if (read == ReadResult::NotAFile)
+            return Outcome(Status::NotArchive, "it is not a regular file");
+        pause(hooks.pollInterval);
+    }
+
+    if (Upper(signature.substr(0, 2)) != "PK" && Upper(signature.substr(0, 3)) != "RAR")
+        return Outcome(Status::NotArchive, "the file is not a ZIP archive (it does not begin with \"PK\")");
+
+    std::string destination = destinationFolder;
+    if (TrimSpaces(destination).empty())
+        destination = FolderBesideArchive(archivePath);
+    if (TrimSpaces(destination).empty())
+        return Outcome(Status::NoDestination,
+                       "no destination folder was given and none can be named after the archive");
+
+    std::vector<std::string> errors;
+    ScopedListener progress(unzip.Progress, [&](int32_t, const std::string &message) {
+        std::size_t from = 0;
+        while (from <= message.size()) {
+            std::size_t end = message.find('\n', from);
+            if (end == std::string::npos)
+                end = message.size();
+            std::string line = message.substr(from, end - from);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (!line.empty()) {
+                if (line.rfind("error: ", 0) == 0)
+                    errors.push_back(line);
+                if (hooks.progress)
+                    hooks.progress(line);
+            }
+            from = end + 1;
+        }
+    });
+    ScopedListener cancel(unzip.Cancel, [&](const std::string &, bool &stop) {
+        if (cancelled())
+            stop = true;
+    });
+
+    unzip.UseFolderNames(true);
+    unzip.ZipFile(archivePath);
+    unzip.OverwriteExisting(overwrite);
+    unzip.UnzipFolder(destination);
+    unzip.Unzip();
+    return EngineOutcome(unzip.LastEngineResult(), std::move(errors));
+}
+
+} // namespace
+
+UnzipOutcome UnzipArchive(cUnzip &unzip, const std::string &archivePath, const std::string &destinationFolder,
+                          bool overwrite, const UnzipHooks &hooks)
+{
+    try {
+        return Extract(unzip, archivePath, destinationFolder, overwrite, hooks);
+    } catch (const std::exception &failure) {
+        return Outcome(Status::Failed, std::string("extraction could not be set up: ") + failure.what());
+    } catch (...) {
+        return Outcome(Status::Failed, "extraction could not be set up");
+    }
+}
+
+UnzipOutcome UnzipArchive(const std::string &archivePath, const std::string &destinationFolder, bool overwrite,
+                          const UnzipHooks &hooks)
+{
+    return UnzipArchive(SharedUnzip(), archivePath, destinationFolder, overwrite, hooks);
+}
