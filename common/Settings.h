@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 inline const QString SettingsApplication = QStringLiteral("Quorvane");
 inline const QString SettingsSection = QStringLiteral("Marrowlyn");
@@ -33,3 +34,14 @@ QString SettingsFilePath();
 // throws RuntimeError (13, type mismatch).
 bool SettingToBoolean(const QString &text);
 inline QString BooleanToSetting(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+
+// The complete table of keys the program stores.
+QStringList SettingKeys();
+// What `key` reads as before its first write: the desktop folder for "Output
+// Directory" (throws RuntimeError (5) without one), "1" for "Option1", "0" for
+// "Option2", "zip" for "Extension", "" for the rest.
+QString SettingDefault(const QString &key);
+// GetSetting / SaveSetting for the program's own application and section,
+// with the default from the table.
+QString ReadSetting(const QString &key);
+void WriteSetting(const QString &key, const QString &value);

@@ -1,0 +1,63 @@
+#include "TrappedProcedure.h"
+
+#include "Prompts.h"
+#include "RuntimeError.h"
+
+#include <exception>
+
+namespace {
+
+const QString ErrorTitle = QStringLiteral("Application Error");
+const QString ProjectPrefix = QStringLiteral("in Plindrave2021/08/31.");
+// What the user sees for a failure that carries no description of its own.
+const QString UnknownFailure = QString::fromStdString(RuntimeError::defaultDescription(ErrorNumber(0)));
+
+} // namespace
+
+TrappedProcedure::TrappedProcedure(Prompts &prompts, QString location)
+    : m_prompts(prompts), m_location(std::move(location))
+{
+}
+
+void TrappedProcedure::step(int line, const std::function<void()> &statement)
+{
+    try {
+        statement();
+    } catch (const std::exception &failure) {
+        // RuntimeError is a std::exception; its what() is the description.
+        report(QString::fromUtf8(failure.what()), line);
+    } catch (...) {
+        report(UnknownFailure, line);
+    }
+}
+
+bool TrappedProcedure::test(int line, const std::function<bool()> &condition)
+{
+    try {
+        return condition();
+    } catch (const std::exception &failure) {
+        report(QString::fromUtf8(failure.what()), line);
+    } catch (...) {
+        report(UnknownFailure, line);
+    }
+    // A failed test resumes at the next statement, which is the first of the then-branch.
+    return true;
+}
+
+QString TrappedProcedure::errorText(const QString &description, const QString &location, int line)
+{
+    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") + QString::number(line)
+           + QStringLiteral("\r\r") + QStringLiteral("Please email screenshot of this message to ") + SupportAddress;
+}
+
+QString TrappedProcedure::location(const QString &module, const QString &procedure)
+{
+    return ProjectPrefix + module + QLatin1Char('.') + procedure + QLatin1Char(' ');
+}
+
+void TrappedProcedure::report(const QString &description, int line)
+{
+    ++m_failures;
+    m_prompts.message(errorText(description, m_location, line), ErrorTitle, Prompts::Buttons::Ok,
+                      Prompts::Icon::Exclamation);
+}
