@@ -35,3 +35,8 @@ QStringList GetFilesInFolder(const QString &folder, const QString &pattern);
 bool IsOpenableFile(const QString &path);
 // Control characters (C0, DEL, C1), "?", or a name that is not valid Unicode.
 bool HasBadNameChars(const QString &name);
+
+// The system's wildcard rule: "*" any run, "?" one character, letter case
+// ignored; a trailing ".*" also matches names without a dot, and an empty
+// pattern matches every name.
+bool WildcardMatch(const QString &name, const QString &pattern);

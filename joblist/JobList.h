@@ -19,11 +19,14 @@ public:
     virtual void Clear() = 0;
     // 1-based index of the selected row, 0 when none.
     virtual qsizetype SelectedIndex() const = 0;
+    // 0 selects nothing.
     virtual void Select(qsizetype index) = 0;
 };
 
 // Exact comparison: same length, same characters, letter case significant.
 bool IsInList(const JobList &list, const QString &text);
+// Swaps the texts of two rows, as row dragging does; RuntimeError (9) for a bad index.
+void ExchangeTexts(JobList &list, qsizetype first, qsizetype second);
 
 class MemoryJobList : public JobList {
 public:

@@ -1,0 +1,120 @@
+#include "AddFolder.h"
+
+#include "PathHelpers.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool matchFrom(const QList<uint> &name, const QList<uint> &pattern)
+{
+    // Greedy match with one backtrack point: the last "*" seen.
+    qsizetype n = 0, p = 0;
+    qsizetype starPattern = -1, starName = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == '*') {
+            starPattern = p++;
+            starName = n;
+        } else if (p < pattern.size()
+                   && (pattern[p] == '?' || QChar::toCaseFolded(pattern[p]) == QChar::toCaseFolded(name[n]))) {
+            ++n;
+            ++p;
+        } else if (starPattern >= 0) {
+            p = starPattern + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+bool listingOrder(const QString &a, const QString &b)
+{
+    const int folded = a.compare(b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a < b;
+}
+
+} // namespace
+
+bool WildcardMatch(const QString &name, const QString &pattern)
+{
+    if (pattern.isEmpty())
+        return true;
+    const QList<uint> codes = name.toUcs4();
+    if (matchFrom(codes, pattern.toUcs4()))
+        return true;
+    // A trailing ".*" also matches a name without any dot, so "*.*" is every name.
+    return pattern.endsWith(QLatin1String(".*")) && matchFrom(codes, pattern.chopped(2).toUcs4());
+}
+
+QStringList GetFilesInFolder(const QString &folder, const QString &pattern)
+{
+    const QString prefix = folder.endsWith(NativeSeparator) ? folder : folder + NativeSeparator;
+    QStringList names;
+    DIR *dir = ::opendir(QFile::encodeName(prefix).constData());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (entry->d_type == DT_DIR)
+            continue;
+        const char *raw = entry->d_name;
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString name = decoder(QByteArrayView(raw, qsizetype(std::strlen(raw))));
+        if (decoder.hasError() || !WildcardMatch(name, pattern))
+            continue;
+        if (IsOpenableFile(prefix + name))
+            names << name;
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end(), listingOrder);
+    return names;
+}
+
+bool IsOpenableFile(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QByteArray encoded = QFile::encodeName(path);
+    // Look before opening: opening a device or a FIFO can have side effects.
+    struct stat info;
+    if (::stat(encoded.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    const int fd = ::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    ::close(fd);
+    return regular;
+}
+
+bool HasBadNameChars(const QString &name)
+{
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar ch = name.at(i);
+        const char16_t c = ch.unicode();
+        if (c < 32 || (c >= 127 && c <= 159) || c == u'?')
+            return true;
+        // U+FFFD is what the system's decoding leaves where a name's bytes
+        // were not valid UTF-8; such a name cannot be handed back intact.
+        if (c == 0xFFFD)
+            return true;
+        if (ch.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (ch.isSurrogate())
+            return true;
+    }
+    return false;
+}
