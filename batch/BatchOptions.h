@@ -1,0 +1,29 @@
+// The command line of marrowlyn-batch.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct BatchOptions {
+    enum class Mode { Subfolders, OneFolder };
+
+    QStringList paths;                 // archives, or folders to scan
+    QString output;                    // empty: the window's stored output folder
+    std::optional<Mode> mode;          // empty: the window's stored mode
+    QString extension = QStringLiteral("zip");
+    QString passwordFile;              // "-" never: use passwordStdin
+    bool passwordStdin = false;
+    int jobs = 0;                      // 0: one per processor
+    bool quiet = false;
+};
+
+struct ParsedCommandLine {
+    enum class Action { Run, Help, Version, UsageError };
+    Action action = Action::Run;
+    BatchOptions options;
+    QString error;      // for UsageError, in plain words
+    QString helpText;
+};
+
+ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments);

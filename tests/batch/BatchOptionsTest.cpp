@@ -1,0 +1,65 @@
+#include "BatchOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ParsedCommandLine parse(QStringList args)
+{
+    args.prepend(QStringLiteral("marrowlyn-batch"));
+    return ParseBatchCommandLine(args);
+}
+
+}
+
+TEST(BatchOptions, TakesEveryOption)
+{
+    auto p = parse({"-o", "/out", "--mode", "one-folder", "--extension", "*", "--password-file", "/pw",
+                    "-j", "3", "--quiet", "a.zip", "/in"});
+    ASSERT_EQ(p.action, ParsedCommandLine::Action::Run) << p.error.toStdString();
+    EXPECT_EQ(p.options.output, "/out");
+    EXPECT_EQ(p.options.mode, BatchOptions::Mode::OneFolder);
+    EXPECT_EQ(p.options.extension, "*");
+    EXPECT_EQ(p.options.passwordFile, "/pw");
+    EXPECT_EQ(p.options.jobs, 3);
+    EXPECT_TRUE(p.options.quiet);
+    EXPECT_EQ(p.options.paths, QStringList({"a.zip", "/in"}));
+
+    auto defaults = parse({"a.zip"});
+    ASSERT_EQ(defaults.action, ParsedCommandLine::Action::Run);
+    EXPECT_TRUE(defaults.options.output.isEmpty());
+    EXPECT_FALSE(defaults.options.mode.has_value());
+    EXPECT_EQ(defaults.options.extension, "zip");
+    EXPECT_EQ(defaults.options.jobs, 0);
+    EXPECT_EQ(parse({"--mode", "subfolders", "x"}).options.mode, BatchOptions::Mode::Subfolders);
+}
+
+TEST(BatchOptions, RefusesBadArgumentsInPlainWords)
+{
+    struct Case {
+        QStringList args;
+        const char *mentions;
+    } cases[] = {
+        {{}, "No archive"},
+        {{"--bogus", "a.zip"}, "bogus"},
+        {{"--mode", "flat", "a.zip"}, "flat"},
+        {{"-j", "0", "a.zip"}, "jobs"},
+        {{"-j", "many", "a.zip"}, "many"},
+        {{"--password-file", "f", "--password-stdin", "a.zip"}, "not both"},
+        {{"-o"}, "-o"},
+        {{"--extension", "", "a.zip"}, "extension"},
+    };
+    for (const auto &c : cases) {
+        auto p = parse(c.args);
+        EXPECT_EQ(p.action, ParsedCommandLine::Action::UsageError) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(p.error.contains(QLatin1String(c.mentions))) << p.error.toStdString();
+        EXPECT_TRUE(p.error.contains(QLatin1String("--help")));
+    }
+}
+
+TEST(BatchOptions, HelpAndVersionWin)
+{
+    EXPECT_EQ(parse({"--help"}).action, ParsedCommandLine::Action::Help);
+    EXPECT_EQ(parse({"--version"}).action, ParsedCommandLine::Action::Version);
+    EXPECT_TRUE(parse({"--help"}).helpText.contains("--password-stdin"));
+}
