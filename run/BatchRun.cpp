@@ -1,0 +1,165 @@
+#include "BatchRun.h"
+
+#include "ApplicationTitle.h"
+#include "Destination.h"
+#include "EngineLink.h"
+#include "common/PathHelpers.h"
+#include "common/Prompts.h"
+#include "common/RuntimeError.h"
+#include "common/Settings.h"
+#include "common/TrappedProcedure.h"
+#include "joblist/JobList.h"
+
+#include <cmath>
+#include <vector>
+
+namespace {
+struct RunningFlag {
+    explicit RunningFlag(bool &flag) : m_flag(flag) { m_flag = true; }
+    ~RunningFlag() { m_flag = false; }
+    bool &m_flag;
+};
+}
+
+QString ReasonFor(const UnzipOutcome &outcome)
+{
+    if (!outcome.reason.empty())
+        return QString::fromStdString(outcome.reason);
+    using S = UnzipOutcome::Status;
+    switch (outcome.status) {
+    case S::Extracted: return QStringLiteral("extracted");
+    case S::Missing: return QStringLiteral("the file does not exist");
+    case S::Empty: return QStringLiteral("the file is empty");
+    case S::NotZipName: return QStringLiteral("the name does not end in .zip");
+    case S::NotArchive: return QStringLiteral("the file is not a ZIP archive");
+    case S::StillUnreadable: return QStringLiteral("the file could not be read in time");
+    case S::NoDestination: return QStringLiteral("no destination folder");
+    case S::EngineFailed: return QStringLiteral("some entries could not be extracted");
+    case S::EngineMissing: return QStringLiteral("the unzip engine library is missing");
+    case S::Cancelled: return QStringLiteral("cancelled");
+    case S::Failed: break;
+    }
+    return QStringLiteral("the extraction failed");
+}
+
+BatchRun::BatchRun(BatchSurface &surface)
+    : unzip([](const std::string &archive, const std::string &folder, bool overwrite, const UnzipHooks &hooks) {
+          return UnzipArchive(archive, folder, overwrite, hooks);
+      }),
+      runArchive([](const std::function<void()> &work) { work(); }),
+      setCurrentPassword(&SetEnginePassword),
+      enterProgramFolder(&EnterProgramFolder),
+      m_surface(surface)
+{
+}
+
+void BatchRun::Start()
+{
+    // The window's events are served while an archive is extracted, so a
+    // second click on "Start Unzipping" arrives here during the first run.
+    if (m_running)
+        return;
+    RunningFlag running(m_running);
+    m_cancel = false;
+    run();
+}
+
+void BatchRun::run()
+{
+    Prompts &prompts = m_surface.UserPrompts();
+    TrappedProcedure trap(prompts, RunLocation);
+    JobList &rows = m_surface.Rows();
+
+    if (trap.test(100, [&] { return !(rows.Count() > 0); })) {
+        trap.step(102, [&] { prompts.message(QStringLiteral("No files added."), ApplicationTitle()); });
+        return;
+    }
+    if (trap.test(104, [&] { return !IsFolderPresent(m_surface.OutputFolderText()); })) {
+        trap.step(106, [&] {
+            prompts.message(QStringLiteral("Folder does not exist. Please select another folder."),
+                            ApplicationTitle());
+        });
+        return;
+    }
+    trap.step(108, [&] { m_surface.SetMousePointer(Pointer::Hourglass); });
+    trap.step(110, [&] {
+        // A password stored by an earlier session counts only once it has
+        // been confirmed again in this one.
+        const QString password = m_surface.PasswordSet()
+            ? GetSetting(SettingsApplication, SettingsSection, SettingKey::Password, QString())
+            : QString();
+        setCurrentPassword(password.toStdString());
+    });
+    trap.step(112, [&] { enterProgramFolder(); });
+
+    // The bound is taken once: rows added during the run wait for the next one.
+    qsizetype bound = 0;
+    trap.step(114, [&] { bound = rows.Count(); });
+
+    UnzipHooks hooks;
+    hooks.cancelRequested = [this] { return m_cancel.load(); };
+
+    std::vector<ArchiveProblem> problems;
+    qsizetype attempted = 0;
+    for (qsizetype i = 1; i <= bound && !m_cancel; ++i) {
+        QString path;
+        bool haveRow = false;
+        trap.step(116, [&] {
+            path = rows.Text(i);
+            haveRow = true;
+        });
+        trap.step(118, [&] {
+            const qsizetype count = rows.Count();
+            if (count <= 0)
+                throw RuntimeError(ErrorNumber::Overflow);
+            m_surface.SetProgressValue(int(std::nearbyint(double(i) / double(count) * 100.0)));
+        });
+        trap.step(120, [&] {
+            m_surface.SetProgressText(QStringLiteral("Processing: ") + FileNameFromPath(path, separator));
+        });
+        trap.step(122, [&] { m_surface.PumpEvents(); });
+        trap.step(124, [&] { m_surface.SetMousePointer(Pointer::Hourglass); });
+        // A row that could not be read has been reported; extracting whatever
+        // the previous row held in its place would be wrong.
+        if (!haveRow || m_cancel)
+            continue;
+        ++attempted;
+
+        UnzipMode mode = UnzipMode::None;
+        trap.step(126, [&] { mode = ModeFromOptions(m_surface.Option1Value(), m_surface.Option2Value()); });
+        if (mode == UnzipMode::None) {
+            problems.push_back({path, QStringLiteral("passed over: no unzip mode is selected"), {}});
+            continue;
+        }
+        QString destination;
+        trap.step(128, [&] { destination = DestinationFor(path, m_surface.OutputFolderText(), mode, separator); });
+
+        UnzipOutcome outcome;
+        outcome.status = UnzipOutcome::Status::Failed;
+        trap.step(130, [&] {
+            const std::string archive = path.toStdString();
+            const std::string folder = destination.toStdString();
+            runArchive([&] { outcome = unzip(archive, folder, true, hooks); });
+        });
+        if (!outcome.ok()) {
+            ArchiveProblem problem{path, ReasonFor(outcome), {}};
+            for (const std::string &message : outcome.messages)
+                problem.messages << QString::fromStdString(message);
+            problems.push_back(problem);
+        }
+    }
+
+    trap.step(132, [&] { m_surface.SetMousePointer(Pointer::Default); });
+    trap.step(134, [&] {
+        m_surface.SetProgressValue(0);
+        m_surface.SetProgressText(IdleProgressText);
+    });
+    // The window is closing: nobody is left to read the box.
+    if (m_cancel)
+        return;
+    const RunSummary summary = SummarizeRun(attempted, problems);
+    trap.step(136, [&] {
+        prompts.message(summary.text, ApplicationTitle(), Prompts::Buttons::Ok, Prompts::Icon::None,
+                        summary.detail);
+    });
+}

@@ -1,0 +1,59 @@
+// "Start Unzipping": checks that there is work and a valid output folder,
+// fixes the password for the run, then hands every row of the job list, top
+// to bottom, to the single-archive extraction, and ends with the "Done." box.
+#pragma once
+
+#include "BatchSurface.h"
+#include "RunSummary.h"
+#include "common/PathHelpers.h"
+#include "engine/UnzipArchive.h"
+
+#include <QChar>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <string>
+
+// Extracts one archive; the default is the engine's UnzipArchive.
+using UnzipFunction = std::function<UnzipOutcome(const std::string &archivePath,
+                                                 const std::string &destinationFolder, bool overwrite,
+                                                 const UnzipHooks &hooks)>;
+// Runs one archive's extraction and returns when it is done. The window runs it
+// on a worker thread while serving its events; the default runs it in place.
+using ArchiveRunner = std::function<void(const std::function<void()> &work)>;
+
+inline const QString RunLocation = QStringLiteral("in Plindrave2021/08/31.Form1.PushButton2_Click ");
+
+// The reason shown for an archive whose extraction was not clean.
+QString ReasonFor(const UnzipOutcome &outcome);
+
+class BatchRun {
+public:
+    explicit BatchRun(BatchSurface &surface);
+
+    // The whole run; returns when the "Done." box is closed. A call while a run
+    // is under way does nothing: the first run goes on undisturbed.
+    void Start();
+
+    bool Running() const { return m_running; }
+    // Asked when the window closes during a run: the archive in work is
+    // stopped by the engine, which cleans up after itself, the remaining rows
+    // are left alone and no box is shown.
+    void RequestCancel() { m_cancel = true; }
+    bool CancelRequested() const { return m_cancel; }
+
+    // Seams for tests and for other front ends.
+    UnzipFunction unzip;
+    ArchiveRunner runArchive;
+    std::function<void(const std::string &)> setCurrentPassword;
+    std::function<void()> enterProgramFolder;
+    QChar separator = NativeSeparator;
+
+private:
+    void run();
+
+    BatchSurface &m_surface;
+    bool m_running = false;
+    std::atomic<bool> m_cancel{false};
+};

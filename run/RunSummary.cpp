@@ -1,0 +1,44 @@
+#include "RunSummary.h"
+
+namespace {
+QString problemLine(const ArchiveProblem &problem)
+{
+    return problem.path + QStringLiteral(": ") + problem.reason;
+}
+}
+
+RunSummary SummarizeRun(qsizetype archiveCount, const std::vector<ArchiveProblem> &problems)
+{
+    RunSummary summary;
+    summary.text = QStringLiteral("Done.");
+    if (problems.empty())
+        return summary;
+
+    const auto count = qsizetype(problems.size());
+    summary.text += QStringLiteral("\n\n%1 of %2 %3 not extracted cleanly")
+                        .arg(count)
+                        .arg(archiveCount)
+                        .arg(archiveCount == 1 ? QStringLiteral("archive was") : QStringLiteral("archives were"));
+    bool anyMessages = false;
+    for (const ArchiveProblem &problem : problems)
+        anyMessages = anyMessages || !problem.messages.isEmpty();
+
+    if (count <= SummaryListLimit) {
+        summary.text += QLatin1Char(':');
+        for (const ArchiveProblem &problem : problems)
+            summary.text += QLatin1Char('\n') + problemLine(problem);
+    } else {
+        summary.text += QStringLiteral("; the details list them all.");
+    }
+
+    if (count > SummaryListLimit || anyMessages) {
+        QStringList lines;
+        for (const ArchiveProblem &problem : problems) {
+            lines << problemLine(problem);
+            for (const QString &message : problem.messages)
+                lines << QStringLiteral("    ") + message;
+        }
+        summary.detail = lines.join(QLatin1Char('\n'));
+    }
+    return summary;
+}

@@ -1,0 +1,111 @@
+// The window's controls at their fixed places. The places are kept in twips,
+// as the layout was drawn, and turned into pixels at 15 twips a pixel.
+#include "Form1.h"
+
+#include "ProgressBar.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+namespace {
+constexpr int TwipsPerPixel = 15;
+
+QRect twips(int left, int top, int width, int height)
+{
+    const auto px = [](int value) { return qRound(double(value) / TwipsPerPixel); };
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+QString fontFamily()
+{
+    static const QString family = QFontDatabase::families().contains(QStringLiteral("Arial"))
+        ? QStringLiteral("Arial")
+        : QStringLiteral("Liberation Sans");
+    return family;
+}
+
+QFont boldFont(qreal points)
+{
+    QFont font(fontFamily());
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+QPushButton *button(QWidget *parent, const QString &text, const QRect &place)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setGeometry(place);
+    b->setFont(boldFont(11.25));
+    b->setMouseTracking(true);
+    return b;
+}
+
+// Design colours: white behind the window, its frames and its option buttons.
+void paintWhite(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+}
+
+void Form1::createControls()
+{
+    setFixedSize(8040 / TwipsPerPixel, 7290 / TwipsPerPixel);
+    setFont(boldFont(9));
+    paintWhite(this);
+    setMouseTracking(true);
+
+    ListView1->setGeometry(twips(120, 120, 7800, 2535));
+    ListView1->setFont(boldFont(9));
+    ListView1->setToolTip(ListTooltip);
+    ListView1->setRootIsDecorated(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The column header appears at load time; until then the list has none.
+    ListView1->setColumnCount(1);
+    ListView1->setHeaderHidden(true);
+    ListView1->header()->setStretchLastSection(false);
+    ListView1->setMouseTracking(true);
+
+    PushButton1 = button(this, QStringLiteral("Add Zip File(s)"), twips(120, 2750, 3840, 405));
+    PushButton4 = button(this, QStringLiteral("Add All Zip Files In Folder"), twips(4080, 2750, 3840, 405));
+    PushButton5 = button(this, QStringLiteral("Clear List"), twips(120, 3260, 3840, 405));
+    PushButton6 = button(this, QStringLiteral("Load Sample/Example Files"), twips(4080, 3260, 3840, 405));
+    PushButton7 = button(this, QStringLiteral("Set Password (Optional)"), twips(120, 3770, 3840, 405));
+    PushButton8 = button(this, QStringLiteral("Help"), twips(4080, 3770, 3840, 405));
+
+    Frame2 = new QGroupBox(QStringLiteral("Unzip Option"), this);
+    Frame2->setGeometry(twips(120, 4245, 7800, 1035));
+    paintWhite(Frame2);
+    Frame2->setMouseTracking(true);
+    Option1 = new QRadioButton(QStringLiteral("Unzip each zip into its own subfolder folder"), Frame2);
+    Option1->setGeometry(twips(240, 300, 5655, 255));
+    paintWhite(Option1);
+    Option2 = new QRadioButton(QStringLiteral("Unzip all zips into one folder"), Frame2);
+    Option2->setGeometry(twips(240, 650, 5655, 255));
+    paintWhite(Option2);
+    Option1->setChecked(true);
+
+    Frame1 = new QGroupBox(QStringLiteral("Unzip To This Folder"), this);
+    Frame1->setGeometry(twips(120, 5340, 7800, 800));
+    paintWhite(Frame1);
+    Frame1->setMouseTracking(true);
+    Text1 = new QLineEdit(QStringLiteral("Text1"), Frame1);
+    Text1->setGeometry(twips(240, 300, 6675, 345));
+    PushButton3 = button(Frame1, QStringLiteral("..."), twips(6960, 300, 600, 345));
+
+    PushButton2 = button(this, QStringLiteral("Start Unzipping"), twips(120, 6250, 7800, 405));
+    ProgressBar1 = new ProgressBar(this);
+    ProgressBar1->setGeometry(twips(120, 6770, 7800, 405));
+    ProgressBar1->SetText(IdleProgressText);
+}

@@ -1,0 +1,15 @@
+#include "ProgressBar.h"
+
+ProgressBar::ProgressBar(QWidget *parent) : QProgressBar(parent)
+{
+    setRange(0, 100);
+    setValue(0);
+    setTextVisible(true);
+    setAlignment(Qt::AlignCenter);
+}
+
+void ProgressBar::SetText(const QString &text)
+{
+    m_text = text;
+    update();
+}
