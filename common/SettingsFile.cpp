@@ -142,8 +142,8 @@ QByteArray escapeValue(const QString &value)
     if (quote)
         out += '"';
     bool escapeNextHexDigit = false;
-    for (const QChar ch : text) {
-        const char16_t c = ch.unicode();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
         const bool hexDigit = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
         if (escapeNextHexDigit && hexDigit) {
             // A "\x" escape reads every hex digit after it, so a digit that
@@ -165,7 +165,10 @@ QByteArray escapeValue(const QString &value)
                 appendHex(out, c, 4);
                 escapeNextHexDigit = true;
             } else {
-                out += QString(ch).toUtf8();
+                // A surrogate pair is one character and is encoded as one.
+                const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+                out += QStringView(text).sliced(i, length).toUtf8();
+                i += length - 1;
             }
         }
     }
