@@ -1,0 +1,140 @@
+// UnzipArchive through the real engine library: what ends up on disk.
+#include "EngineLibrary.h"
+#include "FakeClock.h"
+#include "TempDir.h"
+#include "UnzipArchive.h"
+#include "ZipBuilder.h"
+#include "mUnzip.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using Status = UnzipOutcome::Status;
+using namespace std::chrono_literals;
+
+namespace {
+
+class UnzipArchiveEngineTest : public ::testing::Test {
+protected:
+    UnzipArchiveEngineTest() { SetEngineLibraryPath(ENGINE_PATH); }
+    ~UnzipArchiveEngineTest() override
+    {
+        SetEngineLibraryPath("");
+        SetCurrentPassword("");
+    }
+    TempDir dir;
+    FakeClock clock;
+
+    std::string Archive(const std::string &name)
+    {
+        const fs::path path = dir / name;
+        fs::create_directories(path.parent_path());
+        MakeZip(path, {{"a.txt", "hello"}, {"sub/b.txt", "world"}});
+        return path.string();
+    }
+};
+
+TEST_F(UnzipArchiveEngineTest, ExtractsEveryEntryWithItsFoldersAndReplacesExistingFiles)
+{
+    const std::string archive = Archive("in/photos.ZIP");
+    const fs::path out = dir / "out/not/yet";   // created by the engine
+    UnzipOutcome outcome = UnzipArchive(archive, out.string(), true, clock.hooks());
+    ASSERT_TRUE(outcome.ok()) << outcome.reason;
+    EXPECT_EQ(dir.read("out/not/yet/a.txt"), "hello");
+    EXPECT_EQ(dir.read("out/not/yet/sub/b.txt"), "world");
+
+    dir.write("out/not/yet/a.txt", "an older and longer text");
+    outcome = UnzipArchive(archive, out.string(), true, clock.hooks());
+    ASSERT_TRUE(outcome.ok()) << outcome.reason;
+    EXPECT_EQ(dir.read("out/not/yet/a.txt"), "hello");
+
+    // No destination: beside the archive, named after it.
+    outcome = UnzipArchive(archive, "", true, clock.hooks());
+    ASSERT_TRUE(outcome.ok()) << outcome.reason;
+    EXPECT_EQ(dir.read("in/photos/sub/b.txt"), "world");
+}
+
+TEST_F(UnzipArchiveEngineTest, FilesThatAreNotArchivesLeaveNothingBehind)
+{
+    const fs::path out = dir / "out";
+    EXPECT_EQ(UnzipArchive(dir.write("x.zip", "").string(), out.string(), true, clock.hooks()).status,
+              Status::Empty);
+    EXPECT_EQ(UnzipArchive(dir.write("x.txt", "").string(), out.string(), true, clock.hooks()).status,
+              Status::Empty);
+    EXPECT_EQ(UnzipArchive(dir.write("mz.zip", "MZ\x90\x00").string(), out.string(), true, clock.hooks()).status,
+              Status::NotArchive);
+    // "Rar" passes the first look, and the engine then says what it is.
+    const UnzipOutcome rar = UnzipArchive(dir.write("r.zip", "Rar!\x1a\x07\x00 not a zip").string(), out.string(),
+                                          true, clock.hooks());
+    EXPECT_EQ(rar.status, Status::EngineFailed);
+    EXPECT_FALSE(rar.reason.empty());
+    EXPECT_TRUE(!fs::exists(out) || fs::is_empty(out));
+}
+
+TEST_F(UnzipArchiveEngineTest, AWrongPasswordIsReportedWithTheEnginesMessages)
+{
+    const fs::path archive = dir / "secret.zip";
+    MakeZip(archive, {{.name = "plain.txt", .data = "open"}, {.name = "hidden.txt", .data = "x", .encrypted = true}},
+            "right");
+    SetCurrentPassword("wrong");
+    UnzipOutcome outcome = UnzipArchive(archive.string(), (dir / "out").string(), true, clock.hooks());
+    EXPECT_EQ(outcome.status, Status::EngineFailed);
+    ASSERT_FALSE(outcome.messages.empty());
+    EXPECT_NE(outcome.messages[0].find("hidden.txt"), std::string::npos) << outcome.messages[0];
+    EXPECT_EQ(dir.read("out/plain.txt"), "open");
+    EXPECT_FALSE(fs::exists(dir / "out/hidden.txt"));
+
+    SetCurrentPassword("  right ");
+    outcome = UnzipArchive(archive.string(), (dir / "out").string(), true, clock.hooks());
+    EXPECT_TRUE(outcome.ok()) << outcome.reason;
+    EXPECT_EQ(dir.read("out/hidden.txt"), "x");
+}
+
+TEST_F(UnzipArchiveEngineTest, AnArchiveHeldUnreadableIsExtractedOnceReleasedOrSkippedAfterTheLimit)
+{
+    const std::string archive = Archive("held.zip");
+    std::chrono::seconds heldFor = 10s;
+    UnzipHooks hooks;
+    hooks.openForReading = [&](const std::string &file) {
+        if (clock.elapsed() < heldFor) {
+            errno = EACCES;
+            return -1;
+        }
+        return ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    };
+    UnzipOutcome outcome = UnzipArchive(archive, (dir / "soon").string(), true, clock.hooks(hooks));
+    ASSERT_TRUE(outcome.ok()) << outcome.reason;
+    EXPECT_EQ(dir.read("soon/a.txt"), "hello");
+
+    clock = FakeClock{};
+    heldFor = 301s;
+    outcome = UnzipArchive(archive, (dir / "never").string(), true, clock.hooks(hooks));
+    EXPECT_EQ(outcome.status, Status::StillUnreadable);
+    EXPECT_FALSE(fs::exists(dir / "never"));
+}
+
+TEST_F(UnzipArchiveEngineTest, ACancelStopsTheEngine)
+{
+    const fs::path archive = dir / "many.zip";
+    std::vector<ZipEntry> entries;
+    for (int i = 0; i < 20; ++i)
+        entries.push_back({"f" + std::to_string(i) + ".txt", "data"});
+    MakeZip(archive, entries);
+    UnzipHooks hooks;
+    int lines = 0;
+    hooks.progress = [&](const std::string &) { ++lines; };
+    hooks.cancelRequested = [&] { return lines >= 3; };
+    const UnzipOutcome outcome = UnzipArchive(archive.string(), (dir / "out").string(), true, clock.hooks(hooks));
+    EXPECT_EQ(outcome.status, Status::Cancelled) << outcome.reason;
+    std::size_t written = 0;
+    for (const auto &entry : fs::directory_iterator(dir / "out")) {
+        (void)entry;
+        ++written;
+    }
+    EXPECT_LT(written, 20u);
+}
+
+} // namespace
