@@ -30,7 +30,10 @@ struct UnzipOutcome {
 };
 
 // What the routine needs from its surroundings; tests replace the clock and
-// the pause so the five-minute wait runs in milliseconds.
+// the pause so the five-minute wait runs in milliseconds. Every hook is called
+// on the thread that runs UnzipArchive (cancelRequested and progress from
+// inside the engine call), so a caller on a worker thread makes them safe
+// to call from there.
 struct UnzipHooks {
     std::function<std::chrono::steady_clock::time_point()> now;   // default: steady_clock::now
     std::function<void(std::chrono::milliseconds)> pause;        // default: sleep
