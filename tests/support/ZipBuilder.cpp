@@ -113,7 +113,11 @@ void MakeZip(const std::filesystem::path &file, const std::vector<ZipEntry> &ent
         if (entry.mtime && zip_file_set_mtime(archive, index, *entry.mtime, 0) < 0)
             fail(archive, entry.name);
         if (entry.encrypted
-            && zip_file_set_encryption(archive, index, ZIP_EM_AES_256, password.c_str()) < 0)
+            && zip_file_set_encryption(archive, index,
+                                       entry.aesBits == 128   ? ZIP_EM_AES_128
+                                       : entry.aesBits == 192 ? ZIP_EM_AES_192
+                                                              : ZIP_EM_AES_256,
+                                       password.c_str()) < 0)
             fail(archive, entry.name);
     }
     if (zip_close(archive) < 0)

@@ -22,7 +22,8 @@ struct ZipEntry {
     std::optional<std::time_t> mtime = {};      // default: libzip's (now)
     std::optional<uint32_t> mode = {};          // permission bits, e.g. 0644; file type is added
     std::optional<std::string> symlinkTarget = {}; // makes a symbolic-link entry; data is ignored
-    bool encrypted = false;                     // WinZip AES-256 with the archive's password
+    bool encrypted = false;                     // WinZip AES with the archive's password
+    int aesBits = 256;                          // 128, 192 or 256
 };
 
 // Writes `file` anew. Throws std::runtime_error when libzip fails.

@@ -1,0 +1,105 @@
+#include "Archive.h"
+
+#include "EntryNames.h"
+
+#include <zip.h>
+
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace unzip32 {
+
+namespace {
+
+int64_t dosToUnix(uint16_t date, uint16_t time)
+{
+    struct tm parts {};
+    parts.tm_year = ((date >> 9) & 0x7F) + 80;
+    parts.tm_mon = ((date >> 5) & 0x0F) - 1;
+    parts.tm_mday = date & 0x1F;
+    parts.tm_hour = (time >> 11) & 0x1F;
+    parts.tm_min = (time >> 5) & 0x3F;
+    parts.tm_sec = (time & 0x1F) * 2;
+    parts.tm_isdst = -1; // DOS times are local times
+    return int64_t(mktime(&parts));
+}
+
+std::string zipErrorText(int code)
+{
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    std::string text = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    return text;
+}
+
+} // namespace
+
+zip_t *OpenWithLibzip(const std::string &path, std::string &reason)
+{
+    int code = 0;
+    zip_t *zip = zip_open(path.c_str(), ZIP_RDONLY, &code);
+    if (!zip)
+        reason = code == ZIP_ER_NOZIP ? "not a ZIP archive" : "cannot be read as a ZIP archive (" + zipErrorText(code) + ")";
+    return zip;
+}
+
+Archive::~Archive()
+{
+    if (m_zip)
+        zip_discard(m_zip);
+}
+
+bool Archive::open(const std::string &path, std::string &reason)
+{
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        reason = "the archive cannot be opened";
+        return false;
+    }
+    struct stat info {};
+    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (!ok)
+        reason = "not a file";
+    ok = ok && ReadCentralDirectory(fd, m_directory, reason);
+    ::close(fd);
+    if (!ok)
+        return false;
+    m_zip = OpenWithLibzip(path, reason);
+    if (!m_zip)
+        return false;
+    zip_int64_t count = zip_get_num_entries(m_zip, 0);
+    if (count < 0 || uint64_t(count) != m_directory.entries.size()) {
+        reason = "the central directory is damaged";
+        return false;
+    }
+    m_entries.resize(m_directory.entries.size());
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        ArchiveEntry &entry = m_entries[i];
+        entry.index = i;
+        entry.central = m_directory.entries[i];
+        const char *name = zip_get_name(m_zip, i, ZIP_FL_ENC_GUESS);
+        entry.name = name ? name : entry.central.rawName;
+        entry.normalised = NormalisedName(entry.name);
+        uint32_t mode = entry.central.unixHost() ? entry.central.unixMode() : 0;
+        entry.directory = (!entry.normalised.empty() && entry.normalised.back() == '/') || S_ISDIR(mode)
+                          || (!entry.central.unixHost() && (entry.central.externalAttributes & 0x10));
+        entry.symlink = !entry.directory && S_ISLNK(mode);
+        entry.mtime = entry.central.unixMtime ? *entry.central.unixMtime
+                                              : dosToUnix(entry.central.dosDate, entry.central.dosTime);
+    }
+    return true;
+}
+
+bool Archive::overlapping(std::string &name) const
+{
+    size_t which = 0;
+    if (!EntriesOverlap(m_directory, which))
+        return false;
+    name = m_entries[which].name;
+    return true;
+}
+
+} // namespace unzip32

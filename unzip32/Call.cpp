@@ -1,0 +1,390 @@
+#include "Call.h"
+
+#include "WorkerPool.h"
+
+#include <zip.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <thread>
+#include <unistd.h>
+
+namespace unzip32 {
+
+namespace {
+
+std::optional<unsigned> currentUmask()
+{
+    // umask() cannot be read without being set, which would race with other threads.
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0)
+            return unsigned(std::stoul(line.substr(6), nullptr, 8));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Call::Call(const DCL &options, USERFUNCTIONS &callbacks, NameFilter filter)
+    : m_options(options), m_callbacks(callbacks), m_filter(std::move(filter))
+{
+    m_shared.archivePath = options.ZipFileName;
+}
+
+Call::~Call()
+{
+    m_pool.reset(); // joins the workers before their state goes
+    m_workers.clear();
+    m_local.reset();
+    if (m_shared.rootFd >= 0)
+        ::close(m_shared.rootFd);
+}
+
+void Call::print(const std::string &line)
+{
+    bool failure = line.rfind("error: ", 0) == 0;
+    if (!m_callbacks.print || m_options.MessageLevel >= 2 || (m_options.MessageLevel == 1 && !failure))
+        return;
+    m_callbacks.print(line.c_str(), uint32_t(line.size()));
+}
+
+void Call::fail(const ArchiveEntry &entry, const std::string &reason)
+{
+    ++m_callbacks.FailedCount;
+    print("error: " + entry.name + ": " + reason);
+}
+
+void Call::skip(const ArchiveEntry &entry, const std::string &reason)
+{
+    print("skipped: " + entry.name + ": " + reason);
+}
+
+int32_t Call::failArchive(int32_t code, const std::string &reason)
+{
+    print("error: " + m_shared.archivePath + ": " + reason);
+    return code;
+}
+
+unsigned Call::threadCount() const
+{
+    unsigned wanted = m_options.Threads > 0 ? unsigned(m_options.Threads) : std::thread::hardware_concurrency();
+    return std::clamp(wanted, 1u, 64u);
+}
+
+int32_t Call::run()
+{
+    std::string reason;
+    if (!m_archive.open(m_shared.archivePath, reason))
+        return failArchive(UZ_NOT_ARCHIVE, reason);
+    std::string overlap;
+    if (m_archive.overlapping(overlap))
+        return failArchive(UZ_UNSAFE_ARCHIVE, "refused: entries share their data (\"" + overlap
+                                                  + "\"), the construction of a zip bomb; nothing was extracted");
+    int32_t code = m_options.ListOnly ? list() : extract();
+    if (code == UZ_OK && m_filter.hasIncludes() && m_callbacks.EntryCount == 0)
+        return failArchive(UZ_NO_MATCH, "no entry matches the names asked for");
+    return code;
+}
+
+int32_t Call::list()
+{
+    for (const ArchiveEntry &entry : m_archive.entries()) {
+        if (!m_filter.selects(entry.normalised))
+            continue;
+        const CentralEntry &c = entry.central;
+        ++m_callbacks.EntryCount;
+        m_callbacks.TotalSize += c.size;
+        m_callbacks.TotalPackedSize += c.packedSize;
+        if (!m_callbacks.listEntry)
+            continue;
+        int32_t ratio = 0;
+        if (c.size > 0 && c.packedSize < c.size)
+            ratio = int32_t((c.size - c.packedSize) * 100 / c.size);
+        auto saturate = [](uint64_t v) { return uint32_t(std::min<uint64_t>(v, 0xFFFFFFFFu)); };
+        std::string method = MethodName(c.method);
+        m_callbacks.listEntry(saturate(c.packedSize), saturate(c.size), ratio, (c.dosDate >> 5) & 0x0F,
+                              c.dosDate & 0x1F, 1980 + ((c.dosDate >> 9) & 0x7F), (c.dosTime >> 11) & 0x1F,
+                              (c.dosTime >> 5) & 0x3F, 0, entry.name.c_str(), method.c_str(), c.crc,
+                              c.encrypted() ? 0x40 : 0);
+    }
+    return UZ_OK;
+}
+
+bool Call::prepareDestination(int32_t &code)
+{
+    m_destination = (m_options.ExtractDir && *m_options.ExtractDir) ? m_options.ExtractDir : ".";
+    std::error_code ec;
+    std::filesystem::create_directories(m_destination, ec);
+    m_shared.rootFd = ::open(m_destination.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_shared.rootFd < 0) {
+        code = failArchive(UZ_CANNOT_CREATE, "the folder \"" + m_destination + "\" cannot be made or opened");
+        return false;
+    }
+    uint64_t needed = 0;
+    for (const ArchiveEntry &entry : m_archive.entries()) {
+        if (!entry.directory && m_filter.selects(entry.normalised))
+            needed += entry.central.size;
+    }
+    struct statvfs space {};
+    if (fstatvfs(m_shared.rootFd, &space) == 0) {
+        uint64_t available = uint64_t(space.f_bavail) * space.f_frsize;
+        if (needed > available) {
+            code = failArchive(UZ_NO_SPACE, "refused: its contents need " + std::to_string(needed)
+                                                + " bytes but only " + std::to_string(available)
+                                                + " are free at \"" + m_destination + "\"");
+            return false;
+        }
+    }
+    return true;
+}
+
+int32_t Call::extract()
+{
+    m_testOnly = m_options.TestOnly != 0;
+    int32_t code = UZ_OK;
+    if (!m_testOnly && !prepareDestination(code))
+        return code;
+    std::random_device random;
+    m_shared.settings.token = uint64_t(random()) << 32 | random();
+    m_shared.settings.umask = currentUmask();
+    m_threads = threadCount();
+    m_local = std::make_unique<EntryWorker>(m_shared, m_threads);
+
+    for (const ArchiveEntry &entry : m_archive.entries()) {
+        if (!m_filter.selects(entry.normalised))
+            continue;
+        if (!handleEntry(entry))
+            break;
+        drain(false);
+    }
+    if (m_cancelled)
+        m_shared.cancel = true;
+    drain(true);
+    for (const EntryJob &job : m_symlinks) {
+        if (m_cancelled)
+            break;
+        makeSymlink(job);
+    }
+    if (m_cancelled)
+        return UZ_CANCELLED;
+    return m_callbacks.FailedCount > 0 ? UZ_SOME_FAILED : UZ_OK;
+}
+
+bool Call::handleEntry(const ArchiveEntry &entry)
+{
+    if (m_callbacks.service
+        && m_callbacks.service(entry.name.c_str(), uint32_t(entry.name.size() + 1)) == 1) {
+        m_cancelled = true;
+        return false;
+    }
+    const CentralEntry &c = entry.central;
+    ++m_callbacks.EntryCount;
+    m_callbacks.TotalSize += c.size;
+    m_callbacks.TotalPackedSize += c.packedSize;
+
+    if (entry.directory) {
+        if (!m_testOnly && m_options.UseFolderNames)
+            makeFolder(entry, SafeComponents(entry.normalised, true, m_options.SpaceToUnderscore));
+        return true;
+    }
+    if (!c.localHeaderValid) {
+        fail(entry, "its data lies outside the archive or its header is damaged (truncated archive?)");
+        return true;
+    }
+    if (!MethodSupported(c.method)) {
+        fail(entry, "unsupported compression method (" + MethodName(c.method) + ")");
+        return true;
+    }
+    if (c.encrypted() && (c.flags & 0x40)) {
+        fail(entry, "unsupported encryption method");
+        return true;
+    }
+
+    EntryJob job;
+    job.entry = &entry;
+    if (!m_testOnly) {
+        job.components = SafeComponents(entry.normalised, m_options.UseFolderNames, m_options.SpaceToUnderscore);
+        if (job.components.empty()) {
+            fail(entry, "its name has no part that can be used as a file name");
+            return true;
+        }
+        std::string target = JoinComponents(job.components);
+        // A second entry for the same file waits until the first is in place.
+        if (m_targets.count(target))
+            drain(true);
+        m_targets.insert(target);
+        if (!entry.symlink) {
+            Existing existing = decideExisting(entry, job.components);
+            if (existing == Existing::Skip)
+                return true;
+            job.replace = existing == Existing::Replace;
+        }
+    }
+    if (c.encrypted() && !obtainPassword(entry, job.password))
+        return true;
+    if (entry.symlink && !m_testOnly) {
+        m_symlinks.push_back(std::move(job));
+        return true;
+    }
+    submit(std::move(job));
+    return true;
+}
+
+Call::Existing Call::decideExisting(const ArchiveEntry &entry, const std::vector<std::string> &components)
+{
+    std::string path = JoinComponents(components);
+    struct stat info {};
+    if (fstatat(m_shared.rootFd, path.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return Existing::Write;
+    if (S_ISDIR(info.st_mode)) {
+        fail(entry, "a folder of that name exists");
+        return Existing::Skip;
+    }
+    if (m_options.ExtractOnlyNewer) {
+        if (entry.mtime <= int64_t(info.st_mtim.tv_sec)) {
+            skip(entry, "the file on disk is as new or newer");
+            return Existing::Skip;
+        }
+        return Existing::Replace;
+    }
+    if (m_options.OverwriteExisting)
+        return Existing::Replace;
+    if (!m_options.PromptToOverwrite) {
+        skip(entry, "a file of that name exists");
+        return Existing::Skip;
+    }
+    if (!m_replaceAll && m_callbacks.replace) {
+        std::string full = m_destination + "/" + path;
+        std::vector<char> buffer(full.begin(), full.end());
+        buffer.push_back('\0');
+        switch (m_callbacks.replace(buffer.data())) {
+        case UZ_REPLACE_ALL: m_replaceAll = true; break;
+        case UZ_REPLACE_NONE: m_replaceAll = false; break;
+        case UZ_REPLACE_NO: skip(entry, "the existing file was kept"); return Existing::Skip;
+        default: return Existing::Replace;
+        }
+    }
+    if (m_replaceAll.value_or(true))
+        return Existing::Replace;
+    skip(entry, "the existing file was kept");
+    return Existing::Skip;
+}
+
+bool Call::passwordOpens(const ArchiveEntry &entry, const std::string &password)
+{
+    zip_file_t *file = zip_fopen_index_encrypted(m_archive.handle(), entry.index, ZIP_FL_COMPRESSED, password.c_str());
+    if (!file) {
+        zip_error_clear(m_archive.handle());
+        return false;
+    }
+    zip_fclose(file);
+    return true;
+}
+
+bool Call::obtainPassword(const ArchiveEntry &entry, std::string &password)
+{
+    // The password that opened an earlier entry usually opens the next one too.
+    if (m_goodPassword && passwordOpens(entry, *m_goodPassword)) {
+        password = *m_goodPassword;
+        return true;
+    }
+    char buffer[256];
+    std::memset(buffer, 0, sizeof buffer);
+    std::string prompt = "Enter the password for " + entry.name;
+    if (!m_callbacks.password || m_callbacks.password(buffer, int32_t(sizeof buffer), prompt.c_str(), entry.name.c_str()) != 0) {
+        fail(entry, "encrypted, and no password was given");
+        return false;
+    }
+    password.assign(buffer, strnlen(buffer, sizeof buffer - 1));
+    if (password.empty() || !passwordOpens(entry, password)) {
+        fail(entry, "wrong password");
+        return false;
+    }
+    m_goodPassword = password;
+    return true;
+}
+
+void Call::makeFolder(const ArchiveEntry &entry, const std::vector<std::string> &components)
+{
+    if (components.empty())
+        return;
+    std::string reason;
+    int fd = m_local->folders().open(components, components.size(), true, reason);
+    if (fd < 0) {
+        fail(entry, reason);
+        return;
+    }
+    if (entry.central.unixHost() && (entry.central.unixMode() & 0777))
+        fchmod(fd, (entry.central.unixMode() & 0777) | 0700);
+    print("extracted: " + entry.name);
+}
+
+void Call::makeSymlink(const EntryJob &job)
+{
+    const ArchiveEntry &entry = *job.entry;
+    std::string target, reason;
+    if (!m_local->readSymlinkTarget(job, target, reason)) {
+        fail(entry, reason);
+        return;
+    }
+    if (target.find('\0') != std::string::npos || !SymlinkTargetStaysInside(job.components, target)) {
+        fail(entry, "refused: the link's target \"" + target + "\" leads outside the destination");
+        return;
+    }
+    Existing existing = decideExisting(entry, job.components);
+    if (existing == Existing::Skip)
+        return;
+    EntryFile link(m_local->folders(), m_shared.settings, m_threads);
+    if (!link.createSymlink(job.components, target, existing == Existing::Replace, reason)) {
+        fail(entry, "the link cannot be made: " + reason);
+        return;
+    }
+    print("extracted: " + entry.name);
+}
+
+void Call::submit(EntryJob job)
+{
+    if (!m_pool) {
+        for (unsigned i = 0; i < m_threads; ++i)
+            m_workers.push_back(std::make_unique<EntryWorker>(m_shared, i));
+        m_pool = std::make_unique<WorkerPool<EntryJob, EntryResult>>(
+            m_threads, [this](EntryJob &job, unsigned worker) { return m_workers[worker]->process(job); });
+    }
+    // A bounded queue keeps the service callback's view of progress honest
+    // and the memory of waiting jobs small.
+    while (m_pool->pending() >= 2 * size_t(m_threads)) {
+        if (auto result = m_pool->take(true))
+            report(*result);
+    }
+    m_pool->submit(std::move(job));
+}
+
+void Call::drain(bool all)
+{
+    if (!m_pool)
+        return;
+    while (auto result = m_pool->take(all))
+        report(*result);
+}
+
+void Call::report(const EntryResult &result)
+{
+    if (result.cancelled)
+        return; // the entry in progress at a cancel: removed, and the call says why
+    if (!result.ok) {
+        fail(*result.entry, result.reason);
+        return;
+    }
+    print((m_testOnly ? "tested: " : "extracted: ") + result.entry->name);
+}
+
+} // namespace unzip32

@@ -1,0 +1,68 @@
+// One call of Wiz_SingleEntryUnzip: reads the options, walks the archive's
+// entries in order on the calling thread (every callback is made here) and
+// hands the decoding to a pool of workers.
+#pragma once
+
+#include "Archive.h"
+#include "EntryNames.h"
+#include "EntryWorker.h"
+#include "unzip32.h"
+
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace unzip32 {
+
+template <typename Job, typename Result>
+class WorkerPool;
+
+class Call {
+public:
+    Call(const DCL &options, USERFUNCTIONS &callbacks, NameFilter filter);
+    ~Call();
+    int32_t run();
+
+private:
+    enum class Existing { Write, Replace, Skip };
+
+    void print(const std::string &line);
+    void fail(const ArchiveEntry &entry, const std::string &reason);
+    void skip(const ArchiveEntry &entry, const std::string &reason);
+    int32_t failArchive(int32_t code, const std::string &reason);
+
+    int32_t list();
+    int32_t extract();
+    bool prepareDestination(int32_t &code);
+    bool handleEntry(const ArchiveEntry &entry); // false: stop (cancelled)
+    bool obtainPassword(const ArchiveEntry &entry, std::string &password);
+    bool passwordOpens(const ArchiveEntry &entry, const std::string &password);
+    Existing decideExisting(const ArchiveEntry &entry, const std::vector<std::string> &components);
+    void makeFolder(const ArchiveEntry &entry, const std::vector<std::string> &components);
+    void makeSymlink(const EntryJob &job);
+    void submit(EntryJob job);
+    void report(const EntryResult &result);
+    void drain(bool all);
+    unsigned threadCount() const;
+
+    const DCL &m_options;
+    USERFUNCTIONS &m_callbacks;
+    NameFilter m_filter;
+    Archive m_archive;
+    CallShared m_shared;
+    std::string m_destination;
+    std::unique_ptr<EntryWorker> m_local; // the calling thread's own, for folders and links
+    std::unique_ptr<WorkerPool<EntryJob, EntryResult>> m_pool;
+    std::vector<std::unique_ptr<EntryWorker>> m_workers;
+    std::vector<EntryJob> m_symlinks;
+    std::set<std::string> m_targets; // written (or being written) in this call
+    std::optional<std::string> m_goodPassword;
+    std::optional<bool> m_replaceAll; // a sticky answer of the replace callback
+    bool m_cancelled = false;
+    bool m_testOnly = false;
+    unsigned m_threads = 1;
+};
+
+} // namespace unzip32

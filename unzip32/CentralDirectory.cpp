@@ -1,0 +1,183 @@
+#include "CentralDirectory.h"
+
+#include <algorithm>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace unzip32 {
+
+namespace {
+
+uint16_t get16(const uint8_t *p) { return uint16_t(p[0] | p[1] << 8); }
+uint32_t get32(const uint8_t *p) { return uint32_t(get16(p)) | uint32_t(get16(p + 2)) << 16; }
+uint64_t get64(const uint8_t *p) { return uint64_t(get32(p)) | uint64_t(get32(p + 4)) << 32; }
+
+bool readAt(int fd, uint64_t offset, void *buffer, size_t length)
+{
+    auto *out = static_cast<uint8_t *>(buffer);
+    while (length > 0) {
+        ssize_t n = pread(fd, out, length, off_t(offset));
+        if (n <= 0)
+            return false;
+        out += n;
+        offset += uint64_t(n);
+        length -= size_t(n);
+    }
+    return true;
+}
+
+void readExtra(CentralEntry &entry, const uint8_t *extra, size_t length, bool size32Full, bool packed32Full,
+               bool offset32Full)
+{
+    for (size_t at = 0; at + 4 <= length;) {
+        uint16_t id = get16(extra + at);
+        size_t n = get16(extra + at + 2);
+        const uint8_t *body = extra + at + 4;
+        if (at + 4 + n > length)
+            break;
+        if (id == 0x0001) {
+            // Zip64: only the fields whose 32-bit forms are full, in this order.
+            size_t used = 0;
+            if (size32Full && used + 8 <= n) { entry.size = get64(body + used); used += 8; }
+            if (packed32Full && used + 8 <= n) { entry.packedSize = get64(body + used); used += 8; }
+            if (offset32Full && used + 8 <= n) { entry.localOffset = get64(body + used); used += 8; }
+        } else if (id == 0x9901 && n >= 7) {
+            entry.aesVersion = get16(body);
+            entry.aesStrength = body[4];
+            entry.method = get16(body + 5);
+        } else if (id == 0x5455 && n >= 5 && (body[0] & 1)) {
+            entry.unixMtime = int64_t(int32_t(get32(body + 1)));
+        }
+        at += 4 + n;
+    }
+}
+
+bool findEnd(int fd, uint64_t fileSize, uint64_t &endOffset, std::vector<uint8_t> &tail)
+{
+    size_t span = size_t(std::min<uint64_t>(fileSize, 65535 + 22));
+    tail.resize(span);
+    if (span < 22 || !readAt(fd, fileSize - span, tail.data(), span))
+        return false;
+    for (size_t i = span - 22 + 1; i-- > 0;) {
+        if (get32(&tail[i]) == 0x06054b50) {
+            endOffset = fileSize - span + i;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reason)
+{
+    struct stat info {};
+    if (fstat(fd, &info) != 0) {
+        reason = "cannot read the archive";
+        return false;
+    }
+    uint64_t fileSize = uint64_t(info.st_size);
+    directory.archiveSize = fileSize;
+    uint64_t endOffset = 0;
+    std::vector<uint8_t> tail;
+    if (!findEnd(fd, fileSize, endOffset, tail)) {
+        reason = "not a ZIP archive";
+        return false;
+    }
+    uint8_t end[22];
+    readAt(fd, endOffset, end, sizeof end);
+    uint64_t count = get16(end + 10);
+    uint64_t cdSize = get32(end + 12);
+    uint64_t cdOffset = get32(end + 16);
+    if (endOffset >= 20) {
+        uint8_t locator[20];
+        if (readAt(fd, endOffset - 20, locator, 20) && get32(locator) == 0x07064b50) {
+            uint8_t record[56];
+            uint64_t recordOffset = get64(locator + 8);
+            if (!readAt(fd, recordOffset, record, 56) || get32(record) != 0x06064b50) {
+                reason = "the Zip64 end record is damaged";
+                return false;
+            }
+            count = get64(record + 32);
+            cdSize = get64(record + 40);
+            cdOffset = get64(record + 48);
+        }
+    }
+    // Everything the directory claims must lie inside the file before the end
+    // record; a count the directory's bytes cannot hold is a lie as well.
+    if (cdOffset > endOffset || cdSize > endOffset - cdOffset || count > cdSize / 46 + 1) {
+        reason = "the central directory is damaged";
+        return false;
+    }
+    std::vector<uint8_t> cd(cdSize);
+    if (cdSize > 0 && !readAt(fd, cdOffset, cd.data(), cdSize)) {
+        reason = "the central directory cannot be read";
+        return false;
+    }
+    directory.entries.clear();
+    directory.entries.reserve(count);
+    size_t at = 0;
+    for (uint64_t i = 0; i < count; ++i) {
+        if (at + 46 > cd.size() || get32(&cd[at]) != 0x02014b50) {
+            reason = "the central directory is damaged";
+            return false;
+        }
+        const uint8_t *h = &cd[at];
+        CentralEntry entry;
+        entry.madeBy = get16(h + 4);
+        entry.flags = get16(h + 8);
+        entry.storedMethod = entry.method = get16(h + 10);
+        entry.dosTime = get16(h + 12);
+        entry.dosDate = get16(h + 14);
+        entry.crc = get32(h + 16);
+        entry.packedSize = get32(h + 20);
+        entry.size = get32(h + 24);
+        size_t nameLength = get16(h + 28), extraLength = get16(h + 30), commentLength = get16(h + 32);
+        entry.externalAttributes = get32(h + 38);
+        entry.localOffset = get32(h + 42);
+        if (at + 46 + nameLength + extraLength + commentLength > cd.size()) {
+            reason = "the central directory is damaged";
+            return false;
+        }
+        entry.rawName.assign(reinterpret_cast<const char *>(h + 46), nameLength);
+        readExtra(entry, h + 46 + nameLength, extraLength, entry.size == 0xFFFFFFFFu,
+                  entry.packedSize == 0xFFFFFFFFu, entry.localOffset == 0xFFFFFFFFu);
+        at += 46 + nameLength + extraLength + commentLength;
+
+        uint8_t local[30];
+        if (entry.localOffset + 30 <= fileSize && readAt(fd, entry.localOffset, local, 30)
+            && get32(local) == 0x04034b50) {
+            entry.dataOffset = entry.localOffset + 30 + get16(local + 26) + get16(local + 28);
+            entry.localHeaderValid = entry.dataOffset <= fileSize && entry.packedSize <= fileSize - entry.dataOffset;
+        }
+        directory.entries.push_back(std::move(entry));
+    }
+    return true;
+}
+
+bool EntriesOverlap(const CentralDirectory &directory, size_t &which)
+{
+    struct Span {
+        uint64_t begin, end;
+        size_t index;
+    };
+    std::vector<Span> spans;
+    spans.reserve(directory.entries.size());
+    for (size_t i = 0; i < directory.entries.size(); ++i) {
+        const CentralEntry &e = directory.entries[i];
+        if (!e.localHeaderValid)
+            continue; // reported as damaged on its own
+        spans.push_back({e.localOffset, e.dataOffset + e.packedSize, i});
+    }
+    std::sort(spans.begin(), spans.end(), [](const Span &a, const Span &b) { return a.begin < b.begin; });
+    for (size_t i = 1; i < spans.size(); ++i) {
+        if (spans[i].begin < spans[i - 1].end) {
+            which = spans[i].index;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace unzip32

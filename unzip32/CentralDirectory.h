@@ -1,0 +1,55 @@
+// Our own reading of an archive's central directory and local headers.
+// libzip hands out names and streams but no data offsets, and the offsets are
+// what tells an honest archive from one whose entries share their data.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace unzip32 {
+
+struct CentralEntry {
+    std::string rawName;         // bytes as stored
+    uint16_t madeBy = 0;         // high byte: host system (3 = Unix)
+    uint16_t flags = 0;
+    uint16_t method = 0;         // the real method, also for AES entries
+    uint16_t storedMethod = 0;   // as in the header (99 for AES)
+    uint16_t dosTime = 0;
+    uint16_t dosDate = 0;
+    uint32_t crc = 0;
+    uint64_t packedSize = 0;
+    uint64_t size = 0;
+    uint64_t localOffset = 0;
+    uint64_t dataOffset = 0;     // from the local header; 0 when that header is unreadable
+    uint32_t externalAttributes = 0;
+    bool localHeaderValid = false;
+    // WinZip AES: vendor version (1 or 2) and strength (1 to 3), 0 when not AES.
+    int aesVersion = 0;
+    int aesStrength = 0;
+    std::optional<int64_t> unixMtime; // from the extended timestamp field
+
+    bool encrypted() const { return flags & 1; }
+    bool isAes() const { return aesVersion != 0; }
+    // AE-2 entries, and AES entries written with a zero CRC, are checked by
+    // their authentication code instead of the CRC.
+    bool crcIsMeaningful() const { return !(isAes() && (aesVersion == 2 || crc == 0)); }
+    bool unixHost() const { return (madeBy >> 8) == 3; }
+    uint32_t unixMode() const { return externalAttributes >> 16; }
+};
+
+struct CentralDirectory {
+    std::vector<CentralEntry> entries;
+    uint64_t archiveSize = 0;
+};
+
+// Reads the directory of the archive open on fd. Returns false with a reason
+// when it is not a ZIP archive or its directory is damaged.
+bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reason);
+
+// True when the data of two entries overlap: the construction that lets a tiny
+// archive expand to an enormous one. `which` names one of the entries.
+bool EntriesOverlap(const CentralDirectory &directory, size_t &which);
+
+} // namespace unzip32

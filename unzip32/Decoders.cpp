@@ -1,0 +1,354 @@
+#include "Decoders.h"
+
+#include <bzlib.h>
+#include <isa-l/igzip_lib.h>
+#include <libdeflate.h>
+#include <lzma.h>
+#include <zstd.h>
+#include <zstd_errors.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace unzip32 {
+
+namespace {
+
+// Counts, checks and passes on what a decoder produces.
+class Sink {
+public:
+    Sink(const DecodeRequest &request, Output *output) : m_request(request), m_output(output) {}
+
+    DecodeStatus put(const uint8_t *data, size_t length)
+    {
+        if (length == 0)
+            return DecodeStatus::Ok;
+        if (length > m_request.size - m_total)
+            return DecodeStatus::TooLong;
+        if (m_request.cancel && m_request.cancel->load(std::memory_order_relaxed))
+            return DecodeStatus::Cancelled;
+        m_total += length;
+        m_crc = libdeflate_crc32(m_crc, data, length);
+        if (m_output && !m_output->write(data, length))
+            return DecodeStatus::WriteFailed;
+        return DecodeStatus::Ok;
+    }
+
+    DecodeStatus finish() const
+    {
+        if (m_total < m_request.size)
+            return DecodeStatus::TooShort;
+        if (m_request.checkCrc && m_crc != m_request.crc)
+            return DecodeStatus::BadCrc;
+        return DecodeStatus::Ok;
+    }
+
+private:
+    const DecodeRequest &m_request;
+    Output *m_output;
+    uint64_t m_total = 0;
+    uint32_t m_crc = 0;
+};
+
+// Reads up to `capacity` bytes, stopping early only at the end of the stream.
+ssize_t readFull(Source &source, uint8_t *buffer, size_t capacity)
+{
+    size_t total = 0;
+    while (total < capacity) {
+        ssize_t n = source.read(buffer + total, capacity - total);
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        total += size_t(n);
+    }
+    return ssize_t(total);
+}
+
+#define PASS_ON(expr)                                  \
+    do {                                               \
+        DecodeStatus status_ = (expr);                 \
+        if (status_ != DecodeStatus::Ok)               \
+            return status_;                            \
+    } while (0)
+
+DecodeStatus copyStored(const DecodeRequest &request, Source &source, Sink &sink, DecoderContext &context)
+{
+    // One read and one write for small entries; at most one extra byte is asked
+    // for so that an entry longer than declared is noticed.
+    size_t chunk = size_t(std::min<uint64_t>(request.size + 1, kChunk));
+    context.in.resize(chunk);
+    for (;;) {
+        ssize_t n = readFull(source, context.in.data(), chunk);
+        if (n < 0)
+            return DecodeStatus::ReadFailed;
+        if (n == 0)
+            return DecodeStatus::Ok;
+        PASS_ON(sink.put(context.in.data(), size_t(n)));
+    }
+}
+
+DecodeStatus inflateWhole(const DecodeRequest &request, Source &source, Sink &sink, DecoderContext &context)
+{
+    context.in.resize(size_t(request.packedSize) + 1);
+    ssize_t n = readFull(source, context.in.data(), context.in.size());
+    if (n < 0)
+        return DecodeStatus::ReadFailed;
+    context.out.resize(size_t(request.size));
+    size_t produced = 0;
+    auto rc = libdeflate_deflate_decompress(context.deflater, context.in.data(), size_t(n), context.out.data(),
+                                            context.out.size(), &produced);
+    if (rc == LIBDEFLATE_INSUFFICIENT_SPACE)
+        return DecodeStatus::TooLong;
+    if (rc != LIBDEFLATE_SUCCESS)
+        return DecodeStatus::Corrupt;
+    return sink.put(context.out.data(), produced);
+}
+
+DecodeStatus inflateStream(Source &source, Sink &sink, DecoderContext &context)
+{
+    if (!context.isal)
+        context.isal = std::make_unique<inflate_state>();
+    inflate_state &state = *context.isal;
+    isal_inflate_init(&state);
+    state.crc_flag = ISAL_DEFLATE;
+    context.in.resize(kChunk);
+    context.out.resize(kChunk);
+    bool ended = false;
+    while (state.block_state != ISAL_BLOCK_FINISH) {
+        if (state.avail_in == 0 && !ended) {
+            ssize_t n = source.read(context.in.data(), kChunk);
+            if (n < 0)
+                return DecodeStatus::ReadFailed;
+            ended = n == 0;
+            state.next_in = context.in.data();
+            state.avail_in = uint32_t(n);
+        }
+        state.next_out = context.out.data();
+        state.avail_out = uint32_t(kChunk);
+        int rc = isal_inflate(&state);
+        if (rc < 0)
+            return DecodeStatus::Corrupt;
+        size_t produced = kChunk - state.avail_out;
+        PASS_ON(sink.put(context.out.data(), produced));
+        // Input gone, no output, and the last block not reached: the stream was cut short.
+        if (ended && state.avail_in == 0 && produced == 0 && state.block_state != ISAL_BLOCK_FINISH)
+            return DecodeStatus::Corrupt;
+    }
+    return DecodeStatus::Ok;
+}
+
+DecodeStatus bunzip(Source &source, Sink &sink, DecoderContext &context)
+{
+    bz_stream stream{};
+    if (BZ2_bzDecompressInit(&stream, 0, 0) != BZ_OK)
+        return DecodeStatus::NeedsTooMuchMemory;
+    struct Closer {
+        bz_stream &s;
+        ~Closer() { BZ2_bzDecompressEnd(&s); }
+    } closer{stream};
+    context.in.resize(kChunk);
+    context.out.resize(kChunk);
+    bool ended = false;
+    for (;;) {
+        if (stream.avail_in == 0 && !ended) {
+            ssize_t n = source.read(context.in.data(), kChunk);
+            if (n < 0)
+                return DecodeStatus::ReadFailed;
+            ended = n == 0;
+            stream.next_in = reinterpret_cast<char *>(context.in.data());
+            stream.avail_in = unsigned(n);
+        }
+        stream.next_out = reinterpret_cast<char *>(context.out.data());
+        stream.avail_out = unsigned(kChunk);
+        int rc = BZ2_bzDecompress(&stream);
+        if (rc != BZ_OK && rc != BZ_STREAM_END)
+            return DecodeStatus::Corrupt;
+        size_t produced = kChunk - stream.avail_out;
+        PASS_ON(sink.put(context.out.data(), produced));
+        if (rc == BZ_STREAM_END)
+            return DecodeStatus::Ok;
+        if (ended && stream.avail_in == 0 && produced == 0)
+            return DecodeStatus::Corrupt;
+    }
+}
+
+constexpr uint64_t kLzmaMemoryLimit = 512u << 20;
+
+DecodeStatus runLzma(lzma_stream &stream, Source &source, Sink &sink, DecoderContext &context, bool ended)
+{
+    context.out.resize(kChunk);
+    for (;;) {
+        if (stream.avail_in == 0 && !ended) {
+            ssize_t n = source.read(context.in.data(), kChunk);
+            if (n < 0)
+                return DecodeStatus::ReadFailed;
+            ended = n == 0;
+            stream.next_in = context.in.data();
+            stream.avail_in = size_t(n);
+        }
+        stream.next_out = context.out.data();
+        stream.avail_out = kChunk;
+        lzma_ret rc = lzma_code(&stream, ended ? LZMA_FINISH : LZMA_RUN);
+        PASS_ON(sink.put(context.out.data(), kChunk - stream.avail_out));
+        if (rc == LZMA_STREAM_END)
+            return DecodeStatus::Ok;
+        if (rc == LZMA_MEM_ERROR || rc == LZMA_MEMLIMIT_ERROR)
+            return DecodeStatus::NeedsTooMuchMemory;
+        if (rc != LZMA_OK)
+            return DecodeStatus::Corrupt;
+    }
+}
+
+DecodeStatus unLzma(const DecodeRequest &request, Source &source, Sink &sink, DecoderContext &context)
+{
+    // The ZIP form: version (2 bytes), properties size (2 bytes, 5), properties.
+    context.in.resize(kChunk);
+    ssize_t n = readFull(source, context.in.data(), 9);
+    if (n < 0)
+        return DecodeStatus::ReadFailed;
+    if (n < 9 || context.in[2] != 5 || context.in[3] != 0)
+        return DecodeStatus::Corrupt;
+    lzma_filter filters[2] = {{LZMA_FILTER_LZMA1EXT, nullptr}, {LZMA_VLI_UNKNOWN, nullptr}};
+    if (lzma_properties_decode(&filters[0], nullptr, context.in.data() + 4, 5) != LZMA_OK)
+        return DecodeStatus::Corrupt;
+    auto *options = static_cast<lzma_options_lzma *>(filters[0].options);
+    struct Freer {
+        void *p;
+        ~Freer() { free(p); }
+    } freer{options};
+    if (options->dict_size > kLzmaMemoryLimit)
+        return DecodeStatus::NeedsTooMuchMemory;
+    options->ext_flags = LZMA_LZMA1EXT_ALLOW_EOPM;
+    // Without an end marker (flag bit 1 clear) the declared size is where the stream ends.
+    uint64_t known = (request.flags & 2) ? UINT64_MAX : request.size;
+    options->ext_size_low = uint32_t(known);
+    options->ext_size_high = uint32_t(known >> 32);
+    lzma_stream stream = LZMA_STREAM_INIT;
+    if (lzma_raw_decoder(&stream, filters) != LZMA_OK)
+        return DecodeStatus::Corrupt;
+    struct Ender {
+        lzma_stream &s;
+        ~Ender() { lzma_end(&s); }
+    } ender{stream};
+    return runLzma(stream, source, sink, context, false);
+}
+
+DecodeStatus unXz(Source &source, Sink &sink, DecoderContext &context)
+{
+    lzma_stream stream = LZMA_STREAM_INIT;
+    if (lzma_stream_decoder(&stream, kLzmaMemoryLimit, 0) != LZMA_OK)
+        return DecodeStatus::NeedsTooMuchMemory;
+    struct Ender {
+        lzma_stream &s;
+        ~Ender() { lzma_end(&s); }
+    } ender{stream};
+    context.in.resize(kChunk);
+    return runLzma(stream, source, sink, context, false);
+}
+
+DecodeStatus unZstd(Source &source, Sink &sink, DecoderContext &context)
+{
+    std::unique_ptr<ZSTD_DCtx, size_t (*)(ZSTD_DCtx *)> dctx(ZSTD_createDCtx(), ZSTD_freeDCtx);
+    if (!dctx)
+        return DecodeStatus::NeedsTooMuchMemory;
+    context.in.resize(kChunk);
+    context.out.resize(kChunk);
+    ZSTD_inBuffer in{context.in.data(), 0, 0};
+    size_t lastRc = 1;
+    for (;;) {
+        if (in.pos == in.size) {
+            ssize_t n = source.read(context.in.data(), kChunk);
+            if (n < 0)
+                return DecodeStatus::ReadFailed;
+            if (n == 0)
+                return lastRc == 0 ? DecodeStatus::Ok : DecodeStatus::Corrupt;
+            in = {context.in.data(), size_t(n), 0};
+        }
+        ZSTD_outBuffer out{context.out.data(), kChunk, 0};
+        lastRc = ZSTD_decompressStream(dctx.get(), &out, &in);
+        if (ZSTD_isError(lastRc))
+            return ZSTD_getErrorCode(lastRc) == ZSTD_error_frameParameter_windowTooLarge
+                       ? DecodeStatus::NeedsTooMuchMemory
+                       : DecodeStatus::Corrupt;
+        PASS_ON(sink.put(context.out.data(), out.pos));
+    }
+}
+
+} // namespace
+
+DecoderContext::DecoderContext() : deflater(libdeflate_alloc_decompressor()) {}
+
+DecoderContext::~DecoderContext()
+{
+    libdeflate_free_decompressor(deflater);
+}
+
+std::string MethodName(uint16_t method)
+{
+    switch (method) {
+    case 0: return "Stored";
+    case 1: return "Shrink";
+    case 2: case 3: case 4: case 5: return "Reduce";
+    case 6: return "Implode";
+    case 8: return "Deflate";
+    case 9: return "Deflate64";
+    case 10: return "PKWARE Implode";
+    case 12: return "BZip2";
+    case 14: return "LZMA";
+    case 20: case 93: return "Zstd";
+    case 95: return "XZ";
+    case 96: return "JPEG";
+    case 97: return "WavPack";
+    case 98: return "PPMd";
+    case 99: return "AES";
+    default: return "Method " + std::to_string(method);
+    }
+}
+
+bool MethodSupported(uint16_t method)
+{
+    return method == 0 || method == 8 || method == 12 || method == 14 || method == 20 || method == 93
+           || method == 95;
+}
+
+std::string DescribeStatus(DecodeStatus status)
+{
+    switch (status) {
+    case DecodeStatus::Ok: return "ok";
+    case DecodeStatus::Unsupported: return "unsupported compression method";
+    case DecodeStatus::Corrupt: return "the compressed data is damaged";
+    case DecodeStatus::TooLong: return "the data is longer than the declared size (damaged or hostile entry)";
+    case DecodeStatus::TooShort: return "the data is shorter than the declared size (damaged entry)";
+    case DecodeStatus::BadCrc: return "the data is damaged (CRC mismatch)";
+    case DecodeStatus::ReadFailed: return "the archive cannot be read (truncated or damaged)";
+    case DecodeStatus::WriteFailed: return "the file cannot be written";
+    case DecodeStatus::Cancelled: return "cancelled";
+    case DecodeStatus::NeedsTooMuchMemory: return "decoding would need too much memory";
+    }
+    return "failed";
+}
+
+DecodeStatus DecodeEntry(const DecodeRequest &request, Source &source, Output *output, DecoderContext &context)
+{
+    Sink sink(request, output);
+    DecodeStatus status;
+    switch (request.method) {
+    case 0: status = copyStored(request, source, sink, context); break;
+    case 8:
+        status = (request.size <= kWholeEntryLimit && request.packedSize <= kWholeEntryLimit)
+                     ? inflateWhole(request, source, sink, context)
+                     : inflateStream(source, sink, context);
+        break;
+    case 12: status = bunzip(source, sink, context); break;
+    case 14: status = unLzma(request, source, sink, context); break;
+    case 20: case 93: status = unZstd(source, sink, context); break;
+    case 95: status = unXz(source, sink, context); break;
+    default: return DecodeStatus::Unsupported;
+    }
+    if (status != DecodeStatus::Ok)
+        return status;
+    return sink.finish();
+}
+
+} // namespace unzip32

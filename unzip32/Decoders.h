@@ -1,0 +1,81 @@
+// Decoding one entry's stored stream into its contents, for every method we
+// support, with the size and CRC checks that make a result trustworthy.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+struct libdeflate_decompressor;
+struct inflate_state;
+
+namespace unzip32 {
+
+// The entry's stored bytes (already decrypted).
+class Source {
+public:
+    virtual ~Source() = default;
+    // Bytes read, 0 at the end, -1 on failure (reason in error()).
+    virtual ssize_t read(void *buffer, size_t length) = 0;
+    virtual std::string error() const = 0;
+};
+
+// Where decoded bytes go: a file, or nowhere when testing.
+class Output {
+public:
+    virtual ~Output() = default;
+    virtual bool write(const uint8_t *data, size_t length) = 0;
+};
+
+enum class DecodeStatus {
+    Ok,
+    Unsupported,
+    Corrupt,        // the stream is not valid for its method
+    TooLong,        // decodes to more than the declared size
+    TooShort,       // decodes to less than the declared size
+    BadCrc,
+    ReadFailed,     // the archive could not be read (see the source's error)
+    WriteFailed,
+    Cancelled,
+    NeedsTooMuchMemory,
+};
+
+std::string DescribeStatus(DecodeStatus status);
+
+// The plain name of a method, for listings and messages.
+std::string MethodName(uint16_t method);
+bool MethodSupported(uint16_t method);
+
+// Buffers and codec states a worker keeps from one entry to the next.
+struct DecoderContext {
+    DecoderContext();
+    ~DecoderContext();
+    DecoderContext(const DecoderContext &) = delete;
+    DecoderContext &operator=(const DecoderContext &) = delete;
+
+    std::vector<uint8_t> in, out;
+    libdeflate_decompressor *deflater = nullptr;
+    std::unique_ptr<inflate_state> isal;
+};
+
+struct DecodeRequest {
+    uint16_t method = 0;
+    uint16_t flags = 0;
+    uint64_t packedSize = 0;    // as declared (an upper bound for the bytes the source gives)
+    uint64_t size = 0;          // as declared
+    uint32_t crc = 0;
+    bool checkCrc = true;
+    const std::atomic<bool> *cancel = nullptr;
+};
+
+// Entries up to this size are decoded in one piece; larger ones are streamed.
+constexpr uint64_t kWholeEntryLimit = 8u << 20;
+constexpr size_t kChunk = 1u << 20;
+
+DecodeStatus DecodeEntry(const DecodeRequest &request, Source &source, Output *output, DecoderContext &context);
+
+} // namespace unzip32

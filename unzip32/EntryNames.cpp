@@ -1,0 +1,136 @@
+#include "EntryNames.h"
+
+#include <algorithm>
+
+namespace unzip32 {
+
+std::string NormalisedName(const std::string &name)
+{
+    std::string result = name;
+    std::replace(result.begin(), result.end(), '\\', '/');
+    return result;
+}
+
+namespace {
+
+char fold(char c, bool caseSensitive)
+{
+    return (!caseSensitive && c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+
+// "*" matches any run of characters (also "/"), "?" any one character.
+bool wildcardMatch(const std::string &pattern, const std::string &text, bool caseSensitive)
+{
+    size_t p = 0, t = 0, star = std::string::npos, resume = 0;
+    while (t < text.size()) {
+        if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            resume = t;
+        } else if (p < pattern.size() && (pattern[p] == '?' || fold(pattern[p], caseSensitive) == fold(text[t], caseSensitive))) {
+            ++p;
+            ++t;
+        } else if (star != std::string::npos) {
+            p = star + 1;
+            t = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+} // namespace
+
+NameFilter::NameFilter(std::vector<std::string> include, std::vector<std::string> exclude, bool caseSensitive)
+    : m_include(std::move(include)), m_exclude(std::move(exclude)), m_caseSensitive(caseSensitive)
+{
+    for (auto *list : {&m_include, &m_exclude})
+        for (std::string &name : *list)
+            name = NormalisedName(name);
+}
+
+bool NameFilter::matchesAny(const std::vector<std::string> &patterns, const std::string &name) const
+{
+    for (const std::string &pattern : patterns) {
+        if (wildcardMatch(pattern, name, m_caseSensitive))
+            return true;
+        // A folder name selects everything under it.
+        if (!pattern.empty() && pattern.back() == '/' && name.size() > pattern.size()
+            && wildcardMatch(pattern + "*", name, m_caseSensitive))
+            return true;
+    }
+    return false;
+}
+
+bool NameFilter::selects(const std::string &normalisedName) const
+{
+    if (!m_include.empty() && !matchesAny(m_include, normalisedName))
+        return false;
+    return !matchesAny(m_exclude, normalisedName);
+}
+
+std::vector<std::string> SafeComponents(const std::string &normalisedName, bool useFolderNames,
+                                        bool spaceToUnderscore)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start <= normalisedName.size()) {
+        size_t slash = normalisedName.find('/', start);
+        if (slash == std::string::npos)
+            slash = normalisedName.size();
+        std::string part = normalisedName.substr(start, slash - start);
+        start = slash + 1;
+        if (part.empty() || part == "." || part == "..")
+            continue;
+        // A drive ("C:") names a root elsewhere, never a folder of ours.
+        if (parts.empty() && part.size() == 2 && part[1] == ':'
+            && ((part[0] >= 'A' && part[0] <= 'Z') || (part[0] >= 'a' && part[0] <= 'z')))
+            continue;
+        if (spaceToUnderscore)
+            std::replace(part.begin(), part.end(), ' ', '_');
+        parts.push_back(std::move(part));
+    }
+    if (!useFolderNames && parts.size() > 1)
+        parts.erase(parts.begin(), parts.end() - 1);
+    return parts;
+}
+
+bool SymlinkTargetStaysInside(const std::vector<std::string> &linkComponents, const std::string &target)
+{
+    if (target.empty() || target[0] == '/')
+        return false;
+    int depth = int(linkComponents.size()) - 1; // folders above the link, inside the destination
+    bool named = false;
+    size_t start = 0;
+    while (start <= target.size()) {
+        size_t slash = target.find('/', start);
+        if (slash == std::string::npos)
+            slash = target.size();
+        std::string part = target.substr(start, slash - start);
+        start = slash + 1;
+        if (part.empty() || part == ".")
+            continue;
+        if (part == "..") {
+            if (named || --depth < 0)
+                return false;
+        } else {
+            named = true;
+        }
+    }
+    return true;
+}
+
+std::string JoinComponents(const std::vector<std::string> &components)
+{
+    std::string path;
+    for (const std::string &part : components) {
+        if (!path.empty())
+            path += '/';
+        path += part;
+    }
+    return path;
+}
+
+} // namespace unzip32

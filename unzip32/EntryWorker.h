@@ -1,0 +1,61 @@
+// Decoding one entry on a worker thread: its own libzip handle on the archive,
+// its own buffers and folder handles; it never calls back into the caller.
+#pragma once
+
+#include "Archive.h"
+#include "Decoders.h"
+#include "FileWriter.h"
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+namespace unzip32 {
+
+struct EntryJob {
+    const ArchiveEntry *entry = nullptr;
+    std::vector<std::string> components; // where it goes; empty when only testing
+    bool replace = false;                // an existing file may be replaced
+    std::string password;                // for an encrypted entry, already checked
+};
+
+struct EntryResult {
+    const ArchiveEntry *entry = nullptr;
+    bool ok = false;
+    bool cancelled = false;
+    std::string reason; // plain words, when not ok
+};
+
+struct CallShared {
+    std::string archivePath;
+    int rootFd = -1;          // the destination folder; -1 when only testing
+    WriteSettings settings;
+    std::atomic<bool> cancel{false};
+};
+
+class EntryWorker {
+public:
+    EntryWorker(const CallShared &shared, unsigned id) : m_shared(shared), m_id(id), m_folders(shared.rootFd) {}
+    ~EntryWorker();
+    EntryWorker(const EntryWorker &) = delete;
+    EntryWorker &operator=(const EntryWorker &) = delete;
+
+    // Never throws.
+    EntryResult process(const EntryJob &job);
+    // A link's target, decoded; false with a reason on failure.
+    bool readSymlinkTarget(const EntryJob &job, std::string &target, std::string &reason);
+    FolderCache &folders() { return m_folders; }
+
+private:
+    EntryResult processFile(const EntryJob &job);
+    zip_file_t *openEntry(const EntryJob &job, std::string &reason);
+    DecodeRequest requestFor(const ArchiveEntry &entry) const;
+
+    const CallShared &m_shared;
+    unsigned m_id;
+    zip_t *m_zip = nullptr;
+    DecoderContext m_context;
+    FolderCache m_folders;
+};
+
+} // namespace unzip32

@@ -1,0 +1,196 @@
+#include "FileWriter.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace unzip32 {
+
+std::string ErrnoText(int error)
+{
+    switch (error) {
+    case ENOSPC: return "the disk is full";
+    case EDQUOT: return "the disk quota is exhausted";
+    case EACCES: case EPERM: return "permission denied";
+    case EROFS: return "the destination is read-only";
+    case ENAMETOOLONG: return "the name is too long";
+    case ELOOP: return "a folder of its path is a symbolic link";
+    case ENOTDIR: return "a file stands where a folder is needed";
+    case EISDIR: case ENOTEMPTY: return "a folder of that name exists";
+    case EEXIST: return "a file of that name exists";
+    default: return std::strerror(error);
+    }
+}
+
+FolderCache::~FolderCache()
+{
+    for (auto &[path, fd] : m_open)
+        ::close(fd);
+}
+
+int FolderCache::open(const std::vector<std::string> &components, size_t count, bool create, std::string &reason)
+{
+    if (count == 0)
+        return m_root;
+    std::string key;
+    size_t known = 0;
+    int fd = m_root;
+    // Longest prefix already open.
+    std::string prefix;
+    for (size_t i = 0; i < count; ++i) {
+        prefix += (i ? "/" : "") + components[i];
+        auto found = m_open.find(prefix);
+        if (found != m_open.end()) {
+            fd = found->second;
+            known = i + 1;
+            key = prefix;
+        }
+    }
+    if (m_open.size() > 256) {
+        // Keep the number of open descriptors bounded on very wide trees.
+        for (auto &[path, open] : m_open)
+            ::close(open);
+        m_open.clear();
+        fd = m_root;
+        known = 0;
+        key.clear();
+    }
+    for (size_t i = known; i < count; ++i) {
+        const std::string &part = components[i];
+        int next = openat(fd, part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (next < 0 && errno == ENOENT && create) {
+            if (mkdirat(fd, part.c_str(), 0777) != 0 && errno != EEXIST) {
+                reason = "cannot make folder \"" + part + "\": " + ErrnoText(errno);
+                return -1;
+            }
+            next = openat(fd, part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        }
+        if (next < 0) {
+            int error = errno;
+            struct stat info {};
+            if ((error == ELOOP || error == ENOTDIR) && fstatat(fd, part.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0
+                && S_ISLNK(info.st_mode))
+                reason = "the folder \"" + part + "\" of its path is a symbolic link; nothing is written through links";
+            else
+                reason = "cannot open folder \"" + part + "\": " + ErrnoText(error);
+            return -1;
+        }
+        key += (key.empty() ? "" : "/") + part;
+        m_open.emplace(key, next);
+        fd = next;
+    }
+    return fd;
+}
+
+bool EntryFile::makeTemporary(bool symlink, const std::string &target, uint32_t mode, std::string &reason)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[64];
+        std::snprintf(name, sizeof name, ".mz%016llx-%u-%llu.part", (unsigned long long)m_settings.token, m_worker,
+                      (unsigned long long)m_counter++);
+        m_temporary = name;
+        if (symlink) {
+            if (symlinkat(target.c_str(), m_folder, name) == 0)
+                return true;
+        } else {
+            m_fd = openat(m_folder, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+            if (m_fd >= 0)
+                return true;
+        }
+        if (errno != EEXIST) {
+            reason = ErrnoText(errno);
+            m_temporary.clear();
+            return false;
+        }
+    }
+    m_temporary.clear();
+    reason = "cannot find a free temporary name";
+    return false;
+}
+
+bool EntryFile::create(const std::vector<std::string> &components, uint32_t mode, std::string &reason)
+{
+    m_folder = m_folders.open(components, components.size() - 1, true, reason);
+    if (m_folder < 0)
+        return false;
+    m_name = components.back();
+    m_mode = mode;
+    m_writeError.clear();
+    return makeTemporary(false, {}, mode, reason);
+}
+
+bool EntryFile::write(const uint8_t *data, size_t length)
+{
+    while (length > 0) {
+        ssize_t n = ::write(m_fd, data, length);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            m_writeError = ErrnoText(errno);
+            return false;
+        }
+        data += n;
+        length -= size_t(n);
+    }
+    return true;
+}
+
+bool EntryFile::renameIntoPlace(bool replace, std::string &reason)
+{
+    int rc = renameat2(m_folder, m_temporary.c_str(), m_folder, m_name.c_str(), replace ? 0 : RENAME_NOREPLACE);
+    if (rc != 0 && errno == EINVAL && !replace) {
+        // File systems without RENAME_NOREPLACE: link refuses an existing name too.
+        rc = linkat(m_folder, m_temporary.c_str(), m_folder, m_name.c_str(), 0);
+        if (rc == 0)
+            unlinkat(m_folder, m_temporary.c_str(), 0);
+    }
+    if (rc != 0) {
+        reason = ErrnoText(errno);
+        return false;
+    }
+    m_temporary.clear();
+    return true;
+}
+
+bool EntryFile::commit(int64_t mtime, bool replace, std::string &reason)
+{
+    // open() applied the umask; the archive's bits are restored as they were.
+    if (!m_settings.umask || (m_mode & *m_settings.umask) != 0)
+        fchmod(m_fd, m_mode);
+    struct timespec times[2] = {{time_t(mtime), 0}, {time_t(mtime), 0}};
+    futimens(m_fd, times);
+    int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0) {
+        reason = ErrnoText(errno);
+        return false;
+    }
+    return renameIntoPlace(replace, reason);
+}
+
+bool EntryFile::createSymlink(const std::vector<std::string> &components, const std::string &target, bool replace,
+                              std::string &reason)
+{
+    m_folder = m_folders.open(components, components.size() - 1, true, reason);
+    if (m_folder < 0)
+        return false;
+    m_name = components.back();
+    return makeTemporary(true, target, 0, reason) && renameIntoPlace(replace, reason);
+}
+
+void EntryFile::abandon()
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    if (!m_temporary.empty()) {
+        unlinkat(m_folder, m_temporary.c_str(), 0);
+        m_temporary.clear();
+    }
+}
+
+} // namespace unzip32

@@ -1,0 +1,76 @@
+// Writing into the destination without ever leaving it: folders are opened
+// one component at a time with O_NOFOLLOW, files are created under a
+// temporary name beside their target and renamed into place when complete.
+#pragma once
+
+#include "Decoders.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace unzip32 {
+
+// Open folders of one thread, by their path below the destination. A folder
+// reached once without a link stays a safe place to write in.
+class FolderCache {
+public:
+    explicit FolderCache(int rootFd) : m_root(rootFd) {}
+    ~FolderCache();
+    FolderCache(const FolderCache &) = delete;
+    FolderCache &operator=(const FolderCache &) = delete;
+
+    // The folder made of the first `count` components; -1 with a reason when it
+    // cannot be reached (or made, when `create`) without following a link.
+    int open(const std::vector<std::string> &components, size_t count, bool create, std::string &reason);
+
+private:
+    int m_root;
+    std::unordered_map<std::string, int> m_open;
+};
+
+// What a writer needs to know of the call it works for.
+struct WriteSettings {
+    std::optional<unsigned> umask; // when known, spares a chmod for ordinary modes
+    uint64_t token = 0;            // makes temporary names unique to this call
+};
+
+class EntryFile : public Output {
+public:
+    EntryFile(FolderCache &folders, const WriteSettings &settings, unsigned worker)
+        : m_folders(folders), m_settings(settings), m_worker(worker) {}
+    ~EntryFile() override { abandon(); }
+
+    // Creates the temporary file in the target's folder (made as needed).
+    bool create(const std::vector<std::string> &components, uint32_t mode, std::string &reason);
+    bool write(const uint8_t *data, size_t length) override;
+    const std::string &writeError() const { return m_writeError; }
+    // Sets times and mode and renames into place; `replace` allows an existing
+    // file to be replaced, otherwise one that appeared meanwhile is kept.
+    bool commit(int64_t mtime, bool replace, std::string &reason);
+    // Makes a symbolic link under a temporary name and renames it into place.
+    bool createSymlink(const std::vector<std::string> &components, const std::string &target, bool replace,
+                       std::string &reason);
+    // Removes the temporary file, if any.
+    void abandon();
+
+private:
+    bool makeTemporary(bool symlink, const std::string &target, uint32_t mode, std::string &reason);
+    bool renameIntoPlace(bool replace, std::string &reason);
+
+    FolderCache &m_folders;
+    const WriteSettings &m_settings;
+    unsigned m_worker;
+    uint64_t m_counter = 0;
+    int m_folder = -1;
+    int m_fd = -1;
+    uint32_t m_mode = 0;
+    std::string m_name, m_temporary, m_writeError;
+};
+
+// The reason for an errno in plain words.
+std::string ErrnoText(int error);
+
+} // namespace unzip32
