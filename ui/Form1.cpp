@@ -107,7 +107,7 @@ void Form1::Form_Load()
     trap.step(112, [&] {
         ListView1->setHeaderLabels({QStringLiteral("Zip File(s)")});
         ListView1->setHeaderHidden(false);
-        ListView1->setColumnWidth(0, 7000 / 15);
+        ListView1->setColumnWidth(0, qRound(7000 / 15.0));
     });
     trap.step(114, [&] {
         // The default is worked out first: without a desktop folder the

@@ -51,6 +51,9 @@ void paintWhite(QWidget *widget)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, Qt::white);
+    // Buttons, option buttons included, fill their background from this role.
+    if (qobject_cast<QRadioButton *>(widget))
+        palette.setColor(QPalette::Button, Qt::white);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
