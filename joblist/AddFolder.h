@@ -27,7 +27,9 @@ void GetSubDirectories2016(FolderList &folders, bool recurse, const ScanHooks &h
 
 // Names (without folder) of the openable files in `folder` matching the
 // wildcard `pattern` ("*", "?", letter case ignored, "*.*" matches every
-// name), in the order found; empty when none match.
+// name); empty when none match. Dot-files are included. The names come in
+// listing order (letter case ignored, then exact), as the sub-folders of a
+// scan do, so a run's order does not depend on the file system.
 QStringList GetFilesInFolder(const QString &folder, const QString &pattern);
 
 // A regular file that can be opened for reading; folders, FIFOs, devices and
