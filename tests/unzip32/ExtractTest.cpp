@@ -1,0 +1,231 @@
+// Listing, selecting, testing, replacing and cancelling, through the C interface.
+#include "Codecs.h"
+#include "EngineCall.h"
+#include "RawZipWriter.h"
+#include "TempDir.h"
+#include "ZipBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+TEST(Listing, ReportsEveryEntryOnceWithItsValues)
+{
+    TempDir dir;
+    RawEntry text = CompressedEntry("docs/readme.txt", 8, std::string(1000, 'a'));
+    text.dosDate = uint16_t((2021 - 1980) << 9 | 8 << 5 | 31);
+    text.dosTime = uint16_t(14 << 11 | 5 << 5);
+    RawEntry secret = StoredEntry("secret.bin", "xyz");
+    secret.zipCryptoPassword = "pw";
+    WriteRawZip(dir / "a.zip", {.entries = {text, secret, StoredEntry("docs/", "")}});
+
+    EngineCall call((dir / "a.zip").string(), "");
+    call.options.ListOnly = 1;
+    EXPECT_EQ(call.run(), UZ_OK);
+    ASSERT_EQ(call.listed.size(), 3u);
+    const ListedEntry &e = call.listed[0];
+    EXPECT_EQ(e.name, "docs/readme.txt");
+    EXPECT_EQ(e.size, 1000u);
+    EXPECT_EQ(e.packedSize, text.data.size());
+    EXPECT_EQ(e.ratio, int32_t((1000 - text.data.size()) * 100 / 1000));
+    EXPECT_EQ(e.year, 2021u);
+    EXPECT_EQ(e.month, 8u);
+    EXPECT_EQ(e.day, 31u);
+    EXPECT_EQ(e.hour, 14u);
+    EXPECT_EQ(e.minute, 5u);
+    EXPECT_EQ(e.method, "Deflate");
+    EXPECT_EQ(e.crc, Crc32Of(std::string(1000, 'a')));
+    EXPECT_EQ(e.flags & 0x40, 0);
+    EXPECT_EQ(call.listed[1].flags & 0x40, 0x40);
+    EXPECT_EQ(call.listed[1].method, "Stored");
+    EXPECT_EQ(call.listed[2].name, "docs/");
+    EXPECT_TRUE(call.passwordAsked.empty()) << "listing needs no password";
+    EXPECT_EQ(call.callbacks.EntryCount, 3u);
+}
+
+TEST(Extract, IncludeAndExcludeListsSelectEntries)
+{
+    TempDir dir;
+    MakeZip(dir / "a.zip", {{"a.txt", "A"}, {"Dir/b.txt", "B"}, {"Dir/c.txt", "C"}, {"d.log", "D"}});
+
+    EngineCall some((dir / "a.zip").string(), (dir / "some").string());
+    some.include = {"a.txt", "Dir/c.txt"};
+    EXPECT_EQ(some.run(), UZ_OK);
+    EXPECT_TRUE(fs::exists(dir / "some/a.txt"));
+    EXPECT_TRUE(fs::exists(dir / "some/Dir/c.txt"));
+    EXPECT_FALSE(fs::exists(dir / "some/Dir/b.txt"));
+    EXPECT_FALSE(fs::exists(dir / "some/d.log"));
+
+    EngineCall folded((dir / "a.zip").string(), (dir / "folded").string());
+    folded.include = {"dir/*"};
+    folded.exclude = {"*c.txt"};
+    EXPECT_EQ(folded.run(), UZ_OK);
+    EXPECT_TRUE(fs::exists(dir / "folded/Dir/b.txt"));
+    EXPECT_FALSE(fs::exists(dir / "folded/Dir/c.txt"));
+
+    EngineCall exact((dir / "a.zip").string(), (dir / "exact").string());
+    exact.options.CaseSensitive = 1;
+    exact.include = {"dir/b.txt"};
+    EXPECT_EQ(exact.run(), UZ_NO_MATCH);
+
+    // A list longer than the program's old 1023-name block.
+    EngineCall many((dir / "a.zip").string(), (dir / "many").string());
+    for (int i = 0; i < 3000; ++i)
+        many.include.push_back("nothing" + std::to_string(i));
+    many.include.push_back("d.log");
+    EXPECT_EQ(many.run(), UZ_OK);
+    EXPECT_TRUE(fs::exists(dir / "many/d.log"));
+}
+
+TEST(Extract, FolderNamesSpacesTimesAndModes)
+{
+    TempDir dir;
+    std::time_t when = 1600000000;
+    MakeZip(dir / "a.zip", {{.name = "my dir/my file.txt", .data = "x", .mtime = when, .mode = 06755},
+                            {.name = "ro.txt", .data = "r", .mode = 0444}});
+
+    EngineCall flat((dir / "a.zip").string(), (dir / "flat").string());
+    flat.options.UseFolderNames = 0;
+    flat.options.SpaceToUnderscore = 1;
+    EXPECT_EQ(flat.run(), UZ_OK);
+    EXPECT_TRUE(fs::exists(dir / "flat/my_file.txt"));
+    EXPECT_FALSE(fs::exists(dir / "flat/my_dir"));
+
+    EngineCall deep((dir / "a.zip").string(), (dir / "deep").string());
+    EXPECT_EQ(deep.run(), UZ_OK);
+    EXPECT_TRUE(deep.printed("extracted: my dir/my file.txt"));
+    struct stat info {};
+    ASSERT_EQ(stat((dir / "deep/my dir/my file.txt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mtime, when);
+    EXPECT_EQ(info.st_mode & 07777, 0755u) << "no set-user-id or set-group-id bits";
+    ASSERT_EQ(stat((dir / "deep/ro.txt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u) << "always readable and writable by the owner";
+}
+
+TEST(Extract, NamesInCp437UnicodePathAndBackslashes)
+{
+    TempDir dir;
+    RawEntry cp437 = StoredEntry(std::string("caf\x82.txt"), "1"); // é in CP437, no UTF-8 flag
+    RawEntry utf8 = StoredEntry("\xc3\xbc" "ber.txt", "2");
+    utf8.flags = 0x800;
+    RawEntry unicodePath = StoredEntry("old.txt", "3");
+    unicodePath.centralExtra = UnicodePathExtra("old.txt", "new\xe2\x82\xac.txt");
+    WriteRawZip(dir / "a.zip", {.entries = {cp437, utf8, unicodePath, StoredEntry("win\\sub\\f.txt", "4")}});
+
+    EngineCall call((dir / "a.zip").string(), (dir / "out").string());
+    EXPECT_EQ(call.run(), UZ_OK);
+    EXPECT_EQ(dir.read("out/caf\xc3\xa9.txt"), "1");
+    EXPECT_EQ(dir.read("out/\xc3\xbc" "ber.txt"), "2");
+    EXPECT_EQ(dir.read("out/new\xe2\x82\xac.txt"), "3");
+    EXPECT_EQ(dir.read("out/win/sub/f.txt"), "4");
+}
+
+TEST(Extract, TestModeChecksEverythingAndWritesNothing)
+{
+    TempDir dir;
+    RawEntry bad = StoredEntry("bad.txt", "damaged");
+    bad.crc = 1234;
+    WriteRawZip(dir / "a.zip", {.entries = {CompressedEntry("good.txt", 8, "fine"), bad}});
+    EngineCall call((dir / "a.zip").string(), (dir / "out").string());
+    call.options.TestOnly = 1;
+    EXPECT_EQ(call.run(), UZ_SOME_FAILED);
+    EXPECT_TRUE(call.printed("tested: good.txt"));
+    EXPECT_TRUE(call.printedStarting("error: bad.txt: "));
+    EXPECT_FALSE(fs::exists(dir / "out"));
+}
+
+TEST(Extract, ReplacingAskingAndKeeping)
+{
+    TempDir dir;
+    MakeZip(dir / "a.zip", {{"a.txt", "new a"}, {"b.txt", "new b"}, {"c.txt", "new c"}});
+    auto reset = [&] {
+        for (const char *name : {"a.txt", "b.txt", "c.txt"})
+            dir.write(std::string("out/") + name, "old");
+    };
+
+    reset();
+    EngineCall keep((dir / "a.zip").string(), (dir / "out").string());
+    keep.options.OverwriteExisting = 0;
+    EXPECT_EQ(keep.run(), UZ_OK);
+    EXPECT_EQ(dir.read("out/a.txt"), "old");
+    EXPECT_TRUE(keep.printed("skipped: a.txt: a file of that name exists"));
+
+    reset();
+    EngineCall ask((dir / "a.zip").string(), (dir / "out").string());
+    ask.options.OverwriteExisting = 0;
+    ask.options.PromptToOverwrite = 1;
+    ask.replaceAnswers = {UZ_REPLACE_NO, UZ_REPLACE_ALL};
+    EXPECT_EQ(ask.run(), UZ_OK);
+    EXPECT_EQ(ask.replaceAsked.size(), 2u) << "ALL answers the later questions";
+    EXPECT_EQ(ask.replaceAsked[0], (dir / "out/a.txt").string());
+    EXPECT_EQ(dir.read("out/a.txt"), "old");
+    EXPECT_EQ(dir.read("out/b.txt"), "new b");
+    EXPECT_EQ(dir.read("out/c.txt"), "new c");
+
+    reset();
+    EngineCall none((dir / "a.zip").string(), (dir / "out").string());
+    none.options.OverwriteExisting = 0;
+    none.options.PromptToOverwrite = 1;
+    none.replaceAnswers = {100, UZ_REPLACE_NONE};
+    EXPECT_EQ(none.run(), UZ_OK);
+    EXPECT_EQ(dir.read("out/a.txt"), "new a") << "100, the program's answer, replaces";
+    EXPECT_EQ(dir.read("out/b.txt"), "old");
+    EXPECT_EQ(dir.read("out/c.txt"), "old");
+
+    // Only newer: the file on disk is newer than the 2021 entry.
+    reset();
+    WriteRawZip(dir / "old.zip", {.entries = {StoredEntry("a.txt", "2021 a")}});
+    EngineCall newer((dir / "old.zip").string(), (dir / "out").string());
+    newer.options.ExtractOnlyNewer = 1;
+    EXPECT_EQ(newer.run(), UZ_OK);
+    EXPECT_EQ(dir.read("out/a.txt"), "old");
+}
+
+TEST(Extract, FailedEntryKeepsTheExistingFileAndLeavesNoPartialFile)
+{
+    TempDir dir;
+    RawEntry broken = CompressedEntry("a.txt", 8, std::string(100000, 'z'));
+    broken.data.resize(broken.data.size() / 2);
+    WriteRawZip(dir / "a.zip", {.entries = {broken}});
+    dir.write("out/a.txt", "precious");
+    EngineCall call((dir / "a.zip").string(), (dir / "out").string());
+    EXPECT_EQ(call.run(), UZ_SOME_FAILED);
+    EXPECT_EQ(dir.read("out/a.txt"), "precious");
+    int files = 0;
+    for ([[maybe_unused]] auto &item : fs::directory_iterator(dir / "out"))
+        ++files;
+    EXPECT_EQ(files, 1) << "no temporary file is left behind";
+}
+
+TEST(Extract, CancelStopsCleanly)
+{
+    TempDir dir;
+    std::vector<ZipEntry> entries;
+    for (int i = 0; i < 10; ++i)
+        entries.push_back({"f" + std::to_string(i) + ".txt", std::string(1000, char('a' + i))});
+    MakeZip(dir / "a.zip", entries);
+    EngineCall call((dir / "a.zip").string(), (dir / "out").string());
+    call.cancelAt = 3;
+    EXPECT_EQ(call.run(), UZ_CANCELLED);
+    EXPECT_EQ(call.serviced.size(), 4u) << "asked once per entry, and not after the stop";
+    EXPECT_EQ(call.serviced[0], "f0.txt");
+    EXPECT_FALSE(fs::exists(dir / "out/f3.txt"));
+    EXPECT_FALSE(fs::exists(dir / "out/f9.txt"));
+    for (auto &item : fs::directory_iterator(dir / "out"))
+        EXPECT_EQ(item.path().extension(), ".txt") << "no temporary file is left behind";
+}
+
+TEST(Version, FillsTheRecord)
+{
+    UZ_VERSION version{};
+    version.StructLength = 64;
+    EXPECT_EQ(UzpVersion2(&version), 0);
+    EXPECT_EQ(version.EngineVersion[0], 1);
+    EXPECT_EQ(std::string(version.BetaLevel), "");
+    EXPECT_EQ(std::string(version.Date).size(), 10u);
+    version.StructLength = 20;
+    EXPECT_EQ(UzpVersion2(&version), -1);
+    EXPECT_EQ(sizeof(UZ_VERSION), 64u);
+}
