@@ -94,9 +94,13 @@ void Form1::createControls()
     Option1 = new QRadioButton(QStringLiteral("Unzip each zip into its own subfolder folder"), Frame2);
     Option1->setGeometry(twips(240, 300, 5655, 255));
     paintWhite(Option1);
+    // The frame's style draws its own faint panel; the option buttons let it
+    // show through instead of cutting white boxes out of it.
+    Option1->setAutoFillBackground(false);
     Option2 = new QRadioButton(QStringLiteral("Unzip all zips into one folder"), Frame2);
     Option2->setGeometry(twips(240, 650, 5655, 255));
     paintWhite(Option2);
+    Option2->setAutoFillBackground(false);
     Option1->setChecked(true);
 
     Frame1 = new QGroupBox(QStringLiteral("Unzip To This Folder"), this);

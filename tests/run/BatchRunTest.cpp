@@ -1,0 +1,231 @@
+#include "BatchRun.h"
+#include "FakeSurface.h"
+#include "RunSummary.h"
+#include "ScriptedPrompts.h"
+#include "Settings.h"
+#include "TempDir.h"
+#include "ZipBuilder.h"
+#include "mUnzip.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString q(const fs::path &path) { return QString::fromStdString(path.string()); }
+
+class BatchRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetSettingsFolder(q(dir / "config"));
+        surface.outputText = q(out) + "/";
+        fs::create_directories(out);
+        SetCurrentPassword("untouched");
+    }
+
+    TempDir dir;
+    fs::path out = dir / "out";
+    ScriptedPrompts prompts;
+    FakeSurface surface{prompts};
+};
+
+TEST_F(BatchRunTest, RefusalsChangeNothing)
+{
+    BatchRun run(surface);
+    int calls = 0;
+    run.unzip = [&](auto &&...) { ++calls; return UnzipOutcome{}; };
+
+    prompts.expectMessage();
+    run.Start();
+    EXPECT_EQ(prompts.last().text, "No files added.");
+    EXPECT_EQ(prompts.last().title, "Marrowlyn");
+    EXPECT_EQ(surface.pointer, Pointer::Default);
+    EXPECT_EQ(surface.progressText, IdleProgressText);
+    EXPECT_EQ(GetCurrentPassword(), "untouched");
+
+    surface.list.Add(q(dir / "a.zip"));
+    const fs::path file = dir.write("file.txt", "x");
+    for (const QString &output : {q(file), q(dir / "missing"), QString()}) {
+        surface.outputText = output;
+        prompts.expectMessage();
+        run.Start();
+        EXPECT_EQ(prompts.last().text, "Folder does not exist. Please select another folder.") << output.toStdString();
+    }
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(surface.pointer, Pointer::Default);
+    EXPECT_TRUE(surface.valuesSeen.empty());
+}
+
+// Both modes over real archives through the real engine; the summary names
+// the archives that were not extracted cleanly, and the list stays as it was.
+TEST_F(BatchRunTest, ModesFollowTheirCaptionsAndTheSummaryNamesFailures)
+{
+    fs::create_directories(dir / "in");
+    MakeZip(dir / "in/a.zip", {{"same.txt", "from a"}, {"only-a.txt", "A"}});
+    MakeZip(dir / "in/b.v2.zip", {{"same.txt", "from b"}});
+    MakeZip(dir / "in/secret.zip", {{.name = "s.txt", .data = "hidden", .encrypted = true}}, "right");
+    dir.write("in/fake.zip", "this is not an archive at all");
+    const QStringList rows{q(dir / "in/a.zip"), q(dir / "in/b.v2.zip"), q(dir / "in/secret.zip"),
+                           q(dir / "in/fake.zip")};
+    for (const QString &row : rows)
+        surface.list.Add(row);
+    SaveSetting(SettingsApplication, SettingsSection, SettingKey::Password, "wrong");
+    surface.passwordSet = true;
+
+    BatchRun run(surface);
+    std::vector<int> pointerDuringArchive;
+    run.runArchive = [&](const std::function<void()> &work) {
+        pointerDuringArchive.push_back(surface.pointer);
+        work();
+    };
+
+    // Option1: one subfolder per archive, named by the base name.
+    prompts.expectMessage();
+    run.Start();
+    EXPECT_EQ(GetCurrentPassword(), "wrong");
+    EXPECT_EQ(dir.read("out/a/same.txt"), "from a");
+    EXPECT_EQ(dir.read("out/a/only-a.txt"), "A");
+    EXPECT_EQ(dir.read("out/b/same.txt"), "from b");
+    EXPECT_FALSE(fs::exists(out / "secret/s.txt"));
+    EXPECT_FALSE(fs::exists(out / "same.txt"));
+    const QString box = prompts.last().text;
+    EXPECT_TRUE(box.startsWith("Done.\n\n2 of 4 archives were not extracted cleanly:")) << box.toStdString();
+    EXPECT_TRUE(box.contains(rows[2] + ": ")) << box.toStdString();
+    EXPECT_TRUE(box.contains(rows[3] + ": ")) << box.toStdString();
+    EXPECT_FALSE(box.contains(rows[0])) << box.toStdString();
+    EXPECT_EQ(prompts.last().icon, Prompts::Icon::None);
+    EXPECT_EQ(surface.textsSeen.mid(0, 4),
+              (QStringList{"Processing: a.zip", "Processing: b.v2.zip", "Processing: secret.zip",
+                           "Processing: fake.zip"}));
+    EXPECT_EQ(surface.valuesSeen, (std::vector<int>{25, 50, 75, 100, 0}));
+    EXPECT_EQ(pointerDuringArchive, (std::vector<int>{11, 11, 11, 11}));
+    EXPECT_EQ(surface.pointer, Pointer::Default);
+    EXPECT_EQ(surface.progressText, IdleProgressText);
+    EXPECT_EQ(surface.list.rows(), rows);
+
+    // Option2: all straight into the output folder, the later archive winning.
+    // Without a confirmed password none is offered.
+    surface.option1 = false;
+    surface.option2 = true;
+    surface.passwordSet = false;
+    prompts.expectMessage();
+    run.Start();
+    EXPECT_EQ(GetCurrentPassword(), "");
+    EXPECT_EQ(dir.read("out/same.txt"), "from b");
+    EXPECT_EQ(dir.read("out/only-a.txt"), "A");
+    EXPECT_FALSE(fs::exists(out / "s.txt"));
+    EXPECT_TRUE(prompts.last().text.startsWith("Done.\n\n2 of 4")) << prompts.last().text.toStdString();
+    EXPECT_EQ(surface.list.rows(), rows);
+
+    // Only clean archives: the box is the one word.
+    surface.list.Clear();
+    surface.list.Add(rows[0]);
+    prompts.expectMessage();
+    run.Start();
+    EXPECT_EQ(prompts.last().text, "Done.");
+    EXPECT_EQ(prompts.last().detail, "");
+}
+
+TEST_F(BatchRunTest, ASecondStartDuringARunDoesNothingAndCancelStopsTheWalk)
+{
+    for (int i = 0; i < 3; ++i)
+        surface.list.Add(QStringLiteral("/in/%1.zip").arg(i));
+    BatchRun run(surface);
+    int calls = 0;
+    run.unzip = [&](const std::string &, const std::string &, bool, const UnzipHooks &) {
+        ++calls;
+        run.Start();   // the window's events are served during an archive
+        UnzipOutcome outcome;
+        outcome.status = UnzipOutcome::Status::Extracted;
+        return outcome;
+    };
+    prompts.expectMessage();
+    run.Start();
+    EXPECT_EQ(calls, 3);
+    EXPECT_EQ(prompts.calls().size(), 1u);
+    EXPECT_FALSE(run.Running());
+
+    // Closing the window during the second archive: the engine sees the
+    // request, the third archive is not touched, and no box is shown.
+    calls = 0;
+    run.unzip = [&](const std::string &, const std::string &, bool, const UnzipHooks &hooks) {
+        ++calls;
+        UnzipOutcome outcome;
+        outcome.status = UnzipOutcome::Status::Extracted;
+        if (calls == 2) {
+            run.RequestCancel();
+            EXPECT_TRUE(hooks.cancelRequested());
+            outcome.status = UnzipOutcome::Status::Cancelled;
+        }
+        return outcome;
+    };
+    run.Start();
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(prompts.calls().size(), 1u);
+    EXPECT_EQ(surface.pointer, Pointer::Default);
+    EXPECT_EQ(surface.progressText, IdleProgressText);
+}
+
+// Longer than a 16-bit index can count; all passed over (no mode), so the
+// summary goes to the details.
+TEST_F(BatchRunTest, ListsOfAnyLengthAndLongSummaries)
+{
+    const int rows = 40000;
+    for (int i = 0; i < rows; ++i)
+        surface.list.Add(QStringLiteral("/in/%1.zip").arg(i));
+    surface.option1 = false;
+    surface.option2 = false;
+    BatchRun run(surface);
+    int calls = 0;
+    run.unzip = [&](auto &&...) { ++calls; return UnzipOutcome{}; };
+    prompts.expectMessage();
+    run.Start();
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(surface.textsSeen.size(), rows + 1);
+    EXPECT_EQ(surface.textsSeen[rows - 1], "Processing: 39999.zip");
+    const auto &box = prompts.last();
+    EXPECT_TRUE(box.text.startsWith("Done.\n\n40000 of 40000 archives were not extracted cleanly; the details"))
+        << box.text.toStdString();
+    EXPECT_TRUE(box.detail.contains("/in/39999.zip: passed over: no unzip mode is selected"));
+}
+
+// A row that goes away during a run is reported with the run's location and
+// the run goes on; the archive before it is not extracted a second time.
+TEST_F(BatchRunTest, AMissingRowIsReportedAndTheRunGoesOn)
+{
+    for (int i = 1; i <= 3; ++i)
+        surface.list.Add(QStringLiteral("/in/%1.zip").arg(i));
+    BatchRun run(surface);
+    QStringList seen;
+    run.unzip = [&](const std::string &archive, const std::string &, bool, const UnzipHooks &) {
+        seen << QString::fromStdString(archive);
+        if (seen.size() == 1)
+            surface.list.Remove(3);
+        UnzipOutcome outcome;
+        outcome.status = UnzipOutcome::Status::Extracted;
+        return outcome;
+    };
+    prompts.expectMessage().expectMessage();
+    run.Start();
+    EXPECT_EQ(seen, (QStringList{"/in/1.zip", "/in/2.zip"}));
+    const auto &error = prompts.calls()[0];
+    EXPECT_EQ(error.title, "Application Error");
+    EXPECT_TRUE(error.text.contains("in Plindrave2021/08/31.Form1.PushButton2_Click at line ")) << error.text.toStdString();
+    EXPECT_EQ(prompts.last().text, "Done.");
+}
+
+TEST(RunSummary, CountsAndFoldsAwayLongLists)
+{
+    EXPECT_EQ(SummarizeRun(3, {}).text, "Done.");
+    const RunSummary one = SummarizeRun(1, {{"/a.zip", "the file is not a ZIP archive", {}}});
+    EXPECT_EQ(one.text, "Done.\n\n1 of 1 archive was not extracted cleanly:\n/a.zip: the file is not a ZIP archive");
+    EXPECT_EQ(one.detail, "");
+    const RunSummary withLines = SummarizeRun(2, {{"/b.zip", "some entries failed", {"x.txt: wrong password"}}});
+    EXPECT_EQ(withLines.detail, "/b.zip: some entries failed\n    x.txt: wrong password");
+}
+
+}

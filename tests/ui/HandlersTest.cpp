@@ -1,0 +1,143 @@
+#include "FormFixture.h"
+#include "mUnzip.h"
+
+#include <QTest>
+
+namespace {
+
+TEST_F(FormTest, OptionsAndTextAreStoredAsTheyChange)
+{
+    Form1 &f = load();
+    f.show();
+    QTest::mouseClick(f.Option2, Qt::LeftButton, {}, QPoint(6, f.Option2->height() / 2));
+    EXPECT_TRUE(f.Option2->isChecked());
+    EXPECT_EQ(stored(SettingKey::Option1), "False");
+    EXPECT_EQ(stored(SettingKey::Option2), "True");
+    QTest::mouseClick(f.Option1, Qt::LeftButton, {}, QPoint(6, f.Option1->height() / 2));
+    EXPECT_EQ(stored(SettingKey::Option1), "True");
+    EXPECT_EQ(stored(SettingKey::Option2), "False");
+
+    f.Text1->clear();
+    EXPECT_EQ(stored(SettingKey::OutputDirectory), "");
+    QTest::keyClicks(f.Text1, "/tm");
+    EXPECT_EQ(stored(SettingKey::OutputDirectory), "/tm");
+}
+
+TEST_F(FormTest, BrowsingSetsTheFolderWithItsSeparator)
+{
+    Form1 &f = load();
+    const QString chosen = q(dir / "Data");
+    std::filesystem::create_directories(dir / "Data");
+    prompts.expectPickFolder(chosen);
+    f.PushButton3_Click();
+    EXPECT_EQ(prompts.last().text, BrowsePrompt);
+    EXPECT_EQ(prompts.last().preset, "");
+    EXPECT_EQ(f.Text1->text(), chosen + "/");
+    EXPECT_EQ(stored(SettingKey::OutputDirectory), chosen + "/");
+    EXPECT_EQ(stored(SettingKey::LastFolderDot), chosen);
+
+    prompts.expectPickFolder("/");
+    f.PushButton3_Click();
+    EXPECT_EQ(prompts.last().preset, chosen);
+    EXPECT_EQ(f.Text1->text(), "/");
+    EXPECT_EQ(stored(SettingKey::LastFolderDot), "/");
+
+    prompts.expectPickFolder("");
+    f.PushButton3_Click();
+    EXPECT_EQ(f.Text1->text(), "/");
+    EXPECT_EQ(stored(SettingKey::OutputDirectory), "/");
+    EXPECT_EQ(stored(SettingKey::LastFolderDot), "/");
+}
+
+TEST_F(FormTest, PasswordFlow)
+{
+    Form1 &f = load();
+    prompts.expectInput("s3cret");
+    f.PushButton7_Click();
+    EXPECT_EQ(prompts.last().text, PasswordPrompt);
+    EXPECT_EQ(prompts.last().title, "Marrowlyn");
+    EXPECT_EQ(prompts.last().preset, "");
+    EXPECT_TRUE(prompts.last().secret);
+    EXPECT_TRUE(f.PasswordSetValue());
+    EXPECT_EQ(stored(SettingKey::Password), "s3cret");
+    EXPECT_EQ(GetCurrentPassword(), "s3cret");
+
+    // Cancelled (empty): no password in force, the stored one kept as preset.
+    prompts.expectInput("");
+    f.PushButton7_Click();
+    EXPECT_EQ(prompts.last().preset, "s3cret");
+    EXPECT_FALSE(f.PasswordSetValue());
+    EXPECT_EQ(GetCurrentPassword(), "");
+    EXPECT_EQ(stored(SettingKey::Password), "s3cret");
+
+    prompts.expectMessage();
+    f.PushButton8_Click();
+    EXPECT_EQ(prompts.last().text, "Questions? Please contact Team Quorvane at https://marrowlyn.app/contact/");
+    EXPECT_EQ(prompts.last().title, "Marrowlyn");
+    EXPECT_EQ(prompts.last().icon, Prompts::Icon::None);
+}
+
+TEST_F(FormTest, RemovingAndClearingRows)
+{
+    Form1 &f = load();
+    f.show();
+    JobList &rows = f.JobRows();
+    // Nothing to remove: nothing happens, nothing is shown.
+    QTest::keyClick(f.ListView1, Qt::Key_Delete);
+    f.ListView1_DblClick();
+    EXPECT_EQ(rows.Count(), 0);
+
+    for (const char *row : {"/a.zip", "/b.zip", "/c.zip"})
+        rows.Add(row);
+    rows.Select(2);
+    QTest::keyClick(f.ListView1, Qt::Key_Backspace);
+    QTest::keyClick(f.ListView1, Qt::Key_Period);   // same number as the Delete key's code
+    EXPECT_EQ(rows.Count(), 3);
+    QTest::keyClick(f.ListView1, Qt::Key_Delete, Qt::ShiftModifier);
+    ASSERT_EQ(rows.Count(), 2);
+    EXPECT_EQ(rows.Text(2), "/c.zip");
+
+    // A double-click removes the row it selects.
+    const QRect first = f.ListView1->visualItemRect(f.ListView1->topLevelItem(0));
+    QTest::mouseClick(f.ListView1->viewport(), Qt::LeftButton, {}, first.center());
+    QTest::mouseDClick(f.ListView1->viewport(), Qt::LeftButton, {}, first.center());
+    ASSERT_EQ(rows.Count(), 1);
+    EXPECT_EQ(rows.Text(1), "/c.zip");
+
+    // Busy: every removal refuses.
+    rows.Add("/d.zip");
+    rows.Select(1);
+    f.SetMousePointer(Pointer::Hourglass);
+    QTest::keyClick(f.ListView1, Qt::Key_Delete);
+    f.ListView1_DblClick();
+    f.PushButton5_Click();
+    EXPECT_EQ(rows.Count(), 2);
+    EXPECT_EQ(f.cursor().shape(), Qt::WaitCursor);
+
+    f.SetMousePointer(Pointer::Default);
+    QTest::mouseClick(f.PushButton5, Qt::LeftButton);
+    EXPECT_EQ(rows.Count(), 0);
+    EXPECT_TRUE(prompts.calls().empty());
+}
+
+TEST_F(FormTest, PointerResetsOverTheWindowAndFramesButNotWhileBusy)
+{
+    Form1 &f = load();
+    f.show();
+    f.SetMousePointer(Pointer::Custom);
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), f.Frame2->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.Frame2, &move);
+    EXPECT_EQ(f.MousePointer(), Pointer::Default);
+    f.SetMousePointer(Pointer::Hourglass);
+    QCoreApplication::sendEvent(f.Frame2, &move);
+    QMouseEvent moveWindow(QEvent::MouseMove, QPointF(2, 2), f.mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&f, &moveWindow);
+    EXPECT_EQ(f.MousePointer(), Pointer::Hourglass);
+    f.SetMousePointer(Pointer::Custom);
+    QCoreApplication::sendEvent(&f, &moveWindow);
+    EXPECT_EQ(f.MousePointer(), Pointer::Default);
+}
+
+}

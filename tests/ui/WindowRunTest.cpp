@@ -1,0 +1,155 @@
+#include "FormFixture.h"
+#include "WorkerWait.h"
+#include "ZipBuilder.h"
+
+#include <QTest>
+#include <QTimer>
+
+#include <chrono>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class WindowRunTest : public FormTest {
+protected:
+    Form1 &loadWithArchives()
+    {
+        fs::create_directories(dir / "in");
+        MakeZip(dir / "in/a.zip", {{"same.txt", "from a"}, {"dir/only-a.txt", "A"}});
+        MakeZip(dir / "in/b.zip", {{"same.txt", "from b"}});
+        MakeZip(dir / "in/locked.zip", {{.name = "l.txt", .data = "x", .encrypted = true}}, "right");
+        dir.write("in/notzip.zip", "plain text, no signature");
+        fs::create_directories(out);
+        store(SettingKey::OutputDirectory, q(out));
+        Form1 &f = load();
+        for (const char *name : {"a.zip", "b.zip", "locked.zip", "notzip.zip"})
+            f.JobRows().Add(q(dir / "in" / name));
+        rows = {};
+        for (qsizetype i = 1; i <= f.JobRows().Count(); ++i)
+            rows << f.JobRows().Text(i);
+        f.show();
+        return f;
+    }
+
+    QStringList listNow()
+    {
+        QStringList now;
+        for (qsizetype i = 1; i <= form->JobRows().Count(); ++i)
+            now << form->JobRows().Text(i);
+        return now;
+    }
+
+    fs::path out = dir / "out";
+    QStringList rows;
+};
+
+// The whole road through the real window and the real engine, in both modes.
+TEST_F(WindowRunTest, RunsInBothModesWithProgressPointerAndSummary)
+{
+    Form1 &f = loadWithArchives();
+    prompts.expectInput("wrong");
+    f.PushButton7_Click();
+
+    QStringList textsSeen;
+    std::vector<int> pointersSeen;
+    f.Run().runArchive = [&](const std::function<void()> &work) {
+        textsSeen << f.ProgressBar1->text();
+        pointersSeen.push_back(f.MousePointer());
+        EXPECT_EQ(f.cursor().shape(), Qt::WaitCursor);
+        RunOnWorkerThread(work);
+    };
+
+    prompts.expectMessage();
+    QTest::mouseClick(f.PushButton2, Qt::LeftButton);
+    EXPECT_EQ(textsSeen, (QStringList{"Processing: a.zip", "Processing: b.zip", "Processing: locked.zip",
+                                      "Processing: notzip.zip"}));
+    EXPECT_EQ(pointersSeen, (std::vector<int>{11, 11, 11, 11}));
+    EXPECT_EQ(dir.read("out/a/same.txt"), "from a");
+    EXPECT_EQ(dir.read("out/a/dir/only-a.txt"), "A");
+    EXPECT_EQ(dir.read("out/b/same.txt"), "from b");
+    EXPECT_FALSE(fs::exists(out / "locked/l.txt"));
+    const auto done = prompts.last();
+    EXPECT_EQ(done.title, "Marrowlyn");
+    EXPECT_TRUE(done.text.startsWith("Done.\n\n2 of 4 archives were not extracted cleanly:")) << done.text.toStdString();
+    EXPECT_TRUE(done.text.contains(rows[2])) << done.text.toStdString();
+    EXPECT_TRUE(done.text.contains(rows[3])) << done.text.toStdString();
+    EXPECT_EQ(f.MousePointer(), Pointer::Default);
+    EXPECT_EQ(f.ProgressBar1->text(), "Progress Bar");
+    EXPECT_EQ(f.ProgressBar1->value(), 0);
+    EXPECT_EQ(listNow(), rows);
+
+    QTest::mouseClick(f.Option2, Qt::LeftButton, {}, QPoint(6, f.Option2->height() / 2));
+    prompts.expectMessage();
+    QTest::mouseClick(f.PushButton2, Qt::LeftButton);
+    EXPECT_EQ(dir.read("out/same.txt"), "from b");
+    EXPECT_EQ(dir.read("out/dir/only-a.txt"), "A");
+    EXPECT_TRUE(prompts.last().text.startsWith("Done.\n\n2 of 4")) << prompts.last().text.toStdString();
+    EXPECT_EQ(listNow(), rows);
+}
+
+// While an archive is in work the window serves its events: removal,
+// clearing and a second start are refused; closing stops the engine and then
+// closes the window.
+TEST_F(WindowRunTest, TheWindowStaysAliveDuringAnArchive)
+{
+    Form1 &f = loadWithArchives();
+    std::atomic<int> calls{0};
+    std::atomic<bool> released{false};
+    f.Run().runArchive = &RunOnWorkerThread;
+    f.Run().unzip = [&](const std::string &, const std::string &, bool, const UnzipHooks &hooks) {
+        ++calls;
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!released && !hooks.cancelRequested() && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        UnzipOutcome outcome;
+        outcome.status = hooks.cancelRequested() ? UnzipOutcome::Status::Cancelled : UnzipOutcome::Status::Extracted;
+        return outcome;
+    };
+
+    bool busyChecked = false;
+    QTimer::singleShot(20, &f, [&] {
+        EXPECT_EQ(f.MousePointer(), Pointer::Hourglass);
+        f.JobRows().Select(1);
+        QTest::keyClick(f.ListView1, Qt::Key_Delete);
+        f.ListView1_DblClick();
+        QTest::mouseClick(f.PushButton5, Qt::LeftButton);
+        QTest::mouseClick(f.PushButton2, Qt::LeftButton);   // a second start does nothing
+        EXPECT_EQ(listNow(), rows);
+        EXPECT_EQ(calls, 1);
+        busyChecked = true;
+        released = true;
+    });
+    prompts.expectMessage();
+    f.PushButton2_Click();
+    EXPECT_TRUE(busyChecked);
+    EXPECT_EQ(calls, 4);
+    EXPECT_EQ(prompts.calls().size(), 1u);
+    EXPECT_EQ(prompts.last().text, "Done.");
+    EXPECT_EQ(listNow(), rows);
+
+    // Closing while the first archive is in work.
+    calls = 0;
+    released = false;
+    QTimer::singleShot(20, &f, [&] { f.close(); });
+    f.PushButton2_Click();
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(prompts.calls().size(), 1u);
+}
+
+TEST_F(WindowRunTest, Screenshot)
+{
+    Form1 &f = load();
+    for (const char *row : {"/home/user/Downloads/holiday photos 2020.zip", "/home/user/Downloads/invoices.zip",
+                            "/home/user/Documents/thesis drafts.zip", "/media/usb/backup.part1.zip"})
+        f.JobRows().Add(row);
+    f.JobRows().Select(2);
+    f.Text1->setText("/home/user/Desktop/");
+    f.show();
+    const QString target = qEnvironmentVariable("MARROWLYN_SCREENSHOT", q(dir / "window.png"));
+    ASSERT_TRUE(f.grab().save(target));
+}
+
+}
