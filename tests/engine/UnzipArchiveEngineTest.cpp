@@ -4,6 +4,7 @@
 #include "TempDir.h"
 #include "UnzipArchive.h"
 #include "ZipBuilder.h"
+#include "cUnzip.h"
 #include "mUnzip.h"
 
 #include <cerrno>
@@ -135,6 +136,52 @@ TEST_F(UnzipArchiveEngineTest, ACancelStopsTheEngine)
         ++written;
     }
     EXPECT_LT(written, 20u);
+}
+
+TEST_F(UnzipArchiveEngineTest, ListingAndSelectionThroughTheWrapper)
+{
+    const fs::path archive = dir / "list.zip";
+    std::tm when{};
+    when.tm_year = 2021 - 1900;
+    when.tm_mon = 7;
+    when.tm_mday = 31;
+    when.tm_hour = 14;
+    when.tm_min = 5;
+    when.tm_isdst = -1;
+    MakeZip(archive, {{.name = "docs/img/a.png", .data = std::string(1000, 'a'), .mtime = std::mktime(&when)},
+                      {.name = "docs/", .directory = true},
+                      {.name = "readme.txt", .data = "read me", .method = ZipMethod::Store},
+                      {.name = "locked.txt", .data = "x", .encrypted = true}},
+            "pw");
+    cUnzip unzip;
+    unzip.ZipFile(archive.string());
+    unzip.Directory();
+    ASSERT_EQ(unzip.FileCount(), 3);   // the folder entry adds no row
+    EXPECT_EQ(unzip.Filename(1), "a.png");
+    EXPECT_EQ(unzip.FileDirectory(1), "docs/img");
+    EXPECT_EQ(unzip.FileSize(1), 1000);
+    EXPECT_EQ(unzip.FileCompressionMethod(1), "Deflate");
+    EXPECT_EQ(unzip.FileDate(1), std::chrono::local_days{std::chrono::year{2021} / 8 / 31} + 14h + 5min);
+    EXPECT_FALSE(unzip.FileEncrypted(1));
+    EXPECT_EQ(unzip.FileCompressionMethod(2), "Stored");
+    EXPECT_TRUE(unzip.FileEncrypted(3));
+
+    // Only the selected entry is extracted; the engine needs no password then.
+    unzip.FileSelected(2, false);
+    unzip.FileSelected(3, false);
+    unzip.UseFolderNames(true);
+    unzip.UnzipFolder((dir / "out").string());
+    EXPECT_FALSE(unzip.Unzip());   // 0 from the engine reads as False
+    EXPECT_EQ(unzip.LastEngineResult(), UZ_OK);
+    EXPECT_TRUE(fs::exists(dir / "out/docs/img/a.png"));
+    EXPECT_FALSE(fs::exists(dir / "out/readme.txt"));
+
+    int32_t major = -1, minor = -1, revision = -1;
+    UnzipDateTime date{};
+    std::string extra;
+    unzip.GetVersion(major, minor, revision, date, extra);
+    EXPECT_EQ(extra.size(), 10u);
+    EXPECT_GE(major + minor + revision, 1);
 }
 
 } // namespace
