@@ -1,0 +1,120 @@
+#include "FuzzSandbox.h"
+
+#include "CentralDirectory.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace fuzz {
+
+namespace {
+
+const char kSentinelText[] = "the sentinel beside the destination";
+
+std::string baseFolder()
+{
+    // tmpfs when there is one: thousands of runs a second create and remove files.
+    const char *root = std::getenv("MARROWLYN_FUZZ_TMP");
+    std::string parent = root ? root : (fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path().string());
+    std::string pattern = parent + "/marrowlyn-fuzz-XXXXXX";
+    if (!mkdtemp(pattern.data()))
+        Finding("cannot make the sandbox folder");
+    return pattern;
+}
+
+std::string readAll(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+bool isTemporaryName(const std::string &name)
+{
+    return name.rfind(".mz", 0) == 0 && name.size() > 5 && name.compare(name.size() - 5, 5, ".part") == 0;
+}
+
+} // namespace
+
+void Finding(const std::string &what)
+{
+    std::fprintf(stderr, "FINDING: %s\n", what.c_str());
+    std::abort();
+}
+
+Sandbox::Sandbox()
+    : m_base(baseFolder()), m_archive(m_base + "/in.zip"), m_sentinel(m_base + "/sentinel.txt"),
+      m_destination(m_base + "/out")
+{
+    std::ofstream(m_sentinel) << kSentinelText;
+}
+
+const std::string &Sandbox::writeArchive(const uint8_t *data, size_t size)
+{
+    std::ofstream out(m_archive, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char *>(data), std::streamsize(size));
+    return m_archive;
+}
+
+void Sandbox::checkAndClean()
+{
+    std::error_code ec;
+    for (const auto &item : fs::directory_iterator(m_base, ec)) {
+        std::string name = item.path().filename().string();
+        if (name != "in.zip" && name != "sentinel.txt" && name != "out")
+            Finding("written outside the destination: " + item.path().string());
+    }
+    if (readAll(m_sentinel) != kSentinelText)
+        Finding("the sentinel beside the destination was changed");
+    if (fs::is_symlink(m_destination))
+        Finding("the destination itself was replaced by a link");
+    std::string root = m_destination + "/";
+    for (auto it = fs::recursive_directory_iterator(m_destination, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+        const fs::path &path = it->path();
+        if (isTemporaryName(path.filename().string()))
+            Finding("a temporary file was left behind: " + path.string());
+        if (it->is_symlink()) {
+            fs::path resolved = fs::weakly_canonical(path.parent_path() / fs::read_symlink(path));
+            if ((resolved.string() + "/").rfind(root, 0) != 0)
+                Finding("a link leads outside the destination: " + path.string() + " -> " + resolved.string());
+        }
+    }
+    fs::remove_all(m_destination, ec);
+}
+
+int OpenDescriptors()
+{
+    int count = 0;
+    if (DIR *dir = opendir("/proc/self/fd")) {
+        while (readdir(dir))
+            ++count;
+        closedir(dir);
+    }
+    return count;
+}
+
+uint64_t DeclaredSize(const std::string &archivePath)
+{
+    int fd = ::open(archivePath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    unzip32::CentralDirectory directory;
+    std::string reason;
+    uint64_t total = 0;
+    if (unzip32::ReadCentralDirectory(fd, directory, reason)) {
+        for (const auto &entry : directory.entries)
+            total += std::min<uint64_t>(entry.size, UINT64_MAX - total);
+    }
+    ::close(fd);
+    return total;
+}
+
+} // namespace fuzz
