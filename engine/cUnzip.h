@@ -75,6 +75,11 @@ public:
     void ConvertCRToCRLF(bool bState) { m_options.fields.ConvertCRToCRLF = bState ? 1 : 0; }
     bool CaseSensitiveFileNames() const { return m_options.fields.CaseSensitive != 0; }
     void CaseSensitiveFileNames(bool bState) { m_options.fields.CaseSensitive = bState ? 1 : 0; }
+    // Decoding threads the engine may use for one archive; 0 = one per
+    // processor. Callers that extract several archives at once lower it so
+    // the threads of all calls together fit the processors.
+    int32_t Threads() const { return m_options.fields.Threads; }
+    void Threads(int32_t lCount) { m_options.fields.Threads = lCount < 0 ? 0 : lCount; }
 
     // The entry table; lIndex runs from 1 to FileCount(). An index outside
     // throws RuntimeError 9 (subscript out of range).

@@ -1,0 +1,201 @@
+#include "BatchCommand.h"
+
+#include "BatchOptions.h"
+#include "ChainScheduler.h"
+#include "ProgressPrinter.h"
+
+#include "ArchiveScan.h"
+#include "BatchRun.h"
+#include "Destination.h"
+#include "RunSummary.h"
+#include "common/PathHelpers.h"
+#include "common/RuntimeError.h"
+#include "common/Settings.h"
+#include "engine/cUnzip.h"
+#include "engine/mUnzip.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+void say(std::FILE *to, const QString &text)
+{
+    std::fprintf(to, "%s\n", text.toLocal8Bit().constData());
+}
+
+int usageError(const BatchIo &io, const QString &text)
+{
+    say(io.err, QStringLiteral("marrowlyn-batch: ") + text);
+    return UsageError;
+}
+
+QString versionText()
+{
+    QString text = QStringLiteral("marrowlyn-batch %1\n").arg(QStringLiteral(MARROWLYN_VERSION));
+    try {
+        cUnzip probe;
+        int32_t major = 0, minor = 0, revision = 0;
+        UnzipDateTime date{};
+        std::string extra;
+        probe.GetVersion(major, minor, revision, date, extra);
+        text += QStringLiteral("engine libunzip32 %1.%2.%3").arg(major).arg(minor).arg(revision);
+        const QString level = QString::fromStdString(extra).trimmed();
+        if (!level.isEmpty())
+            text += QLatin1Char(' ') + level;
+    } catch (const std::exception &e) {
+        text += QStringLiteral("engine libunzip32: not available (%1)").arg(QString::fromLocal8Bit(e.what()));
+    }
+    return text;
+}
+
+// The window's stored choice when the command line makes none.
+UnzipMode storedMode()
+{
+    try {
+        return ModeFromOptions(SettingToBoolean(ReadSetting(SettingKey::Option1)),
+                               SettingToBoolean(ReadSetting(SettingKey::Option2)));
+    } catch (const RuntimeError &) {
+        return UnzipMode::OwnSubfolder;
+    }
+}
+
+std::optional<std::string> readPassword(const BatchOptions &o, const BatchIo &io, QString &error)
+{
+    std::optional<std::string> line;
+    if (o.passwordStdin) {
+        line = io.readStdinLine ? io.readStdinLine() : std::nullopt;
+        if (!line) {
+            error = QStringLiteral("No password could be read from standard input.");
+            return std::nullopt;
+        }
+    } else if (!o.passwordFile.isEmpty()) {
+        QFile file(o.passwordFile);
+        if (!file.open(QIODevice::ReadOnly)) {
+            error = QStringLiteral("Cannot read the password file \"%1\": %2.").arg(o.passwordFile, file.errorString());
+            return std::nullopt;
+        }
+        line = file.readLine().toStdString();
+    } else {
+        return std::string();
+    }
+    while (!line->empty() && (line->back() == '\n' || line->back() == '\r'))
+        line->pop_back();
+    if (line->empty())
+        error = QStringLiteral("The password is empty.");
+    return line->empty() ? std::nullopt : line;
+}
+
+}
+
+int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
+{
+    const ParsedCommandLine parsed = ParseBatchCommandLine(arguments);
+    switch (parsed.action) {
+    case ParsedCommandLine::Action::UsageError:
+        return usageError(io, parsed.error);
+    case ParsedCommandLine::Action::Help:
+        std::fputs(parsed.helpText.toLocal8Bit().constData(), io.out);
+        return AllExtracted;
+    case ParsedCommandLine::Action::Version:
+        say(io.out, versionText());
+        return AllExtracted;
+    case ParsedCommandLine::Action::Run:
+        break;
+    }
+    const BatchOptions &o = parsed.options;
+
+    QString passwordError;
+    const auto password = readPassword(o, io, passwordError);
+    if (!password)
+        return usageError(io, passwordError);
+
+    QString output = o.output;
+    if (output.isEmpty()) {
+        try {
+            output = ReadSetting(SettingKey::OutputDirectory);
+        } catch (const RuntimeError &e) {
+            return usageError(io, QStringLiteral("No output folder given, and the stored one cannot be read (%1).")
+                                      .arg(QString::fromStdString(e.what())));
+        }
+    }
+    if (!IsFolderPresent(output))
+        return usageError(io, QStringLiteral("The output folder \"%1\" does not exist.").arg(output));
+    const UnzipMode mode = !o.mode ? storedMode()
+                           : *o.mode == BatchOptions::Mode::Subfolders ? UnzipMode::OwnSubfolder
+                                                                       : UnzipMode::OneFolder;
+
+    QStringList archives;
+    for (const QString &path : o.paths) {
+        const QFileInfo info(path);
+        if (info.isDir())
+            archives += CollectArchives(QDir::cleanPath(info.absoluteFilePath()), o.extension);
+        else if (info.exists())
+            archives += info.absoluteFilePath();
+        else
+            return usageError(io, QStringLiteral("\"%1\" is neither an archive nor a folder.").arg(path));
+    }
+
+    std::vector<std::string> destinations;
+    std::uint64_t totalBytes = 0;
+    std::vector<std::uint64_t> sizes;
+    for (const QString &archive : archives) {
+        destinations.push_back(DestinationFor(archive, output, mode).toStdString());
+        sizes.push_back(std::uint64_t(std::max<qint64>(QFileInfo(archive).size(), 0)));
+        totalBytes += sizes.back();
+    }
+    const auto chains = ChainsByKey(destinations);
+    const int processors = io.processors > 0 ? io.processors : int(std::max(1u, std::thread::hardware_concurrency()));
+    const int workers = o.jobs > 0 ? o.jobs : processors;
+    const int side = std::max(1, int(std::min<std::size_t>(std::size_t(workers), chains.size())));
+    // The engine spreads one archive's entries over threads too; together the
+    // calls should just fill the processors.
+    const int engineThreads = std::max(1, processors / side);
+
+    SetCurrentPassword(*password);
+    ProgressPrinter progress(o.quiet ? ProgressPrinter::Style::Quiet
+                             : io.errIsTerminal ? ProgressPrinter::Style::Bar
+                                                : ProgressPrinter::Style::Lines,
+                             std::size_t(archives.size()), totalBytes, io.err);
+    std::mutex problemsMutex;
+    std::vector<std::pair<std::size_t, ArchiveProblem>> problems;
+
+    RunChains(chains, workers, [&](std::size_t i) {
+        const QString &archive = archives[qsizetype(i)];
+        progress.started(archive.toStdString());
+        const UnzipFunction unzip = [&](const std::string &path, const std::string &destination, bool overwrite,
+                                        const UnzipHooks &hooks) {
+            cUnzip unzip;
+            unzip.Threads(engineThreads);
+            return UnzipArchive(unzip, path, destination, overwrite, hooks);
+        };
+        const auto problem = mode == UnzipMode::None
+                                 ? std::nullopt
+                                 : ExtractArchive(archive, QString::fromStdString(destinations[i]), unzip, {});
+        progress.finished(archive.toStdString(), sizes[i], !problem, problem ? problem->reason.toStdString() : "");
+        if (problem) {
+            std::lock_guard lock(problemsMutex);
+            problems.emplace_back(i, *problem);
+        }
+    });
+    progress.close();
+
+    // The summary lists the archives in list order, whatever order they finished in.
+    std::sort(problems.begin(), problems.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<ArchiveProblem> ordered;
+    for (auto &p : problems)
+        ordered.push_back(std::move(p.second));
+    const RunSummary summary = SummarizeRun(archives.size(), ordered);
+    if (!o.quiet || !ordered.empty()) {
+        std::FILE *to = ordered.empty() ? io.out : io.err;
+        say(to, summary.text);
+        if (!summary.detail.isEmpty())
+            say(to, QStringLiteral("\n") + summary.detail);
+    }
+    return ordered.empty() ? AllExtracted : SomeNotExtracted;
+}

@@ -1,0 +1,23 @@
+// marrowlyn-batch from end to end: the command line in, archives extracted,
+// progress and the closing summary out, and the exit status.
+#pragma once
+
+#include <QStringList>
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <string>
+
+struct BatchIo {
+    std::FILE *out = stdout;
+    std::FILE *err = stderr;
+    bool errIsTerminal = false;
+    // Reads the password line from standard input; empty optional at its end.
+    std::function<std::optional<std::string>()> readStdinLine;
+    int processors = 0;   // 0: ask the system
+};
+
+enum BatchExit { AllExtracted = 0, SomeNotExtracted = 1, UsageError = 2 };
+
+int RunBatchCommand(const QStringList &arguments, const BatchIo &io);
