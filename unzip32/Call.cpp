@@ -129,6 +129,7 @@ bool Call::prepareDestination(int32_t &code)
         code = failArchive(UZ_CANNOT_CREATE, "the folder \"" + m_destination + "\" cannot be made or opened");
         return false;
     }
+    m_shared.leftovers.clean(m_shared.rootFd, "");
     uint64_t needed = 0;
     for (const ArchiveEntry &entry : m_archive.entries()) {
         if (!entry.directory && m_filter.selects(entry.normalised))
@@ -174,6 +175,7 @@ int32_t Call::extract()
             break;
         makeSymlink(job);
     }
+    restoreFolderTimes();
     if (m_cancelled)
         return UZ_CANCELLED;
     return m_callbacks.FailedCount > 0 ? UZ_SOME_FAILED : UZ_OK;
@@ -325,7 +327,23 @@ void Call::makeFolder(const ArchiveEntry &entry, const std::vector<std::string> 
     }
     if (entry.central.unixHost() && (entry.central.unixMode() & 0777))
         fchmod(fd, (entry.central.unixMode() & 0777) | 0700);
+    m_folderTimes.emplace_back(components, entry.mtime);
     print("extracted: " + entry.name);
+}
+
+void Call::restoreFolderTimes()
+{
+    // Last, because writing a file into a folder changes the folder's time.
+    // Deepest first is not needed: a folder's time does not change with the
+    // times of the folders in it.
+    for (const auto &[components, mtime] : m_folderTimes) {
+        std::string reason;
+        int fd = m_local->folders().open(components, components.size(), false, reason);
+        if (fd < 0)
+            continue;
+        struct timespec times[2] = {{time_t(mtime), 0}, {time_t(mtime), 0}};
+        futimens(fd, times);
+    }
 }
 
 void Call::makeSymlink(const EntryJob &job)

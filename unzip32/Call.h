@@ -12,6 +12,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace unzip32 {
@@ -42,6 +43,7 @@ private:
     Existing decideExisting(const ArchiveEntry &entry, const std::vector<std::string> &components);
     void makeFolder(const ArchiveEntry &entry, const std::vector<std::string> &components);
     void makeSymlink(const EntryJob &job);
+    void restoreFolderTimes();
     void submit(EntryJob job);
     void report(const EntryResult &result);
     void drain(bool all);
@@ -57,6 +59,7 @@ private:
     std::unique_ptr<WorkerPool<EntryJob, EntryResult>> m_pool;
     std::vector<std::unique_ptr<EntryWorker>> m_workers;
     std::vector<EntryJob> m_symlinks;
+    std::vector<std::pair<std::vector<std::string>, int64_t>> m_folderTimes; // folder entries made, and their times
     std::set<std::string> m_targets; // written (or being written) in this call
     std::optional<std::string> m_goodPassword;
     std::optional<bool> m_replaceAll; // a sticky answer of the replace callback

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,6 +63,7 @@ int FolderCache::open(const std::vector<std::string> &components, size_t count, 
     for (size_t i = known; i < count; ++i) {
         const std::string &part = components[i];
         int next = openat(fd, part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        bool existed = next >= 0;
         if (next < 0 && errno == ENOENT && create) {
             if (mkdirat(fd, part.c_str(), 0777) != 0 && errno != EEXIST) {
                 reason = "cannot make folder \"" + part + "\": " + ErrnoText(errno);
@@ -79,26 +82,50 @@ int FolderCache::open(const std::vector<std::string> &components, size_t count, 
             return -1;
         }
         key += (key.empty() ? "" : "/") + part;
+        if (existed && m_cleaner)
+            m_cleaner->clean(next, key);
         m_open.emplace(key, next);
         fd = next;
     }
     return fd;
 }
 
+std::string EntryFile::nextTemporaryName()
+{
+    char name[64];
+    std::snprintf(name, sizeof name, ".mz%016llx-%u-%llu.part", (unsigned long long)m_settings.token, m_worker,
+                  (unsigned long long)m_counter++);
+    return name;
+}
+
+bool EntryFile::makeUnnamed(uint32_t mode)
+{
+    // Linking an unnamed file needs its /proc path (AT_EMPTY_PATH needs a
+    // privilege); without /proc the named form is the only safe one.
+    if (access("/proc/self/fd", X_OK) != 0)
+        return false;
+    m_fd = openat(m_folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    m_unnamed = m_fd >= 0;
+    return m_unnamed;
+}
+
 bool EntryFile::makeTemporary(bool symlink, const std::string &target, uint32_t mode, std::string &reason)
 {
+    if (!symlink && makeUnnamed(mode))
+        return true;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        char name[64];
-        std::snprintf(name, sizeof name, ".mz%016llx-%u-%llu.part", (unsigned long long)m_settings.token, m_worker,
-                      (unsigned long long)m_counter++);
-        m_temporary = name;
+        m_temporary = nextTemporaryName();
+        const char *name = m_temporary.c_str();
         if (symlink) {
             if (symlinkat(target.c_str(), m_folder, name) == 0)
                 return true;
         } else {
             m_fd = openat(m_folder, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-            if (m_fd >= 0)
+            if (m_fd >= 0) {
+                // The lock tells a later call's cleaner that this one is alive.
+                flock(m_fd, LOCK_EX | LOCK_NB);
                 return true;
+            }
         }
         if (errno != EEXIST) {
             reason = ErrnoText(errno);
@@ -155,6 +182,35 @@ bool EntryFile::renameIntoPlace(bool replace, std::string &reason)
     return true;
 }
 
+bool EntryFile::nameUnnamed(bool replace, std::string &reason)
+{
+    std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+    if (!replace) {
+        // A link never replaces a name: a file that appeared meanwhile is kept.
+        if (linkat(AT_FDCWD, self.c_str(), m_folder, m_name.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+            reason = ErrnoText(errno);
+            return false;
+        }
+        m_unnamed = false;
+        return true;
+    }
+    // Replacing: a name of our own first, then one atomic rename over the old
+    // file. Still locked, so a concurrent cleaner leaves it alone.
+    flock(m_fd, LOCK_EX | LOCK_NB);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        m_temporary = nextTemporaryName();
+        if (linkat(AT_FDCWD, self.c_str(), m_folder, m_temporary.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            m_unnamed = false;
+            return renameIntoPlace(true, reason);
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    reason = ErrnoText(errno);
+    m_temporary.clear();
+    return false;
+}
+
 bool EntryFile::commit(int64_t mtime, bool replace, std::string &reason)
 {
     // open() applied the umask; the archive's bits are restored as they were.
@@ -162,6 +218,12 @@ bool EntryFile::commit(int64_t mtime, bool replace, std::string &reason)
         fchmod(m_fd, m_mode);
     struct timespec times[2] = {{time_t(mtime), 0}, {time_t(mtime), 0}};
     futimens(m_fd, times);
+    if (m_unnamed) {
+        bool ok = nameUnnamed(replace, reason);
+        ::close(m_fd);
+        m_fd = -1;
+        return ok;
+    }
     int fd = m_fd;
     m_fd = -1;
     if (::close(fd) != 0) {
@@ -183,10 +245,12 @@ bool EntryFile::createSymlink(const std::vector<std::string> &components, const 
 
 void EntryFile::abandon()
 {
+    // An unnamed file vanishes with its descriptor.
     if (m_fd >= 0) {
         ::close(m_fd);
         m_fd = -1;
     }
+    m_unnamed = false;
     if (!m_temporary.empty()) {
         unlinkat(m_folder, m_temporary.c_str(), 0);
         m_temporary.clear();

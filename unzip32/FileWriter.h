@@ -1,9 +1,13 @@
 // Writing into the destination without ever leaving it: folders are opened
-// one component at a time with O_NOFOLLOW, files are created under a
-// temporary name beside their target and renamed into place when complete.
+// one component at a time with O_NOFOLLOW; a file is decoded into an unnamed
+// file in its target's folder (O_TMPFILE) and linked into place only when
+// complete, so a killed process leaves nothing behind. Where the file system
+// has no unnamed files, a locked file under a recognisable temporary name
+// stands in, and the next call into that folder removes it if it is orphaned.
 #pragma once
 
 #include "Decoders.h"
+#include "Leftovers.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,7 +21,8 @@ namespace unzip32 {
 // reached once without a link stays a safe place to write in.
 class FolderCache {
 public:
-    explicit FolderCache(int rootFd) : m_root(rootFd) {}
+    // `cleaner` (may be null) is shown every folder that existed before.
+    FolderCache(int rootFd, LeftoverCleaner *cleaner) : m_root(rootFd), m_cleaner(cleaner) {}
     ~FolderCache();
     FolderCache(const FolderCache &) = delete;
     FolderCache &operator=(const FolderCache &) = delete;
@@ -28,6 +33,7 @@ public:
 
 private:
     int m_root;
+    LeftoverCleaner *m_cleaner;
     std::unordered_map<std::string, int> m_open;
 };
 
@@ -58,7 +64,10 @@ public:
 
 private:
     bool makeTemporary(bool symlink, const std::string &target, uint32_t mode, std::string &reason);
+    bool makeUnnamed(uint32_t mode);
+    bool nameUnnamed(bool replace, std::string &reason);
     bool renameIntoPlace(bool replace, std::string &reason);
+    std::string nextTemporaryName();
 
     FolderCache &m_folders;
     const WriteSettings &m_settings;
@@ -67,6 +76,7 @@ private:
     int m_folder = -1;
     int m_fd = -1;
     uint32_t m_mode = 0;
+    bool m_unnamed = false;
     std::string m_name, m_temporary, m_writeError;
 };
 
