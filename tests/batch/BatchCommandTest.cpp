@@ -1,0 +1,168 @@
+#include "BatchCommand.h"
+
+#include "TempDir.h"
+#include "ZipBuilder.h"
+#include "common/Settings.h"
+#include "engine/EngineLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <deque>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class BatchCommandTest : public ::testing::Test {
+protected:
+    BatchCommandTest()
+    {
+        SetEngineLibraryPath(ENGINE_PATH);
+        SetSettingsFolder(QString::fromStdString((dir / "config").string()));
+        fs::create_directories(dir / "in");
+        fs::create_directories(dir / "out");
+    }
+    ~BatchCommandTest() override { SetSettingsFolder(QString()); }
+
+    fs::path in(const std::string &name) const { return dir / "in" / name; }
+    QString out() const { return QString::fromStdString((dir / "out").string()); }
+
+    int run(QStringList args)
+    {
+        char *o = nullptr, *e = nullptr;
+        std::size_t on = 0, en = 0;
+        BatchIo io;
+        io.out = open_memstream(&o, &on);
+        io.err = open_memstream(&e, &en);
+        io.processors = 2;
+        io.readStdinLine = [this]() -> std::optional<std::string> {
+            if (stdinLines.empty())
+                return std::nullopt;
+            std::string line = stdinLines.front();
+            stdinLines.pop_front();
+            return line;
+        };
+        args.prepend("marrowlyn-batch");
+        const int status = RunBatchCommand(args, io);
+        std::fclose(io.out);
+        std::fclose(io.err);
+        stdoutText.assign(o, on);
+        stderrText.assign(e, en);
+        free(o);
+        free(e);
+        return status;
+    }
+
+    TempDir dir;
+    std::deque<std::string> stdinLines;
+    std::string stdoutText, stderrText;
+};
+
+}
+
+TEST_F(BatchCommandTest, SubfoldersModeScansFoldersAndKeepsSharedDestinationsInListOrder)
+{
+    fs::create_directories(dir / "in/sub");
+    MakeZip(in("a.zip"), {{"readme.txt", "from a"}, {"docs/x.txt", "x"}});
+    MakeZip(in("sub/Fotos 2020.backup.zip"), {{"p.txt", "photo"}});
+    // Both parts go to the subfolder "c"; the later part must win.
+    MakeZip(in("sub/c.part1.zip"), {{"same.txt", "part 1"}, {"only1.txt", "1"}});
+    MakeZip(in("sub/c.part2.zip"), {{"same.txt", "part 2"}});
+    dir.write("in/notes.txt", "not collected: wrong extension");
+
+    EXPECT_EQ(run({"-o", out(), "--mode", "subfolders", "-j", "4", QString::fromStdString((dir / "in").string())}),
+              AllExtracted)
+        << stderrText;
+    EXPECT_EQ(dir.read("out/a/readme.txt"), "from a");
+    EXPECT_EQ(dir.read("out/a/docs/x.txt"), "x");
+    EXPECT_EQ(dir.read("out/Fotos 2020/p.txt"), "photo");
+    EXPECT_EQ(dir.read("out/c/same.txt"), "part 2");
+    EXPECT_EQ(dir.read("out/c/only1.txt"), "1");
+    EXPECT_FALSE(fs::exists(dir / "out/notes"));
+    EXPECT_EQ(stdoutText, "Done.\n");
+    EXPECT_NE(stderrText.find("extracted: "), std::string::npos) << "plain lines when not a terminal";
+}
+
+TEST_F(BatchCommandTest, OneFolderModePutsEverythingTogetherLaterArchiveWinning)
+{
+    MakeZip(in("first.zip"), {{"same.txt", "first"}, {"one.txt", "1"}});
+    MakeZip(in("second.zip"), {{"same.txt", "second"}});
+    EXPECT_EQ(run({"--quiet", "--output", out(), "--mode", "one-folder", QString::fromStdString(in("first.zip")),
+                   QString::fromStdString(in("second.zip"))}),
+              AllExtracted);
+    EXPECT_EQ(dir.read("out/same.txt"), "second");
+    EXPECT_EQ(dir.read("out/one.txt"), "1");
+    EXPECT_EQ(stdoutText, "");
+    EXPECT_EQ(stderrText, "") << "quiet prints nothing when all went well";
+}
+
+TEST_F(BatchCommandTest, StoredOutputFolderAndModeAreTheDefaults)
+{
+    MakeZip(in("a.zip"), {{"f.txt", "f"}});
+    SaveSetting(SettingsApplication, SettingsSection, SettingKey::OutputDirectory, out());
+    SaveSetting(SettingsApplication, SettingsSection, SettingKey::Option1, "False");
+    SaveSetting(SettingsApplication, SettingsSection, SettingKey::Option2, "True");
+    EXPECT_EQ(run({"-q", QString::fromStdString(in("a.zip"))}), AllExtracted) << stderrText;
+    EXPECT_EQ(dir.read("out/f.txt"), "f") << "Option2 alone means one folder";
+}
+
+TEST_F(BatchCommandTest, PasswordFromFileOrStandardInput)
+{
+    MakeZip(in("secret.zip"), {{.name = "s.txt", .data = "hidden", .encrypted = true}}, "open sesame");
+    dir.write("pw", "open sesame\n");
+    EXPECT_EQ(run({"-q", "-o", out(), "--password-file", QString::fromStdString((dir / "pw").string()),
+                   QString::fromStdString(in("secret.zip"))}),
+              AllExtracted)
+        << stderrText;
+    EXPECT_EQ(dir.read("out/secret/s.txt"), "hidden");
+
+    fs::remove_all(dir / "out/secret");
+    stdinLines = {"open sesame"};
+    EXPECT_EQ(run({"-q", "-o", out(), "--password-stdin", QString::fromStdString(in("secret.zip"))}), AllExtracted);
+    EXPECT_EQ(dir.read("out/secret/s.txt"), "hidden");
+
+    fs::remove_all(dir / "out/secret");
+    stdinLines = {"wrong"};
+    EXPECT_EQ(run({"-o", out(), "--password-stdin", QString::fromStdString(in("secret.zip"))}), SomeNotExtracted);
+    EXPECT_FALSE(fs::exists(dir / "out/secret/s.txt"));
+    EXPECT_NE(stderrText.find("1 of 1"), std::string::npos) << stderrText;
+}
+
+TEST_F(BatchCommandTest, FailuresGiveStatusOneAndTheSummary)
+{
+    MakeZip(in("good.zip"), {{"g.txt", "g"}});
+    dir.write("in/bad.zip", "this is not an archive");
+    EXPECT_EQ(run({"-o", out(), QString::fromStdString((dir / "in").string())}), SomeNotExtracted);
+    EXPECT_EQ(dir.read("out/good/g.txt"), "g");
+    EXPECT_NE(stderrText.find("Done."), std::string::npos);
+    EXPECT_NE(stderrText.find("bad.zip"), std::string::npos);
+}
+
+TEST_F(BatchCommandTest, BadArgumentsAreUsageErrorsInPlainWords)
+{
+    MakeZip(in("a.zip"), {{"f.txt", "f"}});
+    const QString archive = QString::fromStdString(in("a.zip"));
+    struct Case {
+        QStringList args;
+        const char *mentions;
+    } cases[] = {
+        {{"-o", out() + "/missing", archive}, "does not exist"},
+        {{"-o", out(), QString::fromStdString((dir / "nothing-here").string())}, "neither"},
+        {{"-o", out(), "--password-file", QString::fromStdString((dir / "no-pw").string()), archive},
+         "password file"},
+        {{"-o", out(), "--password-stdin", archive}, "standard input"},
+        {{"--frobnicate", archive}, "frobnicate"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(run(c.args), UsageError) << c.args.join(' ').toStdString();
+        EXPECT_NE(stderrText.find(c.mentions), std::string::npos) << stderrText;
+        EXPECT_EQ(stderrText.rfind("marrowlyn-batch: ", 0), 0u) << stderrText;
+    }
+    EXPECT_FALSE(fs::exists(dir / "out/a"));
+
+    EXPECT_EQ(run({"--version"}), AllExtracted);
+    EXPECT_NE(stdoutText.find("engine libunzip32 1."), std::string::npos) << stdoutText;
+    EXPECT_EQ(run({"--help"}), AllExtracted);
+    EXPECT_NE(stdoutText.find("--jobs"), std::string::npos);
+}
