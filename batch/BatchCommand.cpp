@@ -149,13 +149,26 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
         sizes.push_back(std::uint64_t(std::max<qint64>(QFileInfo(archive).size(), 0)));
         totalBytes += sizes.back();
     }
-    const auto chains = ChainsByKey(destinations);
+    auto chains = ChainsByKey(destinations);
+    // Biggest chains first, so one large archive does not start last and run alone.
+    std::vector<std::uint64_t> chainBytes(chains.size());
+    for (std::size_t c = 0; c < chains.size(); ++c)
+        for (std::size_t i : chains[c])
+            chainBytes[c] += sizes[i];
+    std::vector<std::size_t> order(chains.size());
+    for (std::size_t c = 0; c < order.size(); ++c)
+        order[c] = c;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return chainBytes[a] > chainBytes[b]; });
+    std::vector<std::vector<std::size_t>> sorted;
+    for (std::size_t c : order)
+        sorted.push_back(std::move(chains[c]));
+    chains = std::move(sorted);
     const int processors = io.processors > 0 ? io.processors : int(std::max(1u, std::thread::hardware_concurrency()));
     const int workers = o.jobs > 0 ? o.jobs : processors;
-    const int side = std::max(1, int(std::min<std::size_t>(std::size_t(workers), chains.size())));
-    // The engine spreads one archive's entries over threads too; together the
-    // calls should just fill the processors.
-    const int engineThreads = std::max(1, processors / side);
+    // The engine spreads one archive's entries over threads too. Giving each
+    // call every processor oversubscribes a little, but keeps the processors
+    // busy when one archive holds a single large entry that decodes alone.
+    const int engineThreads = processors;
 
     SetCurrentPassword(*password);
     ProgressPrinter progress(o.quiet ? ProgressPrinter::Style::Quiet
