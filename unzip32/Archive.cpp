@@ -4,6 +4,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -37,8 +38,24 @@ std::string zipErrorText(int code)
 
 } // namespace
 
-zip_t *OpenWithLibzip(const std::string &path, std::string &reason)
+namespace {
+
+// What libzip takes for UTF-8: valid, and no C0 control but tab, CR and LF.
+bool libzipTakesAsUtf8(const std::string &name)
 {
+    for (char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n')
+            return false;
+    }
+    return IsValidUtf8(name);
+}
+
+} // namespace
+
+zip_t *OpenWithLibzip(const std::string &path, const FlagPatches &patches, std::string &reason)
+{
+    if (!patches.empty())
+        return OpenPatched(path, patches, reason);
     int code = 0;
     zip_t *zip = zip_open(path.c_str(), ZIP_RDONLY, &code);
     if (!zip)
@@ -64,10 +81,12 @@ bool Archive::open(const std::string &path, std::string &reason)
     if (!ok)
         reason = "not a file";
     ok = ok && ReadCentralDirectory(fd, m_directory, reason);
+    if (ok)
+        findFalseUtf8Flags(fd);
     ::close(fd);
     if (!ok)
         return false;
-    m_zip = OpenWithLibzip(path, reason);
+    m_zip = OpenWithLibzip(path, m_patches, reason);
     if (!m_zip)
         return false;
     zip_int64_t count = zip_get_num_entries(m_zip, 0);
@@ -91,6 +110,23 @@ bool Archive::open(const std::string &path, std::string &reason)
                                               : dosToUnix(entry.central.dosDate, entry.central.dosTime);
     }
     return true;
+}
+
+void Archive::findFalseUtf8Flags(int fd)
+{
+    for (const CentralEntry &entry : m_directory.entries) {
+        if ((entry.flags & 0x800) && !libzipTakesAsUtf8(entry.rawName))
+            m_patches.push_back(entry.centralOffset + 9);
+        // The local header's own flag and name are checked when the entry is opened.
+        uint8_t local[30];
+        if (entry.localHeaderValid && pread(fd, local, 30, off_t(entry.localOffset)) == 30 && (local[7] & 0x08)) {
+            std::string name(size_t(local[26] | local[27] << 8), '\0');
+            if (pread(fd, name.data(), name.size(), off_t(entry.localOffset + 30)) == ssize_t(name.size())
+                && !libzipTakesAsUtf8(name))
+                m_patches.push_back(entry.localOffset + 7);
+        }
+    }
+    std::sort(m_patches.begin(), m_patches.end());
 }
 
 bool Archive::overlapping(std::string &name) const

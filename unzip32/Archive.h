@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CentralDirectory.h"
+#include "PatchedSource.h"
 
 #include <cstdint>
 #include <string>
@@ -37,14 +38,19 @@ public:
 
     const std::vector<ArchiveEntry> &entries() const { return m_entries; }
     zip_t *handle() const { return m_zip; }
+    // Flags libzip must not see (see PatchedSource.h); empty for most archives.
+    const FlagPatches &patches() const { return m_patches; }
 
 private:
+    void findFalseUtf8Flags(int fd);
+
     zip_t *m_zip = nullptr;
     CentralDirectory m_directory;
     std::vector<ArchiveEntry> m_entries;
+    FlagPatches m_patches;
 };
 
 // Opens an archive read-only with libzip; null with a reason on failure.
-zip_t *OpenWithLibzip(const std::string &path, std::string &reason);
+zip_t *OpenWithLibzip(const std::string &path, const FlagPatches &patches, std::string &reason);
 
 } // namespace unzip32

@@ -54,7 +54,8 @@ void Call::print(const std::string &line)
     bool failure = line.rfind("error: ", 0) == 0;
     if (!m_callbacks.print || m_options.MessageLevel >= 2 || (m_options.MessageLevel == 1 && !failure))
         return;
-    m_callbacks.print(line.c_str(), uint32_t(line.size()));
+    std::string shown = PrintableName(line);
+    m_callbacks.print(shown.c_str(), uint32_t(shown.size()));
 }
 
 void Call::fail(const ArchiveEntry &entry, const std::string &reason)
@@ -85,6 +86,7 @@ int32_t Call::run()
     std::string reason;
     if (!m_archive.open(m_shared.archivePath, reason))
         return failArchive(UZ_NOT_ARCHIVE, reason);
+    m_shared.patches = &m_archive.patches();
     std::string overlap;
     if (m_archive.overlapping(overlap))
         return failArchive(UZ_UNSAFE_ARCHIVE, "refused: entries share their data (\"" + overlap
@@ -194,8 +196,12 @@ bool Call::handleEntry(const ArchiveEntry &entry)
     m_callbacks.TotalPackedSize += c.packedSize;
 
     if (entry.directory) {
-        if (!m_testOnly && m_options.UseFolderNames)
-            makeFolder(entry, SafeComponents(entry.normalised, true, m_options.SpaceToUnderscore));
+        if (!m_testOnly && m_options.UseFolderNames) {
+            auto components = SafeComponents(entry.normalised, true, m_options.SpaceToUnderscore);
+            if (conflicts(JoinComponents(components)))
+                drain(true);
+            makeFolder(entry, components);
+        }
         return true;
     }
     if (!c.localHeaderValid) {
@@ -220,8 +226,10 @@ bool Call::handleEntry(const ArchiveEntry &entry)
             return true;
         }
         std::string target = JoinComponents(job.components);
-        // A second entry for the same file waits until the first is in place.
-        if (m_targets.count(target))
+        // A second entry for the same file, or a file where an earlier entry
+        // needs a folder (or the reverse), waits until the first is in place:
+        // the entry that comes first in the archive wins, whatever the threads do.
+        if (conflicts(target))
             drain(true);
         m_targets.insert(target);
         if (!entry.symlink) {
@@ -239,6 +247,21 @@ bool Call::handleEntry(const ArchiveEntry &entry)
     }
     submit(std::move(job));
     return true;
+}
+
+bool Call::conflicts(const std::string &target) const
+{
+    if (m_targets.empty())
+        return false;
+    if (m_targets.count(target))
+        return true;
+    for (size_t slash = target.find('/'); slash != std::string::npos; slash = target.find('/', slash + 1)) {
+        if (m_targets.count(target.substr(0, slash)))
+            return true;
+    }
+    std::string below = target + "/";
+    auto next = m_targets.lower_bound(below);
+    return next != m_targets.end() && next->compare(0, below.size(), below) == 0;
 }
 
 Call::Existing Call::decideExisting(const ArchiveEntry &entry, const std::vector<std::string> &components)

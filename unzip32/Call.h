@@ -40,6 +40,7 @@ private:
     bool handleEntry(const ArchiveEntry &entry); // false: stop (cancelled)
     bool obtainPassword(const ArchiveEntry &entry, std::string &password);
     bool passwordOpens(const ArchiveEntry &entry, const std::string &password);
+    bool conflicts(const std::string &target) const; // with a file being written
     Existing decideExisting(const ArchiveEntry &entry, const std::vector<std::string> &components);
     void makeFolder(const ArchiveEntry &entry, const std::vector<std::string> &components);
     void makeSymlink(const EntryJob &job);

@@ -140,6 +140,7 @@ bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reas
             reason = "the central directory is damaged";
             return false;
         }
+        entry.centralOffset = cdOffset + at;
         entry.rawName.assign(reinterpret_cast<const char *>(h + 46), nameLength);
         readExtra(entry, h + 46 + nameLength, extraLength, entry.size == 0xFFFFFFFFu,
                   entry.packedSize == 0xFFFFFFFFu, entry.localOffset == 0xFFFFFFFFu);

@@ -22,6 +22,7 @@ struct CentralEntry {
     uint64_t packedSize = 0;
     uint64_t size = 0;
     uint64_t localOffset = 0;
+    uint64_t centralOffset = 0;  // of this entry's header in the central directory
     uint64_t dataOffset = 0;     // from the local header; 0 when that header is unreadable
     uint32_t externalAttributes = 0;
     bool localHeaderValid = false;

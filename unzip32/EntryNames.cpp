@@ -1,6 +1,7 @@
 #include "EntryNames.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace unzip32 {
 
@@ -71,6 +72,84 @@ bool NameFilter::selects(const std::string &normalisedName) const
     return !matchesAny(m_exclude, normalisedName);
 }
 
+namespace {
+
+// Length of the control character at `at` (1 for C0 and DEL, 2 for a UTF-8
+// encoded C1), or 0.
+size_t controlAt(const std::string &text, size_t at)
+{
+    unsigned char c = static_cast<unsigned char>(text[at]);
+    if (c < 0x20 || c == 0x7F)
+        return 1;
+    if (c == 0xC2 && at + 1 < text.size()) {
+        unsigned char next = static_cast<unsigned char>(text[at + 1]);
+        if (next >= 0x80 && next <= 0x9F)
+            return 2;
+    }
+    return 0;
+}
+
+std::string replaceControls(const std::string &text, char with)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        size_t n = controlAt(text, i);
+        if (n) {
+            out += with;
+            i += n;
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+bool IsValidUtf8(const std::string &text)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(text.data());
+    size_t n = text.size();
+    for (size_t i = 0; i < n;) {
+        unsigned char c = p[i];
+        size_t length;
+        uint32_t code;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+            code = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            code = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            code = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + length > n)
+            return false;
+        for (size_t k = 1; k < length; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+            code = code << 6 | (p[i + k] & 0x3F);
+        }
+        if ((length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF)))
+            || (length == 4 && (code < 0x10000 || code > 0x10FFFF)))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string PrintableName(const std::string &name)
+{
+    return replaceControls(name, '?');
+}
+
 std::vector<std::string> SafeComponents(const std::string &normalisedName, bool useFolderNames,
                                         bool spaceToUnderscore)
 {
@@ -88,6 +167,7 @@ std::vector<std::string> SafeComponents(const std::string &normalisedName, bool 
         if (parts.empty() && part.size() == 2 && part[1] == ':'
             && ((part[0] >= 'A' && part[0] <= 'Z') || (part[0] >= 'a' && part[0] <= 'z')))
             continue;
+        part = replaceControls(part, '_');
         if (spaceToUnderscore)
             std::replace(part.begin(), part.end(), ' ', '_');
         parts.push_back(std::move(part));

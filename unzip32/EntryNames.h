@@ -24,7 +24,8 @@ private:
 
 // The components of the path an entry is written to, relative to the
 // destination: roots, drive letters, "." and ".." are dropped, so the result
-// never leaves the destination. Empty when nothing usable is left.
+// never leaves the destination. Empty when nothing usable is left. Control
+// characters (C0, DEL, C1) in a name become "_".
 std::vector<std::string> SafeComponents(const std::string &normalisedName, bool useFolderNames,
                                         bool spaceToUnderscore);
 
@@ -33,6 +34,13 @@ std::vector<std::string> SafeComponents(const std::string &normalisedName, bool 
 // all come first and climb no higher than the destination. ".." after a
 // named part is refused because that part may itself be a link.
 bool SymlinkTargetStaysInside(const std::vector<std::string> &linkComponents, const std::string &target);
+
+// Strict UTF-8: no overlong forms, surrogates or code points past U+10FFFF.
+bool IsValidUtf8(const std::string &text);
+
+// The name as a message may show it: control characters (C0, DEL, C1) as "?",
+// so that one message stays one line and carries no terminal commands.
+std::string PrintableName(const std::string &name);
 
 std::string JoinComponents(const std::vector<std::string> &components);
 

@@ -73,7 +73,7 @@ DecodeRequest EntryWorker::requestFor(const ArchiveEntry &entry) const
 
 zip_file_t *EntryWorker::openEntry(const EntryJob &job, std::string &reason)
 {
-    if (!m_zip && !(m_zip = OpenWithLibzip(m_shared.archivePath, reason)))
+    if (!m_zip && !(m_zip = OpenWithLibzip(m_shared.archivePath, *m_shared.patches, reason)))
         return nullptr;
     zip_file_t *file = zip_fopen_index_encrypted(m_zip, job.entry->index, ZIP_FL_COMPRESSED,
                                                  job.password.empty() ? nullptr : job.password.c_str());

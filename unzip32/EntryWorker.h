@@ -28,6 +28,7 @@ struct EntryResult {
 
 struct CallShared {
     std::string archivePath;
+    const FlagPatches *patches = nullptr; // the archive's, for every worker's own libzip handle
     int rootFd = -1;          // the destination folder; -1 when only testing
     WriteSettings settings;
     std::atomic<bool> cancel{false};

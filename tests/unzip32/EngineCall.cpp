@@ -93,3 +93,13 @@ bool EngineCall::printedStarting(const std::string &prefix) const
 {
     return std::any_of(lines.begin(), lines.end(), [&](const std::string &l) { return l.rfind(prefix, 0) == 0; });
 }
+
+std::vector<std::string> FilesBelow(const std::filesystem::path &root)
+{
+    std::vector<std::string> names;
+    for (auto &item : std::filesystem::recursive_directory_iterator(root))
+        if (!item.is_directory() || item.is_symlink())
+            names.push_back(std::filesystem::relative(item.path(), root).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}

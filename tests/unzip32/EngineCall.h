@@ -4,6 +4,7 @@
 #include "unzip32.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -37,3 +38,6 @@ struct EngineCall {
     bool printed(const std::string &line) const;
     bool printedStarting(const std::string &prefix) const;
 };
+
+// Every file and link below `root`, relative and sorted: what a call left.
+std::vector<std::string> FilesBelow(const std::filesystem::path &root);

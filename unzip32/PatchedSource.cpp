@@ -1,0 +1,111 @@
+#include "PatchedSource.h"
+
+#include <zip.h>
+
+#include <algorithm>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace unzip32 {
+
+namespace {
+
+struct PatchedFile {
+    int fd = -1;
+    uint64_t size = 0;
+    uint64_t position = 0;
+    FlagPatches patches;
+    zip_error_t error;
+};
+
+zip_int64_t readPatched(PatchedFile &file, void *data, zip_uint64_t length)
+{
+    length = std::min<zip_uint64_t>(length, file.size - std::min(file.position, file.size));
+    ssize_t n = pread(file.fd, data, length, off_t(file.position));
+    if (n < 0) {
+        zip_error_set(&file.error, ZIP_ER_READ, errno);
+        return -1;
+    }
+    auto *bytes = static_cast<uint8_t *>(data);
+    auto from = std::lower_bound(file.patches.begin(), file.patches.end(), file.position);
+    for (auto it = from; it != file.patches.end() && *it < file.position + uint64_t(n); ++it)
+        bytes[*it - file.position] &= uint8_t(~0x08);
+    file.position += uint64_t(n);
+    return n;
+}
+
+zip_int64_t callback(void *userdata, void *data, zip_uint64_t length, zip_source_cmd_t command)
+{
+    auto &file = *static_cast<PatchedFile *>(userdata);
+    switch (command) {
+    case ZIP_SOURCE_OPEN: file.position = 0; return 0;
+    case ZIP_SOURCE_READ: return readPatched(file, data, length);
+    case ZIP_SOURCE_CLOSE: return 0;
+    case ZIP_SOURCE_STAT: {
+        auto *stat = static_cast<zip_stat_t *>(data);
+        zip_stat_init(stat);
+        stat->size = file.size;
+        stat->valid |= ZIP_STAT_SIZE;
+        return sizeof(zip_stat_t);
+    }
+    case ZIP_SOURCE_ERROR: return zip_error_to_data(&file.error, data, length);
+    case ZIP_SOURCE_FREE:
+        ::close(file.fd);
+        zip_error_fini(&file.error);
+        delete &file;
+        return 0;
+    case ZIP_SOURCE_SEEK: {
+        zip_int64_t to = zip_source_seek_compute_offset(file.position, file.size, data, length, &file.error);
+        if (to < 0)
+            return -1;
+        file.position = uint64_t(to);
+        return 0;
+    }
+    case ZIP_SOURCE_TELL: return zip_int64_t(file.position);
+    case ZIP_SOURCE_SUPPORTS:
+        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                                              ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, ZIP_SOURCE_SEEK, ZIP_SOURCE_TELL,
+                                              ZIP_SOURCE_SUPPORTS, -1);
+    default: zip_error_set(&file.error, ZIP_ER_OPNOTSUPP, 0); return -1;
+    }
+}
+
+} // namespace
+
+zip_t *OpenPatched(const std::string &path, const FlagPatches &patches, std::string &reason)
+{
+    auto *file = new PatchedFile;
+    zip_error_init(&file->error);
+    file->patches = patches;
+    file->fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (file->fd < 0 || fstat(file->fd, &info) != 0) {
+        reason = "the archive cannot be opened";
+        if (file->fd >= 0)
+            ::close(file->fd);
+        delete file;
+        return nullptr;
+    }
+    file->size = uint64_t(info.st_size);
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t *source = zip_source_function_create(callback, file, &error);
+    if (!source) {
+        ::close(file->fd);
+        zip_error_fini(&file->error);
+        delete file;
+        reason = "cannot be read as a ZIP archive";
+        zip_error_fini(&error);
+        return nullptr;
+    }
+    zip_t *zip = zip_open_from_source(source, ZIP_RDONLY, &error);
+    if (!zip) {
+        reason = std::string("cannot be read as a ZIP archive (") + zip_error_strerror(&error) + ")";
+        zip_source_free(source); // frees the file through ZIP_SOURCE_FREE
+    }
+    zip_error_fini(&error);
+    return zip;
+}
+
+} // namespace unzip32
