@@ -51,7 +51,11 @@ QString CollapseBackslashes(const QString &path, QChar separator)
     qsizetype first = 1;
     while (first < path.size() && path[first] == separator)
         ++first;
-    return QString(2, separator) + CollapsePairs(QStringView(path).mid(first), separator);
+    // A leading "\\" opens a network path and is kept as a pair. Native paths
+    // have no such prefix: there a leading run is just the root, and a doubled
+    // root would make the same file look like two different rows.
+    const qsizetype prefix = separator == NativeSeparator ? 1 : 2;
+    return QString(prefix, separator) + CollapsePairs(QStringView(path).mid(first), separator);
 }
 
 namespace {

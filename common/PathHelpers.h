@@ -18,7 +18,8 @@ bool IsFolderPresent(const QString &path);
 // The text after the last separator; the whole text when there is none.
 QString FileNameFromPath(const QString &path, QChar separator = NativeSeparator);
 // Doubled separators become one in one left-to-right pass; any run of leading
-// separators becomes exactly two.
+// separators becomes exactly two with "\" (a network path) and one with the
+// native "/" (the root).
 QString CollapseBackslashes(const QString &path, QChar separator = NativeSeparator);
 
 // Special folder 0 is the desktop: the path, a NUL, and blank padding, as the

@@ -21,7 +21,7 @@ QStringList RowsFromDialogResult(const QString &result, QChar separator)
         return parts;
     QStringList rows;
     for (qsizetype i = 1; i < parts.size(); ++i)
-        rows << CleanAddedPath(JoinPath(parts.first(), parts.at(i), separator), separator);
+        rows << CollapseBackslashes(JoinPath(parts.first(), parts.at(i), separator), separator);
     return rows;
 }
 

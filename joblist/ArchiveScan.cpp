@@ -12,13 +12,6 @@ QString JoinPath(const QString &folder, const QString &name, QChar separator)
     return folder + separator + name;
 }
 
-QString CleanAddedPath(const QString &path, QChar separator)
-{
-    const bool singleRoot = path.startsWith(separator) && !path.startsWith(QString(2, separator));
-    if (separator == QChar('/') && singleRoot)
-        return separator + CollapseBackslashes(path.mid(1), separator);
-    return CollapseBackslashes(path, separator);
-}
 
 namespace {
 
@@ -63,7 +56,7 @@ bool WalkArchives(const QString &folder, const QString &pattern, const ScanHooks
                 continue;
             const QString path = JoinPath(dir, name, NativeSeparator);
             if (IsOpenableFile(path) && !IsHiddenArchiveKind(name))
-                found(CleanAddedPath(path, NativeSeparator));
+                found(CollapseBackslashes(path, NativeSeparator));
         }
     }
     return startRead;

@@ -13,10 +13,6 @@
 // such as "/" or "C:\".
 QString JoinPath(const QString &folder, const QString &name, QChar separator);
 
-// CollapseBackslashes for a path the adding commands built. With the native
-// "/" a single leading separator is the root, not half of a network prefix,
-// so it stays single.
-QString CleanAddedPath(const QString &path, QChar separator);
 
 // Walks `folder` and every readable sub-folder, level by level, and hands each
 // file that matches `pattern` and passes the three tests (name does not begin
