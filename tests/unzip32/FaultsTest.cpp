@@ -1,0 +1,189 @@
+// Faults during extraction. After each, every file that existed before is
+// intact, no partial file stands under the name of a real one, and nothing
+// temporary is left to pile up.
+#include "Codecs.h"
+#include "EngineCall.h"
+#include "Mounts.h"
+#include "RawZipWriter.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool anyTemporary(const fs::path &root)
+{
+    for (const std::string &name : FilesBelow(root))
+        if (name.find(".mz") != std::string::npos)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEST(Faults, DiskFillsDuringAnEntryAndTheFreeSpaceRule)
+{
+    TempDir dir;
+    TestMount disk(dir / "disk", "1m");
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.whyNot();
+    dir.write("disk/out/precious.txt", "the old contents");
+
+    // The declared total is far below the free space, but every small file
+    // takes a whole page: the disk is full when the large entry is written.
+    RawZip zip;
+    for (int i = 0; i < 220; ++i)
+        zip.entries.push_back(StoredEntry("small/" + std::to_string(i), "s"));
+    zip.entries.push_back(CompressedEntry("precious.txt", 8, std::string(300000, 'n')));
+    zip.entries.push_back(StoredEntry("after.txt", "after"));
+    WriteRawZip(dir / "fill.zip", zip);
+    EngineCall call((dir / "fill.zip").string(), (dir / "disk/out").string());
+    call.options.Threads = 1;
+    call.options.MessageLevel = 1;
+    EXPECT_EQ(call.run(), UZ_SOME_FAILED);
+    EXPECT_TRUE(call.printed("error: precious.txt: cannot be written: the disk is full"));
+    EXPECT_EQ(dir.read("disk/out/precious.txt"), "the old contents");
+    EXPECT_FALSE(anyTemporary(dir / "disk"));
+
+    // Declared contents beyond the free space: refused before anything is written.
+    WriteRawZip(dir / "big.zip", {.entries = {StoredEntry("first.txt", "1"),
+                                              CompressedEntry("precious.txt", 8, std::string(4 << 20, 'b'))}});
+    fs::remove_all(dir / "disk/out/small");
+    EngineCall big((dir / "big.zip").string(), (dir / "disk/out").string());
+    EXPECT_EQ(big.run(), UZ_NO_SPACE);
+    EXPECT_TRUE(big.printedStarting("error: " + (dir / "big.zip").string() + ": refused: its contents need "));
+    EXPECT_FALSE(fs::exists(dir / "disk/out/first.txt"));
+    EXPECT_EQ(dir.read("disk/out/precious.txt"), "the old contents");
+}
+
+TEST(Faults, ReadOnlyDestination)
+{
+    TempDir dir;
+    TestMount disk(dir / "ro", "1m");
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.whyNot();
+    dir.write("ro/out/precious.txt", "the old contents");
+    ASSERT_TRUE(disk.makeReadOnly());
+    WriteRawZip(dir / "a.zip", {.entries = {StoredEntry("precious.txt", "new"), StoredEntry("sub/new.txt", "n")}});
+
+    EngineCall call((dir / "a.zip").string(), (dir / "ro/out").string());
+    EXPECT_EQ(call.run(), UZ_SOME_FAILED);
+    EXPECT_TRUE(call.printedStarting("error: precious.txt: ")) << "every entry fails with its reason";
+    EXPECT_TRUE(call.printed("error: sub/new.txt: cannot make folder \"sub\": the destination is read-only"));
+    EXPECT_EQ(dir.read("ro/out/precious.txt"), "the old contents");
+
+    EngineCall missing((dir / "a.zip").string(), (dir / "ro/not-there").string());
+    EXPECT_EQ(missing.run(), UZ_CANNOT_CREATE);
+}
+
+TEST(Faults, ArchiveTruncatedDuringTheRun)
+{
+    TempDir dir;
+    RawZip zip;
+    for (int i = 0; i < 6; ++i)
+        zip.entries.push_back(StoredEntry("f" + std::to_string(i) + ".txt", std::string(100000, char('a' + i))));
+    WriteRawZip(dir / "a.zip", zip);
+    for (int i = 0; i < 6; ++i)
+        dir.write("out/f" + std::to_string(i) + ".txt", "old");
+
+    // The service callback is asked before each entry: the third question cuts
+    // the archive to its first entry, as a copy still being written would be.
+    EngineCall call((dir / "a.zip").string(), (dir / "out").string());
+    call.options.Threads = 1;
+    call.serviceHook = [&](int index) {
+        if (index == 2)
+            fs::resize_file(dir / "a.zip", 150000);
+    };
+    EXPECT_EQ(call.run(), UZ_SOME_FAILED);
+    for (int i = 2; i < 6; ++i) {
+        std::string name = "f" + std::to_string(i) + ".txt";
+        EXPECT_TRUE(call.printedStarting("error: " + name + ": ")) << name;
+        EXPECT_TRUE(dir.read("out/" + name) == "old") << name << " was replaced";
+    }
+    EXPECT_FALSE(anyTemporary(dir / "out"));
+}
+
+TEST(Faults, KilledInTheMiddleOfAnEntryLeavesNothingBehind)
+{
+    TempDir dir;
+    const size_t size = size_t(128) << 20;
+    WriteRawZip(dir / "big.zip", {.entries = {StoredEntry("first.txt", "first"),
+                                              CompressedEntry("big.bin", 93, std::string(size, 'z'))}});
+    dir.write("out/big.bin", "the old big.bin");
+    dir.write("out/first.txt", "the old first");
+    const std::string out = (dir / "out").string();
+
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        EngineCall call((dir / "big.zip").string(), out);
+        call.options.Threads = 1;
+        call.run();
+        _exit(0);
+    }
+    // In the middle: the child holds an open file in the destination that has no name yet.
+    bool writing = false;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!writing && std::chrono::steady_clock::now() < deadline) {
+        std::error_code ec;
+        for (auto &fd : fs::directory_iterator("/proc/" + std::to_string(child) + "/fd", ec)) {
+            std::string target = fs::read_symlink(fd.path(), ec).string();
+            if (target.rfind(out + "/", 0) == 0 && (target.find("(deleted)") != std::string::npos
+                                                    || target.find(".part") != std::string::npos))
+                writing = true;
+        }
+        if (!writing)
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(writing) << "the child never got to the large entry";
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the child finished before it could be killed";
+
+    EXPECT_EQ(dir.read("out/big.bin"), "the old big.bin");
+    EXPECT_FALSE(anyTemporary(dir / "out")) << "an unnamed file vanishes with the process";
+    for (const std::string &name : FilesBelow(dir / "out"))
+        EXPECT_TRUE(name == "big.bin" || name == "first.txt") << name;
+
+    // The next run completes as if nothing had happened.
+    EngineCall again((dir / "big.zip").string(), out);
+    EXPECT_EQ(again.run(), UZ_OK);
+    EXPECT_EQ(fs::file_size(dir / "out/big.bin"), size);
+}
+
+TEST(Faults, OrphanedTemporariesAreRemovedByTheNextRunButLiveOnesKept)
+{
+    TempDir dir;
+    // What a run killed on a file system without unnamed files would leave,
+    // and what a run still going on in another process holds.
+    dir.write("out/.mz0123456789abcdef-0-7.part", "orphan");
+    dir.write("out/sub/.mz0123456789abcdef-1-0.part", "orphan below");
+    dir.write("out/.mzfedcba9876543210-0-0.part", "alive");
+    dir.write("out/.mznot-ours.part", "not our pattern");
+    int live = open((dir / "out/.mzfedcba9876543210-0-0.part").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(live, 0);
+    ASSERT_EQ(flock(live, LOCK_EX), 0);
+    // Younger than a second may be a writer between creating and locking.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+
+    WriteRawZip(dir / "a.zip", {.entries = {StoredEntry("sub/new.txt", "n")}});
+    EngineCall call((dir / "a.zip").string(), (dir / "out").string());
+    EXPECT_EQ(call.run(), UZ_OK);
+    EXPECT_FALSE(fs::exists(dir / "out/.mz0123456789abcdef-0-7.part"));
+    EXPECT_FALSE(fs::exists(dir / "out/sub/.mz0123456789abcdef-1-0.part"));
+    EXPECT_TRUE(fs::exists(dir / "out/.mzfedcba9876543210-0-0.part")) << "a locked one belongs to a live run";
+    EXPECT_TRUE(fs::exists(dir / "out/.mznot-ours.part"));
+    close(live);
+}
