@@ -42,6 +42,18 @@ QString ReasonFor(const UnzipOutcome &outcome)
     return QStringLiteral("the extraction failed");
 }
 
+std::optional<ArchiveProblem> ExtractArchive(const QString &archivePath, const QString &destination,
+                                             const UnzipFunction &unzip, const UnzipHooks &hooks)
+{
+    const UnzipOutcome outcome = unzip(archivePath.toStdString(), destination.toStdString(), true, hooks);
+    if (outcome.ok())
+        return std::nullopt;
+    ArchiveProblem problem{archivePath, ReasonFor(outcome), {}};
+    for (const std::string &message : outcome.messages)
+        problem.messages << QString::fromStdString(message);
+    return problem;
+}
+
 BatchRun::BatchRun(BatchSurface &surface)
     : unzip([](const std::string &archive, const std::string &folder, bool overwrite, const UnzipHooks &hooks) {
           return UnzipArchive(archive, folder, overwrite, hooks);
@@ -134,19 +146,11 @@ void BatchRun::run()
         QString destination;
         trap.step(128, [&] { destination = DestinationFor(path, m_surface.OutputFolderText(), mode, separator); });
 
-        UnzipOutcome outcome;
-        outcome.status = UnzipOutcome::Status::Failed;
-        trap.step(130, [&] {
-            const std::string archive = path.toStdString();
-            const std::string folder = destination.toStdString();
-            runArchive([&] { outcome = unzip(archive, folder, true, hooks); });
-        });
-        if (!outcome.ok()) {
-            ArchiveProblem problem{path, ReasonFor(outcome), {}};
-            for (const std::string &message : outcome.messages)
-                problem.messages << QString::fromStdString(message);
-            problems.push_back(problem);
-        }
+        std::optional<ArchiveProblem> problem =
+            ArchiveProblem{path, QStringLiteral("the extraction could not be started"), {}};
+        trap.step(130, [&] { runArchive([&] { problem = ExtractArchive(path, destination, unzip, hooks); }); });
+        if (problem)
+            problems.push_back(*problem);
     }
 
     trap.step(132, [&] { m_surface.SetMousePointer(Pointer::Default); });

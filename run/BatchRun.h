@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <string>
 
 // Extracts one archive; the default is the engine's UnzipArchive.
@@ -27,6 +28,12 @@ inline const QString RunLocation = QStringLiteral("in Plindrave2021/08/31.Form1.
 
 // The reason shown for an archive whose extraction was not clean.
 QString ReasonFor(const UnzipOutcome &outcome);
+
+// One archive of a run, as any front end does it: extracted into its
+// destination (see DestinationFor), existing files replaced; answers what to
+// report when it was not extracted cleanly. Safe to call on a worker thread.
+std::optional<ArchiveProblem> ExtractArchive(const QString &archivePath, const QString &destination,
+                                             const UnzipFunction &unzip, const UnzipHooks &hooks);
 
 class BatchRun {
 public:

@@ -1,15 +1,43 @@
 #include "WorkerWait.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QObject>
 #include <QThread>
 
+#include <exception>
 #include <memory>
+#include <thread>
 
 void RunOnWorkerThread(const std::function<void()> &work)
 {
+    // Without an application there are no events to serve: a plain thread
+    // joined at once does the same.
+    if (!QCoreApplication::instance()) {
+        std::exception_ptr failure;
+        std::thread([&work, &failure] {
+            try {
+                work();
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        }).join();
+        if (failure)
+            std::rethrow_exception(failure);
+        return;
+    }
+
     QEventLoop loop;
-    std::unique_ptr<QThread> worker(QThread::create(work));
+    // A failure on the worker is handed back to the caller, who reports it,
+    // instead of ending the program on the worker thread.
+    std::exception_ptr failure;
+    std::unique_ptr<QThread> worker(QThread::create([&work, &failure] {
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }));
     // Queued across threads: a worker that ends before exec() is entered
     // still stops the loop as soon as it starts serving events.
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
@@ -17,4 +45,6 @@ void RunOnWorkerThread(const std::function<void()> &work)
     if (!worker->isFinished())
         loop.exec();
     worker->wait();
+    if (failure)
+        std::rethrow_exception(failure);
 }

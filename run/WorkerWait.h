@@ -7,5 +7,6 @@
 
 // Returns when `work` has finished. If the local loop is told to stop early
 // (the application is quitting), the call still waits for `work` to end:
-// the caller's data must outlive the worker.
+// the caller's data must outlive the worker. A failure of `work` is thrown
+// again here, on the calling thread.
 void RunOnWorkerThread(const std::function<void()> &work);

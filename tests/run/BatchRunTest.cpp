@@ -3,13 +3,18 @@
 #include "RunSummary.h"
 #include "ScriptedPrompts.h"
 #include "Settings.h"
+#include "RuntimeError.h"
 #include "TempDir.h"
+#include "WorkerWait.h"
 #include "ZipBuilder.h"
 #include "mUnzip.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <filesystem>
+#include <memory>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -228,4 +233,24 @@ TEST(RunSummary, CountsAndFoldsAwayLongLists)
     EXPECT_EQ(withLines.detail, "/b.zip: some entries failed\n    x.txt: wrong password");
 }
 
+}
+
+namespace {
+// A failure on the worker thread reaches the window thread's error box.
+TEST(RunOnWorkerThread, HandsBackTheWorkersFailure)
+{
+    // Without an application object, and with one (the window's case).
+    for (int pass = 0; pass < 2; ++pass) {
+        std::unique_ptr<QCoreApplication> app;
+        int argc = 1;
+        char name[] = "run_tests";
+        char *argv[] = {name, nullptr};
+        if (pass == 1)
+            app = std::make_unique<QCoreApplication>(argc, argv);
+        std::thread::id worker;
+        RunOnWorkerThread([&] { worker = std::this_thread::get_id(); });
+        EXPECT_NE(worker, std::this_thread::get_id());
+        EXPECT_THROW(RunOnWorkerThread([] { throw RuntimeError(ErrorNumber::Overflow); }), RuntimeError);
+    }
+}
 }

@@ -25,17 +25,16 @@ TEST(DestinationFor, OwnSubfolderFollowsTheWorkedTable)
         EXPECT_EQ(DestinationFor(archive, row.output, UnzipMode::OwnSubfolder, QLatin1Char('\\')), row.destination)
             << row.output;
 
-    // The path clean-up keeps a leading network prefix, so a native absolute
-    // path comes out with two leading separators, which names the same folder.
     const QString native = QStringLiteral("/in/Fotos 2020.backup.zip");
     const Row slash[] = {
-        {"/out", "//out/Fotos 2020"},
-        {"/out/", "//out/Fotos 2020"},
-        {"/", "//Fotos 2020"},
-        {"/out//x", "//out/x/Fotos 2020"},
-        {"//server/share", "//server/share/Fotos 2020"},
+        {"/out", "/out/Fotos 2020"},
+        {"/out/", "/out/Fotos 2020"},
+        {"/", "/Fotos 2020"},
+        {"/out//x", "/out/x/Fotos 2020"},
+        // Native paths have no network prefix: a doubled root is the root.
+        {"//server/share", "/server/share/Fotos 2020"},
         // Short folders are folders, not drive roots: they get their separator.
-        {"/ab", "//ab/Fotos 2020"},
+        {"/ab", "/ab/Fotos 2020"},
         {"out", "out/Fotos 2020"},
         {"", "Fotos 2020"},
     };
