@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -60,6 +61,7 @@ Form1::Form1(Prompts &prompts, Form1Environment environment)
     if (m_env.programFolder.isEmpty())
         m_env.programFolder = QString::fromStdString(ProgramFolder());
     m_run.runArchive = &RunOnWorkerThread;
+    setObjectName(QStringLiteral("Form1"));
     createControls();
     connectHandlers();
 }
@@ -86,6 +88,8 @@ void Form1::connectHandlers()
     Frame2->installEventFilter(this);
     ListView1->installEventFilter(this);
     ListView1->viewport()->installEventFilter(this);
+    ListView1->header()->viewport()->installEventFilter(this);
+    connect(ListView1, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem *item) { ListView1_ItemClick(item); });
     for (QPushButton *b : {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6,
                            PushButton7, PushButton8})
         b->installEventFilter(this);
@@ -277,6 +281,8 @@ void Form1::closeEvent(QCloseEvent *event)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ListView1->viewport() && event->type() != QEvent::MouseButtonDblClick && listViewportEvent(event))
+        return true;
     switch (event->type()) {
     case QEvent::MouseMove:
         if (watched == this)
@@ -285,8 +291,15 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             Frame1_MouseMove();
         else if (watched == Frame2)
             Frame2_MouseMove();
-        else if (qobject_cast<QPushButton *>(watched))
+        else if (watched == ListView1->header()->viewport())
+            Form_MouseMove();  // the list's header counts as the list
+        else if (qobject_cast<QPushButton *>(watched)) {
             PushButton_MouseMove();
+            // A button passes a move without a press on to what lies behind
+            // it, whose own handler would take the hand away at once.
+            if (!(static_cast<const QMouseEvent &>(*event).buttons() & Qt::LeftButton))
+                return true;
+        }
         break;
     case QEvent::KeyPress:
         if (watched == ListView1) {

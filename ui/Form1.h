@@ -9,6 +9,7 @@
 #include "ListViewJobList.h"
 
 #include <QCursor>
+#include <QPersistentModelIndex>
 #include <QWidget>
 
 #include <functional>
@@ -21,6 +22,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTreeWidget;
+class QTreeWidgetItem;
+struct AddingContext;
 
 // What the window takes from its surroundings, so tests control it.
 struct Form1Environment {
@@ -83,6 +86,15 @@ public:
     void Frame2_MouseMove();
     // The hover of any push button; the hand pointer belongs to the look.
     void PushButton_MouseMove();
+    // Local files and folders dropped on the list, in the order dropped.
+    void ListView1_OLEDragDrop(const QStringList &paths);
+    // Row dragging. Buttons and shift states are bit sets (left 1, right 2,
+    // middle 4; shift 1, ctrl 2, alt 4); x and y are the list's own
+    // coordinates, those its hit test takes.
+    void ListView1_ItemClick(QTreeWidgetItem *item);
+    void ListView1_MouseDown(int button, int shift, int x, int y);
+    void ListView1_MouseMove(int button, int shift, int x, int y);
+    void ListView1_MouseUp(int button, int shift, int x, int y);
 
     // Window state.
     bool PasswordSetValue() const { return m_passwordSet; }
@@ -91,6 +103,11 @@ public:
     BatchRun &Run() { return m_run; }
     Prompts &UserPromptsRef() { return m_prompts; }
     const QString &ProgramFolderPath() const { return m_env.programFolder; }
+    // The row that carries the dragged text (1-based), 0 for none.
+    qsizetype DragItemIndex() const;
+    bool DragMouseDown() const { return m_dragMouseDown; }
+    // The list's own pointer value: 99 with the drag picture, 1 arrow, 0 default.
+    int ListPointer() const { return m_listPointer; }
 
     // BatchSurface: what the run reads and writes.
     JobList &Rows() override { return m_rows; }
@@ -115,12 +132,20 @@ private:
     void setOption(QRadioButton *button, bool value);
     void storeOptions(const QString &procedure);
     void showCursorFor(int value);
+    AddingContext addingContext();
+    // Mouse and drop events of the list's row area; true when handled here.
+    bool listViewportEvent(QEvent *event);
+    bool listDropEvent(QEvent *event);
+    void scrollNearEdge(qsizetype hoverIndex, int y);
+    void setListPointer(int value);
 
     // The look: the skin, the window icon and the pointer picture. Filled in
     // by the look-and-feel work; until then the window keeps its design look.
     void ApplySkin();
     QIcon ProgramIcon() const;
     QCursor LoadPointerPicture(const QString &path) const;
+    // "drag.ico", or nothing when it is missing or unreadable.
+    std::optional<QCursor> DragPicture() const;
 
     Prompts &m_prompts;
     Form1Environment m_env;
@@ -130,4 +155,11 @@ private:
     int m_mousePointer = Pointer::Default;
     std::optional<QCursor> m_mouseIcon;
     bool m_closeAfterRun = false;
+    QString m_lastFolder;
+    // Drag state. Persistent indexes, so that a row removed meanwhile leaves
+    // none instead of a dangling row.
+    QPersistentModelIndex m_dragItem;
+    QPersistentModelIndex m_dragHoverItem;
+    bool m_dragMouseDown = false;
+    int m_listPointer = Pointer::Default;
 };

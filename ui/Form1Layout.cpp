@@ -79,6 +79,15 @@ void Form1::createControls()
     ListView1->setHeaderHidden(true);
     ListView1->header()->setStretchLastSection(false);
     ListView1->setMouseTracking(true);
+    ListView1->viewport()->setMouseTracking(true);
+    ListView1->header()->viewport()->setMouseTracking(true);
+    // Rows are moved by the window's own drag handlers, which also scroll;
+    // the view neither starts drags of its own nor scrolls by itself. Files
+    // dropped from outside are taken by the window too.
+    ListView1->setDragEnabled(false);
+    ListView1->setAutoScroll(false);
+    ListView1->setAcceptDrops(true);
+    ListView1->viewport()->setAcceptDrops(true);
 
     PushButton1 = button(this, QStringLiteral("Add Zip File(s)"), twips(120, 2750, 3840, 405));
     PushButton4 = button(this, QStringLiteral("Add All Zip Files In Folder"), twips(4080, 2750, 3840, 405));

@@ -1,36 +1,100 @@
-// The parts of the window that belong to its look and to filling the list:
-// the skin, the icon, the pointer pictures, the hand over the buttons, and the
-// three adding commands. They are kept here, apart from the window's own
-// logic, so that work on them does not touch Form1.cpp. Until they are filled
-// in the window keeps its design look and the adding buttons do nothing.
+// The window's look: the optional skin, the program's icon, and the pointer
+// pictures (the hand over the buttons, the drag picture over the list). All
+// of them come from files beside the program and quietly stay away when the
+// files do.
 #include "Form1.h"
 
+#include "common/CursorFile.h"
+#include "common/PathHelpers.h"
 #include "common/RuntimeError.h"
 
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QImage>
+#include <QLabel>
 #include <QPixmap>
+#include <QRadioButton>
 
-// The first start-up step: without a skin the design colours stay.
-void Form1::ApplySkin() {}
+namespace {
 
-QIcon Form1::ProgramIcon() const { return QIcon(); }
+const QString SkinFile = QStringLiteral("/x/o.cjs");
+const QString DragPictureFile = QStringLiteral("/drag.ico");
 
-// The hand pointer picture; a file that cannot be read as a picture fails the
-// start-up step that loads it.
+void paintBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    if (qobject_cast<QRadioButton *>(widget) || qobject_cast<QCheckBox *>(widget))
+        palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+}
+
+}
+
+// The first start-up step. The skin's presence alone switches it on: the
+// white design background gives way to the system's button face, and the
+// style sheet is laid over the whole window. A skin that cannot be read is a
+// failure of the step; the colours already switched stay.
+void Form1::ApplySkin()
+{
+    const QString skin = m_env.programFolder + SkinFile;
+    if (!IsFilePresent(skin))
+        return;
+    const QColor buttonFace = QGuiApplication::palette().color(QPalette::Button);
+    paintBackground(this, buttonFace);
+    for (QWidget *control : findChildren<QWidget *>()) {
+        if (qobject_cast<QRadioButton *>(control) || qobject_cast<QCheckBox *>(control)
+            || qobject_cast<QGroupBox *>(control) || qobject_cast<QLabel *>(control))
+            paintBackground(control, buttonFace);
+    }
+    QFile file(skin);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError(ErrorNumber::PathNotFound, "Skin file could not be read: " + file.errorString().toStdString());
+    setStyleSheet(QString::fromUtf8(file.readAll()));
+}
+
+// Every size that is there; the desktop picks the one it needs.
+QIcon Form1::ProgramIcon() const
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString path = m_env.programFolder + QStringLiteral("/icon/marrowlyn-%1.png").arg(size);
+        if (IsFilePresent(path))
+            icon.addFile(path, QSize(size, size));
+    }
+    return icon;
+}
+
+// The hand pointer. Qt's icon reader decodes the picture but not where the
+// pointer's tip is; that comes from the cursor file's own directory. A file
+// that is not such a picture fails the start-up step that loads it.
 QCursor Form1::LoadPointerPicture(const QString &path) const
 {
-    const QPixmap picture(path);
-    if (picture.isNull())
+    const std::optional<CursorFileInfo> cursor = ReadCursorFile(path);
+    if (!cursor)
         throw RuntimeError(ErrorNumber::InvalidArgument, "Invalid picture");
+    const QImage image = QImage::fromData(cursor->bytes, "ico");
+    if (image.isNull())
+        throw RuntimeError(ErrorNumber::InvalidArgument, "Invalid picture");
+    return QCursor(QPixmap::fromImage(image), cursor->hotspot.x(), cursor->hotspot.y());
+}
+
+// Read at each click on a row, so a picture put in place while the program
+// runs is used; an icon has no tip, so the picture's centre points.
+std::optional<QCursor> Form1::DragPicture() const
+{
+    const QPixmap picture(m_env.programFolder + DragPictureFile);
+    if (picture.isNull())
+        return std::nullopt;
     return QCursor(picture);
 }
 
 // The hover of a push button shows the hand, leaving the hourglass alone.
-void Form1::PushButton_MouseMove() {}
-
-// "Add Zip File(s)".
-void Form1::PushButton1_Click() {}
-// "Add All Zip Files In Folder".
-void Form1::PushButton4_Click() {}
-// "Load Sample/Example Files".
-void Form1::PushButton6_Click() {}
+void Form1::PushButton_MouseMove()
+{
+    if (m_mousePointer != Pointer::Hourglass)
+        SetMousePointer(Pointer::Custom);
+}
