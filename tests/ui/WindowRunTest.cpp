@@ -139,17 +139,4 @@ TEST_F(WindowRunTest, TheWindowStaysAliveDuringAnArchive)
     EXPECT_EQ(prompts.calls().size(), 1u);
 }
 
-TEST_F(WindowRunTest, Screenshot)
-{
-    Form1 &f = load();
-    for (const char *row : {"/home/user/Downloads/holiday photos 2020.zip", "/home/user/Downloads/invoices.zip",
-                            "/home/user/Documents/thesis drafts.zip", "/media/usb/backup.part1.zip"})
-        f.JobRows().Add(row);
-    f.JobRows().Select(2);
-    f.Text1->setText("/home/user/Desktop/");
-    f.show();
-    const QString target = qEnvironmentVariable("MARROWLYN_SCREENSHOT", q(dir / "window.png"));
-    ASSERT_TRUE(f.grab().save(target));
-}
-
 }
