@@ -91,8 +91,12 @@ QTreeWidget, QTreeView {
     selection-color: #ffffff;
     outline: 0;
 }
-QTreeWidget::item, QTreeView::item {
-    padding: 2px 4px;
+/* The same padding in every state: sideways padding would move only the
+   selected row's text. */
+QTreeWidget::item, QTreeView::item,
+QTreeWidget::item:hover, QTreeView::item:hover,
+QTreeWidget::item:selected, QTreeView::item:selected {
+    padding: 1px 0px;
 }
 QTreeWidget::item:hover, QTreeView::item:hover {
     background-color: #eaf2fd;
