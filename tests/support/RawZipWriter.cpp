@@ -55,7 +55,7 @@ struct Keys {
     uint8_t stream() const
     {
         uint16_t temp = uint16_t(k2 | 2);
-        return uint8_t((temp * (temp ^ 1)) >> 8);
+        return uint8_t((uint32_t(temp) * (temp ^ 1u)) >> 8); // unsigned: the product overflows int
     }
     static uint32_t crc32Byte(uint32_t crc, uint8_t byte)
     {
