@@ -5,6 +5,9 @@
 
 #include <QFile>
 #include <QSettings>
+#include "AsOtherUser.h"
+
+#include "ErrorNumberOf.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -43,15 +46,6 @@ protected:
     TempDir dir;
 };
 
-int errorNumber(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const RuntimeError &error) {
-        return int(error.number());
-    }
-    return 0;
-}
 
 } // namespace
 
@@ -91,7 +85,7 @@ TEST(SettingBoolean, WordsInAnyCaseAndNumbers)
     for (const char *text : {"False", "FALSE", "fAlSe", "0", "0.0", "-0"})
         EXPECT_FALSE(SettingToBoolean(QString::fromLatin1(text))) << text;
     for (const char *text : {"yes", "", "Tru", "True1", "nan", "inf", "1,5"}) {
-        EXPECT_EQ(errorNumber([&] { SettingToBoolean(QString::fromLatin1(text)); }), 13) << text;
+        EXPECT_EQ(ErrorNumberOf([&] { SettingToBoolean(QString::fromLatin1(text)); }), 13) << text;
     }
     EXPECT_EQ(BooleanToSetting(true), QStringLiteral("True"));
     EXPECT_EQ(BooleanToSetting(false), QStringLiteral("False"));
@@ -187,7 +181,7 @@ TEST_F(SettingsTest, AFailingWriteIsPermissionDenied)
     // The store's folder cannot be made where a file stands in the way; this holds for root too.
     dir.write("blocked", "");
     SetSettingsFolder(q(dir / "blocked"));
-    EXPECT_EQ(errorNumber([&] { save(SettingKey::Option1, QStringLiteral("True")); }), 70);
+    EXPECT_EQ(ErrorNumberOf([&] { save(SettingKey::Option1, QStringLiteral("True")); }), 70);
     EXPECT_EQ(read(SettingKey::Option1, QStringLiteral("1")), QStringLiteral("1"));
 }
 
@@ -200,13 +194,12 @@ TEST_F(SettingsTest, AFailingWriteKeepsTheOldValue)
 
     // Root ignores permissions, so the write is made by an ordinary user.
     QString command = QStringLiteral(SETTINGS_WRITE_HELPER);
-    if (::geteuid() == 0) {
-        if (!fs::exists("/usr/bin/setpriv"))
-            GTEST_SKIP() << "running as root without setpriv: cannot meet a store the writer may not touch";
-        command = QStringLiteral("/usr/bin/setpriv --reuid=65534 --regid=65534 --clear-groups ") + command;
-    } else {
+    const auto asNobody = UnprivilegedCommandPrefix();
+    if (!asNobody)
+        GTEST_SKIP() << "running as root without setpriv: cannot meet a store the writer may not touch";
+    command = QString::fromStdString(*asNobody) + command;
+    if (::geteuid() != 0)
         ::chmod((dir / "Quorvane").c_str(), 0555);
-    }
     auto attempt = [&] {
         const QString line = command + QLatin1Char(' ') + q(dir.path()) + QStringLiteral(" Password new");
         FILE *pipe = ::popen(line.toLocal8Bit().constData(), "r");

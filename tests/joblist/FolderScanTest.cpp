@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include "AsOtherUser.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -140,11 +142,11 @@ TEST(FolderScan, UnreadableFoldersAreDroppedWithEverythingBelow)
 
     // Root reads everything, so the scan runs as an ordinary user.
     QString command = QStringLiteral(SCAN_HELPER);
-    if (::geteuid() == 0) {
-        if (!fs::exists("/usr/bin/setpriv"))
-            GTEST_SKIP() << "running as root without setpriv: no folder is unreadable to root";
-        command = QStringLiteral("/usr/bin/setpriv --reuid=65534 --regid=65534 --clear-groups ") + command;
-    } else {
+    const auto asNobody = UnprivilegedCommandPrefix();
+    if (!asNobody)
+        GTEST_SKIP() << "running as root without setpriv: no folder is unreadable to root";
+    command = QString::fromStdString(*asNobody) + command;
+    if (::geteuid() != 0) {
         for (const char *folder : {"one/a/b", "two/a/b/c", "three"})
             fs::permissions(dir / folder, fs::perms(0));
     }

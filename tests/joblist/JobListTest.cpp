@@ -1,21 +1,9 @@
 #include "JobList.h"
 #include "RuntimeError.h"
 
+#include "ErrorNumberOf.h"
+
 #include <gtest/gtest.h>
-
-namespace {
-
-int errorNumber(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const RuntimeError &error) {
-        return int(error.number());
-    }
-    return 0;
-}
-
-} // namespace
 
 TEST(JobList, RowsAreOneBasedAppendedAndDuplicatesKept)
 {
@@ -28,9 +16,9 @@ TEST(JobList, RowsAreOneBasedAppendedAndDuplicatesKept)
     EXPECT_EQ(list.Text(1), QStringLiteral("/in/a.zip"));
     EXPECT_EQ(list.Text(3), QStringLiteral("/in/a.zip"));
     for (qsizetype bad : {qsizetype(0), qsizetype(4), qsizetype(-1)}) {
-        EXPECT_EQ(errorNumber([&] { list.Text(bad); }), 9) << bad;
-        EXPECT_EQ(errorNumber([&] { list.SetText(bad, QString()); }), 9) << bad;
-        EXPECT_EQ(errorNumber([&] { list.Remove(bad); }), 9) << bad;
+        EXPECT_EQ(ErrorNumberOf([&] { list.Text(bad); }), 9) << bad;
+        EXPECT_EQ(ErrorNumberOf([&] { list.SetText(bad, QString()); }), 9) << bad;
+        EXPECT_EQ(ErrorNumberOf([&] { list.Remove(bad); }), 9) << bad;
     }
     EXPECT_EQ(list.Count(), 3);
 }
@@ -47,7 +35,7 @@ TEST(JobList, RemoveMovesLaterRowsUpAndKeepsTheSelectionOnItsRow)
     EXPECT_EQ(list.SelectedIndex(), 3);
     list.Remove(3);
     EXPECT_EQ(list.SelectedIndex(), 0);
-    EXPECT_EQ(errorNumber([&] { list.Select(3); }), 9);
+    EXPECT_EQ(ErrorNumberOf([&] { list.Select(3); }), 9);
     list.Select(1);
     list.Clear();
     EXPECT_EQ(list.Count(), 0);
@@ -76,6 +64,6 @@ TEST(JobList, ExchangeTextsSwapsTwoRows)
     EXPECT_EQ(list.rows(), (QStringList{"c", "b", "a"}));
     ExchangeTexts(list, 2, 2);
     EXPECT_EQ(list.rows(), (QStringList{"c", "b", "a"}));
-    EXPECT_EQ(errorNumber([&] { ExchangeTexts(list, 1, 4); }), 9);
+    EXPECT_EQ(ErrorNumberOf([&] { ExchangeTexts(list, 1, 4); }), 9);
     EXPECT_EQ(list.rows(), (QStringList{"c", "b", "a"}));
 }
