@@ -67,11 +67,13 @@ Archive::~Archive()
 {
     if (m_zip)
         zip_discard(m_zip);
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
 bool Archive::open(const std::string &path, std::string &reason)
 {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         reason = "the archive cannot be opened";
         return false;
@@ -83,7 +85,6 @@ bool Archive::open(const std::string &path, std::string &reason)
     ok = ok && ReadCentralDirectory(fd, m_directory, reason);
     if (ok)
         findFalseUtf8Flags(fd);
-    ::close(fd);
     if (!ok)
         return false;
     m_zip = OpenWithLibzip(path, m_patches, reason);

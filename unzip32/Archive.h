@@ -38,6 +38,8 @@ public:
 
     const std::vector<ArchiveEntry> &entries() const { return m_entries; }
     zip_t *handle() const { return m_zip; }
+    // The archive as it was checked, open for reading raw entry data with pread.
+    int fd() const { return m_fd; }
     // Flags libzip must not see (see PatchedSource.h); empty for most archives.
     const FlagPatches &patches() const { return m_patches; }
 
@@ -45,6 +47,7 @@ private:
     void findFalseUtf8Flags(int fd);
 
     zip_t *m_zip = nullptr;
+    int m_fd = -1;
     CentralDirectory m_directory;
     std::vector<ArchiveEntry> m_entries;
     FlagPatches m_patches;

@@ -2,7 +2,11 @@
 
 #include <zip.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace unzip32 {
 
@@ -26,6 +30,38 @@ private:
     int m_code = 0;
 };
 
+// An unencrypted entry's stored bytes, read straight from the archive at the
+// offsets our own reading of the directory and local header found (and the
+// overlap check accepted): one pread for a small entry, no seeking, no
+// per-thread libzip handle. libzip is only needed to decrypt.
+class RawSource : public Source {
+public:
+    RawSource(int fd, uint64_t offset, uint64_t length) : m_fd(fd), m_offset(offset), m_left(length) {}
+    ssize_t read(void *buffer, size_t length) override
+    {
+        if (m_left == 0)
+            return 0;
+        length = size_t(std::min<uint64_t>(length, m_left));
+        ssize_t n;
+        do
+            n = pread(m_fd, buffer, length, off_t(m_offset));
+        while (n < 0 && errno == EINTR);
+        if (n <= 0) {
+            m_error = n == 0 ? "the archive ends before the entry's data" : ErrnoText(errno);
+            return -1;
+        }
+        m_offset += uint64_t(n);
+        m_left -= uint64_t(n);
+        return n;
+    }
+    std::string error() const override { return m_error; }
+
+private:
+    int m_fd;
+    uint64_t m_offset, m_left;
+    std::string m_error;
+};
+
 class StringOutput : public Output {
 public:
     bool write(const uint8_t *data, size_t length) override
@@ -38,13 +74,18 @@ public:
 
 struct FileCloser {
     zip_file_t *file;
-    ~FileCloser() { zip_fclose(file); }
+    ~FileCloser()
+    {
+        if (file)
+            zip_fclose(file);
+    }
 };
 
-std::string readFailure(const ArchiveEntry &entry, const LibzipSource &source)
+std::string readFailure(const ArchiveEntry &entry, const Source &source)
 {
     // libzip reports a failed authentication code of an AES entry as a CRC error.
-    if (source.code() == ZIP_ER_CRC)
+    auto *libzip = dynamic_cast<const LibzipSource *>(&source);
+    if (libzip && libzip->code() == ZIP_ER_CRC)
         return entry.central.isAes() ? "the data is damaged or was altered (authentication failed)"
                                      : DescribeStatus(DecodeStatus::BadCrc);
     return DescribeStatus(DecodeStatus::ReadFailed) + " (" + source.error() + ")";
@@ -102,46 +143,49 @@ EntryResult EntryWorker::process(const EntryJob &job)
 EntryResult EntryWorker::processFile(const EntryJob &job)
 {
     const ArchiveEntry &entry = *job.entry;
+    if (m_shared.cancel.load())
+        return {&entry, false, true, {}};
+    std::optional<EntryFile> file;
+    if (!job.components.empty()) {
+        uint32_t mode = 0644;
+        if (entry.central.unixHost() && (entry.central.unixMode() & 0777))
+            mode = entry.central.unixMode() & 0777;
+        mode |= 0600; // the owner can always read and replace what we wrote
+        file.emplace(m_folders, m_shared.settings, m_id);
+        std::string reason;
+        if (!file->create(job.components, mode, reason))
+            return {&entry, false, false, reason};
+    }
+    Output *output = file ? &*file : nullptr;
+    if (!entry.central.encrypted()) {
+        RawSource source(m_shared.archiveFd, entry.central.dataOffset, entry.central.packedSize);
+        return decodeInto(job, source, output, file ? &*file : nullptr);
+    }
     EntryResult result{&entry, false, false, {}};
-    if (m_shared.cancel.load()) {
-        result.cancelled = true;
+    zip_file_t *zipFile = openEntry(job, result.reason);
+    if (!zipFile)
         return result;
-    }
-    zip_file_t *file = openEntry(job, result.reason);
-    if (!file)
-        return result;
-    FileCloser closer{file};
-    LibzipSource source(file);
-    DecodeRequest request = requestFor(entry);
+    FileCloser closer{zipFile};
+    LibzipSource source(zipFile);
+    return decodeInto(job, source, output, file ? &*file : nullptr);
+}
 
-    if (job.components.empty()) {
-        DecodeStatus status = DecodeEntry(request, source, nullptr, m_context);
-        result.ok = status == DecodeStatus::Ok;
-        result.cancelled = status == DecodeStatus::Cancelled;
-        if (!result.ok)
-            result.reason = status == DecodeStatus::ReadFailed ? readFailure(entry, source) : DescribeStatus(status);
-        return result;
-    }
-
-    uint32_t mode = 0644;
-    if (entry.central.unixHost() && (entry.central.unixMode() & 0777))
-        mode = entry.central.unixMode() & 0777;
-    mode |= 0600; // the owner can always read and replace what we wrote
-
-    EntryFile output(m_folders, m_shared.settings, m_id);
-    if (!output.create(job.components, mode, result.reason))
-        return result;
-    DecodeStatus status = DecodeEntry(request, source, &output, m_context);
+EntryResult EntryWorker::decodeInto(const EntryJob &job, Source &source, Output *output, EntryFile *file)
+{
+    const ArchiveEntry &entry = *job.entry;
+    EntryResult result{&entry, false, false, {}};
+    DecodeStatus status = DecodeEntry(requestFor(entry), source, output, m_context);
     if (status != DecodeStatus::Ok) {
-        output.abandon();
+        if (file)
+            file->abandon();
         result.cancelled = status == DecodeStatus::Cancelled;
         result.reason = status == DecodeStatus::ReadFailed    ? readFailure(entry, source)
-                        : status == DecodeStatus::WriteFailed ? "cannot be written: " + output.writeError()
+                        : status == DecodeStatus::WriteFailed ? "cannot be written: " + file->writeError()
                                                               : DescribeStatus(status);
         return result;
     }
-    if (!output.commit(entry.mtime, job.replace, result.reason)) {
-        output.abandon();
+    if (file && !file->commit(entry.mtime, job.replace, result.reason)) {
+        file->abandon();
         result.reason = "cannot be put in place: " + result.reason;
         return result;
     }
@@ -155,13 +199,21 @@ bool EntryWorker::readSymlinkTarget(const EntryJob &job, std::string &target, st
         reason = "the link's target is too long";
         return false;
     }
-    zip_file_t *file = openEntry(job, reason);
-    if (!file)
-        return false;
-    FileCloser closer{file};
-    LibzipSource source(file);
     StringOutput output;
-    DecodeStatus status = DecodeEntry(requestFor(*job.entry), source, &output, m_context);
+    DecodeStatus status;
+    std::optional<LibzipSource> libzip;
+    std::optional<RawSource> raw;
+    zip_file_t *file = nullptr;
+    if (job.entry->central.encrypted()) {
+        if (!(file = openEntry(job, reason)))
+            return false;
+        libzip.emplace(file);
+    } else {
+        raw.emplace(m_shared.archiveFd, job.entry->central.dataOffset, job.entry->central.packedSize);
+    }
+    FileCloser closer{file};
+    Source &source = libzip ? static_cast<Source &>(*libzip) : *raw;
+    status = DecodeEntry(requestFor(*job.entry), source, &output, m_context);
     if (status != DecodeStatus::Ok) {
         reason = status == DecodeStatus::ReadFailed ? readFailure(*job.entry, source) : DescribeStatus(status);
         return false;

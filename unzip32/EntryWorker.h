@@ -28,7 +28,8 @@ struct EntryResult {
 
 struct CallShared {
     std::string archivePath;
-    const FlagPatches *patches = nullptr; // the archive's, for every worker's own libzip handle
+    const FlagPatches *patches = nullptr; // the archive's, for a worker's own libzip handle (encrypted entries)
+    int archiveFd = -1;                   // the checked archive; unencrypted data is read from it directly
     int rootFd = -1;          // the destination folder; -1 when only testing
     WriteSettings settings;
     std::atomic<bool> cancel{false};
@@ -50,6 +51,7 @@ public:
 
 private:
     EntryResult processFile(const EntryJob &job);
+    EntryResult decodeInto(const EntryJob &job, Source &source, Output *output, EntryFile *file);
     zip_file_t *openEntry(const EntryJob &job, std::string &reason);
     DecodeRequest requestFor(const ArchiveEntry &entry) const;
 
