@@ -9,23 +9,36 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace unzip32 {
 
 namespace {
 
-int64_t dosToUnix(uint16_t date, uint16_t time)
-{
-    struct tm parts {};
-    parts.tm_year = ((date >> 9) & 0x7F) + 80;
-    parts.tm_mon = ((date >> 5) & 0x0F) - 1;
-    parts.tm_mday = date & 0x1F;
-    parts.tm_hour = (time >> 11) & 0x1F;
-    parts.tm_min = (time >> 5) & 0x3F;
-    parts.tm_sec = (time & 0x1F) * 2;
-    parts.tm_isdst = -1; // DOS times are local times
-    return int64_t(mktime(&parts));
-}
+// DOS times are local times. mktime looks at the time zone file on every
+// call, so each hour is converted once per archive: clocks change on the
+// hour, and minutes and seconds (even invalid ones) only count on from it.
+class DosTimes {
+public:
+    int64_t toUnix(uint16_t date, uint16_t time)
+    {
+        uint32_t hour = (time >> 11) & 0x1F;
+        auto [at, added] = m_hours.try_emplace(uint32_t(date) << 5 | hour, 0);
+        if (added) {
+            struct tm parts {};
+            parts.tm_year = ((date >> 9) & 0x7F) + 80;
+            parts.tm_mon = ((date >> 5) & 0x0F) - 1;
+            parts.tm_mday = date & 0x1F;
+            parts.tm_hour = int(hour);
+            parts.tm_isdst = -1;
+            at->second = int64_t(mktime(&parts));
+        }
+        return at->second + ((time >> 5) & 0x3F) * 60 + (time & 0x1F) * 2;
+    }
+
+private:
+    std::unordered_map<uint32_t, int64_t> m_hours;
+};
 
 std::string zipErrorText(int code)
 {
@@ -95,6 +108,7 @@ bool Archive::open(const std::string &path, std::string &reason)
         reason = "the central directory is damaged";
         return false;
     }
+    DosTimes times;
     m_entries.resize(m_directory.entries.size());
     for (size_t i = 0; i < m_entries.size(); ++i) {
         ArchiveEntry &entry = m_entries[i];
@@ -108,7 +122,7 @@ bool Archive::open(const std::string &path, std::string &reason)
                           || (!entry.central.unixHost() && (entry.central.externalAttributes & 0x10));
         entry.symlink = !entry.directory && S_ISLNK(mode);
         entry.mtime = entry.central.unixMtime ? *entry.central.unixMtime
-                                              : dosToUnix(entry.central.dosDate, entry.central.dosTime);
+                                              : times.toUnix(entry.central.dosDate, entry.central.dosTime);
     }
     return true;
 }

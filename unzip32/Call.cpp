@@ -160,6 +160,7 @@ int32_t Call::extract()
     std::random_device random;
     m_shared.settings.token = uint64_t(random()) << 32 | random();
     m_shared.settings.umask = currentUmask();
+    m_shared.settings.unnamedFiles = access("/proc/self/fd", X_OK) == 0;
     m_threads = threadCount();
     m_local = std::make_unique<EntryWorker>(m_shared, m_threads);
 
@@ -233,7 +234,11 @@ bool Call::handleEntry(const ArchiveEntry &entry)
         if (conflicts(target))
             drain(true);
         m_targets.insert(target);
-        if (!entry.symlink) {
+        if (!entry.symlink && m_options.OverwriteExisting && !m_options.ExtractOnlyNewer) {
+            // Whatever is there is replaced: the writer finds out by itself
+            // (a link that fails with EEXIST), which spares a look per file.
+            job.replace = true;
+        } else if (!entry.symlink) {
             Existing existing = decideExisting(entry, job.components);
             if (existing == Existing::Skip)
                 return true;

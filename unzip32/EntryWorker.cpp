@@ -186,7 +186,9 @@ EntryResult EntryWorker::decodeInto(const EntryJob &job, Source &source, Output 
     }
     if (file && !file->commit(entry.mtime, job.replace, result.reason)) {
         file->abandon();
-        result.reason = "cannot be put in place: " + result.reason;
+        // A folder in the way is said as plainly as when it was seen beforehand.
+        if (file->lastError() != EISDIR)
+            result.reason = "cannot be put in place: " + result.reason;
         return result;
     }
     result.ok = true;

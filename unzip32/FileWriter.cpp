@@ -82,8 +82,12 @@ int FolderCache::open(const std::vector<std::string> &components, size_t count, 
             return -1;
         }
         key += (key.empty() ? "" : "/") + part;
-        if (existed && m_cleaner)
-            m_cleaner->clean(next, key);
+        if (m_cleaner) {
+            if (existed)
+                m_cleaner->clean(next, key);
+            else
+                m_cleaner->madeFolder(key);
+        }
         m_open.emplace(key, next);
         fd = next;
     }
@@ -100,9 +104,9 @@ std::string EntryFile::nextTemporaryName()
 
 bool EntryFile::makeUnnamed(uint32_t mode)
 {
-    // Linking an unnamed file needs its /proc path (AT_EMPTY_PATH needs a
-    // privilege); without /proc the named form is the only safe one.
-    if (access("/proc/self/fd", X_OK) != 0)
+    // Without /proc (and without the privilege to link by descriptor) an
+    // unnamed file could not be named; the named form is the only safe one then.
+    if (!m_settings.unnamedFiles)
         return false;
     m_fd = openat(m_folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     m_unnamed = m_fd >= 0;
@@ -175,6 +179,7 @@ bool EntryFile::renameIntoPlace(bool replace, std::string &reason)
             unlinkat(m_folder, m_temporary.c_str(), 0);
     }
     if (rc != 0) {
+        m_lastError = errno;
         reason = ErrnoText(errno);
         return false;
     }
@@ -182,30 +187,48 @@ bool EntryFile::renameIntoPlace(bool replace, std::string &reason)
     return true;
 }
 
+bool EntryFile::linkUnnamed(const char *name)
+{
+    if (m_settings.linkByDescriptor.load(std::memory_order_relaxed)) {
+        if (linkat(m_fd, "", m_folder, name, AT_EMPTY_PATH) == 0)
+            return true;
+        if (errno != ENOENT && errno != EPERM)
+            return false;
+        // Without the privilege the kernel answers ENOENT; /proc serves the
+        // rest of the call.
+        m_settings.linkByDescriptor.store(false, std::memory_order_relaxed);
+    }
+    char self[32];
+    std::snprintf(self, sizeof self, "/proc/self/fd/%d", m_fd);
+    return linkat(AT_FDCWD, self, m_folder, name, AT_SYMLINK_FOLLOW) == 0;
+}
+
 bool EntryFile::nameUnnamed(bool replace, std::string &reason)
 {
-    std::string self = "/proc/self/fd/" + std::to_string(m_fd);
-    if (!replace) {
-        // A link never replaces a name: a file that appeared meanwhile is kept.
-        if (linkat(AT_FDCWD, self.c_str(), m_folder, m_name.c_str(), AT_SYMLINK_FOLLOW) != 0) {
-            reason = ErrnoText(errno);
-            return false;
-        }
+    // A link never replaces a name: a file that appeared meanwhile is kept,
+    // and when replacing, a target that is not there takes the one step.
+    if (linkUnnamed(m_name.c_str())) {
         m_unnamed = false;
         return true;
+    }
+    if (!replace || errno != EEXIST) {
+        m_lastError = errno;
+        reason = ErrnoText(errno);
+        return false;
     }
     // Replacing: a name of our own first, then one atomic rename over the old
     // file. Still locked, so a concurrent cleaner leaves it alone.
     flock(m_fd, LOCK_EX | LOCK_NB);
     for (int attempt = 0; attempt < 100; ++attempt) {
         m_temporary = nextTemporaryName();
-        if (linkat(AT_FDCWD, self.c_str(), m_folder, m_temporary.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        if (linkUnnamed(m_temporary.c_str())) {
             m_unnamed = false;
             return renameIntoPlace(true, reason);
         }
         if (errno != EEXIST)
             break;
     }
+    m_lastError = errno;
     reason = ErrnoText(errno);
     m_temporary.clear();
     return false;

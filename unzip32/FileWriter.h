@@ -9,6 +9,7 @@
 #include "Decoders.h"
 #include "Leftovers.h"
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,6 +42,10 @@ private:
 struct WriteSettings {
     std::optional<unsigned> umask; // when known, spares a chmod for ordinary modes
     uint64_t token = 0;            // makes temporary names unique to this call
+    bool unnamedFiles = true;      // /proc is there to link unnamed files by (checked once per call)
+    // Linking an unnamed file by its descriptor (AT_EMPTY_PATH) needs a
+    // privilege; the first refusal switches every writer of the call to /proc.
+    mutable std::atomic<bool> linkByDescriptor{true};
 };
 
 class EntryFile : public Output {
@@ -53,8 +58,11 @@ public:
     bool create(const std::vector<std::string> &components, uint32_t mode, std::string &reason);
     bool write(const uint8_t *data, size_t length) override;
     const std::string &writeError() const { return m_writeError; }
+    // The errno of the last failure to create or put the file in place.
+    int lastError() const { return m_lastError; }
     // Sets times and mode and renames into place; `replace` allows an existing
-    // file to be replaced, otherwise one that appeared meanwhile is kept.
+    // file to be replaced (and costs nothing extra when there is none),
+    // otherwise one that appeared meanwhile is kept.
     bool commit(int64_t mtime, bool replace, std::string &reason);
     // Makes a symbolic link under a temporary name and renames it into place.
     bool createSymlink(const std::vector<std::string> &components, const std::string &target, bool replace,
@@ -66,6 +74,7 @@ private:
     bool makeTemporary(bool symlink, const std::string &target, uint32_t mode, std::string &reason);
     bool makeUnnamed(uint32_t mode);
     bool nameUnnamed(bool replace, std::string &reason);
+    bool linkUnnamed(const char *name);
     bool renameIntoPlace(bool replace, std::string &reason);
     std::string nextTemporaryName();
 
@@ -77,6 +86,7 @@ private:
     int m_fd = -1;
     uint32_t m_mode = 0;
     bool m_unnamed = false;
+    int m_lastError = 0;
     std::string m_name, m_temporary, m_writeError;
 };
 

@@ -38,6 +38,12 @@ bool IsTemporaryName(const std::string &name)
     return true;
 }
 
+void LeftoverCleaner::madeFolder(const std::string &key)
+{
+    std::lock_guard lock(m_mutex);
+    m_done.insert(key);
+}
+
 void LeftoverCleaner::clean(int fd, const std::string &key)
 {
     {

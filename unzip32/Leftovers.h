@@ -20,6 +20,8 @@ public:
     // Removes leftovers in the open folder `fd`, once per folder and call.
     // Safe to call from several workers at once.
     void clean(int fd, const std::string &key);
+    // A folder this call made holds nothing to clean.
+    void madeFolder(const std::string &key);
 
 private:
     std::mutex m_mutex;
