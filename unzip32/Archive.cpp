@@ -134,7 +134,7 @@ void Archive::findFalseUtf8Flags(int fd)
             m_patches.push_back(entry.centralOffset + 9);
         // The local header's own flag and name are checked when the entry is opened.
         uint8_t local[30];
-        if (entry.localHeaderValid && pread(fd, local, 30, off_t(entry.localOffset)) == 30 && (local[7] & 0x08)) {
+        if (entry.localHeaderValid && (entry.localFlags & 0x800) && pread(fd, local, 30, off_t(entry.localOffset)) == 30) {
             std::string name(size_t(local[26] | local[27] << 8), '\0');
             if (pread(fd, name.data(), name.size(), off_t(entry.localOffset + 30)) == ssize_t(name.size())
                 && !libzipTakesAsUtf8(name))

@@ -149,6 +149,7 @@ bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reas
         uint8_t local[30];
         if (entry.localOffset + 30 <= fileSize && readAt(fd, entry.localOffset, local, 30)
             && get32(local) == 0x04034b50) {
+            entry.localFlags = get16(local + 6);
             entry.dataOffset = entry.localOffset + 30 + get16(local + 26) + get16(local + 28);
             entry.localHeaderValid = entry.dataOffset <= fileSize && entry.packedSize <= fileSize - entry.dataOffset;
         }

@@ -25,6 +25,7 @@ struct CentralEntry {
     uint64_t centralOffset = 0;  // of this entry's header in the central directory
     uint64_t dataOffset = 0;     // from the local header; 0 when that header is unreadable
     uint32_t externalAttributes = 0;
+    uint16_t localFlags = 0;     // the local header's own flags
     bool localHeaderValid = false;
     // WinZip AES: vendor version (1 or 2) and strength (1 to 3), 0 when not AES.
     int aesVersion = 0;
