@@ -130,6 +130,9 @@ Scan::Read Scan::readSubFolders(const QString &folder, FolderList &found)
             error = errno;
             break;
         }
+        // Reading a folder of a hundred thousand entries takes tens of
+        // milliseconds; the window is served while it goes on.
+        pump(LineSubFolderPump);
         const char *name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0 || !isSubFolder(dir, entry))
             continue;

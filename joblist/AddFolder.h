@@ -31,6 +31,8 @@ void GetSubDirectories2016(FolderList &folders, bool recurse, const ScanHooks &h
 // listing order (letter case ignored, then exact), as the sub-folders of a
 // scan do, so a run's order does not depend on the file system.
 QStringList GetFilesInFolder(const QString &folder, const QString &pattern);
+// The same, calling `pump` once per directory entry read (the caller throttles it).
+QStringList GetFilesInFolder(const QString &folder, const QString &pattern, const std::function<void()> &pump);
 
 // A regular file that can be opened for reading; folders, FIFOs, devices and
 // missing paths give false.

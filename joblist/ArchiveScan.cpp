@@ -50,8 +50,11 @@ bool WalkArchives(const QString &folder, const QString &pattern, const ScanHooks
         if (hooks.pumpEvents)
             hooks.pumpEvents();
         const QString dir = WithoutTrailingSeparator(entry);
-        const QStringList names = GetFilesInFolder(dir, pattern);
+        const QStringList names = GetFilesInFolder(dir, pattern, hooks.pumpEvents);
         for (const QString &name : names) {
+            // Per file as well as per folder: one folder may hold most of the tree.
+            if (hooks.pumpEvents)
+                hooks.pumpEvents();
             if (name.startsWith(QChar('~')))
                 continue;
             const QString path = JoinPath(dir, name, NativeSeparator);

@@ -17,7 +17,8 @@ QString JoinPath(const QString &folder, const QString &name, QChar separator);
 // Walks `folder` and every readable sub-folder, level by level, and hands each
 // file that matches `pattern` and passes the three tests (name does not begin
 // with "~", openable, not a dot-file) to `found`, already cleaned. Answers
-// false when the start folder itself could not be read.
+// false when the start folder itself could not be read. The hooks' pump is
+// called per folder, per sub-folder found, and per file listed and handed on.
 bool WalkArchives(const QString &folder, const QString &pattern, const ScanHooks &hooks,
                   const std::function<void(const QString &)> &found);
 
@@ -26,6 +27,6 @@ bool WalkArchives(const QString &folder, const QString &pattern, const ScanHooks
 QStringList CollectArchives(const QString &folder, const QString &extension, const ScanHooks &hooks = {});
 
 // Wraps a pump so it runs at most once per `intervalMs`: the scan calls it per
-// folder, and tens of thousands of event-loop passes would cost more than the
+// folder and per file, and tens of thousands of event-loop passes would cost more than the
 // scan itself while a pass every few milliseconds keeps the window live.
 std::function<void()> ThrottledPump(std::function<void()> pump, int intervalMs = 15);

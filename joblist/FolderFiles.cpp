@@ -60,12 +60,21 @@ bool WildcardMatch(const QString &name, const QString &pattern)
 
 QStringList GetFilesInFolder(const QString &folder, const QString &pattern)
 {
+    return GetFilesInFolder(folder, pattern, {});
+}
+
+QStringList GetFilesInFolder(const QString &folder, const QString &pattern, const std::function<void()> &pump)
+{
     const QString prefix = folder.endsWith(NativeSeparator) ? folder : folder + NativeSeparator;
     QStringList names;
     DIR *dir = ::opendir(QFile::encodeName(prefix).constData());
     if (!dir)
         return names;
     while (const dirent *entry = ::readdir(dir)) {
+        // A folder of a hundred thousand files takes a second or more to
+        // list and check; the window is served in the middle of it.
+        if (pump)
+            pump();
         if (entry->d_type == DT_DIR)
             continue;
         const char *raw = entry->d_name;
@@ -77,7 +86,18 @@ QStringList GetFilesInFolder(const QString &folder, const QString &pattern)
             names << name;
     }
     ::closedir(dir);
-    std::sort(names.begin(), names.end(), listingOrder);
+    // Sorting a hundred thousand names takes most of a tenth of a second;
+    // the window is served every thousand comparisons or so.
+    if (pump) {
+        unsigned comparisons = 0;
+        std::sort(names.begin(), names.end(), [&pump, &comparisons](const QString &a, const QString &b) {
+            if ((++comparisons & 1023u) == 0)
+                pump();
+            return listingOrder(a, b);
+        });
+    } else {
+        std::sort(names.begin(), names.end(), listingOrder);
+    }
     return names;
 }
 
