@@ -401,26 +401,36 @@ void Call::makeSymlink(const EntryJob &job)
 void Call::submit(EntryJob job)
 {
     if (!m_pool) {
-        for (unsigned i = 0; i < m_threads; ++i)
+        // The calling thread decodes too (with m_local), so it needs one thread fewer.
+        for (unsigned i = 0; i + 1 < m_threads; ++i)
             m_workers.push_back(std::make_unique<EntryWorker>(m_shared, i));
         m_pool = std::make_unique<WorkerPool<EntryJob, EntryResult>>(
-            m_threads, [this](EntryJob &job, unsigned worker) { return m_workers[worker]->process(job); });
-    }
-    // A bounded queue keeps the service callback's view of progress honest
-    // and the memory of waiting jobs small.
-    while (m_pool->pending() >= 2 * size_t(m_threads)) {
-        if (auto result = m_pool->take(true))
-            report(*result);
+            m_threads - 1, [this](EntryJob &job, unsigned worker) {
+                return worker < m_workers.size() ? m_workers[worker]->process(job) : m_local->process(job);
+            });
     }
     m_pool->submit(std::move(job));
+    // A bounded queue keeps the service callback's view of progress honest
+    // and the memory of waiting jobs small; instead of waiting for room, the
+    // calling thread decodes a queued entry itself.
+    while (m_pool->pending() >= kQueuedPerThread * size_t(m_threads)) {
+        drain(false);
+        if (m_pool->pending() >= kQueuedPerThread * size_t(m_threads))
+            m_pool->runOne();
+    }
 }
 
 void Call::drain(bool all)
 {
     if (!m_pool)
         return;
-    while (auto result = m_pool->take(all))
-        report(*result);
+    m_finished.clear();
+    if (all)
+        m_pool->finishAll(m_finished);
+    else
+        m_pool->takeFinished(m_finished);
+    for (const EntryResult &result : m_finished)
+        report(result);
 }
 
 void Call::report(const EntryResult &result)

@@ -59,6 +59,8 @@ private:
     std::unique_ptr<EntryWorker> m_local; // the calling thread's own, for folders and links
     std::unique_ptr<WorkerPool<EntryJob, EntryResult>> m_pool;
     std::vector<std::unique_ptr<EntryWorker>> m_workers;
+    std::vector<EntryResult> m_finished; // results being reported
+    static constexpr size_t kQueuedPerThread = 4;
     std::vector<EntryJob> m_symlinks;
     std::vector<std::pair<std::vector<std::string>, int64_t>> m_folderTimes; // folder entries made, and their times
     std::set<std::string> m_targets; // written (or being written) in this call

@@ -1,5 +1,12 @@
 // A small pool of decoding threads for one call. Jobs go in, results come
 // back in a queue the calling thread drains, so every callback stays on it.
+//
+// The calling thread is one of the decoders: when the queue is full it runs a
+// queued job itself instead of waiting, so a call asked for n threads starts
+// n - 1 of its own (none for one), and the caller sleeps only at the very end
+// or when an entry must wait for the one before it. Results are handed over
+// in batches: a helper wakes the caller only when it waits for exactly the
+// results it is waiting for.
 #pragma once
 
 #include <condition_variable>
@@ -15,13 +22,14 @@ namespace unzip32 {
 template <typename Job, typename Result>
 class WorkerPool {
 public:
-    // `work` runs on the pool's threads; `worker` numbers the thread (0 to n-1),
+    // `work` runs on the pool's threads and on the caller's; `worker` numbers
+    // the thread (0 to helpers - 1 for the helpers, `helpers` for the caller),
     // so that each can keep state of its own.
     using Work = std::function<Result(Job &job, unsigned worker)>;
 
-    WorkerPool(unsigned threads, Work work) : m_work(std::move(work))
+    WorkerPool(unsigned helpers, Work work) : m_work(std::move(work)), m_callerId(helpers)
     {
-        for (unsigned i = 0; i < threads; ++i)
+        for (unsigned i = 0; i < helpers; ++i)
             m_threads.emplace_back([this, i] { run(i); });
     }
 
@@ -38,56 +46,100 @@ public:
 
     void submit(Job job)
     {
+        bool wake;
         {
             std::lock_guard lock(m_mutex);
             m_jobs.push_back(std::move(job));
-            ++m_pending;
+            wake = m_idle > 0;
         }
-        m_jobReady.notify_one();
+        ++m_pending;
+        if (wake)
+            m_jobReady.notify_one();
     }
 
     // Jobs submitted whose results have not been taken yet.
     size_t pending() const { return m_pending; }
 
-    // The next finished result; waits for one when `wait` (and any is pending).
-    std::optional<Result> take(bool wait)
+    // Moves every finished result to `out` (appending); never waits.
+    void takeFinished(std::vector<Result> &out)
+    {
+        std::lock_guard lock(m_mutex);
+        takeLocked(out);
+    }
+
+    // Runs the oldest queued job on the calling thread; false when none is queued.
+    bool runOne()
     {
         std::unique_lock lock(m_mutex);
-        if (wait)
-            m_resultReady.wait(lock, [this] { return !m_results.empty() || m_pending == 0; });
-        if (m_results.empty())
-            return std::nullopt;
-        Result result = std::move(m_results.front());
-        m_results.pop_front();
-        --m_pending;
-        return result;
+        if (m_jobs.empty())
+            return false;
+        Job job = std::move(m_jobs.front());
+        m_jobs.pop_front();
+        lock.unlock();
+        Result result = m_work(job, m_callerId);
+        lock.lock();
+        m_results.push_back(std::move(result));
+        return true;
+    }
+
+    // Waits until every job submitted so far has finished (running queued
+    // ones on the calling thread), and moves the results to `out`.
+    void finishAll(std::vector<Result> &out)
+    {
+        while (runOne()) {
+        }
+        std::unique_lock lock(m_mutex);
+        size_t outstanding = m_pending - m_results.size();
+        if (outstanding > 0) {
+            // Only the helpers' jobs in progress are left.
+            m_wanted = m_pending;
+            m_resultReady.wait(lock, [this] { return m_results.size() >= m_wanted; });
+            m_wanted = 0;
+        }
+        takeLocked(out);
     }
 
 private:
+    void takeLocked(std::vector<Result> &out)
+    {
+        m_pending -= m_results.size();
+        for (Result &result : m_results)
+            out.push_back(std::move(result));
+        m_results.clear();
+    }
+
     void run(unsigned worker)
     {
+        std::unique_lock lock(m_mutex);
         for (;;) {
-            std::unique_lock lock(m_mutex);
-            m_jobReady.wait(lock, [this] { return m_closing || !m_jobs.empty(); });
-            if (m_jobs.empty())
-                return;
+            if (m_jobs.empty()) {
+                if (m_closing)
+                    return;
+                ++m_idle;
+                m_jobReady.wait(lock, [this] { return m_closing || !m_jobs.empty(); });
+                --m_idle;
+                continue;
+            }
             Job job = std::move(m_jobs.front());
             m_jobs.pop_front();
             lock.unlock();
             Result result = m_work(job, worker);
             lock.lock();
             m_results.push_back(std::move(result));
-            lock.unlock();
-            m_resultReady.notify_one();
+            if (m_wanted > 0 && m_results.size() >= m_wanted)
+                m_resultReady.notify_one();
         }
     }
 
     Work m_work;
+    unsigned m_callerId;
     std::mutex m_mutex;
     std::condition_variable m_jobReady, m_resultReady;
     std::deque<Job> m_jobs;
-    std::deque<Result> m_results;
-    size_t m_pending = 0; // changed and read by the calling thread only
+    std::vector<Result> m_results;
+    unsigned m_idle = 0;   // helpers waiting for a job
+    size_t m_wanted = 0;   // results the caller sleeps until; 0 when it does not sleep
+    size_t m_pending = 0;  // changed and read by the calling thread only
     bool m_closing = false;
     std::vector<std::thread> m_threads;
 };
