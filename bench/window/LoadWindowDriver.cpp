@@ -8,20 +8,26 @@
 //
 // LIST is a comma-separated choice of scan-all, clear, scan-zip, run (all, in
 // that order, by default); "run" extracts whatever rows the list holds.
+// "done-box" shows the last run's closing box through the real Qt prompts,
+// opens its details and closes it again.
 #include "BenchPrompts.h"
 #include "EventGapMeter.h"
 #include "ProcessMemory.h"
 
 #include "Form1.h"
+#include "QtPrompts.h"
 #include "common/Settings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QAbstractButton>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -78,6 +84,30 @@ void measure(const char *name, EventGapMeter &meter, Form1 &form, const std::fun
     std::fflush(stdout);
 }
 
+// The user of the closing box: opens its details once the box is up, then
+// closes it a little later. Polls from the box's own event loop.
+void answerBoxLater(QObject *context)
+{
+    auto *poll = new QTimer(context);
+    auto detailsShownAt = std::make_shared<QElapsedTimer>();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, detailsShownAt] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (!detailsShownAt->isValid()) {
+            for (QAbstractButton *button : box->buttons()) {
+                if (box->buttonRole(button) == QMessageBox::ActionRole)
+                    button->click();
+            }
+            detailsShownAt->start();
+        } else if (detailsShownAt->elapsed() > 200) {
+            box->accept();
+            poll->deleteLater();
+        }
+    });
+    poll->start(20);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -113,6 +143,15 @@ int main(int argc, char **argv)
         } else if (phase == QLatin1String("run")) {
             prompts.messages.clear();
             measure(name.constData(), meter, form, [&] { form.PushButton2_Click(); });
+        } else if (phase == QLatin1String("done-box")) {
+            if (prompts.messages.isEmpty())
+                continue;
+            QtPrompts real(&form);
+            measure(name.constData(), meter, form, [&] {
+                answerBoxLater(&form);
+                real.message(prompts.messages.last(), QStringLiteral("Marrowlyn"), Prompts::Buttons::Ok,
+                             Prompts::Icon::None, prompts.lastDetail);
+            });
         } else {
             std::fprintf(stderr, "unknown phase: %s\n", name.constData());
             return 2;
