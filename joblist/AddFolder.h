@@ -12,7 +12,7 @@ class Prompts;
 using FolderList = QStringList;
 
 struct ScanHooks {
-    std::function<void()> pumpEvents;   // called once per folder read and per sub-folder found
+    std::function<void()> pumpEvents;   // called per folder read, per entry listed and per sub-folder found
     Prompts *prompts = nullptr;         // where the scan's own error box goes; null: swallowed
 };
 
