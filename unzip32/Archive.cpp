@@ -5,8 +5,11 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <cstring>
+#include <string_view>
 #include <ctime>
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
@@ -63,6 +66,18 @@ bool libzipTakesAsUtf8(const std::string &name)
     return IsValidUtf8(name);
 }
 
+// libzip's copy of a large directory is freed in many small pieces that the
+// allocator would otherwise keep, adding to the peak what ours needs next.
+void releaseFreedMemory(size_t entries)
+{
+#ifdef __GLIBC__
+    if (entries >= 10000)
+        malloc_trim(0);
+#else
+    (void)entries;
+#endif
+}
+
 } // namespace
 
 zip_t *OpenWithLibzip(const std::string &path, const FlagPatches &patches, std::string &reason)
@@ -86,70 +101,129 @@ Archive::~Archive()
 
 bool Archive::open(const std::string &path, std::string &reason)
 {
+    m_path = path;
     int fd = m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         reason = "the archive cannot be opened";
         return false;
     }
     struct stat info {};
-    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (!ok)
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         reason = "not a file";
-    ok = ok && ReadCentralDirectory(fd, m_directory, reason);
-    if (ok)
-        findFalseUtf8Flags(fd);
+        return false;
+    }
+    // libzip's directory and ours are never held at once: a first look at the
+    // central directory finds the flags libzip must not see, libzip checks the
+    // archive and decodes the names, and only then is our own reading kept.
+    RawNames raw;
+    bool ok = ReadCentralDirectory(
+        fd, reason, false, [&](uint64_t count) { raw.ends.reserve(count); },
+        [&](CentralEntry &entry) {
+            if ((entry.flags & 0x800) && !libzipTakesAsUtf8(entry.rawName))
+                m_patches.push_back(entry.centralOffset + 9);
+            raw.bytes += entry.rawName;
+            raw.ends.push_back(raw.bytes.size());
+        });
+    if (!ok || !readNames(path, raw, reason))
+        return false;
+    size_t count = raw.ends.size();
+    raw = {};
+    releaseFreedMemory(count);
+
+    DosTimes times;
+    auto decoded = m_decodedNames.begin();
+    ok = ReadCentralDirectory(
+        fd, reason, true, [&](uint64_t n) { m_entries.reserve(std::min<uint64_t>(n, count)); },
+        [&](CentralEntry &central) {
+            size_t i = m_entries.size();
+            if (i >= count)
+                return;
+            ArchiveEntry &entry = m_entries.emplace_back();
+            entry.index = i;
+            entry.central = std::move(central);
+            if (decoded != m_decodedNames.end() && decoded->first == i)
+                entry.name = std::move((decoded++)->second);
+            else
+                entry.name = std::move(entry.central.rawName);
+            entry.central.rawName = std::string();
+            uint32_t mode = entry.central.unixHost() ? entry.central.unixMode() : 0;
+            entry.directory = (!entry.name.empty() && (entry.name.back() == '/' || entry.name.back() == '\\'))
+                              || S_ISDIR(mode) || (!entry.central.unixHost() && (entry.central.externalAttributes & 0x10));
+            entry.symlink = !entry.directory && S_ISLNK(mode);
+            entry.mtime = entry.central.unixMtime ? *entry.central.unixMtime
+                                                  : times.toUnix(entry.central.dosDate, entry.central.dosTime);
+            // Local headers matter to libzip only when it opens an encrypted entry.
+            if (entry.central.encrypted() && entry.central.localHeaderValid && (entry.central.localFlags & 0x800))
+                findFalseLocalUtf8Flag(fd, entry.central);
+        });
+    m_decodedNames = {};
     if (!ok)
         return false;
-    m_zip = OpenWithLibzip(path, m_patches, reason);
-    if (!m_zip)
-        return false;
-    zip_int64_t count = zip_get_num_entries(m_zip, 0);
-    if (count < 0 || uint64_t(count) != m_directory.entries.size()) {
-        reason = "the central directory is damaged";
+    if (m_entries.size() != count) {
+        reason = "the archive changed while it was read";
         return false;
     }
-    DosTimes times;
-    m_entries.resize(m_directory.entries.size());
-    for (size_t i = 0; i < m_entries.size(); ++i) {
-        ArchiveEntry &entry = m_entries[i];
-        entry.index = i;
-        entry.central = m_directory.entries[i];
-        const char *name = zip_get_name(m_zip, i, ZIP_FL_ENC_GUESS);
-        entry.name = name ? name : entry.central.rawName;
-        entry.normalised = NormalisedName(entry.name);
-        uint32_t mode = entry.central.unixHost() ? entry.central.unixMode() : 0;
-        entry.directory = (!entry.normalised.empty() && entry.normalised.back() == '/') || S_ISDIR(mode)
-                          || (!entry.central.unixHost() && (entry.central.externalAttributes & 0x10));
-        entry.symlink = !entry.directory && S_ISLNK(mode);
-        entry.mtime = entry.central.unixMtime ? *entry.central.unixMtime
-                                              : times.toUnix(entry.central.dosDate, entry.central.dosTime);
+    std::vector<DataSpan> spans;
+    spans.reserve(m_entries.size());
+    for (const ArchiveEntry &entry : m_entries) {
+        const CentralEntry &e = entry.central;
+        if (e.localHeaderValid) // one that is not is reported as damaged on its own
+            spans.push_back({e.localOffset, e.dataOffset + e.packedSize, entry.index});
     }
+    size_t which = 0;
+    if (SpansOverlap(std::move(spans), which))
+        m_overlap = which;
+    std::sort(m_patches.begin(), m_patches.end());
     return true;
 }
 
-void Archive::findFalseUtf8Flags(int fd)
+bool Archive::readNames(const std::string &path, const RawNames &raw, std::string &reason)
 {
-    for (const CentralEntry &entry : m_directory.entries) {
-        if ((entry.flags & 0x800) && !libzipTakesAsUtf8(entry.rawName))
-            m_patches.push_back(entry.centralOffset + 9);
-        // The local header's own flag and name are checked when the entry is opened.
-        uint8_t local[30];
-        if (entry.localHeaderValid && (entry.localFlags & 0x800) && pread(fd, local, 30, off_t(entry.localOffset)) == 30) {
-            std::string name(size_t(local[26] | local[27] << 8), '\0');
-            if (pread(fd, name.data(), name.size(), off_t(entry.localOffset + 30)) == ssize_t(name.size())
-                && !libzipTakesAsUtf8(name))
-                m_patches.push_back(entry.localOffset + 7);
-        }
+    m_zip = OpenWithLibzip(path, m_patches, reason);
+    if (!m_zip)
+        return false;
+    size_t count = raw.ends.size();
+    bool ok = zip_get_num_entries(m_zip, 0) == zip_int64_t(count);
+    for (size_t i = 0; ok && i < count; ++i) {
+        // libzip's "raw" name already has a Unicode path field applied, so the
+        // stored bytes are compared with ours.
+        const char *name = zip_get_name(m_zip, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
+        size_t begin = i ? raw.ends[i - 1] : 0;
+        if (name && std::string_view(name) != std::string_view(raw.bytes).substr(begin, raw.ends[i] - begin))
+            m_decodedNames.emplace_back(i, name);
     }
-    std::sort(m_patches.begin(), m_patches.end());
+    zip_discard(m_zip);
+    m_zip = nullptr;
+    if (!ok)
+        reason = "the central directory is damaged";
+    return ok;
+}
+
+zip_t *Archive::handle()
+{
+    if (!m_zip) {
+        std::string reason;
+        m_zip = OpenWithLibzip(m_path, m_patches, reason);
+    }
+    return m_zip;
+}
+
+void Archive::findFalseLocalUtf8Flag(int fd, const CentralEntry &entry)
+{
+    uint8_t local[30];
+    if (pread(fd, local, 30, off_t(entry.localOffset)) != 30)
+        return;
+    std::string name(size_t(local[26] | local[27] << 8), '\0');
+    if (pread(fd, name.data(), name.size(), off_t(entry.localOffset + 30)) == ssize_t(name.size())
+        && !libzipTakesAsUtf8(name))
+        m_patches.push_back(entry.localOffset + 7);
 }
 
 bool Archive::overlapping(std::string &name) const
 {
-    size_t which = 0;
-    if (!EntriesOverlap(m_directory, which))
+    if (!m_overlap)
         return false;
-    name = m_entries[which].name;
+    name = m_entries[*m_overlap].name;
     return true;
 }
 

@@ -1,11 +1,16 @@
-// One archive as a call sees it: libzip's handle for names and passwords,
-// our own reading of its directory, and what each entry is.
+// One archive as a call sees it: our own reading of its directory and what
+// each entry is, with the names as libzip decodes them. libzip's handle is
+// only kept while it is needed (encrypted entries): its copy of a directory
+// of many entries costs about as much memory again as ours.
 #pragma once
 
 #include "CentralDirectory.h"
+#include "EntryNames.h"
 #include "PatchedSource.h"
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -18,10 +23,12 @@ struct ArchiveEntry {
     size_t index = 0;
     CentralEntry central;
     std::string name;        // UTF-8, as stored ("\" kept)
-    std::string normalised;  // "\" turned into "/"
     bool directory = false;
     bool symlink = false;
     int64_t mtime = 0;       // seconds since the epoch
+
+    // "\" turned into "/".
+    std::string normalised() const { return NormalisedName(name); }
 };
 
 class Archive {
@@ -37,20 +44,29 @@ public:
     bool overlapping(std::string &name) const;
 
     const std::vector<ArchiveEntry> &entries() const { return m_entries; }
-    zip_t *handle() const { return m_zip; }
+    // libzip's handle, opened again when needed; null when it cannot be.
+    zip_t *handle();
     // The archive as it was checked, open for reading raw entry data with pread.
     int fd() const { return m_fd; }
     // Flags libzip must not see (see PatchedSource.h); empty for most archives.
     const FlagPatches &patches() const { return m_patches; }
 
 private:
-    void findFalseUtf8Flags(int fd);
+    // Every entry's stored name bytes, end to end.
+    struct RawNames {
+        std::string bytes;
+        std::vector<size_t> ends;
+    };
+    bool readNames(const std::string &path, const RawNames &raw, std::string &reason);
+    void findFalseLocalUtf8Flag(int fd, const CentralEntry &entry);
 
+    std::string m_path;
     zip_t *m_zip = nullptr;
     int m_fd = -1;
-    CentralDirectory m_directory;
     std::vector<ArchiveEntry> m_entries;
+    std::vector<std::pair<size_t, std::string>> m_decodedNames; // where libzip's name differs from the bytes
     FlagPatches m_patches;
+    std::optional<size_t> m_overlap;
 };
 
 // Opens an archive read-only with libzip; null with a reason on failure.

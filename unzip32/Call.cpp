@@ -101,7 +101,7 @@ int32_t Call::run()
 int32_t Call::list()
 {
     for (const ArchiveEntry &entry : m_archive.entries()) {
-        if (!m_filter.selects(entry.normalised))
+        if (!m_filter.selects(entry.normalised()))
             continue;
         const CentralEntry &c = entry.central;
         ++m_callbacks.EntryCount;
@@ -135,7 +135,7 @@ bool Call::prepareDestination(int32_t &code)
     m_shared.leftovers.clean(m_shared.rootFd, "");
     uint64_t needed = 0;
     for (const ArchiveEntry &entry : m_archive.entries()) {
-        if (!entry.directory && m_filter.selects(entry.normalised))
+        if (!entry.directory && m_filter.selects(entry.normalised()))
             needed += entry.central.size;
     }
     struct statvfs space {};
@@ -165,7 +165,7 @@ int32_t Call::extract()
     m_local = std::make_unique<EntryWorker>(m_shared, m_threads);
 
     for (const ArchiveEntry &entry : m_archive.entries()) {
-        if (!m_filter.selects(entry.normalised))
+        if (!m_filter.selects(entry.normalised()))
             continue;
         if (!handleEntry(entry))
             break;
@@ -199,7 +199,7 @@ bool Call::handleEntry(const ArchiveEntry &entry)
 
     if (entry.directory) {
         if (!m_testOnly && m_options.UseFolderNames) {
-            auto components = SafeComponents(entry.normalised, true, m_options.SpaceToUnderscore);
+            auto components = SafeComponents(entry.normalised(), true, m_options.SpaceToUnderscore);
             if (conflicts(JoinComponents(components)))
                 drain(true);
             makeFolder(entry, components);
@@ -222,18 +222,17 @@ bool Call::handleEntry(const ArchiveEntry &entry)
     EntryJob job;
     job.entry = &entry;
     if (!m_testOnly) {
-        job.components = SafeComponents(entry.normalised, m_options.UseFolderNames, m_options.SpaceToUnderscore);
+        job.components = SafeComponents(entry.normalised(), m_options.UseFolderNames, m_options.SpaceToUnderscore);
         if (job.components.empty()) {
             fail(entry, "its name has no part that can be used as a file name");
             return true;
         }
-        std::string target = JoinComponents(job.components);
+        job.target = JoinComponents(job.components);
         // A second entry for the same file, or a file where an earlier entry
         // needs a folder (or the reverse), waits until the first is in place:
         // the entry that comes first in the archive wins, whatever the threads do.
-        if (conflicts(target))
+        if (conflicts(job.target))
             drain(true);
-        m_targets.insert(target);
         if (!entry.symlink && m_options.OverwriteExisting && !m_options.ExtractOnlyNewer) {
             // Whatever is there is replaced: the writer finds out by itself
             // (a link that fails with EEXIST), which spares a look per file.
@@ -409,6 +408,8 @@ void Call::submit(EntryJob job)
                 return worker < m_workers.size() ? m_workers[worker]->process(job) : m_local->process(job);
             });
     }
+    if (!job.target.empty())
+        m_targets.insert(job.target);
     m_pool->submit(std::move(job));
     // A bounded queue keeps the service callback's view of progress honest
     // and the memory of waiting jobs small; instead of waiting for room, the
@@ -435,6 +436,8 @@ void Call::drain(bool all)
 
 void Call::report(const EntryResult &result)
 {
+    if (!result.target.empty())
+        m_targets.erase(result.target);
     if (result.cancelled)
         return; // the entry in progress at a cancel: removed, and the call says why
     if (!result.ok) {

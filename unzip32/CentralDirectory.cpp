@@ -70,7 +70,19 @@ bool findEnd(int fd, uint64_t fileSize, uint64_t &endOffset, std::vector<uint8_t
 
 } // namespace
 
-bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reason)
+bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reason, bool localHeaders)
+{
+    directory.entries.clear();
+    struct stat info {};
+    if (fstat(fd, &info) == 0)
+        directory.archiveSize = uint64_t(info.st_size);
+    return ReadCentralDirectory(
+        fd, reason, localHeaders, [&](uint64_t count) { directory.entries.reserve(count); },
+        [&](CentralEntry &entry) { directory.entries.push_back(std::move(entry)); });
+}
+
+bool ReadCentralDirectory(int fd, std::string &reason, bool localHeaders,
+                          const std::function<void(uint64_t count)> &counted, const EntryVisitor &visit)
 {
     struct stat info {};
     if (fstat(fd, &info) != 0) {
@@ -78,7 +90,6 @@ bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reas
         return false;
     }
     uint64_t fileSize = uint64_t(info.st_size);
-    directory.archiveSize = fileSize;
     uint64_t endOffset = 0;
     std::vector<uint8_t> tail;
     if (!findEnd(fd, fileSize, endOffset, tail)) {
@@ -115,8 +126,7 @@ bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reas
         reason = "the central directory cannot be read";
         return false;
     }
-    directory.entries.clear();
-    directory.entries.reserve(count);
+    counted(count);
     size_t at = 0;
     for (uint64_t i = 0; i < count; ++i) {
         if (at + 46 > cd.size() || get32(&cd[at]) != 0x02014b50) {
@@ -147,24 +157,20 @@ bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reas
         at += 46 + nameLength + extraLength + commentLength;
 
         uint8_t local[30];
-        if (entry.localOffset + 30 <= fileSize && readAt(fd, entry.localOffset, local, 30)
+        if (localHeaders && entry.localOffset + 30 <= fileSize && readAt(fd, entry.localOffset, local, 30)
             && get32(local) == 0x04034b50) {
             entry.localFlags = get16(local + 6);
             entry.dataOffset = entry.localOffset + 30 + get16(local + 26) + get16(local + 28);
             entry.localHeaderValid = entry.dataOffset <= fileSize && entry.packedSize <= fileSize - entry.dataOffset;
         }
-        directory.entries.push_back(std::move(entry));
+        visit(entry);
     }
     return true;
 }
 
 bool EntriesOverlap(const CentralDirectory &directory, size_t &which)
 {
-    struct Span {
-        uint64_t begin, end;
-        size_t index;
-    };
-    std::vector<Span> spans;
+    std::vector<DataSpan> spans;
     spans.reserve(directory.entries.size());
     for (size_t i = 0; i < directory.entries.size(); ++i) {
         const CentralEntry &e = directory.entries[i];
@@ -172,7 +178,12 @@ bool EntriesOverlap(const CentralDirectory &directory, size_t &which)
             continue; // reported as damaged on its own
         spans.push_back({e.localOffset, e.dataOffset + e.packedSize, i});
     }
-    std::sort(spans.begin(), spans.end(), [](const Span &a, const Span &b) { return a.begin < b.begin; });
+    return SpansOverlap(std::move(spans), which);
+}
+
+bool SpansOverlap(std::vector<DataSpan> spans, size_t &which)
+{
+    std::sort(spans.begin(), spans.end(), [](const DataSpan &a, const DataSpan &b) { return a.begin < b.begin; });
     for (size_t i = 1; i < spans.size(); ++i) {
         if (spans[i].begin < spans[i - 1].end) {
             which = spans[i].index;

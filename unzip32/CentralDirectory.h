@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,8 +48,23 @@ struct CentralDirectory {
 };
 
 // Reads the directory of the archive open on fd. Returns false with a reason
-// when it is not a ZIP archive or its directory is damaged.
-bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reason);
+// when it is not a ZIP archive or its directory is damaged. Without
+// `localHeaders` the entries' local headers are not read (no data offsets).
+bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reason, bool localHeaders = true);
+
+// The same, handing each entry to `visit` instead of keeping them all, for
+// archives whose directories are large. `count` is said once, before the first.
+using EntryVisitor = std::function<void(CentralEntry &entry)>;
+bool ReadCentralDirectory(int fd, std::string &reason, bool localHeaders,
+                          const std::function<void(uint64_t count)> &counted, const EntryVisitor &visit);
+
+// Where an entry's header and data lie in the archive.
+struct DataSpan {
+    uint64_t begin, end;
+    size_t index;
+};
+// True when two of the spans overlap; `which` names the index of one.
+bool SpansOverlap(std::vector<DataSpan> spans, size_t &which);
 
 // True when the data of two entries overlap: the construction that lets a tiny
 // archive expand to an enormous one. `which` names one of the entries.

@@ -131,20 +131,23 @@ zip_file_t *EntryWorker::openEntry(const EntryJob &job, std::string &reason)
 
 EntryResult EntryWorker::process(const EntryJob &job)
 {
+    EntryResult result;
     try {
-        return processFile(job);
+        result = processFile(job);
     } catch (const std::exception &error) {
-        return {job.entry, false, false, error.what()};
+        result = {job.entry, false, false, error.what(), {}};
     } catch (...) {
-        return {job.entry, false, false, "internal failure"};
+        result = {job.entry, false, false, "internal failure", {}};
     }
+    result.target = job.target;
+    return result;
 }
 
 EntryResult EntryWorker::processFile(const EntryJob &job)
 {
     const ArchiveEntry &entry = *job.entry;
     if (m_shared.cancel.load())
-        return {&entry, false, true, {}};
+        return {&entry, false, true, {}, {}};
     std::optional<EntryFile> file;
     if (!job.components.empty()) {
         uint32_t mode = 0644;
@@ -154,14 +157,14 @@ EntryResult EntryWorker::processFile(const EntryJob &job)
         file.emplace(m_folders, m_shared.settings, m_id);
         std::string reason;
         if (!file->create(job.components, mode, reason))
-            return {&entry, false, false, reason};
+            return {&entry, false, false, reason, {}};
     }
     Output *output = file ? &*file : nullptr;
     if (!entry.central.encrypted()) {
         RawSource source(m_shared.archiveFd, entry.central.dataOffset, entry.central.packedSize);
         return decodeInto(job, source, output, file ? &*file : nullptr);
     }
-    EntryResult result{&entry, false, false, {}};
+    EntryResult result{&entry, false, false, {}, {}};
     zip_file_t *zipFile = openEntry(job, result.reason);
     if (!zipFile)
         return result;
@@ -173,7 +176,7 @@ EntryResult EntryWorker::processFile(const EntryJob &job)
 EntryResult EntryWorker::decodeInto(const EntryJob &job, Source &source, Output *output, EntryFile *file)
 {
     const ArchiveEntry &entry = *job.entry;
-    EntryResult result{&entry, false, false, {}};
+    EntryResult result{&entry, false, false, {}, {}};
     DecodeStatus status = DecodeEntry(requestFor(entry), source, output, m_context);
     if (status != DecodeStatus::Ok) {
         if (file)

@@ -15,6 +15,7 @@ namespace unzip32 {
 struct EntryJob {
     const ArchiveEntry *entry = nullptr;
     std::vector<std::string> components; // where it goes; empty when only testing
+    std::string target;                  // the components joined with "/"
     bool replace = false;                // an existing file may be replaced
     std::string password;                // for an encrypted entry, already checked
 };
@@ -24,6 +25,7 @@ struct EntryResult {
     bool ok = false;
     bool cancelled = false;
     std::string reason; // plain words, when not ok
+    std::string target; // the job's
 };
 
 struct CallShared {
