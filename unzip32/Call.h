@@ -1,6 +1,6 @@
 // One call of Wiz_SingleEntryUnzip: reads the options, walks the archive's
 // entries in order on the calling thread (every callback is made here) and
-// hands the decoding to a pool of workers.
+// shares the decoding between that thread and a pool of workers.
 #pragma once
 
 #include "Archive.h"

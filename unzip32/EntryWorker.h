@@ -1,5 +1,7 @@
-// Decoding one entry on a worker thread: its own libzip handle on the archive,
-// its own buffers and folder handles; it never calls back into the caller.
+// Decoding one entry on a worker thread (or on the calling thread, which
+// decodes too): unencrypted data read straight from the shared descriptor of
+// the archive, a libzip handle of its own only for encrypted entries, its own
+// buffers and folder handles; it never calls back into the caller.
 #pragma once
 
 #include "Archive.h"
