@@ -105,6 +105,22 @@ DecodeStatus inflateWhole(const DecodeRequest &request, Source &source, Sink &si
     return sink.put(context.out.data(), produced);
 }
 
+// Gives a streaming codec the next chunk of input once it has used up the
+// last one. Answers false when the read failed; `ended` turns true at the end.
+template <typename In, typename Count>
+bool refill(Source &source, DecoderContext &context, bool &ended, In *&nextIn, Count &availIn)
+{
+    if (availIn != 0 || ended)
+        return true;
+    ssize_t n = source.read(context.in.data(), kChunk);
+    if (n < 0)
+        return false;
+    ended = n == 0;
+    nextIn = reinterpret_cast<In *>(context.in.data());
+    availIn = Count(n);
+    return true;
+}
+
 DecodeStatus inflateStream(Source &source, Sink &sink, DecoderContext &context)
 {
     if (!context.isal)
@@ -116,14 +132,8 @@ DecodeStatus inflateStream(Source &source, Sink &sink, DecoderContext &context)
     context.out.resize(kChunk);
     bool ended = false;
     while (state.block_state != ISAL_BLOCK_FINISH) {
-        if (state.avail_in == 0 && !ended) {
-            ssize_t n = source.read(context.in.data(), kChunk);
-            if (n < 0)
-                return DecodeStatus::ReadFailed;
-            ended = n == 0;
-            state.next_in = context.in.data();
-            state.avail_in = uint32_t(n);
-        }
+        if (!refill(source, context, ended, state.next_in, state.avail_in))
+            return DecodeStatus::ReadFailed;
         state.next_out = context.out.data();
         state.avail_out = uint32_t(kChunk);
         int rc = isal_inflate(&state);
@@ -151,14 +161,8 @@ DecodeStatus bunzip(Source &source, Sink &sink, DecoderContext &context)
     context.out.resize(kChunk);
     bool ended = false;
     for (;;) {
-        if (stream.avail_in == 0 && !ended) {
-            ssize_t n = source.read(context.in.data(), kChunk);
-            if (n < 0)
-                return DecodeStatus::ReadFailed;
-            ended = n == 0;
-            stream.next_in = reinterpret_cast<char *>(context.in.data());
-            stream.avail_in = unsigned(n);
-        }
+        if (!refill(source, context, ended, stream.next_in, stream.avail_in))
+            return DecodeStatus::ReadFailed;
         stream.next_out = reinterpret_cast<char *>(context.out.data());
         stream.avail_out = unsigned(kChunk);
         int rc = BZ2_bzDecompress(&stream);
@@ -179,14 +183,8 @@ DecodeStatus runLzma(lzma_stream &stream, Source &source, Sink &sink, DecoderCon
 {
     context.out.resize(kChunk);
     for (;;) {
-        if (stream.avail_in == 0 && !ended) {
-            ssize_t n = source.read(context.in.data(), kChunk);
-            if (n < 0)
-                return DecodeStatus::ReadFailed;
-            ended = n == 0;
-            stream.next_in = context.in.data();
-            stream.avail_in = size_t(n);
-        }
+        if (!refill(source, context, ended, stream.next_in, stream.avail_in))
+            return DecodeStatus::ReadFailed;
         stream.next_out = context.out.data();
         stream.avail_out = kChunk;
         lzma_ret rc = lzma_code(&stream, ended ? LZMA_FINISH : LZMA_RUN);
