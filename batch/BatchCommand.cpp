@@ -206,9 +206,15 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
     const RunSummary summary = SummarizeRun(archives.size(), ordered);
     if (!o.quiet || !ordered.empty()) {
         std::FILE *to = ordered.empty() ? io.out : io.err;
-        say(to, summary.text);
-        if (!summary.detail.isEmpty())
-            say(to, QStringLiteral("\n") + summary.detail);
+        if (summary.detail.isEmpty()) {
+            say(to, summary.text);
+        } else {
+            // A terminal has room for the details, which repeat the box's own
+            // short list with the engine's lines: print the headline, then them.
+            const qsizetype listStart = summary.text.indexOf(QLatin1String("cleanly:"));
+            say(to, listStart < 0 ? summary.text + QLatin1Char('\n') : summary.text.left(listStart + 8));
+            say(to, summary.detail);
+        }
     }
     return ordered.empty() ? AllExtracted : SomeNotExtracted;
 }
