@@ -211,8 +211,7 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
         } else {
             // A terminal has room for the details, which repeat the box's own
             // short list with the engine's lines: print the headline, then them.
-            const qsizetype listStart = summary.text.indexOf(QLatin1String("cleanly:"));
-            say(to, listStart < 0 ? summary.text + QLatin1Char('\n') : summary.text.left(listStart + 8));
+            say(to, summary.headline + QLatin1Char(':'));
             say(to, summary.detail);
         }
     }

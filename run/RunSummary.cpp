@@ -11,14 +11,16 @@ RunSummary SummarizeRun(qsizetype archiveCount, const std::vector<ArchiveProblem
 {
     RunSummary summary;
     summary.text = QStringLiteral("Done.");
+    summary.headline = summary.text;
     if (problems.empty())
         return summary;
 
     const auto count = qsizetype(problems.size());
-    summary.text += QStringLiteral("\n\n%1 of %2 %3 not extracted cleanly")
-                        .arg(count)
-                        .arg(archiveCount)
-                        .arg(archiveCount == 1 ? QStringLiteral("archive was") : QStringLiteral("archives were"));
+    summary.headline += QStringLiteral("\n\n%1 of %2 %3 not extracted cleanly")
+                            .arg(count)
+                            .arg(archiveCount)
+                            .arg(archiveCount == 1 ? QStringLiteral("archive was") : QStringLiteral("archives were"));
+    summary.text = summary.headline;
     bool anyMessages = false;
     for (const ArchiveProblem &problem : problems)
         anyMessages = anyMessages || !problem.messages.isEmpty();

@@ -14,6 +14,7 @@ struct ArchiveProblem {
 
 struct RunSummary {
     QString text;     // the box's text
+    QString headline; // its first lines, without the short list
     QString detail;   // the folded-away part: the full list with the engine's lines
 };
 
