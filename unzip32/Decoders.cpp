@@ -1,4 +1,5 @@
 #include "Decoders.h"
+#include "WriteBehind.h"
 
 #include <bzlib.h>
 #include <isa-l/igzip_lib.h>
@@ -14,10 +15,25 @@ namespace unzip32 {
 
 namespace {
 
-// Counts, checks and passes on what a decoder produces.
+// Counts, checks and passes on what a decoder produces. A large entry's file
+// is written behind the decoder, from two buffers taking turns.
 class Sink {
 public:
-    Sink(const DecodeRequest &request, Output *output) : m_request(request), m_output(output) {}
+    Sink(const DecodeRequest &request, Output *output, DecoderContext &context)
+        : m_request(request), m_output(output), m_context(context)
+    {
+        if (m_output && m_request.size > kWholeEntryLimit)
+            m_behind = std::make_unique<WriteBehind>(m_output);
+    }
+
+    // Where the decoder puts its next kChunk bytes at most.
+    uint8_t *buffer()
+    {
+        std::vector<uint8_t> &chunk = m_context.chunks[m_turn];
+        if (chunk.size() < kChunk)
+            chunk.resize(kChunk);
+        return chunk.data();
+    }
 
     DecodeStatus put(const uint8_t *data, size_t length)
     {
@@ -28,14 +44,25 @@ public:
         if (m_request.cancel && m_request.cancel->load(std::memory_order_relaxed))
             return DecodeStatus::Cancelled;
         m_total += length;
+        if (m_behind) {
+            if (!m_behind->hand(data, length))
+                return DecodeStatus::WriteFailed;
+            m_turn ^= 1;
+            return DecodeStatus::Ok;
+        }
         m_crc = libdeflate_crc32(m_crc, data, length);
         if (m_output && !m_output->write(data, length))
             return DecodeStatus::WriteFailed;
         return DecodeStatus::Ok;
     }
 
-    DecodeStatus finish() const
+    DecodeStatus finish()
     {
+        if (m_behind) {
+            if (!m_behind->drain())
+                return DecodeStatus::WriteFailed;
+            m_crc = m_behind->crc();
+        }
         if (m_total < m_request.size)
             return DecodeStatus::TooShort;
         if (m_request.checkCrc && m_crc != m_request.crc)
@@ -46,6 +73,9 @@ public:
 private:
     const DecodeRequest &m_request;
     Output *m_output;
+    DecoderContext &m_context;
+    std::unique_ptr<WriteBehind> m_behind;
+    unsigned m_turn = 0;
     uint64_t m_total = 0;
     uint32_t m_crc = 0;
 };
@@ -72,19 +102,19 @@ ssize_t readFull(Source &source, uint8_t *buffer, size_t capacity)
             return status_;                            \
     } while (0)
 
-DecodeStatus copyStored(const DecodeRequest &request, Source &source, Sink &sink, DecoderContext &context)
+DecodeStatus copyStored(const DecodeRequest &request, Source &source, Sink &sink)
 {
     // One read and one write for small entries; at most one extra byte is asked
     // for so that an entry longer than declared is noticed.
     size_t chunk = size_t(std::min<uint64_t>(request.size + 1, kChunk));
-    context.in.resize(chunk);
     for (;;) {
-        ssize_t n = readFull(source, context.in.data(), chunk);
+        uint8_t *buffer = sink.buffer();
+        ssize_t n = readFull(source, buffer, chunk);
         if (n < 0)
             return DecodeStatus::ReadFailed;
         if (n == 0)
             return DecodeStatus::Ok;
-        PASS_ON(sink.put(context.in.data(), size_t(n)));
+        PASS_ON(sink.put(buffer, size_t(n)));
     }
 }
 
@@ -129,18 +159,18 @@ DecodeStatus inflateStream(Source &source, Sink &sink, DecoderContext &context)
     isal_inflate_init(&state);
     state.crc_flag = ISAL_DEFLATE;
     context.in.resize(kChunk);
-    context.out.resize(kChunk);
     bool ended = false;
     while (state.block_state != ISAL_BLOCK_FINISH) {
         if (!refill(source, context, ended, state.next_in, state.avail_in))
             return DecodeStatus::ReadFailed;
-        state.next_out = context.out.data();
+        uint8_t *out = sink.buffer();
+        state.next_out = out;
         state.avail_out = uint32_t(kChunk);
         int rc = isal_inflate(&state);
         if (rc < 0)
             return DecodeStatus::Corrupt;
         size_t produced = kChunk - state.avail_out;
-        PASS_ON(sink.put(context.out.data(), produced));
+        PASS_ON(sink.put(out, produced));
         // Input gone, no output, and the last block not reached: the stream was cut short.
         if (ended && state.avail_in == 0 && produced == 0 && state.block_state != ISAL_BLOCK_FINISH)
             return DecodeStatus::Corrupt;
@@ -158,18 +188,18 @@ DecodeStatus bunzip(Source &source, Sink &sink, DecoderContext &context)
         ~Closer() { BZ2_bzDecompressEnd(&s); }
     } closer{stream};
     context.in.resize(kChunk);
-    context.out.resize(kChunk);
     bool ended = false;
     for (;;) {
         if (!refill(source, context, ended, stream.next_in, stream.avail_in))
             return DecodeStatus::ReadFailed;
-        stream.next_out = reinterpret_cast<char *>(context.out.data());
+        uint8_t *out = sink.buffer();
+        stream.next_out = reinterpret_cast<char *>(out);
         stream.avail_out = unsigned(kChunk);
         int rc = BZ2_bzDecompress(&stream);
         if (rc != BZ_OK && rc != BZ_STREAM_END)
             return DecodeStatus::Corrupt;
         size_t produced = kChunk - stream.avail_out;
-        PASS_ON(sink.put(context.out.data(), produced));
+        PASS_ON(sink.put(out, produced));
         if (rc == BZ_STREAM_END)
             return DecodeStatus::Ok;
         if (ended && stream.avail_in == 0 && produced == 0)
@@ -181,14 +211,14 @@ constexpr uint64_t kLzmaMemoryLimit = 512u << 20;
 
 DecodeStatus runLzma(lzma_stream &stream, Source &source, Sink &sink, DecoderContext &context, bool ended)
 {
-    context.out.resize(kChunk);
     for (;;) {
         if (!refill(source, context, ended, stream.next_in, stream.avail_in))
             return DecodeStatus::ReadFailed;
-        stream.next_out = context.out.data();
+        uint8_t *out = sink.buffer();
+        stream.next_out = out;
         stream.avail_out = kChunk;
         lzma_ret rc = lzma_code(&stream, ended ? LZMA_FINISH : LZMA_RUN);
-        PASS_ON(sink.put(context.out.data(), kChunk - stream.avail_out));
+        PASS_ON(sink.put(out, kChunk - stream.avail_out));
         if (rc == LZMA_STREAM_END)
             return DecodeStatus::Ok;
         if (rc == LZMA_MEM_ERROR || rc == LZMA_MEMLIMIT_ERROR)
@@ -251,7 +281,6 @@ DecodeStatus unZstd(Source &source, Sink &sink, DecoderContext &context)
     if (!dctx)
         return DecodeStatus::NeedsTooMuchMemory;
     context.in.resize(kChunk);
-    context.out.resize(kChunk);
     ZSTD_inBuffer in{context.in.data(), 0, 0};
     size_t lastRc = 1;
     for (;;) {
@@ -263,13 +292,13 @@ DecodeStatus unZstd(Source &source, Sink &sink, DecoderContext &context)
                 return lastRc == 0 ? DecodeStatus::Ok : DecodeStatus::Corrupt;
             in = {context.in.data(), size_t(n), 0};
         }
-        ZSTD_outBuffer out{context.out.data(), kChunk, 0};
+        ZSTD_outBuffer out{sink.buffer(), kChunk, 0};
         lastRc = ZSTD_decompressStream(dctx.get(), &out, &in);
         if (ZSTD_isError(lastRc))
             return ZSTD_getErrorCode(lastRc) == ZSTD_error_frameParameter_windowTooLarge
                        ? DecodeStatus::NeedsTooMuchMemory
                        : DecodeStatus::Corrupt;
-        PASS_ON(sink.put(context.out.data(), out.pos));
+        PASS_ON(sink.put(static_cast<uint8_t *>(out.dst), out.pos));
     }
 }
 
@@ -329,10 +358,10 @@ std::string DescribeStatus(DecodeStatus status)
 
 DecodeStatus DecodeEntry(const DecodeRequest &request, Source &source, Output *output, DecoderContext &context)
 {
-    Sink sink(request, output);
+    Sink sink(request, output, context);
     DecodeStatus status;
     switch (request.method) {
-    case 0: status = copyStored(request, source, sink, context); break;
+    case 0: status = copyStored(request, source, sink); break;
     case 8:
         status = (request.size <= kWholeEntryLimit && request.packedSize <= kWholeEntryLimit)
                      ? inflateWhole(request, source, sink, context)

@@ -57,7 +57,8 @@ struct DecoderContext {
     DecoderContext(const DecoderContext &) = delete;
     DecoderContext &operator=(const DecoderContext &) = delete;
 
-    std::vector<uint8_t> in, out;
+    std::vector<uint8_t> in, out; // out: a whole entry decoded in one piece
+    std::vector<uint8_t> chunks[2]; // a streamed entry's output, taking turns
     libdeflate_decompressor *deflater = nullptr;
     std::unique_ptr<inflate_state> isal;
 };

@@ -30,22 +30,18 @@ bool anyTemporary(const fs::path &root)
     return false;
 }
 
-} // namespace
-
-TEST(Faults, DiskFillsDuringAnEntryAndTheFreeSpaceRule)
+// Fills a tmpfs of `diskSize` while "precious.txt" (`size` bytes, compressed)
+// is written over an older copy: the declared total stays below the free space,
+// but each of `smallFiles` one-byte files takes a whole page.
+void fillTheDiskDuringAnEntry(TempDir &dir, const std::string &diskSize, int smallFiles, size_t size)
 {
-    TempDir dir;
-    TestMount disk(dir / "disk", "1m");
-    if (!disk.mounted())
-        GTEST_SKIP() << disk.whyNot();
+    SCOPED_TRACE("disk " + diskSize + ", entry of " + std::to_string(size) + " bytes");
+    fs::remove_all(dir / "disk/out");
     dir.write("disk/out/precious.txt", "the old contents");
-
-    // The declared total is far below the free space, but every small file
-    // takes a whole page: the disk is full when the large entry is written.
     RawZip zip;
-    for (int i = 0; i < 220; ++i)
+    for (int i = 0; i < smallFiles; ++i)
         zip.entries.push_back(StoredEntry("small/" + std::to_string(i), "s"));
-    zip.entries.push_back(CompressedEntry("precious.txt", 8, std::string(300000, 'n')));
+    zip.entries.push_back(CompressedEntry("precious.txt", 8, std::string(size, 'n')));
     zip.entries.push_back(StoredEntry("after.txt", "after"));
     WriteRawZip(dir / "fill.zip", zip);
     EngineCall call((dir / "fill.zip").string(), (dir / "disk/out").string());
@@ -55,6 +51,23 @@ TEST(Faults, DiskFillsDuringAnEntryAndTheFreeSpaceRule)
     EXPECT_TRUE(call.printed("error: precious.txt: cannot be written: the disk is full"));
     EXPECT_EQ(dir.read("disk/out/precious.txt"), "the old contents");
     EXPECT_FALSE(anyTemporary(dir / "disk"));
+}
+
+} // namespace
+
+TEST(Faults, DiskFillsDuringAnEntryAndTheFreeSpaceRule)
+{
+    TempDir dir;
+    {
+        // A large entry is written behind its decoder: the failure must come back all the same.
+        TestMount disk(dir / "disk", "12m");
+        if (!disk.mounted())
+            GTEST_SKIP() << disk.whyNot();
+        fillTheDiskDuringAnEntry(dir, "12m", 2400, 9u << 20);
+    }
+    TestMount disk(dir / "disk", "1m");
+    ASSERT_TRUE(disk.mounted()) << disk.whyNot();
+    fillTheDiskDuringAnEntry(dir, "1m", 220, 300000);
 
     // Declared contents beyond the free space: refused before anything is written.
     WriteRawZip(dir / "big.zip", {.entries = {StoredEntry("first.txt", "1"),

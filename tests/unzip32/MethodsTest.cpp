@@ -68,25 +68,34 @@ TEST(Methods, EveryMethodDecodesToItsContents)
     EXPECT_TRUE(std::filesystem::exists(dir / "out/empty.txt"));
 }
 
-TEST(Methods, LargeDeflateEntryIsStreamedAndChecked)
+TEST(Methods, LargeEntriesAreStreamedWrittenBehindAndChecked)
 {
-    // Above the whole-entry limit the streaming decoder takes over; a damaged
-    // copy must fail there too.
+    // Above the whole-entry limit every method streams, and the file is written
+    // on a thread of its own; a damaged copy must fail there too.
     TempDir dir;
-    const std::string text = sampleText(20u << 20);
-    RawEntry entry = CompressedEntry("big.txt", 8, text);
-    WriteRawZip(dir / "big.zip", {.entries = {entry}});
-    entry.crc = Crc32Of(text) ^ 1;
-    WriteRawZip(dir / "badcrc.zip", {.entries = {entry}});
+    const std::string text = sampleText(9u << 20);
+    RawZip zip;
+    for (uint16_t method : {0, 8, 12, 14, 93, 95})
+        zip.entries.push_back(CompressedEntry("m" + std::to_string(method) + ".txt", method, text));
+    WriteRawZip(dir / "big.zip", zip);
+    RawZip damaged;
+    for (RawEntry entry : {zip.entries[0], zip.entries[1]}) {
+        entry.crc = Crc32Of(text) ^ 1;
+        damaged.entries.push_back(entry);
+    }
+    WriteRawZip(dir / "badcrc.zip", damaged);
 
     EngineCall good((dir / "big.zip").string(), (dir / "out").string());
     EXPECT_EQ(good.run(), UZ_OK);
-    EXPECT_TRUE(dir.read("out/big.txt") == text);
+    for (const RawEntry &entry : zip.entries)
+        EXPECT_TRUE(dir.read("out/" + entry.name) == text) << entry.name;
 
     EngineCall bad((dir / "badcrc.zip").string(), (dir / "bad").string());
     EXPECT_EQ(bad.run(), UZ_SOME_FAILED);
-    EXPECT_TRUE(bad.printed("error: big.txt: the data is damaged (CRC mismatch)"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "bad/big.txt"));
+    EXPECT_TRUE(bad.printed("error: m0.txt: the data is damaged (CRC mismatch)"));
+    EXPECT_TRUE(bad.printed("error: m8.txt: the data is damaged (CRC mismatch)"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "bad/m0.txt"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "bad/m8.txt"));
 }
 
 TEST(Methods, UnsupportedMethodFailsAloneAndTheRestIsExtracted)
