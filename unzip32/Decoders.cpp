@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <system_error>
 
 namespace unzip32 {
 
@@ -22,8 +23,13 @@ public:
     Sink(const DecodeRequest &request, Output *output, DecoderContext &context)
         : m_request(request), m_output(output), m_context(context)
     {
-        if (m_output && m_request.size > kWholeEntryLimit)
-            m_behind = std::make_unique<WriteBehind>(m_output);
+        if (m_output && m_request.size > kWholeEntryLimit) {
+            try {
+                m_behind = std::make_unique<WriteBehind>(m_output);
+            } catch (const std::system_error &) {
+                // No thread to be had: the decoder writes as it goes.
+            }
+        }
     }
 
     // Where the decoder puts its next kChunk bytes at most.
