@@ -17,19 +17,15 @@ namespace unzip32 {
 namespace {
 
 // Counts, checks and passes on what a decoder produces. A large entry's file
-// is written behind the decoder, from two buffers taking turns.
+// is written behind the decoder, from two buffers taking turns, once the entry
+// has shown it is large by producing a whole buffer: a damaged or hostile entry
+// that only declares a large size costs no thread.
 class Sink {
 public:
     Sink(const DecodeRequest &request, Output *output, DecoderContext &context)
-        : m_request(request), m_output(output), m_context(context)
+        : m_request(request), m_output(output), m_context(context),
+          m_mayWriteBehind(output && request.size > kWholeEntryLimit)
     {
-        if (m_output && m_request.size > kWholeEntryLimit) {
-            try {
-                m_behind = std::make_unique<WriteBehind>(m_output);
-            } catch (const std::system_error &) {
-                // No thread to be had: the decoder writes as it goes.
-            }
-        }
     }
 
     // Where the decoder puts its next kChunk bytes at most.
@@ -49,6 +45,8 @@ public:
             return DecodeStatus::TooLong;
         if (m_request.cancel && m_request.cancel->load(std::memory_order_relaxed))
             return DecodeStatus::Cancelled;
+        if (m_mayWriteBehind && !m_behind && m_total >= kChunk)
+            startWritingBehind();
         m_total += length;
         if (m_behind) {
             if (!m_behind->hand(data, length))
@@ -77,9 +75,20 @@ public:
     }
 
 private:
+    void startWritingBehind()
+    {
+        m_mayWriteBehind = false;
+        try {
+            m_behind = std::make_unique<WriteBehind>(m_output, m_crc);
+        } catch (const std::system_error &) {
+            // No thread to be had: the decoder goes on writing as it goes.
+        }
+    }
+
     const DecodeRequest &m_request;
     Output *m_output;
     DecoderContext &m_context;
+    bool m_mayWriteBehind;
     std::unique_ptr<WriteBehind> m_behind;
     unsigned m_turn = 0;
     uint64_t m_total = 0;

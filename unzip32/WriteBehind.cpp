@@ -4,7 +4,7 @@
 
 namespace unzip32 {
 
-WriteBehind::WriteBehind(Output *output) : m_output(output), m_thread([this] { run(); }) {}
+WriteBehind::WriteBehind(Output *output, uint32_t crc) : m_output(output), m_crc(crc), m_thread([this] { run(); }) {}
 
 WriteBehind::~WriteBehind()
 {

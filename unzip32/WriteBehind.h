@@ -15,7 +15,8 @@ namespace unzip32 {
 
 class WriteBehind {
 public:
-    explicit WriteBehind(Output *output);
+    // `crc`: the CRC-32 of what was written before.
+    WriteBehind(Output *output, uint32_t crc);
     // Waits for what was handed over, so no buffer is used after the entry ends.
     ~WriteBehind();
     WriteBehind(const WriteBehind &) = delete;
@@ -26,7 +27,7 @@ public:
     bool hand(const uint8_t *data, size_t length);
     // Waits until everything handed over is written; false if a write failed.
     bool drain();
-    // The CRC-32 of everything written; read after drain().
+    // The CRC-32 of everything written, the earlier part included; read after drain().
     uint32_t crc() const { return m_crc; }
 
 private:
