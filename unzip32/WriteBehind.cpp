@@ -23,12 +23,11 @@ bool WriteBehind::hand(const uint8_t *data, size_t length)
         std::unique_lock lock(m_mutex);
         // The buffer before this one is written first: the decoder is never
         // more than one buffer ahead, and two buffers take turns.
-        m_changed.wait(lock, [this] { return m_written == m_handed || m_failed; });
+        m_changed.wait(lock, [this] { return m_data == nullptr; });
         if (m_failed)
             return false;
         m_data = data;
         m_length = length;
-        ++m_handed;
     }
     m_changed.notify_all();
     return true;
@@ -37,7 +36,7 @@ bool WriteBehind::hand(const uint8_t *data, size_t length)
 bool WriteBehind::drain()
 {
     std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_written == m_handed || m_failed; });
+    m_changed.wait(lock, [this] { return m_data == nullptr; });
     return !m_failed;
 }
 
@@ -55,7 +54,6 @@ void WriteBehind::run()
         const bool ok = m_output->write(data, length);
         lock.lock();
         m_data = nullptr;
-        ++m_written;
         m_failed = m_failed || !ok;
         m_changed.notify_all();
     }

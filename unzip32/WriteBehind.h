@@ -36,9 +36,8 @@ private:
     Output *m_output;
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    const uint8_t *m_data = nullptr; // the buffer waiting, if any
+    const uint8_t *m_data = nullptr; // the buffer handed over and not yet written, if any
     size_t m_length = 0;
-    uint64_t m_handed = 0, m_written = 0;
     bool m_failed = false, m_stopping = false;
     uint32_t m_crc = 0;
     std::thread m_thread;
