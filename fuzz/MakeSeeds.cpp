@@ -17,6 +17,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Just past the size up to which an entry is decoded in one piece.
+constexpr size_t kLargeEntry = (8u << 20) + (1u << 20);
+
 void put(const fs::path &file, const std::string &bytes)
 {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
@@ -65,6 +68,12 @@ void archives(const fs::path &folder)
          {.name = "folder", .directory = true},
          {.name = "folder/link", .symlinkTarget = std::string("../bz.txt")},
          {.name = "mode.txt", .data = "m", .mode = 06755}});
+
+    // Entries past the whole-entry limit are written behind their decoder on a
+    // thread of its own; without a seed that large the fuzzer seldom gets there.
+    const std::string large = text(kLargeEntry);
+    for (uint16_t method : {8, 12, 14, 93, 95})
+        raw({.entries = {CompressedEntry("large.txt", method, large), CompressedEntry("after.txt", method, small)}});
 }
 
 void names(const fs::path &folder)
@@ -94,7 +103,7 @@ void decoders(const fs::path &root)
         fs::path folder = root / (std::string("decode-") + m.name);
         fs::create_directories(folder);
         int n = 0;
-        for (size_t length : {0u, 1u, 100u, 5000u, 70000u}) {
+        for (size_t length : {size_t(0), size_t(1), size_t(100), size_t(5000), size_t(70000), kLargeEntry}) {
             std::string plain = text(length);
             RawEntry entry = CompressedEntry("x", m.method, plain);
             std::string head = {char(entry.flags), char(length & 0xFF), char(length >> 8 & 0xFF),
