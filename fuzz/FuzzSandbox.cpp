@@ -36,6 +36,19 @@ std::string readAll(const std::string &path)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// Where a link leads. A target the system cannot follow (a name too long for
+// it, a loop) is judged by its text alone, which must then stay inside too.
+fs::path resolvedLink(const fs::path &link)
+{
+    std::error_code ec;
+    fs::path target = fs::read_symlink(link, ec);
+    if (ec)
+        Finding("a link that cannot be read: " + link.string());
+    fs::path joined = link.parent_path() / target;
+    fs::path resolved = fs::weakly_canonical(joined, ec);
+    return ec ? joined.lexically_normal() : resolved;
+}
+
 bool isTemporaryName(const std::string &name)
 {
     return name.rfind(".mz", 0) == 0 && name.size() > 5 && name.compare(name.size() - 5, 5, ".part") == 0;
@@ -73,7 +86,7 @@ void Sandbox::checkAndClean()
     }
     if (readAll(m_sentinel) != kSentinelText)
         Finding("the sentinel beside the destination was changed");
-    if (fs::is_symlink(m_destination))
+    if (fs::is_symlink(fs::symlink_status(m_destination, ec)))
         Finding("the destination itself was replaced by a link");
     std::string root = m_destination + "/";
     for (auto it = fs::recursive_directory_iterator(m_destination, ec); !ec && it != fs::recursive_directory_iterator();
@@ -81,8 +94,8 @@ void Sandbox::checkAndClean()
         const fs::path &path = it->path();
         if (isTemporaryName(path.filename().string()))
             Finding("a temporary file was left behind: " + path.string());
-        if (it->is_symlink()) {
-            fs::path resolved = fs::weakly_canonical(path.parent_path() / fs::read_symlink(path));
+        if (it->is_symlink(ec)) {
+            fs::path resolved = resolvedLink(path);
             if ((resolved.string() + "/").rfind(root, 0) != 0)
                 Finding("a link leads outside the destination: " + path.string() + " -> " + resolved.string());
         }

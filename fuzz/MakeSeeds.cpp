@@ -48,11 +48,14 @@ void archives(const fs::path &folder)
     streamed.dataDescriptor = true;
     RawEntry link = StoredEntry("sub/link", "../dir/a.txt");
     link.externalAttributes = uint32_t(S_IFLNK | 0777) << 16;
+    // A target no path can follow: one name longer than any the system allows.
+    RawEntry longLink = StoredEntry("sub/long", std::string(300, 'n'));
+    longLink.externalAttributes = uint32_t(S_IFLNK | 0777) << 16;
     RawEntry dirEntry = StoredEntry("dir/", "");
     dirEntry.externalAttributes = uint32_t(S_IFDIR | 0755) << 16;
     RawEntry unicode = StoredEntry("old.txt", "u");
     unicode.centralExtra = UnicodePathExtra("old.txt", "new\xe2\x82\xac.txt");
-    raw({.entries = {dirEntry, crypto, streamed, link, unicode, StoredEntry("..\\up.txt", "x")}});
+    raw({.entries = {dirEntry, crypto, streamed, link, longLink, unicode, StoredEntry("..\\up.txt", "x")}});
     raw({.prefix = "#!/bin/sh\nexit 0\n", .entries = {StoredEntry("after-prefix.txt", small)}});
     raw({.entries = {CompressedEntry("z64.txt", 8, small)}, .zip64 = true});
     raw({});
