@@ -74,8 +74,10 @@ void archives(const fs::path &folder)
 
     // Entries past the whole-entry limit are written behind their decoder on a
     // thread of its own; without a seed that large the fuzzer seldom gets there.
+    // Two methods are enough (the writing is the same for all), and each such
+    // seed costs whole milliseconds per run.
     const std::string large = text(kLargeEntry);
-    for (uint16_t method : {8, 12, 14, 93, 95})
+    for (uint16_t method : {8, 93})
         raw({.entries = {CompressedEntry("large.txt", method, large), CompressedEntry("after.txt", method, small)}});
 }
 
@@ -106,7 +108,7 @@ void decoders(const fs::path &root)
         fs::path folder = root / (std::string("decode-") + m.name);
         fs::create_directories(folder);
         int n = 0;
-        for (size_t length : {size_t(0), size_t(1), size_t(100), size_t(5000), size_t(70000), kLargeEntry}) {
+        for (size_t length : {0u, 1u, 100u, 5000u, 70000u}) {
             std::string plain = text(length);
             RawEntry entry = CompressedEntry("x", m.method, plain);
             std::string head = {char(entry.flags), char(length & 0xFF), char(length >> 8 & 0xFF),
