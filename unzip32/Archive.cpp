@@ -80,7 +80,7 @@ void releaseFreedMemory(size_t entries)
 
 } // namespace
 
-zip_t *OpenWithLibzip(const std::string &path, const FlagPatches &patches, std::string &reason)
+zip_t *OpenWithLibzip(const std::string &path, const BytePatches &patches, std::string &reason)
 {
     if (!patches.empty())
         return OpenPatched(path, patches, reason);
@@ -120,7 +120,9 @@ bool Archive::open(const std::string &path, std::string &reason)
         fd, reason, false, [&](uint64_t count) { raw.ends.reserve(count); },
         [&](CentralEntry &entry) {
             if ((entry.flags & 0x800) && !libzipTakesAsUtf8(entry.rawName))
-                m_patches.push_back(entry.centralOffset + 9);
+                m_patches.push_back({entry.centralOffset + 9, 0x08, 0});
+            if (entry.isAes() && entry.method == 0)
+                m_patches.push_back({entry.aesMethodOffset, 0xFF, 8}); // see PatchedSource.h
             raw.bytes += entry.rawName;
             raw.ends.push_back(raw.bytes.size());
         });
@@ -216,7 +218,7 @@ void Archive::findFalseLocalUtf8Flag(int fd, const CentralEntry &entry)
     std::string name(size_t(local[26] | local[27] << 8), '\0');
     if (pread(fd, name.data(), name.size(), off_t(entry.localOffset + 30)) == ssize_t(name.size())
         && !libzipTakesAsUtf8(name))
-        m_patches.push_back(entry.localOffset + 7);
+        m_patches.push_back({entry.localOffset + 7, 0x08, 0});
 }
 
 bool Archive::overlapping(std::string &name) const

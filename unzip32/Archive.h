@@ -49,7 +49,7 @@ public:
     // The archive as it was checked, open for reading raw entry data with pread.
     int fd() const { return m_fd; }
     // Flags libzip must not see (see PatchedSource.h); empty for most archives.
-    const FlagPatches &patches() const { return m_patches; }
+    const BytePatches &patches() const { return m_patches; }
 
 private:
     // Every entry's stored name bytes, end to end.
@@ -65,11 +65,11 @@ private:
     int m_fd = -1;
     std::vector<ArchiveEntry> m_entries;
     std::vector<std::pair<size_t, std::string>> m_decodedNames; // where libzip's name differs from the bytes
-    FlagPatches m_patches;
+    BytePatches m_patches;
     std::optional<size_t> m_overlap;
 };
 
 // Opens an archive read-only with libzip; null with a reason on failure.
-zip_t *OpenWithLibzip(const std::string &path, const FlagPatches &patches, std::string &reason);
+zip_t *OpenWithLibzip(const std::string &path, const BytePatches &patches, std::string &reason);
 
 } // namespace unzip32

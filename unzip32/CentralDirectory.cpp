@@ -27,8 +27,9 @@ bool readAt(int fd, uint64_t offset, void *buffer, size_t length)
     return true;
 }
 
-void readExtra(CentralEntry &entry, const uint8_t *extra, size_t length, bool size32Full, bool packed32Full,
-               bool offset32Full)
+// `extraOffset`: where the field lies in the archive.
+void readExtra(CentralEntry &entry, const uint8_t *extra, uint64_t extraOffset, size_t length, bool size32Full,
+               bool packed32Full, bool offset32Full)
 {
     for (size_t at = 0; at + 4 <= length;) {
         uint16_t id = get16(extra + at);
@@ -46,6 +47,7 @@ void readExtra(CentralEntry &entry, const uint8_t *extra, size_t length, bool si
             entry.aesVersion = get16(body);
             entry.aesStrength = body[4];
             entry.method = get16(body + 5);
+            entry.aesMethodOffset = extraOffset + at + 4 + 5;
         } else if (id == 0x5455 && n >= 5 && (body[0] & 1)) {
             entry.unixMtime = int64_t(int32_t(get32(body + 1)));
         }
@@ -152,7 +154,8 @@ bool ReadCentralDirectory(int fd, std::string &reason, bool localHeaders,
         }
         entry.centralOffset = cdOffset + at;
         entry.rawName.assign(reinterpret_cast<const char *>(h + 46), nameLength);
-        readExtra(entry, h + 46 + nameLength, extraLength, entry.size == 0xFFFFFFFFu,
+        readExtra(entry, h + 46 + nameLength, entry.centralOffset + 46 + nameLength, extraLength,
+                  entry.size == 0xFFFFFFFFu,
                   entry.packedSize == 0xFFFFFFFFu, entry.localOffset == 0xFFFFFFFFu);
         at += 46 + nameLength + extraLength + commentLength;
 

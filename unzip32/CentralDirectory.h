@@ -31,6 +31,7 @@ struct CentralEntry {
     // WinZip AES: vendor version (1 or 2) and strength (1 to 3), 0 when not AES.
     int aesVersion = 0;
     int aesStrength = 0;
+    uint64_t aesMethodOffset = 0;     // where the AES field's real method lies in the archive
     std::optional<int64_t> unixMtime; // from the extended timestamp field
 
     bool encrypted() const { return flags & 1; }

@@ -32,7 +32,7 @@ struct EntryResult {
 
 struct CallShared {
     std::string archivePath;
-    const FlagPatches *patches = nullptr; // the archive's, for a worker's own libzip handle (encrypted entries)
+    const BytePatches *patches = nullptr; // the archive's, for a worker's own libzip handle (encrypted entries)
     int archiveFd = -1;                   // the checked archive; unencrypted data is read from it directly
     int rootFd = -1;          // the destination folder; -1 when only testing
     WriteSettings settings;

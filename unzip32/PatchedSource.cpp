@@ -15,7 +15,7 @@ struct PatchedFile {
     int fd = -1;
     uint64_t size = 0;
     uint64_t position = 0;
-    FlagPatches patches;
+    BytePatches patches;
     zip_error_t error;
 };
 
@@ -28,9 +28,11 @@ zip_int64_t readPatched(PatchedFile &file, void *data, zip_uint64_t length)
         return -1;
     }
     auto *bytes = static_cast<uint8_t *>(data);
-    auto from = std::lower_bound(file.patches.begin(), file.patches.end(), file.position);
-    for (auto it = from; it != file.patches.end() && *it < file.position + uint64_t(n); ++it)
-        bytes[*it - file.position] &= uint8_t(~0x08);
+    auto from = std::lower_bound(file.patches.begin(), file.patches.end(), BytePatch{file.position, 0, 0});
+    for (auto it = from; it != file.patches.end() && it->offset < file.position + uint64_t(n); ++it) {
+        uint8_t &byte = bytes[it->offset - file.position];
+        byte = uint8_t((byte & ~it->clear) | it->set);
+    }
     file.position += uint64_t(n);
     return n;
 }
@@ -73,7 +75,7 @@ zip_int64_t callback(void *userdata, void *data, zip_uint64_t length, zip_source
 
 } // namespace
 
-zip_t *OpenPatched(const std::string &path, const FlagPatches &patches, std::string &reason)
+zip_t *OpenPatched(const std::string &path, const BytePatches &patches, std::string &reason)
 {
     auto *file = new PatchedFile;
     zip_error_init(&file->error);
