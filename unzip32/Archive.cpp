@@ -52,6 +52,29 @@ std::string zipErrorText(int code)
     return text;
 }
 
+// The most exact time the entry carries: NTFS (100 ns), then the extended
+// timestamp (seconds, UTC), then the DOS time (2 s, local).
+void setModified(ArchiveEntry &entry, DosTimes &times)
+{
+    const CentralEntry &central = entry.central;
+    if (central.ntfsMtime && *central.ntfsMtime <= uint64_t(INT64_MAX)) {
+        // 1601-01-01 to 1970-01-01 in 100 ns units; times before 1970 round down too.
+        constexpr int64_t kEpochDelta = 116444736000000000;
+        int64_t ticks = int64_t(*central.ntfsMtime) - kEpochDelta;
+        int64_t seconds = ticks / 10000000, rest = ticks % 10000000;
+        if (rest < 0) {
+            seconds -= 1;
+            rest += 10000000;
+        }
+        entry.mtime = seconds;
+        entry.mtimeNanos = uint32_t(rest * 100);
+    } else if (central.unixMtime) {
+        entry.mtime = *central.unixMtime;
+    } else {
+        entry.mtime = times.toUnix(central.dosDate, central.dosTime);
+    }
+}
+
 } // namespace
 
 namespace {
@@ -152,8 +175,7 @@ bool Archive::open(const std::string &path, std::string &reason)
             entry.directory = (!entry.name.empty() && (entry.name.back() == '/' || entry.name.back() == '\\'))
                               || S_ISDIR(mode) || (!entry.central.unixHost() && (entry.central.externalAttributes & 0x10));
             entry.symlink = !entry.directory && S_ISLNK(mode);
-            entry.mtime = entry.central.unixMtime ? *entry.central.unixMtime
-                                                  : times.toUnix(entry.central.dosDate, entry.central.dosTime);
+            setModified(entry, times);
             // Local headers matter to libzip only when it opens an encrypted entry.
             if (entry.central.encrypted() && entry.central.localHeaderValid && (entry.central.localFlags & 0x800))
                 findFalseLocalUtf8Flag(fd, entry.central);

@@ -9,6 +9,7 @@
 #include "PatchedSource.h"
 
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <utility>
 #include <string>
@@ -26,6 +27,9 @@ struct ArchiveEntry {
     bool directory = false;
     bool symlink = false;
     int64_t mtime = 0;       // seconds since the epoch
+    uint32_t mtimeNanos = 0; // and the nanoseconds after it, where the archive keeps them
+
+    struct timespec modified() const { return {time_t(mtime), long(mtimeNanos)}; }
 
     // "\" turned into "/".
     std::string normalised() const { return NormalisedName(name); }

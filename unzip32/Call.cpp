@@ -280,7 +280,8 @@ Call::Existing Call::decideExisting(const ArchiveEntry &entry, const std::vector
         return Existing::Skip;
     }
     if (m_options.ExtractOnlyNewer) {
-        if (entry.mtime <= int64_t(info.st_mtim.tv_sec)) {
+        auto onDisk = std::make_pair(int64_t(info.st_mtim.tv_sec), info.st_mtim.tv_nsec);
+        if (std::make_pair(entry.mtime, long(entry.mtimeNanos)) <= onDisk) {
             skip(entry, "the file on disk is as new or newer");
             return Existing::Skip;
         }
@@ -355,7 +356,7 @@ void Call::makeFolder(const ArchiveEntry &entry, const std::vector<std::string> 
     }
     if (entry.central.unixHost() && (entry.central.unixMode() & 0777))
         fchmod(fd, (entry.central.unixMode() & 0777) | 0700);
-    m_folderTimes.emplace_back(components, entry.mtime);
+    m_folderTimes.emplace_back(components, entry.modified());
     print("extracted: " + entry.name);
 }
 
@@ -369,7 +370,7 @@ void Call::restoreFolderTimes()
         int fd = m_local->folders().open(components, components.size(), false, reason);
         if (fd < 0)
             continue;
-        struct timespec times[2] = {{time_t(mtime), 0}, {time_t(mtime), 0}};
+        struct timespec times[2] = {mtime, mtime};
         futimens(fd, times);
     }
 }

@@ -62,7 +62,7 @@ private:
     std::vector<EntryResult> m_finished; // results being reported
     static constexpr size_t kQueuedPerThread = 4;
     std::vector<EntryJob> m_symlinks;
-    std::vector<std::pair<std::vector<std::string>, int64_t>> m_folderTimes; // folder entries made, and their times
+    std::vector<std::pair<std::vector<std::string>, struct timespec>> m_folderTimes; // folder entries made, and their times
     std::set<std::string> m_targets; // being written by the workers (a handful, never the whole archive)
     std::optional<std::string> m_goodPassword;
     std::optional<bool> m_replaceAll; // a sticky answer of the replace callback

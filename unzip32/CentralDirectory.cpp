@@ -27,6 +27,24 @@ bool readAt(int fd, uint64_t offset, void *buffer, size_t length)
     return true;
 }
 
+// Windows writers (7-Zip by default) keep the exact times here: after four
+// reserved bytes, tagged attributes; tag 1 holds modification, access and
+// creation times.
+void readNtfsTimes(CentralEntry &entry, const uint8_t *body, size_t n)
+{
+    for (size_t at = 4; at + 4 <= n;) {
+        uint16_t tag = get16(body + at);
+        size_t size = get16(body + at + 2);
+        if (at + 4 + size > n)
+            return;
+        if (tag == 1 && size >= 24) {
+            entry.ntfsMtime = get64(body + at + 4);
+            return;
+        }
+        at += 4 + size;
+    }
+}
+
 // `extraOffset`: where the field lies in the archive.
 void readExtra(CentralEntry &entry, const uint8_t *extra, uint64_t extraOffset, size_t length, bool size32Full,
                bool packed32Full, bool offset32Full)
@@ -50,6 +68,8 @@ void readExtra(CentralEntry &entry, const uint8_t *extra, uint64_t extraOffset, 
             entry.aesMethodOffset = extraOffset + at + 4 + 5;
         } else if (id == 0x5455 && n >= 5 && (body[0] & 1)) {
             entry.unixMtime = int64_t(int32_t(get32(body + 1)));
+        } else if (id == 0x000A) {
+            readNtfsTimes(entry, body, n);
         }
         at += 4 + n;
     }

@@ -33,6 +33,7 @@ struct CentralEntry {
     int aesStrength = 0;
     uint64_t aesMethodOffset = 0;     // where the AES field's real method lies in the archive
     std::optional<int64_t> unixMtime; // from the extended timestamp field
+    std::optional<uint64_t> ntfsMtime; // from the NTFS field: 100 ns units since 1601
 
     bool encrypted() const { return flags & 1; }
     bool isAes() const { return aesVersion != 0; }

@@ -187,7 +187,7 @@ EntryResult EntryWorker::decodeInto(const EntryJob &job, Source &source, Output 
                                                               : DescribeStatus(status);
         return result;
     }
-    if (file && !file->commit(entry.mtime, job.replace, result.reason)) {
+    if (file && !file->commit(entry.modified(), job.replace, result.reason)) {
         file->abandon();
         // A folder in the way is said as plainly as when it was seen beforehand.
         if (file->lastError() != EISDIR)

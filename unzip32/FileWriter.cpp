@@ -234,12 +234,12 @@ bool EntryFile::nameUnnamed(bool replace, std::string &reason)
     return false;
 }
 
-bool EntryFile::commit(int64_t mtime, bool replace, std::string &reason)
+bool EntryFile::commit(struct timespec mtime, bool replace, std::string &reason)
 {
     // open() applied the umask; the archive's bits are restored as they were.
     if (!m_settings.umask || (m_mode & *m_settings.umask) != 0)
         fchmod(m_fd, m_mode);
-    struct timespec times[2] = {{time_t(mtime), 0}, {time_t(mtime), 0}};
+    struct timespec times[2] = {mtime, mtime};
     futimens(m_fd, times);
     if (m_unnamed) {
         bool ok = nameUnnamed(replace, reason);

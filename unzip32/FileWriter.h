@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -63,7 +64,7 @@ public:
     // Sets times and mode and renames into place; `replace` allows an existing
     // file to be replaced (and costs nothing extra when there is none),
     // otherwise one that appeared meanwhile is kept.
-    bool commit(int64_t mtime, bool replace, std::string &reason);
+    bool commit(struct timespec mtime, bool replace, std::string &reason);
     // Makes a symbolic link under a temporary name and renames it into place.
     bool createSymlink(const std::vector<std::string> &components, const std::string &target, bool replace,
                        std::string &reason);

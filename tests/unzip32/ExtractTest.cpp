@@ -104,6 +104,43 @@ TEST(Extract, FolderNamesSpacesTimesAndModes)
     EXPECT_EQ(info.st_mode & 0777, 0644u) << "always readable and writable by the owner";
 }
 
+TEST(Extract, TheMostExactTimeAnEntryCarriesWins)
+{
+    // 2020-09-13 12:26:40.1234567 UTC as an NTFS time, and the same second as
+    // an extended timestamp; the DOS time (local, 2 s) says 2021-09-01.
+    const uint64_t ntfs = (1600000000ull + 11644473600ull) * 10000000ull + 1234567;
+    const std::string ntfsField = LittleEndian16(0x000A) + LittleEndian16(32) + LittleEndian32(0)
+                                  + LittleEndian16(1) + LittleEndian16(24) + LittleEndian64(ntfs)
+                                  + LittleEndian64(0) + LittleEndian64(0);
+    const std::string unixField = LittleEndian16(0x5455) + LittleEndian16(5) + std::string(1, '\1')
+                                  + LittleEndian32(1600000000 - 60);
+    struct Case {
+        const char *name;
+        std::string extra;
+        time_t seconds;
+        long nanos;
+    } cases[] = {
+        {"ntfs.txt", ntfsField, 1600000000, 123456700},
+        {"both.txt", unixField + ntfsField, 1600000000, 123456700},
+        {"unix.txt", unixField, 1600000000 - 60, 0},
+    };
+    TempDir dir;
+    RawZip zip;
+    for (const Case &c : cases) {
+        zip.entries.push_back(StoredEntry(c.name, "t"));
+        zip.entries.back().centralExtra = c.extra;
+    }
+    WriteRawZip(dir / "times.zip", zip);
+    EngineCall call((dir / "times.zip").string(), (dir / "out").string());
+    EXPECT_EQ(call.run(), UZ_OK);
+    for (const Case &c : cases) {
+        struct stat info {};
+        ASSERT_EQ(stat((dir / "out" / c.name).c_str(), &info), 0);
+        EXPECT_EQ(info.st_mtim.tv_sec, c.seconds) << c.name;
+        EXPECT_EQ(info.st_mtim.tv_nsec, c.nanos) << c.name;
+    }
+}
+
 TEST(Extract, NamesInCp437UnicodePathAndBackslashes)
 {
     TempDir dir;
