@@ -1,0 +1,121 @@
+// Archives made by real archivers (and layouts of ones we cannot run), extracted by the engine
+// and held against the source trees they were made from. The corpus is made at test time by
+// make_corpus.py; INTEROP_MANIFEST names its manifest, MARROWLYN_BATCH the batch command.
+#include "EngineCall.h"
+#include "Manifest.h"
+#include "TempDir.h"
+#include "TreeCompare.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+const char *manifestPath() { return std::getenv("INTEROP_MANIFEST"); }
+
+std::vector<CorpusArchive> corpus(bool batchOnly)
+{
+    std::vector<CorpusArchive> all;
+    if (const char *path = manifestPath(); path && std::filesystem::exists(path))
+        all = ReadManifest(path);
+    std::erase_if(all, [&](const CorpusArchive &a) { return batchOnly && !a.batch; });
+    return all;
+}
+
+std::string testName(const testing::TestParamInfo<CorpusArchive> &info)
+{
+    std::string name = info.param.name;
+    for (char &c : name)
+        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+}
+
+void expectSameTree(const CorpusArchive &archive, const std::filesystem::path &out)
+{
+    std::vector<std::string> differences = TreeDifferences(archive.tree, out, archive);
+    for (size_t i = 0; i < differences.size() && i < 12; ++i)
+        ADD_FAILURE() << differences[i];
+    if (differences.size() > 12)
+        ADD_FAILURE() << differences.size() - 12 << " more differences";
+}
+
+std::string quoted(const std::string &text)
+{
+    std::string out = "'";
+    for (char c : text)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+class Extraction : public testing::TestWithParam<CorpusArchive> {
+protected:
+    void SetUp() override
+    {
+        if (GetParam().skip)
+            GTEST_SKIP() << GetParam().label << ": " << *GetParam().skip;
+    }
+};
+
+class Batch : public Extraction {};
+
+} // namespace
+
+void PrintTo(const CorpusArchive &archive, std::ostream *out) { *out << archive.label; }
+
+TEST(Corpus, ManifestWasMade)
+{
+    if (!manifestPath())
+        GTEST_SKIP() << "INTEROP_MANIFEST is not set: run through ctest -L interop";
+    EXPECT_FALSE(corpus(false).empty()) << "no archives in " << manifestPath();
+}
+
+TEST_P(Extraction, GivesBackItsSourceTree)
+{
+    const CorpusArchive &archive = GetParam();
+    SCOPED_TRACE(archive.label + " (" + archive.archive.string() + ")");
+    TempDir dir;
+    EngineCall call(archive.archive.string(), (dir / "out").string());
+    if (archive.password)
+        call.passwords.assign(4, *archive.password); // a wrong answer would be asked again
+    EXPECT_EQ(call.run(), UZ_OK);
+    for (const std::string &line : call.lines)
+        EXPECT_FALSE(line.starts_with("error: ")) << line;
+    expectSameTree(archive, dir / "out");
+}
+
+// The program's own path: settings, scheduling and the engine loaded beside the command.
+TEST_P(Batch, GivesBackItsSourceTree)
+{
+    const CorpusArchive &archive = GetParam();
+    SCOPED_TRACE(archive.label + " (" + archive.archive.string() + ")");
+    const char *batch = std::getenv("MARROWLYN_BATCH");
+    if (!batch || !std::filesystem::exists(batch))
+        GTEST_SKIP() << "MARROWLYN_BATCH does not name a built marrowlyn-batch";
+    TempDir dir;
+    std::filesystem::create_directory(dir / "out");
+    std::string command = "HOME=" + quoted(dir.str()) + " XDG_CONFIG_HOME=" + quoted(dir.str()) + " "
+                          + quoted(batch) + " --quiet --mode one-folder -o " + quoted((dir / "out").string());
+    if (archive.password) {
+        dir.write("password", *archive.password + "\n");
+        command += " --password-file " + quoted((dir / "password").string());
+    }
+    command += " " + quoted(archive.archive.string()) + " 2>&1";
+    std::string said;
+    FILE *pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        said.append(buffer, n);
+    int status = pclose(pipe);
+    EXPECT_EQ(status, 0) << said;
+    expectSameTree(archive, dir / "out");
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, Extraction, testing::ValuesIn(corpus(false)), testName);
+INSTANTIATE_TEST_SUITE_P(Corpus, Batch, testing::ValuesIn(corpus(true)), testName);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(Extraction);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(Batch);

@@ -1,0 +1,22 @@
+// The corpus manifest written by make_corpus.py: one JSON object a line, one line an archive.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CorpusArchive {
+    std::string name;                  // the archive's file name without ".zip", a test's name
+    std::string label;                 // "writer / options"
+    std::filesystem::path archive, tree;
+    std::optional<std::string> password;
+    std::optional<std::string> skip;   // why the archive could not be made here
+    bool emptyDirs = true, dirTimes = true, batch = false;
+    // Names the writer adds; with their exact bytes when the corpus knows them.
+    std::map<std::string, std::optional<std::string>> extra;
+};
+
+// Reads the manifest; paths in it are relative to its folder. Throws on a malformed line.
+std::vector<CorpusArchive> ReadManifest(const std::filesystem::path &file);

@@ -1,0 +1,103 @@
+#include "TreeCompare.h"
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Item {
+    bool folder;
+    timespec mtime;
+};
+
+// Relative names, folders with a trailing "/"; links are taken as they are, never followed.
+std::map<std::string, Item> listing(const fs::path &root)
+{
+    std::map<std::string, Item> items;
+    for (const auto &entry : fs::recursive_directory_iterator(root)) {
+        struct stat info {};
+        lstat(entry.path().c_str(), &info);
+        bool folder = S_ISDIR(info.st_mode);
+        items[fs::relative(entry.path(), root).string() + (folder ? "/" : "")] = {folder, info.st_mtim};
+    }
+    return items;
+}
+
+std::string bytesOf(const fs::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string fromHex(const std::string &hex)
+{
+    std::string bytes;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes += char(std::stoi(hex.substr(i, 2), nullptr, 16));
+    return bytes;
+}
+
+std::string timeDifference(const timespec &want, const timespec &got)
+{
+    long long seconds = (long long)got.tv_sec - want.tv_sec, nanos = (long long)got.tv_nsec - want.tv_nsec;
+    return std::to_string(seconds) + " s" + (nanos ? " " + std::to_string(nanos) + " ns" : "");
+}
+
+// A writer that keeps no folder entries cannot give back a folder with nothing in it.
+void dropEmptyFolders(std::map<std::string, Item> &items)
+{
+    for (auto it = items.begin(); it != items.end();) {
+        bool holdsFile = false;
+        for (auto below = std::next(it); below != items.end() && below->first.starts_with(it->first); ++below)
+            holdsFile = holdsFile || !below->second.folder;
+        it = it->second.folder && !holdsFile ? items.erase(it) : std::next(it);
+    }
+}
+
+} // namespace
+
+std::vector<std::string> TreeDifferences(const fs::path &source, const fs::path &out, const CorpusArchive &archive)
+{
+    std::map<std::string, Item> want = listing(source), got = listing(out);
+    if (!archive.emptyDirs)
+        dropEmptyFolders(want);
+    std::set<std::string> added; // the writer's own names and their folders
+    for (const auto &[name, hex] : archive.extra) {
+        added.insert(name);
+        for (size_t slash = name.find('/'); slash != std::string::npos; slash = name.find('/', slash + 1))
+            added.insert(name.substr(0, slash + 1));
+    }
+
+    std::vector<std::string> differences;
+    for (const auto &[name, hex] : archive.extra) {
+        if (!got.count(name))
+            differences.push_back("missing the writer's " + name);
+        else if (hex && bytesOf(out / name) != fromHex(*hex))
+            differences.push_back("bytes differ: " + name);
+    }
+    for (const auto &[name, item] : want) {
+        auto found = got.find(name);
+        if (found == got.end()) {
+            differences.push_back("missing: " + name);
+            continue;
+        }
+        if (found->second.folder != item.folder) {
+            differences.push_back("file and folder mixed up: " + name);
+            continue;
+        }
+        if (!item.folder && bytesOf(out / name) != bytesOf(source / name))
+            differences.push_back("bytes differ: " + name);
+        const timespec &t = found->second.mtime;
+        if ((!item.folder || archive.dirTimes) && (t.tv_sec != item.mtime.tv_sec || t.tv_nsec != item.mtime.tv_nsec))
+            differences.push_back("modification time differs by " + timeDifference(item.mtime, t) + ": " + name);
+    }
+    for (const auto &[name, item] : got)
+        if (!want.count(name) && !added.count(name))
+            differences.push_back("unexpected: " + name);
+    return differences;
+}

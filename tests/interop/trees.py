@@ -1,0 +1,116 @@
+"""The source trees the corpus archives: the truth every extraction is compared with."""
+import os
+import random
+import time
+
+# Local times with even seconds (DOS times keep two-second steps). Some lie just after
+# the clocks changed in spring and in autumn, where a local/UTC mix-up shows first.
+TIMES = [
+    (2019, 1, 15, 8, 30, 10), (2021, 7, 4, 23, 59, 58), (2022, 3, 27, 3, 0, 0),
+    (2023, 10, 29, 3, 0, 2), (2024, 2, 29, 12, 34, 56), (1999, 12, 31, 23, 59, 58),
+    (2010, 8, 8, 0, 0, 0), (2033, 5, 18, 17, 45, 20),
+]
+
+WORDS = ("archive entry folder quiet river stone paper lamp window garden seven "
+         "orange delta marrow lyn copper north signal thread basket morning").split()
+
+
+def text(rng, size):
+    words = rng.choices(WORDS, k=size // 5 + 16)
+    lines = [" ".join(words[i:i + 12]) for i in range(0, len(words), 12)]
+    return "\n".join(lines).encode()[:size]
+
+
+def large(rng, size):
+    # Text rotated at random points, with a random stretch in the middle: the
+    # repeats lie far beyond any deflate window, so it compresses like prose.
+    base = text(rng, 1 << 20)
+    parts, total = [], 0
+    while total < size:
+        cut = rng.randrange(len(base))
+        part = base[cut:] + base[:cut]
+        if len(parts) == 8:
+            part = rng.randbytes(256 << 10)
+        parts.append(part)
+        total += len(part)
+    return b"".join(parts)[:size]
+
+
+def mixed(rng):
+    files = {
+        "readme.txt": text(rng, 5000),
+        "empty.txt": b"",
+        "one-byte": b"x",
+        "random.bin": rng.randbytes(1 << 20),
+        "text.log": text(rng, 1_500_000),
+        "docs/notes.txt": text(rng, 300_000),
+        "docs/deep/deeper/deepest/leaf.bin": rng.randbytes(1000),
+        "Ünïcødé/日本語.txt": "日本語のテキスト、圧縮されるはずです。\n".encode() * 400,
+        "Ünïcødé/empty.dat": b"",
+        "Ελληνικά.txt": "Καλημέρα κόσμε, αυτό είναι ένα κείμενο.\n".encode() * 300,
+    }
+    return files, ["docs/empty-folder", "empty-folder"]
+
+
+HUGE = 17 << 20 | 12345  # above 16 MiB, where the engine streams and writes behind
+
+
+def big(rng, huge):
+    return {"huge.dat": huge, "small.txt": text(rng, 1000), "sub/note.txt": text(rng, 40_000)}, []
+
+
+def cp437(rng, huge):
+    # Only characters the DOS code page holds, as an old Windows writes them.
+    files = {
+        "Äpfel/Grüße.txt": text(rng, 20_000),
+        "Übersicht.txt": text(rng, 3000),
+        "Groß/huge.dat": huge,
+        "ü.bin": rng.randbytes(100_000),
+        "Äpfel/leer.txt": b"",
+    }
+    return files, ["Ablage/leer"]
+
+
+def write_tree(root, files, empty_dirs, seed):
+    """Writes the tree and gives every file and folder its own fixed local time."""
+    rng = random.Random(seed)
+    for name, data in files.items():
+        path = os.path.join(root, name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as out:
+            out.write(data)
+    for name in empty_dirs:
+        os.makedirs(os.path.join(root, name), exist_ok=True)
+    # Stamped once everything exists: creating a name changes its folder's time.
+    paths = []
+    for folder, dirs, names in os.walk(root):
+        dirs.sort()
+        paths += [os.path.join(folder, n) for n in dirs + sorted(names)]
+    for path in paths:
+        stamp = time.mktime(rng.choice(TIMES) + (0, 0, -1))
+        os.utime(path, (stamp, stamp))
+
+
+def make_trees(base):
+    rng = random.Random(20240611)
+    huge = large(rng, HUGE)
+    specs = {"mixed": mixed(rng), "big": big(rng, huge), "cp437": cp437(rng, huge)}
+    trees = {}
+    for seed, (name, (files, empty_dirs)) in enumerate(specs.items()):
+        root = os.path.join(base, name)
+        write_tree(root, files, empty_dirs, seed)
+        trees[name] = root
+    return trees
+
+
+def entries(root):
+    """Folders (with a trailing slash) and files below root, relative, sorted as a walk gives them."""
+    found = []
+    for folder, dirs, names in os.walk(root):
+        dirs.sort()
+        rel = os.path.relpath(folder, root)
+        prefix = "" if rel == "." else rel + "/"
+        if prefix:
+            found.append(prefix)
+        found += [prefix + n for n in sorted(names)]
+    return found
