@@ -1,4 +1,5 @@
 #include "Decoders.h"
+#include "Deflate64.h"
 #include "WriteBehind.h"
 
 #include <bzlib.h>
@@ -193,6 +194,30 @@ DecodeStatus inflateStream(Source &source, Sink &sink, DecoderContext &context)
     return DecodeStatus::Ok;
 }
 
+DecodeStatus inflate64(Source &source, Sink &sink, DecoderContext &context)
+{
+    if (!context.deflate64)
+        context.deflate64 = std::make_unique<Deflate64Decoder>();
+    Deflate64Decoder &decoder = *context.deflate64;
+    decoder.reset();
+    context.in.resize(kChunk);
+    const uint8_t *next = nullptr;
+    size_t avail = 0;
+    bool ended = false;
+    for (;;) {
+        if (!refill(source, context, ended, next, avail))
+            return DecodeStatus::ReadFailed;
+        uint8_t *out = sink.buffer();
+        size_t produced = 0;
+        auto result = decoder.decode(next, avail, ended, out, kChunk, produced);
+        if (result == Deflate64Decoder::Result::Corrupt)
+            return DecodeStatus::Corrupt;
+        PASS_ON(sink.put(out, produced));
+        if (result == Deflate64Decoder::Result::Done)
+            return DecodeStatus::Ok;
+    }
+}
+
 DecodeStatus bunzip(Source &source, Sink &sink, DecoderContext &context)
 {
     bz_stream stream{};
@@ -350,7 +375,7 @@ std::string MethodName(uint16_t method)
 
 bool MethodSupported(uint16_t method)
 {
-    return method == 0 || method == 8 || method == 12 || method == 14 || method == 20 || method == 93
+    return method == 0 || method == 8 || method == 9 || method == 12 || method == 14 || method == 20 || method == 93
            || method == 95;
 }
 
@@ -382,6 +407,7 @@ DecodeStatus DecodeEntry(const DecodeRequest &request, Source &source, Output *o
                      ? inflateWhole(request, source, sink, context)
                      : inflateStream(source, sink, context);
         break;
+    case 9: status = inflate64(source, sink, context); break;
     case 12: status = bunzip(source, sink, context); break;
     case 14: status = unLzma(request, source, sink, context); break;
     case 20: case 93: status = unZstd(source, sink, context); break;

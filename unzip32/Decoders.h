@@ -15,6 +15,8 @@ struct inflate_state;
 
 namespace unzip32 {
 
+class Deflate64Decoder;
+
 // The entry's stored bytes (already decrypted).
 class Source {
 public:
@@ -61,6 +63,7 @@ struct DecoderContext {
     std::vector<uint8_t> chunks[2]; // a streamed entry's output, taking turns
     libdeflate_decompressor *deflater = nullptr;
     std::unique_ptr<inflate_state> isal;
+    std::unique_ptr<Deflate64Decoder> deflate64; // its tables and window, kept for the next entry
 };
 
 struct DecodeRequest {
