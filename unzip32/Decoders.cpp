@@ -1,5 +1,6 @@
 #include "Decoders.h"
 #include "Deflate64.h"
+#include "PpmdDecoder.h"
 #include "WriteBehind.h"
 
 #include <bzlib.h>
@@ -342,6 +343,74 @@ DecodeStatus unZstd(Source &source, Sink &sink, DecoderContext &context)
     }
 }
 
+// Hands the range decoder the entry's bytes one chunk at a time.
+class PpmdFeed : public ppmd::ByteFeed {
+public:
+    PpmdFeed(Source &source, DecoderContext &context) : m_source(source), m_context(context) {}
+    bool more(const uint8_t *&next, const uint8_t *&end) override
+    {
+        ssize_t n = m_source.read(m_context.in.data(), kChunk);
+        if (n < 0)
+            failed = true;
+        if (n <= 0)
+            return false;
+        next = m_context.in.data();
+        end = next + n;
+        return true;
+    }
+    bool failed = false;
+
+private:
+    Source &m_source;
+    DecoderContext &m_context;
+};
+
+DecodeStatus unPpmd(const DecodeRequest &request, Source &source, Sink &sink, DecoderContext &context)
+{
+    uint8_t header[2];
+    ssize_t n = readFull(source, header, sizeof header);
+    if (n < 0)
+        return DecodeStatus::ReadFailed;
+    if (n < 2) // an empty file may come without even the parameter word
+        return n == 0 && request.size == 0 ? DecodeStatus::Ok : DecodeStatus::Corrupt;
+    ppmd::Parameters parameters;
+    switch (ppmd::ParseHeader(uint16_t(header[0] | header[1] << 8), parameters)) {
+    case ppmd::HeaderCheck::Ok: break;
+    case ppmd::HeaderCheck::Invalid: return DecodeStatus::Corrupt;
+    case ppmd::HeaderCheck::TooLarge: return DecodeStatus::PpmdModelTooLarge;
+    }
+    if (!context.ppmd)
+        context.ppmd = std::make_unique<ppmd::Model>();
+    if (!context.ppmd->reserve(parameters.memorySize))
+        return DecodeStatus::NeedsTooMuchMemory;
+
+    context.in.resize(kChunk);
+    PpmdFeed feed(source, context);
+    ppmd::RangeDecoder coder(feed);
+    if (!coder.start())
+        return feed.failed ? DecodeStatus::ReadFailed : DecodeStatus::Corrupt;
+    context.ppmd->start(parameters.order, parameters.restore);
+    ppmd::SymbolDecoder decoder(*context.ppmd, coder);
+    for (uint64_t left = request.size; left != 0;) {
+        uint8_t *out = sink.buffer();
+        size_t produced = 0;
+        ppmd::Outcome outcome = decoder.decode(out, size_t(std::min<uint64_t>(left, kChunk)), produced);
+        if (feed.failed)
+            return DecodeStatus::ReadFailed;
+        // Past the input's end the decoder only makes up bytes.
+        if (coder.damaged())
+            return DecodeStatus::Corrupt;
+        PASS_ON(sink.put(out, produced));
+        // An end mark before the declared size: the entry lost its tail.
+        if (outcome == ppmd::Outcome::EndMark)
+            return DecodeStatus::TooShort;
+        if (outcome == ppmd::Outcome::Damaged)
+            return DecodeStatus::Corrupt;
+        left -= produced;
+    }
+    return DecodeStatus::Ok;
+}
+
 } // namespace
 
 DecoderContext::DecoderContext() : deflater(libdeflate_alloc_decompressor()) {}
@@ -376,7 +445,7 @@ std::string MethodName(uint16_t method)
 bool MethodSupported(uint16_t method)
 {
     return method == 0 || method == 8 || method == 9 || method == 12 || method == 14 || method == 20 || method == 93
-           || method == 95;
+           || method == 95 || method == 98;
 }
 
 std::string DescribeStatus(DecodeStatus status)
@@ -392,6 +461,7 @@ std::string DescribeStatus(DecodeStatus status)
     case DecodeStatus::WriteFailed: return "the file cannot be written";
     case DecodeStatus::Cancelled: return "cancelled";
     case DecodeStatus::NeedsTooMuchMemory: return "decoding would need too much memory";
+    case DecodeStatus::PpmdModelTooLarge: return "the PPMd model needs more than 256 MiB";
     }
     return "failed";
 }
@@ -412,6 +482,7 @@ DecodeStatus DecodeEntry(const DecodeRequest &request, Source &source, Output *o
     case 14: status = unLzma(request, source, sink, context); break;
     case 20: case 93: status = unZstd(source, sink, context); break;
     case 95: status = unXz(source, sink, context); break;
+    case 98: status = unPpmd(request, source, sink, context); break;
     default: return DecodeStatus::Unsupported;
     }
     if (status != DecodeStatus::Ok)

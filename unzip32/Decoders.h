@@ -13,6 +13,10 @@
 struct libdeflate_decompressor;
 struct inflate_state;
 
+namespace unzip32::ppmd {
+class Model;
+}
+
 namespace unzip32 {
 
 class Deflate64Decoder;
@@ -44,6 +48,7 @@ enum class DecodeStatus {
     WriteFailed,
     Cancelled,
     NeedsTooMuchMemory,
+    PpmdModelTooLarge,  // the entry's PPMd model would take more memory than we give one
 };
 
 std::string DescribeStatus(DecodeStatus status);
@@ -64,6 +69,7 @@ struct DecoderContext {
     libdeflate_decompressor *deflater = nullptr;
     std::unique_ptr<inflate_state> isal;
     std::unique_ptr<Deflate64Decoder> deflate64; // its tables and window, kept for the next entry
+    std::unique_ptr<ppmd::Model> ppmd; // its block is kept for the next entry of the same model size
 };
 
 struct DecodeRequest {
