@@ -14,9 +14,14 @@ int main(int argc, char *argv[])
     io.errIsTerminal = isatty(STDERR_FILENO) == 1;
     io.readStdinLine = []() -> std::optional<std::string> {
         std::string line;
-        if (!std::getline(std::cin, line))
-            return std::nullopt;
-        return line;
+        bool any = false;
+        for (int c; line.size() <= kMaxPasswordBytes && (c = std::cin.get()) != EOF;) {
+            any = true;
+            if (c == '\n')
+                break;
+            line += char(c);
+        }
+        return any ? std::optional(line) : std::nullopt;
     };
     return RunBatchCommand(app.arguments(), io);
 }

@@ -80,12 +80,16 @@ std::optional<std::string> readPassword(const BatchOptions &o, const BatchIo &io
             error = QStringLiteral("Cannot read the password file \"%1\": %2.").arg(o.passwordFile, file.errorString());
             return std::nullopt;
         }
-        line = file.readLine().toStdString();
+        line = file.readLine(qint64(kMaxPasswordBytes) + 2).toStdString();
     } else {
         return std::string();
     }
     while (!line->empty() && (line->back() == '\n' || line->back() == '\r'))
         line->pop_back();
+    if (line->size() > kMaxPasswordBytes) {
+        error = QStringLiteral("The password is longer than 64 KiB: give one line holding the password.");
+        return std::nullopt;
+    }
     if (line->empty())
         error = QStringLiteral("The password is empty.");
     return line->empty() ? std::nullopt : line;

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <cstddef>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -14,9 +15,14 @@ struct BatchIo {
     std::FILE *err = stderr;
     bool errIsTerminal = false;
     // Reads the password line from standard input; empty optional at its end.
+    // It need not read more than kMaxPasswordBytes + 1 bytes of a longer line.
     std::function<std::optional<std::string>()> readStdinLine;
     int processors = 0;   // 0: ask the system
 };
+
+// A password line longer than this is refused: what names a device such as
+// /dev/zero, or a file that is no password file, would otherwise be read for ever.
+constexpr std::size_t kMaxPasswordBytes = 64 * 1024;
 
 enum BatchExit { AllExtracted = 0, SomeNotExtracted = 1, UsageError = 2 };
 

@@ -159,6 +159,7 @@ TEST_F(BatchCommandTest, BadArgumentsAreUsageErrorsInPlainWords)
         {{"-o", out(), "--password-file", QString::fromStdString((dir / "no-pw").string()), archive},
          "password file"},
         {{"-o", out(), "--password-stdin", archive}, "standard input"},
+        {{"-o", out(), "--password-file", "/dev/zero", archive}, "longer than 64 KiB"},
         {{"--frobnicate", archive}, "frobnicate"},
     };
     for (const auto &c : cases) {
