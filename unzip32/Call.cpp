@@ -354,8 +354,11 @@ void Call::makeFolder(const ArchiveEntry &entry, const std::vector<std::string> 
         fail(entry, reason);
         return;
     }
+    // As for files: through the umask, and always the owner's to enter and
+    // change. The sticky bit is kept (it guards a shared folder's files);
+    // set-user-id and set-group-id never are.
     if (entry.central.unixHost() && (entry.central.unixMode() & 0777))
-        fchmod(fd, (entry.central.unixMode() & 0777) | 0700);
+        fchmod(fd, (entry.central.unixMode() & 01777 & ~m_shared.settings.umask.value_or(0)) | 0700);
     m_folderTimes.emplace_back(components, entry.modified());
     print("extracted: " + entry.name);
 }

@@ -236,9 +236,11 @@ bool EntryFile::nameUnnamed(bool replace, std::string &reason)
 
 bool EntryFile::commit(struct timespec mtime, bool replace, std::string &reason)
 {
-    // open() applied the umask; the archive's bits are restored as they were.
-    if (!m_settings.umask || (m_mode & *m_settings.umask) != 0)
-        fchmod(m_fd, m_mode);
+    // The archive's bits pass through the user's umask, as for any file a
+    // program makes (open() applied it), and the owner keeps reading and
+    // writing what we wrote: a chmod only when the umask took those.
+    if (m_settings.umask && (m_mode & *m_settings.umask & 0600) != 0)
+        fchmod(m_fd, (m_mode & ~*m_settings.umask) | 0600);
     struct timespec times[2] = {mtime, mtime};
     futimens(m_fd, times);
     if (m_unnamed) {

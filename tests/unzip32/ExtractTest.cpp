@@ -104,6 +104,37 @@ TEST(Extract, FolderNamesSpacesTimesAndModes)
     EXPECT_EQ(info.st_mode & 0777, 0644u) << "always readable and writable by the owner";
 }
 
+TEST(Extract, RestoredModesPassThroughTheUmask)
+{
+    struct Case {
+        const char *name;
+        uint32_t stored, expected; // with the umask 027
+    } cases[] = {
+        {"all.txt", S_IFREG | 0777, 0750},
+        {"rw.txt", S_IFREG | 0666, 0640},
+        {"ro.txt", S_IFREG | 0444, 0640},   // the owner always reads and writes
+        {"suid.txt", S_IFREG | 06755, 0750}, // never set-user-id or set-group-id
+        {"shared/", S_IFDIR | 01777, 01750}, // a folder keeps its sticky bit
+        {"open/", S_IFDIR | 0777, 0750},
+    };
+    TempDir dir;
+    RawZip zip;
+    for (const Case &c : cases) {
+        zip.entries.push_back(StoredEntry(c.name, ""));
+        zip.entries.back().externalAttributes = c.stored << 16;
+    }
+    WriteRawZip(dir / "modes.zip", zip);
+    mode_t before = umask(027);
+    EngineCall call((dir / "modes.zip").string(), (dir / "out").string());
+    EXPECT_EQ(call.run(), UZ_OK);
+    umask(before);
+    for (const Case &c : cases) {
+        struct stat info {};
+        ASSERT_EQ(stat((dir / "out" / c.name).c_str(), &info), 0) << c.name;
+        EXPECT_EQ(info.st_mode & 07777, c.expected) << c.name;
+    }
+}
+
 TEST(Extract, TheMostExactTimeAnEntryCarriesWins)
 {
     // 2020-09-13 12:26:40.1234567 UTC as an NTFS time, and the same second as
