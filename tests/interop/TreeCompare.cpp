@@ -1,6 +1,7 @@
 #include "TreeCompare.h"
 
-#include <fstream>
+#include "TempDir.h"
+
 #include <iterator>
 #include <map>
 #include <set>
@@ -26,12 +27,6 @@ std::map<std::string, Item> listing(const fs::path &root)
         items[fs::relative(entry.path(), root).string() + (folder ? "/" : "")] = {folder, info.st_mtim};
     }
     return items;
-}
-
-std::string bytesOf(const fs::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::string fromHex(const std::string &hex)
@@ -77,7 +72,7 @@ std::vector<std::string> TreeDifferences(const fs::path &source, const fs::path 
     for (const auto &[name, hex] : archive.extra) {
         if (!got.count(name))
             differences.push_back("missing the writer's " + name);
-        else if (hex && bytesOf(out / name) != fromHex(*hex))
+        else if (hex && ReadWholeFile(out / name) != fromHex(*hex))
             differences.push_back("bytes differ: " + name);
     }
     for (const auto &[name, item] : want) {
@@ -90,7 +85,7 @@ std::vector<std::string> TreeDifferences(const fs::path &source, const fs::path 
             differences.push_back("file and folder mixed up: " + name);
             continue;
         }
-        if (!item.folder && bytesOf(out / name) != bytesOf(source / name))
+        if (!item.folder && ReadWholeFile(out / name) != ReadWholeFile(source / name))
             differences.push_back("bytes differ: " + name);
         const timespec &t = found->second.mtime;
         if ((!item.folder || archive.dirTimes) && (t.tv_sec != item.mtime.tv_sec || t.tv_nsec != item.mtime.tv_nsec))

@@ -1,8 +1,6 @@
 #include "SevenZip.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 bool Have7zz()
 {
@@ -13,12 +11,6 @@ bool Run7zz(const std::filesystem::path &folder, const std::string &method, cons
 {
     std::string command = "cd '" + folder.string() + "' && 7zz a -tzip -mm=" + method + " -bd -bso0 -bsp0 " + arguments;
     return std::system(command.c_str()) == 0;
-}
-
-std::string ReadWholeFile(const std::filesystem::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::vector<LocalEntry> LocalEntries(const std::filesystem::path &archive)

@@ -2,6 +2,8 @@
 // else here writes (Deflate64, PPMd), the way users' archives carry them.
 #pragma once
 
+#include "TempDir.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -10,8 +12,6 @@
 bool Have7zz();
 // Runs `7zz a -tzip -mm=METHOD ARGUMENTS` quietly in `folder`; true on success.
 bool Run7zz(const std::filesystem::path &folder, const std::string &method, const std::string &arguments);
-
-std::string ReadWholeFile(const std::filesystem::path &path);
 
 struct LocalEntry {
     uint16_t method;

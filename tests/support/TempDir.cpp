@@ -36,10 +36,15 @@ fs::path TempDir::write(const std::string &relative, const std::string &content)
     return target;
 }
 
-std::string TempDir::read(const std::string &relative) const
+std::string ReadWholeFile(const fs::path &path)
 {
-    std::ifstream in(m_path / relative, std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::string TempDir::read(const std::string &relative) const
+{
+    return ReadWholeFile(m_path / relative);
 }

@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <string>
 
+// Every byte of a file; empty when it cannot be read.
+std::string ReadWholeFile(const std::filesystem::path &path);
+
 class TempDir {
 public:
     TempDir();

@@ -107,31 +107,7 @@ TEST(Ppmd, ArchivesWrittenBy7zipExtractByteForByte)
     }
 }
 
-TEST(Ppmd, EntriesOfDifferentModelsFollowEachOther)
-{
-    // A worker keeps its model's memory from one entry to the next: nothing
-    // of an entry's model may leak into the next one, whatever its size.
-    if (!Have7zz())
-        GTEST_SKIP() << "7zz (Debian package 7zip) is not installed; it writes the streams";
-    TempDir dir;
-    const std::vector<std::string> settings = {"-mo=3 -mmem=1m", "-mx=9 -mo=12 -mmem=1m", "-mo=16 -mmem=2m",
-                                               "-mo=3 -mmem=1m", "-mx=9 -mo=12 -mmem=1m"};
-    RawZip zip;
-    for (size_t i = 0; i < settings.size(); ++i) {
-        const std::string name = "part" + std::to_string(i) + ".txt", plain = Text(400000, uint32_t(10 + i));
-        dir.write("src/" + name, plain);
-        ASSERT_TRUE(Run7zz(dir, settings[i] + " " + name + ".zip ./src/" + name)) << settings[i];
-        zip.entries.push_back(RawEntry{.name = name, .method = 98, .data = FirstPpmdEntry(dir / (name + ".zip")).second,
-                                       .plain = plain});
-    }
-    WriteRawZip(dir / "mixed.zip", zip);
-    EngineCall call((dir / "mixed.zip").string(), (dir / "out").string());
-    EXPECT_EQ(call.run(), UZ_OK);
-    for (const RawEntry &entry : zip.entries)
-        EXPECT_TRUE(dir.read("out/" + entry.name) == entry.plain) << entry.name;
-}
-
-TEST(Ppmd, DamagedStreamsAndBadParametersAreReported)
+TEST(Ppmd, ModelsOneAfterAnotherDamageAndBadParameters)
 {
     if (!Have7zz())
         GTEST_SKIP() << "7zz (Debian package 7zip) is not installed; it writes the streams to damage";
@@ -163,6 +139,17 @@ TEST(Ppmd, DamagedStreamsAndBadParametersAreReported)
         {"largest-model.txt", withWord(word | 0x0FF0), plain, "the "},
     };
     std::vector<EntryCase> entries;
+    // A worker keeps its model's memory from one entry to the next: nothing of
+    // an entry's model may leak into the next one, whatever its size.
+    const std::vector<std::string> models = {"-mo=3 -mmem=1m", "-mx=9 -mo=12 -mmem=1m", "-mo=16 -mmem=2m",
+                                             "-mo=3 -mmem=1m"};
+    for (size_t i = 0; i < models.size(); ++i) {
+        const std::string name = "part" + std::to_string(i) + ".txt", text = Text(400000, uint32_t(10 + i));
+        dir.write("src/" + name, text);
+        ASSERT_TRUE(Run7zz(dir, models[i] + " " + name + ".zip ./src/" + name)) << models[i];
+        entries.push_back({RawEntry{.name = name, .method = 98, .data = FirstPpmdEntry(dir / (name + ".zip")).second,
+                                    .plain = text}, ""});
+    }
     for (const Case &c : cases)
         entries.push_back({RawEntry{.name = c.name, .method = 98, .data = c.data, .plain = c.plain}, c.error});
     ExpectEachEntryAsSaid(dir, entries);
