@@ -1,5 +1,6 @@
 #include "Call.h"
 
+#include "DeclaredSizes.h"
 #include "WorkerPool.h"
 
 #include <zip.h>
@@ -75,6 +76,11 @@ int32_t Call::failArchive(int32_t code, const std::string &reason)
     return code;
 }
 
+bool Call::plausible(const CentralEntry &c)
+{
+    return c.size <= MostContentsFrom(c.method, c.packedSize);
+}
+
 unsigned Call::threadCount() const
 {
     unsigned wanted = m_options.Threads > 0 ? unsigned(m_options.Threads) : std::thread::hardware_concurrency();
@@ -105,8 +111,8 @@ int32_t Call::list()
             continue;
         const CentralEntry &c = entry.central;
         ++m_callbacks.EntryCount;
-        m_callbacks.TotalSize += c.size;
-        m_callbacks.TotalPackedSize += c.packedSize;
+        m_callbacks.TotalSize = SaturatingAdd(m_callbacks.TotalSize, c.size);
+        m_callbacks.TotalPackedSize = SaturatingAdd(m_callbacks.TotalPackedSize, c.packedSize);
         if (!m_callbacks.listEntry)
             continue;
         int32_t ratio = 0;
@@ -133,10 +139,15 @@ bool Call::prepareDestination(int32_t &code)
         return false;
     }
     m_shared.leftovers.clean(m_shared.rootFd, "");
+    // Entries whose sizes are lies, or whose data is not in the archive, fail
+    // on their own (handleEntry) and are no part of what the archive needs;
+    // the packed sizes of the rest are bounded by the archive's, their
+    // contents by their method, and the sum is held rather than wrapped.
     uint64_t needed = 0;
     for (const ArchiveEntry &entry : m_archive.entries()) {
-        if (!entry.directory && m_filter.selects(entry.normalised()))
-            needed += entry.central.size;
+        const CentralEntry &c = entry.central;
+        if (!entry.directory && c.localHeaderValid && plausible(c) && m_filter.selects(entry.normalised()))
+            needed = SaturatingAdd(needed, entry.central.size);
     }
     struct statvfs space {};
     if (fstatvfs(m_shared.rootFd, &space) == 0) {
@@ -194,8 +205,8 @@ bool Call::handleEntry(const ArchiveEntry &entry)
     }
     const CentralEntry &c = entry.central;
     ++m_callbacks.EntryCount;
-    m_callbacks.TotalSize += c.size;
-    m_callbacks.TotalPackedSize += c.packedSize;
+    m_callbacks.TotalSize = SaturatingAdd(m_callbacks.TotalSize, c.size);
+    m_callbacks.TotalPackedSize = SaturatingAdd(m_callbacks.TotalPackedSize, c.packedSize);
 
     if (entry.directory) {
         if (!m_testOnly && m_options.UseFolderNames) {
@@ -216,6 +227,11 @@ bool Call::handleEntry(const ArchiveEntry &entry)
     }
     if (c.encrypted() && (c.flags & 0x40)) {
         fail(entry, "unsupported encryption method");
+        return true;
+    }
+    if (!plausible(c)) {
+        fail(entry, "refused: it declares " + std::to_string(c.size) + " bytes, more than its " + std::to_string(c.packedSize)
+                        + " compressed bytes can hold (a zip bomb or a damaged header)");
         return true;
     }
 
@@ -256,17 +272,17 @@ bool Call::handleEntry(const ArchiveEntry &entry)
 
 bool Call::conflicts(const std::string &target) const
 {
-    if (m_targets.empty())
-        return false;
-    if (m_targets.count(target))
-        return true;
-    for (size_t slash = target.find('/'); slash != std::string::npos; slash = target.find('/', slash + 1)) {
-        if (m_targets.count(target.substr(0, slash)))
+    // The files in flight are a handful; the target's path may be thousands of
+    // folders deep: compare with each in flight rather than look up every
+    // prefix of the path.
+    auto isBelow = [](const std::string &path, const std::string &folder) {
+        return path.size() > folder.size() && path[folder.size()] == '/' && path.compare(0, folder.size(), folder) == 0;
+    };
+    for (const std::string &busy : m_targets) {
+        if (busy == target || isBelow(target, busy) || isBelow(busy, target))
             return true;
     }
-    std::string below = target + "/";
-    auto next = m_targets.lower_bound(below);
-    return next != m_targets.end() && next->compare(0, below.size(), below) == 0;
+    return false;
 }
 
 Call::Existing Call::decideExisting(const ArchiveEntry &entry, const std::vector<std::string> &components)
@@ -359,7 +375,7 @@ void Call::makeFolder(const ArchiveEntry &entry, const std::vector<std::string> 
     // set-user-id and set-group-id never are.
     if (entry.central.unixHost() && (entry.central.unixMode() & 0777))
         fchmod(fd, (entry.central.unixMode() & 01777 & ~m_shared.settings.umask.value_or(0)) | 0700);
-    m_folderTimes.emplace_back(components, entry.modified());
+    m_folderTimes.push_back(&entry);
     print("extracted: " + entry.name);
 }
 
@@ -368,7 +384,9 @@ void Call::restoreFolderTimes()
     // Last, because writing a file into a folder changes the folder's time.
     // Deepest first is not needed: a folder's time does not change with the
     // times of the folders in it.
-    for (const auto &[components, mtime] : m_folderTimes) {
+    for (const ArchiveEntry *entry : m_folderTimes) {
+        auto components = SafeComponents(entry->normalised(), true, m_options.SpaceToUnderscore);
+        struct timespec mtime = entry->modified();
         std::string reason;
         int fd = m_local->folders().open(components, components.size(), false, reason);
         if (fd < 0)

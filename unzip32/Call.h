@@ -49,6 +49,7 @@ private:
     void report(const EntryResult &result);
     void drain(bool all);
     unsigned threadCount() const;
+    static bool plausible(const CentralEntry &c); // its declared size can be true
 
     const DCL &m_options;
     USERFUNCTIONS &m_callbacks;
@@ -62,7 +63,10 @@ private:
     std::vector<EntryResult> m_finished; // results being reported
     static constexpr size_t kQueuedPerThread = 4;
     std::vector<EntryJob> m_symlinks;
-    std::vector<std::pair<std::vector<std::string>, struct timespec>> m_folderTimes; // folder entries made, and their times
+    // Folder entries made: their times are set last. Their paths are worked
+    // out again then, rather than kept: a long chain of nested folders would
+    // hold the square of its depth in names.
+    std::vector<const ArchiveEntry *> m_folderTimes;
     std::set<std::string> m_targets; // being written by the workers (a handful, never the whole archive)
     std::optional<std::string> m_goodPassword;
     std::optional<bool> m_replaceAll; // a sticky answer of the replace callback

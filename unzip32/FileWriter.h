@@ -7,37 +7,16 @@
 #pragma once
 
 #include "Decoders.h"
-#include "Leftovers.h"
+#include "FolderCache.h"
 
 #include <atomic>
 #include <cstdint>
 #include <ctime>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace unzip32 {
-
-// Open folders of one thread, by their path below the destination. A folder
-// reached once without a link stays a safe place to write in.
-class FolderCache {
-public:
-    // `cleaner` (may be null) is shown every folder that existed before.
-    FolderCache(int rootFd, LeftoverCleaner *cleaner) : m_root(rootFd), m_cleaner(cleaner) {}
-    ~FolderCache();
-    FolderCache(const FolderCache &) = delete;
-    FolderCache &operator=(const FolderCache &) = delete;
-
-    // The folder made of the first `count` components; -1 with a reason when it
-    // cannot be reached (or made, when `create`) without following a link.
-    int open(const std::vector<std::string> &components, size_t count, bool create, std::string &reason);
-
-private:
-    int m_root;
-    LeftoverCleaner *m_cleaner;
-    std::unordered_map<std::string, int> m_open;
-};
 
 // What a writer needs to know of the call it works for.
 struct WriteSettings {

@@ -80,6 +80,45 @@ TEST(Faults, DiskFillsDuringAnEntryAndTheFreeSpaceRule)
     EXPECT_EQ(dir.read("disk/out/precious.txt"), "the old contents");
 }
 
+TEST(Faults, SizesThatOnlyALieCanHaveFailAloneAndCannotWrapTheFreeSpaceSum)
+{
+    // Deflated zeros that would fill the 1 MiB disk, declared (in Zip64
+    // fields) at sizes no deflate stream of their length can reach: each liar
+    // is refused on its own, the honest entries are extracted, and two liars
+    // whose sizes wrap a 64-bit sum do not slip past the free-space rule.
+    TempDir dir;
+    TestMount disk(dir / "disk", "1m");
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.whyNot();
+    auto liar = [](const std::string &name, uint64_t declared) {
+        RawEntry entry = CompressedEntry(name, 8, std::string(2 << 20, '\0'));
+        entry.size = declared;
+        return entry;
+    };
+    const uint64_t half = (uint64_t(1) << 63) - 1;
+    struct Case {
+        const char *what;
+        std::vector<RawEntry> liars;
+    } cases[] = {
+        {"one entry declares 2^63 bytes", {liar("liar.bin", half + 1)}},
+        {"two declared sizes wrap the sum", {liar("liar1.bin", half), liar("liar2.bin", half)}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(dir / "disk/out");
+        RawZip zip{.entries = {StoredEntry("first.txt", "first")}};
+        zip.entries.insert(zip.entries.end(), c.liars.begin(), c.liars.end());
+        zip.entries.push_back(CompressedEntry("last.txt", 8, "last"));
+        WriteRawZip(dir / "liars.zip", zip);
+        EngineCall call((dir / "liars.zip").string(), (dir / "disk/out").string());
+        EXPECT_EQ(call.run(), UZ_SOME_FAILED);
+        for (const RawEntry &entry : c.liars)
+            EXPECT_TRUE(call.printedStarting("error: " + entry.name + ": refused: it declares " + std::to_string(*entry.size)));
+        EXPECT_EQ(call.callbacks.FailedCount, uint32_t(c.liars.size()));
+        EXPECT_EQ(FilesBelow(dir / "disk/out"), (std::vector<std::string>{"first.txt", "last.txt"}));
+    }
+}
+
 TEST(Faults, ReadOnlyDestination)
 {
     TempDir dir;

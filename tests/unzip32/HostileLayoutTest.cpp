@@ -10,6 +10,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -165,4 +166,45 @@ TEST(HostileLayout, MoreThan65535EntriesNeedZip64Counts)
     EXPECT_EQ(call.run(), UZ_OK);
     EXPECT_EQ(FilesBelow(dir / "out"), (std::vector<std::string>{"d0/f0", "last.txt"}));
     EXPECT_EQ(dir.read("out/last.txt"), "the last");
+}
+
+TEST(HostileLayout, DeepChainsOfFoldersHoldFewDescriptors)
+{
+    // 1,000 nested folder entries, a file at the bottom and files beside the
+    // top, under a descriptor limit far below the depth: the cost of a path
+    // must not grow with its depth, or one such archive starves the others.
+    TempDir dir;
+    RawZip zip;
+    std::string path;
+    for (int depth = 1; depth <= 1000; ++depth) {
+        path += "d/";
+        zip.entries.push_back(StoredEntry(path, ""));
+        zip.entries.back().dosTime = 0x6000 + depth % 30; // every folder its own time
+    }
+    zip.entries.push_back(StoredEntry(path + "bottom.txt", "at the bottom"));
+    for (int i = 0; i < 20; ++i)
+        zip.entries.push_back(StoredEntry("top/" + std::to_string(i) + ".txt", "beside"));
+    WriteRawZip(dir / "deep.zip", zip);
+
+    size_t open = size_t(std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator{}));
+    struct rlimit saved {};
+    getrlimit(RLIMIT_NOFILE, &saved);
+    struct rlimit lowered = saved;
+    lowered.rlim_cur = open + 40;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    EngineCall call((dir / "deep.zip").string(), (dir / "out").string());
+    call.options.Threads = 2;
+    int32_t code = call.run();
+    setrlimit(RLIMIT_NOFILE, &saved);
+
+    EXPECT_EQ(code, UZ_OK);
+    EXPECT_EQ(call.callbacks.FailedCount, 0);
+    EXPECT_EQ(dir.read("out/" + path + "bottom.txt"), "at the bottom");
+    EXPECT_EQ(dir.read("out/top/19.txt"), "beside");
+    struct stat deepest {};
+    ASSERT_EQ(stat((dir / "out" / path).c_str(), &deepest), 0);
+    struct tm local {};
+    time_t seconds = deepest.st_mtime;
+    localtime_r(&seconds, &local);
+    EXPECT_EQ(local.tm_sec, 2 * (1000 % 30)) << "the deepest folder keeps its own time";
 }
