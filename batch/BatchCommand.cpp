@@ -7,9 +7,11 @@
 #include "ArchiveScan.h"
 #include "BatchRun.h"
 #include "Destination.h"
+#include "OutputFolderWatch.h"
 #include "RunSummary.h"
 #include "common/PathHelpers.h"
 #include "common/RuntimeError.h"
+#include "common/VisibleQText.h"
 #include "common/Settings.h"
 #include "engine/cUnzip.h"
 #include "engine/mUnzip.h"
@@ -77,7 +79,7 @@ std::optional<std::string> readPassword(const BatchOptions &o, const BatchIo &io
     } else if (!o.passwordFile.isEmpty()) {
         QFile file(o.passwordFile);
         if (!file.open(QIODevice::ReadOnly)) {
-            error = QStringLiteral("Cannot read the password file \"%1\": %2.").arg(o.passwordFile, file.errorString());
+            error = QStringLiteral("Cannot read the password file \"%1\": %2.").arg(VisibleText(o.passwordFile), file.errorString());
             return std::nullopt;
         }
         line = file.readLine(qint64(kMaxPasswordBytes) + 2).toStdString();
@@ -142,7 +144,7 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
         else if (info.exists())
             archives += info.absoluteFilePath();
         else
-            return usageError(io, QStringLiteral("\"%1\" is neither an archive nor a folder.").arg(path));
+            return usageError(io, QStringLiteral("\"%1\" is neither an archive nor a folder.").arg(VisibleText(path)));
     }
 
     std::vector<std::string> destinations;
@@ -182,6 +184,7 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
     std::mutex problemsMutex;
     std::vector<std::pair<std::size_t, ArchiveProblem>> problems;
 
+    OutputFolderWatch outputFolder(output);
     RunChains(chains, workers, [&](std::size_t i) {
         const QString &archive = archives[qsizetype(i)];
         progress.started(archive.toStdString());
@@ -191,8 +194,9 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
             unzip.Threads(engineThreads);
             return UnzipArchive(unzip, path, destination, overwrite, hooks);
         };
-        const auto problem = mode == UnzipMode::None
-                                 ? std::nullopt
+        const QString gone = outputFolder.gone();
+        const auto problem = mode == UnzipMode::None ? std::nullopt
+                             : !gone.isEmpty()       ? std::optional(ArchiveProblem{archive, gone, {}})
                                  : ExtractArchive(archive, QString::fromStdString(destinations[i]), unzip, {});
         progress.finished(archive.toStdString(), sizes[i], !problem, problem ? problem->reason.toStdString() : "");
         if (problem) {

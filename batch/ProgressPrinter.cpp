@@ -1,5 +1,7 @@
 #include "ProgressPrinter.h"
 
+#include "common/VisibleText.h"
+
 #include <cinttypes>
 
 using namespace std::chrono;
@@ -78,8 +80,9 @@ void ProgressPrinter::started(const std::string &name)
     (void)name;
 }
 
-void ProgressPrinter::finished(const std::string &name, std::uint64_t bytes, bool ok, const std::string &reason)
+void ProgressPrinter::finished(const std::string &path, std::uint64_t bytes, bool ok, const std::string &why)
 {
+    const std::string name = VisibleText(path), reason = VisibleText(why);
     std::lock_guard lock(m_mutex);
     ++m_done;
     m_doneBytes += bytes;

@@ -91,6 +91,23 @@ std::string FolderBesideArchive(const std::string &archivePath)
     return archivePath.substr(0, dot);
 }
 
+namespace {
+
+// The system's reason the engine gave for the folder it could not make or
+// open, which ends its line ("... cannot be made: the destination is read-only").
+std::string SystemReason(const std::vector<std::string> &errors)
+{
+    for (const std::string &line : errors) {
+        const size_t cannot = line.find(" cannot be ");
+        const size_t colon = line.rfind(": ");
+        if (cannot != std::string::npos && colon != std::string::npos && colon > cannot)
+            return " (" + line.substr(colon + 2) + ")";
+    }
+    return {};
+}
+
+} // namespace
+
 UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors)
 {
     switch (result) {
@@ -109,9 +126,10 @@ UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors)
         return Outcome(Status::EngineFailed, "there is not enough free space at the destination", std::move(errors));
     case UZ_UNSAFE_ARCHIVE:
         return Outcome(Status::EngineFailed, "the archive was refused as unsafe", std::move(errors));
-    case UZ_CANNOT_CREATE:
-        return Outcome(Status::EngineFailed, "the destination folder cannot be created or written",
-                       std::move(errors));
+    case UZ_CANNOT_CREATE: {
+        std::string reason = "the destination folder cannot be created or written" + SystemReason(errors);
+        return Outcome(Status::EngineFailed, std::move(reason), std::move(errors));
+    }
     case UZ_NO_MATCH:
         return Outcome(Status::EngineFailed, "none of the requested entries is in the archive", std::move(errors));
     case UZ_BAD_ARGUMENTS:

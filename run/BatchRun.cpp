@@ -3,6 +3,7 @@
 #include "ApplicationTitle.h"
 #include "Destination.h"
 #include "EngineLink.h"
+#include "OutputFolderWatch.h"
 #include "common/PathHelpers.h"
 #include "common/Prompts.h"
 #include "common/RuntimeError.h"
@@ -110,6 +111,7 @@ void BatchRun::run()
 
     UnzipHooks hooks;
     hooks.cancelRequested = [this] { return m_cancel.load(); };
+    OutputFolderWatch outputFolder(m_surface.OutputFolderText());
 
     std::vector<ArchiveProblem> problems;
     qsizetype attempted = 0;
@@ -146,6 +148,10 @@ void BatchRun::run()
         QString destination;
         trap.step(128, [&] { destination = DestinationFor(path, m_surface.OutputFolderText(), mode, separator); });
 
+        if (const QString gone = outputFolder.gone(); !gone.isEmpty()) {
+            problems.push_back({path, gone, {}});
+            continue;
+        }
         std::optional<ArchiveProblem> problem =
             ArchiveProblem{path, QStringLiteral("the extraction could not be started"), {}};
         trap.step(130, [&] { runArchive([&] { problem = ExtractArchive(path, destination, unzip, hooks); }); });

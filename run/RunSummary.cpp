@@ -1,9 +1,12 @@
 #include "RunSummary.h"
 
+#include "common/VisibleQText.h"
+
 namespace {
+// Paths and reasons name what a sender chose: one line each, no terminal commands.
 QString problemLine(const ArchiveProblem &problem)
 {
-    return problem.path + QStringLiteral(": ") + problem.reason;
+    return VisibleText(problem.path) + QStringLiteral(": ") + VisibleText(problem.reason);
 }
 }
 
@@ -38,7 +41,7 @@ RunSummary SummarizeRun(qsizetype archiveCount, const std::vector<ArchiveProblem
         for (const ArchiveProblem &problem : problems) {
             lines << problemLine(problem);
             for (const QString &message : problem.messages)
-                lines << QStringLiteral("    ") + message;
+                lines << QStringLiteral("    ") + VisibleText(message);
         }
         summary.detail = lines.join(QLatin1Char('\n'));
     }

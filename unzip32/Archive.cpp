@@ -1,5 +1,8 @@
 #include "Archive.h"
 
+#include "common/VisibleText.h"
+
+#include "Cp437.h"
 #include "EntryNames.h"
 
 #include <zip.h>
@@ -213,8 +216,16 @@ bool Archive::readNames(const std::string &path, const RawNames &raw, std::strin
         // stored bytes are compared with ours.
         const char *name = zip_get_name(m_zip, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
         size_t begin = i ? raw.ends[i - 1] : 0;
-        if (name && std::string_view(name) != std::string_view(raw.bytes).substr(begin, raw.ends[i] - begin))
+        std::string_view stored = std::string_view(raw.bytes).substr(begin, raw.ends[i] - begin);
+        if (name && !IsValidUtf8(name)) {
+            // libzip's test for UTF-8 lets overlong forms, surrogates and code
+            // points past U+10FFFF through as they are, into file names. Such a
+            // name is not UTF-8: it is read as CP437 like any other that is not
+            // (or, when only a Unicode path field was false, as stored).
+            m_decodedNames.emplace_back(i, IsValidUtf8(stored) ? std::string(stored) : Cp437ToUtf8(stored));
+        } else if (name && std::string_view(name) != stored) {
             m_decodedNames.emplace_back(i, name);
+        }
     }
     zip_discard(m_zip);
     m_zip = nullptr;

@@ -1,6 +1,7 @@
 #include "Call.h"
 
 #include "DeclaredSizes.h"
+#include "common/VisibleText.h"
 #include "WorkerPool.h"
 
 #include <zip.h>
@@ -55,7 +56,7 @@ void Call::print(const std::string &line)
     bool failure = line.rfind("error: ", 0) == 0;
     if (!m_callbacks.print || m_options.MessageLevel >= 2 || (m_options.MessageLevel == 1 && !failure))
         return;
-    std::string shown = PrintableName(line);
+    std::string shown = VisibleText(line);
     m_callbacks.print(shown.c_str(), uint32_t(shown.size()));
 }
 
@@ -131,11 +132,13 @@ int32_t Call::list()
 bool Call::prepareDestination(int32_t &code)
 {
     m_destination = (m_options.ExtractDir && *m_options.ExtractDir) ? m_options.ExtractDir : ".";
-    std::error_code ec;
-    std::filesystem::create_directories(m_destination, ec);
+    std::error_code made;
+    std::filesystem::create_directories(m_destination, made);
     m_shared.rootFd = ::open(m_destination.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_shared.rootFd < 0) {
-        code = failArchive(UZ_CANNOT_CREATE, "the folder \"" + m_destination + "\" cannot be made or opened");
+        int error = errno;
+        code = failArchive(UZ_CANNOT_CREATE, "the folder \"" + m_destination + "\" cannot be "
+                                                 + (made ? "made: " + ErrnoText(made.value()) : "opened: " + ErrnoText(error)));
         return false;
     }
     m_shared.leftovers.clean(m_shared.rootFd, "");

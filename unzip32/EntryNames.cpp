@@ -107,49 +107,6 @@ std::string replaceControls(const std::string &text, char with)
 
 } // namespace
 
-bool IsValidUtf8(const std::string &text)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(text.data());
-    size_t n = text.size();
-    for (size_t i = 0; i < n;) {
-        unsigned char c = p[i];
-        size_t length;
-        uint32_t code;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-            code = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            code = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            code = c & 0x07;
-        } else {
-            return false;
-        }
-        if (i + length > n)
-            return false;
-        for (size_t k = 1; k < length; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80)
-                return false;
-            code = code << 6 | (p[i + k] & 0x3F);
-        }
-        if ((length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF)))
-            || (length == 4 && (code < 0x10000 || code > 0x10FFFF)))
-            return false;
-        i += length;
-    }
-    return true;
-}
-
-std::string PrintableName(const std::string &name)
-{
-    return replaceControls(name, '?');
-}
-
 std::vector<std::string> SafeComponents(const std::string &normalisedName, bool useFolderNames,
                                         bool spaceToUnderscore)
 {

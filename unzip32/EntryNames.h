@@ -35,12 +35,6 @@ std::vector<std::string> SafeComponents(const std::string &normalisedName, bool 
 // named part is refused because that part may itself be a link.
 bool SymlinkTargetStaysInside(const std::vector<std::string> &linkComponents, const std::string &target);
 
-// Strict UTF-8: no overlong forms, surrogates or code points past U+10FFFF.
-bool IsValidUtf8(const std::string &text);
-
-// The name as a message may show it: control characters (C0, DEL, C1) as "?",
-// so that one message stays one line and carries no terminal commands.
-std::string PrintableName(const std::string &name);
 
 std::string JoinComponents(const std::vector<std::string> &components);
 

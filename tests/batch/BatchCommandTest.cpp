@@ -174,3 +174,22 @@ TEST_F(BatchCommandTest, BadArgumentsAreUsageErrorsInPlainWords)
     EXPECT_EQ(run({"--help"}), AllExtracted);
     EXPECT_NE(stdoutText.find("--jobs"), std::string::npos);
 }
+
+TEST_F(BatchCommandTest, NamesFromOutsideCannotDriveTheTerminalOrForgeLines)
+{
+    // A title-setting OSC sequence and a forged log line in archive names, in
+    // a run's lines and summary and in a usage error.
+    dir.write("in/title\x1b]0;owned\x07.zip", "not an archive");
+    dir.write("in/forged\nextracted: fine.zip", "not an archive");
+    EXPECT_EQ(run({"-o", out(), QString::fromStdString((dir / "in").string())}), SomeNotExtracted);
+    const std::string lines = stdoutText + stderrText;
+    EXPECT_EQ(run({"-o", out(), QString::fromStdString((dir / "in/gone\x1b[2J.zip").string())}), UsageError);
+    const std::string usage = stderrText;
+    for (const std::string &text : {lines, usage}) {
+        EXPECT_EQ(text.find_first_of("\x1b\x07"), std::string::npos) << text;
+        EXPECT_EQ(text.find("\nextracted: fine.zip"), std::string::npos) << text;
+    }
+    EXPECT_NE(lines.find("title\\x1b]0;owned\\x07.zip"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("forged\\nextracted: fine.zip"), std::string::npos) << lines;
+    EXPECT_NE(usage.find("gone\\x1b[2J.zip"), std::string::npos) << usage;
+}

@@ -132,6 +132,13 @@ TEST_F(UnzipArchiveTest, TheEnginesAnswerBecomesTheOutcome)
         EXPECT_EQ(outcome.status, Status::EngineFailed) << code;
         EXPECT_FALSE(outcome.reason.empty());
     }
+    // A folder that cannot be made: the system's reason reaches the summary line.
+    fake.script = [](FakeCall &, USERFUNCTIONS &callbacks, DCL &) {
+        const std::string text = "error: a.zip: the folder \"o/a\" cannot be made: the destination is read-only";
+        callbacks.print(text.c_str(), static_cast<uint32_t>(text.size()));
+        return int32_t{UZ_CANNOT_CREATE};
+    };
+    EXPECT_EQ(Run(path, out).reason, "the destination folder cannot be created or written (the destination is read-only)");
 
     // The listeners of one call are gone afterwards: the shared object
     // carries nothing over to the next archive.

@@ -223,6 +223,31 @@ TEST_F(BatchRunTest, AMissingRowIsReportedAndTheRunGoesOn)
     EXPECT_EQ(prompts.last().text, "Done.");
 }
 
+TEST_F(BatchRunTest, AnOutputFolderDeletedDuringTheRunIsNotMadeAgain)
+{
+    // The engine makes a destination's missing folders: without a check the
+    // later archives would bring the deleted output folder back.
+    for (int i = 1; i <= 3; ++i)
+        surface.list.Add(QStringLiteral("/in/%1.zip").arg(i));
+    BatchRun run(surface);
+    QStringList seen;
+    run.unzip = [&](const std::string &archive, const std::string &, bool, const UnzipHooks &) {
+        seen << QString::fromStdString(archive);
+        fs::remove_all(out);
+        UnzipOutcome outcome;
+        outcome.status = UnzipOutcome::Status::Extracted;
+        return outcome;
+    };
+    prompts.expectMessage();
+    run.Start();
+    EXPECT_EQ(seen, QStringList{"/in/1.zip"});
+    const QString text = prompts.last().text;
+    EXPECT_TRUE(text.contains("2 of 3 archives were not extracted cleanly")) << text.toStdString();
+    EXPECT_TRUE(text.contains("/in/3.zip: the output folder \"" + q(out) + "/\" is gone (No such file or directory)"))
+        << text.toStdString();
+    EXPECT_FALSE(fs::exists(out));
+}
+
 TEST(RunSummary, CountsAndFoldsAwayLongLists)
 {
     EXPECT_EQ(SummarizeRun(3, {}).text, "Done.");

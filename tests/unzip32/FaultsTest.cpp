@@ -137,6 +137,8 @@ TEST(Faults, ReadOnlyDestination)
 
     EngineCall missing((dir / "a.zip").string(), (dir / "ro/not-there").string());
     EXPECT_EQ(missing.run(), UZ_CANNOT_CREATE);
+    EXPECT_TRUE(missing.printed("error: " + (dir / "a.zip").string() + ": the folder \"" + (dir / "ro/not-there").string()
+                                + "\" cannot be made: the destination is read-only"));
 }
 
 TEST(Faults, ArchiveTruncatedDuringTheRun)
