@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -132,7 +133,10 @@ bool Call::prepareDestination(int32_t &code)
         code = failArchive(UZ_CANNOT_CREATE, "the folder \"" + m_destination + "\" cannot be made or opened");
         return false;
     }
-    m_shared.leftovers.clean(m_shared.rootFd, "");
+    // Resolved once: the record names temporaries by paths without links.
+    char *resolved = realpath(m_destination.c_str(), nullptr);
+    m_shared.settings.temporaries.begin(m_shared.settings.token, resolved ? resolved : "");
+    std::free(resolved);
     uint64_t needed = 0;
     for (const ArchiveEntry &entry : m_archive.entries()) {
         if (!entry.directory && m_filter.selects(entry.normalised()))
@@ -155,10 +159,10 @@ int32_t Call::extract()
 {
     m_testOnly = m_options.TestOnly != 0;
     int32_t code = UZ_OK;
-    if (!m_testOnly && !prepareDestination(code))
-        return code;
     std::random_device random;
     m_shared.settings.token = uint64_t(random()) << 32 | random();
+    if (!m_testOnly && !prepareDestination(code))
+        return code;
     m_shared.settings.umask = currentUmask();
     m_shared.settings.unnamedFiles = access("/proc/self/fd", X_OK) == 0;
     m_threads = threadCount();

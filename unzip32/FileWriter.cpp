@@ -5,7 +5,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,7 +62,6 @@ int FolderCache::open(const std::vector<std::string> &components, size_t count, 
     for (size_t i = known; i < count; ++i) {
         const std::string &part = components[i];
         int next = openat(fd, part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        bool existed = next >= 0;
         if (next < 0 && errno == ENOENT && create) {
             if (mkdirat(fd, part.c_str(), 0777) != 0 && errno != EEXIST) {
                 reason = "cannot make folder \"" + part + "\": " + ErrnoText(errno);
@@ -82,12 +80,6 @@ int FolderCache::open(const std::vector<std::string> &components, size_t count, 
             return -1;
         }
         key += (key.empty() ? "" : "/") + part;
-        if (m_cleaner) {
-            if (existed)
-                m_cleaner->clean(next, key);
-            else
-                m_cleaner->madeFolder(key);
-        }
         m_open.emplace(key, next);
         fd = next;
     }
@@ -96,9 +88,9 @@ int FolderCache::open(const std::vector<std::string> &components, size_t count, 
 
 std::string EntryFile::nextTemporaryName()
 {
-    char name[64];
-    std::snprintf(name, sizeof name, ".mz%016llx-%u-%llu.part", (unsigned long long)m_settings.token, m_worker,
-                  (unsigned long long)m_counter++);
+    std::string name = TemporaryName(m_settings.token, m_worker, m_counter++);
+    // Recorded before it exists, so that a kill never leaves an unrecorded one.
+    m_settings.temporaries.add(m_where, name);
     return name;
 }
 
@@ -125,11 +117,8 @@ bool EntryFile::makeTemporary(bool symlink, const std::string &target, uint32_t 
                 return true;
         } else {
             m_fd = openat(m_folder, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-            if (m_fd >= 0) {
-                // The lock tells a later call's cleaner that this one is alive.
-                flock(m_fd, LOCK_EX | LOCK_NB);
+            if (m_fd >= 0)
                 return true;
-            }
         }
         if (errno != EEXIST) {
             reason = ErrnoText(errno);
@@ -142,12 +131,22 @@ bool EntryFile::makeTemporary(bool symlink, const std::string &target, uint32_t 
     return false;
 }
 
-bool EntryFile::create(const std::vector<std::string> &components, uint32_t mode, std::string &reason)
+bool EntryFile::openFolder(const std::vector<std::string> &components, std::string &reason)
 {
     m_folder = m_folders.open(components, components.size() - 1, true, reason);
     if (m_folder < 0)
         return false;
     m_name = components.back();
+    m_where.clear();
+    for (size_t i = 0; i + 1 < components.size(); ++i)
+        m_where.append(i ? "/" : "").append(components[i]);
+    return true;
+}
+
+bool EntryFile::create(const std::vector<std::string> &components, uint32_t mode, std::string &reason)
+{
+    if (!openFolder(components, reason))
+        return false;
     m_mode = mode;
     m_writeError.clear();
     return makeTemporary(false, {}, mode, reason);
@@ -217,8 +216,7 @@ bool EntryFile::nameUnnamed(bool replace, std::string &reason)
         return false;
     }
     // Replacing: a name of our own first, then one atomic rename over the old
-    // file. Still locked, so a concurrent cleaner leaves it alone.
-    flock(m_fd, LOCK_EX | LOCK_NB);
+    // file (a link cannot replace a name).
     for (int attempt = 0; attempt < 100; ++attempt) {
         m_temporary = nextTemporaryName();
         if (linkUnnamed(m_temporary.c_str())) {
@@ -261,11 +259,17 @@ bool EntryFile::commit(struct timespec mtime, bool replace, std::string &reason)
 bool EntryFile::createSymlink(const std::vector<std::string> &components, const std::string &target, bool replace,
                               std::string &reason)
 {
-    m_folder = m_folders.open(components, components.size() - 1, true, reason);
-    if (m_folder < 0)
+    if (!openFolder(components, reason))
         return false;
-    m_name = components.back();
-    return makeTemporary(true, target, 0, reason) && renameIntoPlace(replace, reason);
+    // symlinkat refuses an existing name as atomically as a rename would.
+    if (symlinkat(target.c_str(), m_folder, m_name.c_str()) == 0)
+        return true;
+    if (!replace || errno != EEXIST) {
+        m_lastError = errno;
+        reason = ErrnoText(errno);
+        return false;
+    }
+    return makeTemporary(true, target, 0, reason) && renameIntoPlace(true, reason);
 }
 
 void EntryFile::abandon()
