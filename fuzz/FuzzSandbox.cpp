@@ -54,6 +54,13 @@ bool isTemporaryName(const std::string &name)
     return name.rfind(".mz", 0) == 0 && name.size() > 5 && name.compare(name.size() - 5, 5, ".part") == 0;
 }
 
+// A temporary's name carries its call's random token, which no archive can
+// know: a name of that form that the archive holds is one of its entries.
+bool leftBehind(const std::string &name, const std::string &archive)
+{
+    return isTemporaryName(name) && archive.find(name) == std::string::npos;
+}
+
 } // namespace
 
 void Finding(const std::string &what)
@@ -64,9 +71,11 @@ void Finding(const std::string &what)
 
 Sandbox::Sandbox()
     : m_base(baseFolder()), m_archive(m_base + "/in.zip"), m_sentinel(m_base + "/sentinel.txt"),
-      m_destination(m_base + "/out")
+      m_destination(m_base + "/out"), m_records(m_base + "/state/marrowlyn/temporaries")
 {
     std::ofstream(m_sentinel) << kSentinelText;
+    // The engine's record of temporary names goes here, not into the home.
+    setenv("XDG_STATE_HOME", (m_base + "/state").c_str(), 1);
 }
 
 const std::string &Sandbox::writeArchive(const uint8_t *data, size_t size)
@@ -81,18 +90,21 @@ void Sandbox::checkAndClean()
     std::error_code ec;
     for (const auto &item : fs::directory_iterator(m_base, ec)) {
         std::string name = item.path().filename().string();
-        if (name != "in.zip" && name != "sentinel.txt" && name != "out")
+        if (name != "in.zip" && name != "sentinel.txt" && name != "out" && name != "state")
             Finding("written outside the destination: " + item.path().string());
     }
     if (readAll(m_sentinel) != kSentinelText)
         Finding("the sentinel beside the destination was changed");
     if (fs::is_symlink(fs::symlink_status(m_destination, ec)))
         Finding("the destination itself was replaced by a link");
-    std::string root = m_destination + "/";
+    // A call that returned has removed its record of temporary names.
+    if (!fs::is_empty(m_records, ec) && !ec)
+        Finding("a record of temporary names was left behind");
+    std::string root = m_destination + "/", archive = readAll(m_archive);
     for (auto it = fs::recursive_directory_iterator(m_destination, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec)) {
         const fs::path &path = it->path();
-        if (isTemporaryName(path.filename().string()))
+        if (leftBehind(path.filename().string(), archive))
             Finding("a temporary file was left behind: " + path.string());
         if (it->is_symlink(ec)) {
             fs::path resolved = resolvedLink(path);

@@ -2,8 +2,9 @@
 // destination and the destination itself, all in a private folder. After each
 // run the folder is walked without following links: anything outside the
 // destination other than the archive and the sentinel, a changed sentinel, a
-// temporary file left over, a link leading out, or a file descriptor left open
-// is a finding, and the process aborts so that libFuzzer keeps the input.
+// temporary file or record of them left over, a link leading out, or a file
+// descriptor left open is a finding, and the process aborts so that libFuzzer
+// keeps the input.
 #pragma once
 
 #include <cstddef>
@@ -23,7 +24,7 @@ public:
     void checkAndClean();
 
 private:
-    std::string m_base, m_archive, m_sentinel, m_destination;
+    std::string m_base, m_archive, m_sentinel, m_destination, m_records;
 };
 
 // Open file descriptors of this process.

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -141,7 +142,10 @@ bool Call::prepareDestination(int32_t &code)
                                                  + (made ? "made: " + ErrnoText(made.value()) : "opened: " + ErrnoText(error)));
         return false;
     }
-    m_shared.leftovers.clean(m_shared.rootFd, "");
+    // Resolved once: the record names temporaries by paths without links.
+    char *resolved = realpath(m_destination.c_str(), nullptr);
+    m_shared.settings.temporaries.begin(m_shared.settings.token, resolved ? resolved : "");
+    std::free(resolved);
     // Entries whose sizes are lies, or whose data is not in the archive, fail
     // on their own (handleEntry) and are no part of what the archive needs;
     // the packed sizes of the rest are bounded by the archive's, their
@@ -169,10 +173,10 @@ int32_t Call::extract()
 {
     m_testOnly = m_options.TestOnly != 0;
     int32_t code = UZ_OK;
-    if (!m_testOnly && !prepareDestination(code))
-        return code;
     std::random_device random;
     m_shared.settings.token = uint64_t(random()) << 32 | random();
+    if (!m_testOnly && !prepareDestination(code))
+        return code;
     m_shared.settings.umask = currentUmask();
     m_shared.settings.unnamedFiles = access("/proc/self/fd", X_OK) == 0;
     m_threads = threadCount();

@@ -37,12 +37,11 @@ struct CallShared {
     int rootFd = -1;          // the destination folder; -1 when only testing
     WriteSettings settings;
     std::atomic<bool> cancel{false};
-    mutable LeftoverCleaner leftovers; // shared by the workers: each folder is looked at once
 };
 
 class EntryWorker {
 public:
-    EntryWorker(const CallShared &shared, unsigned id) : m_shared(shared), m_id(id), m_folders(shared.rootFd, &shared.leftovers) {}
+    EntryWorker(const CallShared &shared, unsigned id) : m_shared(shared), m_id(id), m_folders(shared.rootFd) {}
     ~EntryWorker();
     EntryWorker(const EntryWorker &) = delete;
     EntryWorker &operator=(const EntryWorker &) = delete;

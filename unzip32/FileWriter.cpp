@@ -5,7 +5,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,9 +28,9 @@ std::string ErrnoText(int error)
 
 std::string EntryFile::nextTemporaryName()
 {
-    char name[64];
-    std::snprintf(name, sizeof name, ".mz%016llx-%u-%llu.part", (unsigned long long)m_settings.token, m_worker,
-                  (unsigned long long)m_counter++);
+    std::string name = TemporaryName(m_settings.token, m_worker, m_counter++);
+    // Recorded before it exists, so that a kill never leaves an unrecorded one.
+    m_settings.temporaries.add(m_where, name);
     return name;
 }
 
@@ -58,11 +57,8 @@ bool EntryFile::makeTemporary(bool symlink, const std::string &target, uint32_t 
                 return true;
         } else {
             m_fd = openat(m_folder, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-            if (m_fd >= 0) {
-                // The lock tells a later call's cleaner that this one is alive.
-                flock(m_fd, LOCK_EX | LOCK_NB);
+            if (m_fd >= 0)
                 return true;
-            }
         }
         if (errno != EEXIST) {
             reason = ErrnoText(errno);
@@ -75,12 +71,22 @@ bool EntryFile::makeTemporary(bool symlink, const std::string &target, uint32_t 
     return false;
 }
 
-bool EntryFile::create(const std::vector<std::string> &components, uint32_t mode, std::string &reason)
+bool EntryFile::openFolder(const std::vector<std::string> &components, std::string &reason)
 {
     m_folder = m_folders.open(components, components.size() - 1, true, reason);
     if (m_folder < 0)
         return false;
     m_name = components.back();
+    m_where.clear();
+    for (size_t i = 0; i + 1 < components.size(); ++i)
+        m_where.append(i ? "/" : "").append(components[i]);
+    return true;
+}
+
+bool EntryFile::create(const std::vector<std::string> &components, uint32_t mode, std::string &reason)
+{
+    if (!openFolder(components, reason))
+        return false;
     m_mode = mode;
     m_writeError.clear();
     return makeTemporary(false, {}, mode, reason);
@@ -150,8 +156,7 @@ bool EntryFile::nameUnnamed(bool replace, std::string &reason)
         return false;
     }
     // Replacing: a name of our own first, then one atomic rename over the old
-    // file. Still locked, so a concurrent cleaner leaves it alone.
-    flock(m_fd, LOCK_EX | LOCK_NB);
+    // file (a link cannot replace a name).
     for (int attempt = 0; attempt < 100; ++attempt) {
         m_temporary = nextTemporaryName();
         if (linkUnnamed(m_temporary.c_str())) {
@@ -194,11 +199,17 @@ bool EntryFile::commit(struct timespec mtime, bool replace, std::string &reason)
 bool EntryFile::createSymlink(const std::vector<std::string> &components, const std::string &target, bool replace,
                               std::string &reason)
 {
-    m_folder = m_folders.open(components, components.size() - 1, true, reason);
-    if (m_folder < 0)
+    if (!openFolder(components, reason))
         return false;
-    m_name = components.back();
-    return makeTemporary(true, target, 0, reason) && renameIntoPlace(replace, reason);
+    // symlinkat refuses an existing name as atomically as a rename would.
+    if (symlinkat(target.c_str(), m_folder, m_name.c_str()) == 0)
+        return true;
+    if (!replace || errno != EEXIST) {
+        m_lastError = errno;
+        reason = ErrnoText(errno);
+        return false;
+    }
+    return makeTemporary(true, target, 0, reason) && renameIntoPlace(true, reason);
 }
 
 void EntryFile::abandon()

@@ -1,13 +1,14 @@
 // Writing into the destination without ever leaving it: folders are opened
 // one component at a time with O_NOFOLLOW; a file is decoded into an unnamed
 // file in its target's folder (O_TMPFILE) and linked into place only when
-// complete, so a killed process leaves nothing behind. Where the file system
-// has no unnamed files, a locked file under a recognisable temporary name
-// stands in, and the next call into that folder removes it if it is orphaned.
+// complete, so a killed process leaves nothing behind. A name is needed only
+// to replace an existing file and where the file system has no unnamed
+// files; such names are recorded first (TemporaryRecord.h).
 #pragma once
 
 #include "Decoders.h"
 #include "FolderCache.h"
+#include "TemporaryRecord.h"
 
 #include <atomic>
 #include <cstdint>
@@ -26,6 +27,7 @@ struct WriteSettings {
     // Linking an unnamed file by its descriptor (AT_EMPTY_PATH) needs a
     // privilege; the first refusal switches every writer of the call to /proc.
     mutable std::atomic<bool> linkByDescriptor{true};
+    mutable TemporaryRecord temporaries; // every temporary name of the call, before it is made
 };
 
 class EntryFile : public Output {
@@ -44,13 +46,15 @@ public:
     // file to be replaced (and costs nothing extra when there is none),
     // otherwise one that appeared meanwhile is kept.
     bool commit(struct timespec mtime, bool replace, std::string &reason);
-    // Makes a symbolic link under a temporary name and renames it into place.
+    // Makes a symbolic link; under a temporary name and renamed over the old
+    // one only when one is to be replaced.
     bool createSymlink(const std::vector<std::string> &components, const std::string &target, bool replace,
                        std::string &reason);
     // Removes the temporary file, if any.
     void abandon();
 
 private:
+    bool openFolder(const std::vector<std::string> &components, std::string &reason);
     bool makeTemporary(bool symlink, const std::string &target, uint32_t mode, std::string &reason);
     bool makeUnnamed(uint32_t mode);
     bool nameUnnamed(bool replace, std::string &reason);
@@ -67,6 +71,7 @@ private:
     uint32_t m_mode = 0;
     bool m_unnamed = false;
     int m_lastError = 0;
+    std::string m_where; // the folder below the destination
     std::string m_name, m_temporary, m_writeError;
 };
 

@@ -44,15 +44,7 @@ void FolderCache::dropMiddle()
     }
 }
 
-std::string FolderCache::keyOf(size_t depth) const
-{
-    std::string key;
-    for (size_t i = 0; i < depth; ++i)
-        key.append(i ? "/" : "").append(m_names[i]);
-    return key;
-}
-
-int FolderCache::step(int parent, const std::string &name, bool create, bool &existed, std::string &reason)
+int FolderCache::step(int parent, const std::string &name, bool create, std::string &reason)
 {
     int next = openFolder(parent, name);
     if (next < 0 && (errno == EMFILE || errno == ENFILE)) {
@@ -66,7 +58,6 @@ int FolderCache::step(int parent, const std::string &name, bool create, bool &ex
         }
         next = openFolder(parent, name);
     }
-    existed = next >= 0;
     if (next < 0 && errno == ENOENT && create) {
         if (mkdirat(parent, name.c_str(), 0777) != 0 && errno != EEXIST) {
             reason = "cannot make folder \"" + name + "\": " + ErrnoText(errno);
@@ -102,20 +93,13 @@ int FolderCache::open(const std::vector<std::string> &components, size_t count, 
     int fd = depth ? m_fds[depth - 1] : m_root;
     int result = fd;
     for (size_t i = depth; i < count; ++i) {
-        bool existed = false;
-        int next = step(fd, components[i], create, existed, reason);
+        int next = step(fd, components[i], create, reason);
         if (next < 0) {
             result = -1;
             break;
         }
         m_names.push_back(components[i]);
         m_fds.push_back(next);
-        if (m_cleaner) {
-            if (existed)
-                m_cleaner->clean(next, keyOf(i + 1));
-            else
-                m_cleaner->madeFolder(keyOf(i + 1));
-        }
         // The middle of a deep path is not kept: close the parent as soon as
         // its child is open.
         if (i > 0 && !keeps(i, count) && m_fds[i - 1] >= 0) {

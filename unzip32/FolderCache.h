@@ -2,8 +2,6 @@
 // O_NOFOLLOW so that nothing is ever written through a link.
 #pragma once
 
-#include "Leftovers.h"
-
 #include <string>
 #include <vector>
 
@@ -17,8 +15,7 @@ namespace unzip32 {
 // costs one openat or none.
 class FolderCache {
 public:
-    // `cleaner` (may be null) is shown every folder that existed before.
-    FolderCache(int rootFd, LeftoverCleaner *cleaner) : m_root(rootFd), m_cleaner(cleaner) {}
+    explicit FolderCache(int rootFd) : m_root(rootFd) {}
     ~FolderCache() { closeFrom(0); }
     FolderCache(const FolderCache &) = delete;
     FolderCache &operator=(const FolderCache &) = delete;
@@ -35,14 +32,12 @@ public:
     size_t held() const;
 
 private:
-    int step(int parent, const std::string &name, bool create, bool &existed, std::string &reason);
+    int step(int parent, const std::string &name, bool create, std::string &reason);
     bool keeps(size_t depth, size_t deepest) const { return depth <= kShallowHeld || depth + kDeepHeld > deepest; }
     void closeFrom(size_t depth);
     void dropMiddle();
-    std::string keyOf(size_t depth) const;
 
     int m_root;
-    LeftoverCleaner *m_cleaner;
     std::vector<std::string> m_names; // the chain: the components of the folder reached last
     std::vector<int> m_fds;           // m_fds[i]: the folder of the first i + 1 names, or -1 when closed
 };

@@ -1,9 +1,32 @@
 #include "EngineCall.h"
 
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace {
+
+// The engine records its temporary names in the user's state folder: this
+// binary gives it a folder of its own, never the real home's.
+class StateHome : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        m_dir = std::make_unique<TempDir>();
+        setenv("XDG_STATE_HOME", m_dir->str().c_str(), 1);
+    }
+    void TearDown() override { m_dir.reset(); }
+
+private:
+    std::unique_ptr<TempDir> m_dir;
+};
+
+[[maybe_unused]] ::testing::Environment *const stateHome = ::testing::AddGlobalTestEnvironment(new StateHome);
 
 // The engine calls back on the calling thread; one call at a time per test.
 thread_local EngineCall *current = nullptr;

@@ -11,8 +11,12 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <map>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <thread>
@@ -52,6 +56,56 @@ void fillTheDiskDuringAnEntry(TempDir &dir, const std::string &diskSize, int sma
     EXPECT_EQ(dir.read("disk/out/precious.txt"), "the old contents");
     EXPECT_FALSE(anyTemporary(dir / "disk"));
 }
+
+RawEntry LinkEntry(const std::string &name, const std::string &target)
+{
+    RawEntry entry = StoredEntry(name, target);
+    entry.externalAttributes = uint32_t(S_IFLNK | 0777) << 16;
+    return entry;
+}
+
+// Points the engine's state folder into a test's own folder, and back.
+class StateFolder {
+public:
+    explicit StateFolder(const fs::path &home) : m_records(home / "marrowlyn/temporaries")
+    {
+        if (const char *old = std::getenv("XDG_STATE_HOME"))
+            m_old = old;
+        setenv("XDG_STATE_HOME", home.c_str(), 1);
+    }
+    ~StateFolder()
+    {
+        if (m_old.empty())
+            unsetenv("XDG_STATE_HOME");
+        else
+            setenv("XDG_STATE_HOME", m_old.c_str(), 1);
+    }
+
+    // A record as a call writes it, each path ended by a NUL.
+    fs::path write(const std::string &token, const std::vector<fs::path> &paths) const
+    {
+        std::string text;
+        for (const fs::path &path : paths)
+            text += path.string() + '\0';
+        fs::create_directories(m_records);
+        fs::path record = m_records / (token + ".list");
+        std::ofstream(record, std::ios::binary) << text;
+        return record;
+    }
+    // The records there, by name, with their contents.
+    std::map<std::string, std::string> records() const
+    {
+        std::map<std::string, std::string> found;
+        std::error_code ec;
+        for (const auto &item : fs::directory_iterator(m_records, ec))
+            found[item.path().filename().string()] = ReadWholeFile(item.path());
+        return found;
+    }
+
+private:
+    std::string m_old;
+    fs::path m_records;
+};
 
 } // namespace
 
@@ -217,27 +271,81 @@ TEST(Faults, KilledInTheMiddleOfAnEntryLeavesNothingBehind)
     EXPECT_EQ(fs::file_size(dir / "out/big.bin"), size);
 }
 
-TEST(Faults, OrphanedTemporariesAreRemovedByTheNextRunButLiveOnesKept)
+TEST(Faults, OnlyTheRecordedTemporariesOfADeadCallAreRemoved)
 {
     TempDir dir;
-    // What a run killed on a file system without unnamed files would leave,
-    // and what a run still going on in another process holds.
-    dir.write("out/.mz0123456789abcdef-0-7.part", "orphan");
-    dir.write("out/sub/.mz0123456789abcdef-1-0.part", "orphan below");
-    dir.write("out/.mzfedcba9876543210-0-0.part", "alive");
-    dir.write("out/.mznot-ours.part", "not our pattern");
-    int live = open((dir / "out/.mzfedcba9876543210-0-0.part").c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_GE(live, 0);
-    ASSERT_EQ(flock(live, LOCK_EX), 0);
-    // Younger than a second may be a writer between creating and locking.
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    const fs::path root = fs::canonical(dir.path());
+    StateFolder state(root / "state");
 
-    WriteRawZip(dir / "a.zip", {.entries = {StoredEntry("sub/new.txt", "n")}});
-    EngineCall call((dir / "a.zip").string(), (dir / "out").string());
-    EXPECT_EQ(call.run(), UZ_OK);
-    EXPECT_FALSE(fs::exists(dir / "out/.mz0123456789abcdef-0-7.part"));
-    EXPECT_FALSE(fs::exists(dir / "out/sub/.mz0123456789abcdef-1-0.part"));
-    EXPECT_TRUE(fs::exists(dir / "out/.mzfedcba9876543210-0-0.part")) << "a locked one belongs to a live run";
-    EXPECT_TRUE(fs::exists(dir / "out/.mznot-ours.part"));
-    close(live);
+    // Files and links made where nothing is replaced need no temporary name,
+    // so no record at all.
+    WriteRawZip(root / "fresh.zip", {.entries = {StoredEntry("a.txt", "a"), LinkEntry("sub/to-a", "../a.txt")}});
+    EngineCall fresh((root / "fresh.zip").string(), (root / "fresh").string());
+    EXPECT_EQ(fresh.run(), UZ_OK);
+    EXPECT_TRUE(fs::is_symlink(root / "fresh/sub/to-a"));
+    EXPECT_FALSE(fs::exists(root / "state/marrowlyn"));
+
+    // What other calls left: a dead one's record, a live one's (its lock
+    // held), and files that look like temporaries but that no record lists.
+    const std::string dead = "0123456789abcdef", live = "fedcba9876543210";
+    fs::create_directories(root / "old/real");
+    fs::create_directory_symlink("real", root / "old/through");
+    struct Leftover {
+        std::string path, listedBy; // the token of the record that lists it
+        bool link, removed;
+    };
+    const std::vector<Leftover> leftovers = {
+        {"old/.mz" + dead + "-0-7.part", dead, false, true},
+        {"old/sub/.mz" + dead + "-1-0.part", dead, true, true},
+        {"old/.mz" + dead + "-0-x.part", dead, false, false},         // not quite the form
+        {"old/.mz" + live + "-0-0.part", dead, false, false},         // another call's token
+        {"old/keep.txt", dead, false, false},                          // no temporary's name at all
+        {"old/through/.mz" + dead + "-0-9.part", dead, false, false}, // its folder has become a link
+        {"old/.mz" + live + "-0-1.part", live, false, false},         // the live call's
+        {"new/.mz1111111111111111-0-0.part", "", false, false},        // the user's, in the destination
+    };
+    std::map<std::string, std::vector<fs::path>> listed;
+    for (const Leftover &leftover : leftovers) {
+        fs::path path = root / leftover.path;
+        fs::create_directories(path.parent_path());
+        if (leftover.link)
+            fs::create_symlink("nowhere", path);
+        else
+            dir.write(leftover.path, "x");
+        if (!leftover.listedBy.empty())
+            listed[leftover.listedBy].push_back(path);
+    }
+    state.write(dead, listed[dead]);
+    int held = open(state.write(live, listed[live]).c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+
+    // An entry named like a temporary, extracted and then replaced; the
+    // replacing run records its temporaries while it goes.
+    RawZip zip{.entries = {StoredEntry(".mz2222222222222222-0-0.part", "from the archive")}};
+    for (int i = 0; i < 12; ++i)
+        zip.entries.push_back(StoredEntry("f" + std::to_string(i), "f"));
+    WriteRawZip(root / "a.zip", zip);
+    std::map<std::string, std::string> during;
+    for (int run = 0; run < 2; ++run) {
+        EngineCall call((root / "a.zip").string(), (root / "new").string());
+        call.options.Threads = 1;
+        call.serviceHook = [&](int index) {
+            if (run == 1 && index == 11)
+                during = state.records();
+        };
+        EXPECT_EQ(call.run(), UZ_OK);
+    }
+    for (const Leftover &leftover : leftovers)
+        EXPECT_EQ(fs::exists(fs::symlink_status(root / leftover.path)), !leftover.removed) << leftover.path;
+    EXPECT_EQ(dir.read("new/.mz2222222222222222-0-0.part"), "from the archive");
+    std::map<std::string, std::string> after = state.records();
+    ASSERT_EQ(after.size(), 1u) << "the dead call's record goes, and so does each finished call's own";
+    EXPECT_EQ(after.begin()->first, live + ".list");
+    close(held);
+
+    during.erase(live + ".list");
+    ASSERT_EQ(during.size(), 1u) << "the replacing run's record";
+    const auto &[name, paths] = *during.begin();
+    std::string prefix = (root / "new/.mz").string() + name.substr(0, 16) + "-";
+    EXPECT_EQ(paths.rfind(prefix, 0), 0u) << paths;
 }
