@@ -1,8 +1,10 @@
 // The name rules alone: whatever an entry is called, the components it is
 // written to never climb, never name a root and never hide a separator; a
-// link target judged to stay inside really does.
+// link target judged to stay inside really does; a name shown in a message
+// carries no control character.
 #include "EntryNames.h"
 #include "FuzzSandbox.h"
+#include "common/VisibleText.h"
 
 #include <string>
 #include <vector>
@@ -66,5 +68,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     unzip32::NameFilter filter({target}, {}, flags & 4);
     (void)filter.selects(name);
+
+    // What a message shows of a name: one line of valid UTF-8, no control
+    // byte, and the same when shown again.
+    std::string shown = VisibleText(rest);
+    if (!IsValidUtf8(shown) || VisibleText(shown) != shown)
+        fuzz::Finding("a shown name that is not plain UTF-8 or changes when shown again");
+    for (unsigned char c : shown) {
+        if (c < 0x20 || c == 0x7F)
+            fuzz::Finding("a control byte in a shown name");
+    }
     return 0;
 }
