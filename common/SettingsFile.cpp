@@ -36,7 +36,9 @@ QByteArrayView trimmed(QByteArrayView line)
 QList<QByteArrayView> splitLines(const QByteArray &text)
 {
     QList<QByteArrayView> lines;
-    qsizetype start = 0;
+    // An editor may save the file with a UTF-8 byte-order mark; QSettings
+    // reads past it, and so do we (a rewrite leaves it out).
+    qsizetype start = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf('\n', start);
         if (end < 0)

@@ -159,6 +159,12 @@ TEST_F(SettingsTest, EveryReadSeesTheLatestWriteAndOtherLinesStay)
     save(SettingKey::Extension, QStringLiteral("zip"));
     EXPECT_EQ(fileText(), QByteArray("; kept comment\n[Other]\nOption1=foreign\n\n[Marrowlyn]\nExtension=zip\nOption1=True\n"));
     EXPECT_EQ(GetSetting(SettingsApplication, QStringLiteral("Other"), SettingKey::Option1), QStringLiteral("foreign"));
+
+    // Saved by an editor that starts the file with a byte-order mark.
+    dir.write("Quorvane/Quorvane.conf", "\xEF\xBB\xBF[Marrowlyn]\r\nExtension=rar\r\n");
+    EXPECT_EQ(read(SettingKey::Extension), QStringLiteral("rar"));
+    save(SettingKey::Option1, QStringLiteral("True"));
+    EXPECT_EQ(fileText(), QByteArray("[Marrowlyn]\nExtension=rar\nOption1=True\n"));
 }
 
 TEST_F(SettingsTest, FileIsReadableByItsOwnerOnly)
