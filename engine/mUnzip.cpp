@@ -2,6 +2,7 @@
 
 #include "EngineLibrary.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <mutex>
@@ -242,7 +243,7 @@ int32_t PasswordCallback(char *buffer, int32_t size, const char *, const char *)
     return result;
 }
 
-void ListEntryCallback(uint32_t, uint32_t size, int32_t ratio, uint32_t month, uint32_t day, uint32_t year,
+void ListEntryCallback(uint32_t packedSize, uint32_t size, int32_t, uint32_t month, uint32_t day, uint32_t year,
                        uint32_t hour, uint32_t minute, int32_t, const char *name, const char *method, uint32_t crc,
                        int32_t flags)
 {
@@ -250,7 +251,15 @@ void ListEntryCallback(uint32_t, uint32_t size, int32_t ratio, uint32_t month, u
         cUnzip *object = CurrentUnzip;
         if (!object)
             return;
-        std::string fileName = ReadText(name, ListNameWindow);
+        // The table's ratio is the packed size as a share of the size, so that
+        // size x ratio / 100 is the packed size; the engine's own figure is
+        // the share saved, which gave the bytes saved instead.
+        const auto ratio = size == 0 ? int16_t{0}
+                                     : static_cast<int16_t>(std::min<uint64_t>(uint64_t{packedSize} * 100 / size,
+                                                                               std::numeric_limits<int16_t>::max()));
+        // The whole name: a selection made from the table must name the entry
+        // exactly, or the engine would pass it over without a word.
+        std::string fileName = ReadText(name, ListedNameWindow);
         std::string folder;
         SplitEntryPath(fileName, folder, EntrySeparator);
         const UnzipDateTime date = MakeDate(static_cast<uint16_t>(year), static_cast<uint16_t>(month),
@@ -258,8 +267,7 @@ void ListEntryCallback(uint32_t, uint32_t size, int32_t ratio, uint32_t month, u
                                             static_cast<uint16_t>(minute));
         const std::string methodName = ReadText(method, ListNameWindow);
         const bool encrypted = (static_cast<uint8_t>(flags) & 0x40) != 0;
-        object->AddListedEntry(fileName, folder, date, static_cast<int32_t>(size), crc, encrypted,
-                               static_cast<int16_t>(ratio), methodName);
+        object->AddListedEntry(fileName, folder, date, static_cast<int32_t>(size), crc, encrypted, ratio, methodName);
     } catch (...) {
     }
 }

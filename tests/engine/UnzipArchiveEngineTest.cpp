@@ -148,25 +148,29 @@ TEST_F(UnzipArchiveEngineTest, ListingAndSelectionThroughTheWrapper)
     when.tm_hour = 14;
     when.tm_min = 5;
     when.tm_isdst = -1;
+    const std::string longName = std::string(100, 'a') + "/" + std::string(100, 'b') + "/" + std::string(100, 'c') + ".txt";
     MakeZip(archive, {{.name = "docs/img/a.png", .data = std::string(1000, 'a'), .mtime = std::mktime(&when)},
                       {.name = "docs/", .directory = true},
                       {.name = "readme.txt", .data = "read me", .method = ZipMethod::Store},
-                      {.name = "locked.txt", .data = "x", .encrypted = true}},
+                      {.name = "locked.txt", .data = "x", .encrypted = true},
+                      {.name = longName, .data = "a long name"}},
             "pw");
     cUnzip unzip;
     unzip.ZipFile(archive.string());
     unzip.Directory();
-    ASSERT_EQ(unzip.FileCount(), 3);   // the folder entry adds no row
+    ASSERT_EQ(unzip.FileCount(), 4);   // the folder entry adds no row
     EXPECT_EQ(unzip.Filename(1), "a.png");
     EXPECT_EQ(unzip.FileDirectory(1), "docs/img");
     EXPECT_EQ(unzip.FileSize(1), 1000);
     EXPECT_EQ(unzip.FileCompressionMethod(1), "Deflate");
+    EXPECT_LT(unzip.FilePackedSize(1), 30) << "1,000 equal bytes pack into a few; not the bytes saved";
+    EXPECT_EQ(unzip.FileDirectory(4) + "/" + unzip.Filename(4), longName) << "names beyond 256 bytes are listed whole";
     EXPECT_EQ(unzip.FileDate(1), std::chrono::local_days{std::chrono::year{2021} / 8 / 31} + 14h + 5min);
     EXPECT_FALSE(unzip.FileEncrypted(1));
     EXPECT_EQ(unzip.FileCompressionMethod(2), "Stored");
     EXPECT_TRUE(unzip.FileEncrypted(3));
 
-    // Only the selected entry is extracted; the engine needs no password then.
+    // Only the selected entries are extracted; the engine needs no password then.
     unzip.FileSelected(2, false);
     unzip.FileSelected(3, false);
     unzip.UseFolderNames(true);
@@ -175,6 +179,7 @@ TEST_F(UnzipArchiveEngineTest, ListingAndSelectionThroughTheWrapper)
     EXPECT_EQ(unzip.LastEngineResult(), UZ_OK);
     EXPECT_TRUE(fs::exists(dir / "out/docs/img/a.png"));
     EXPECT_FALSE(fs::exists(dir / "out/readme.txt"));
+    EXPECT_TRUE(fs::exists(dir / "out" / longName));
 
     int32_t major = -1, minor = -1, revision = -1;
     UnzipDateTime date{};

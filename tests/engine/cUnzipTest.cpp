@@ -23,20 +23,22 @@ int ErrorOf(const std::function<void()> &statement)
     return 0;
 }
 
-// Lists the given entries as the engine would: name, size, ratio, date.
+// Lists the given entries as the engine would: packed and full size, the
+// share saved as its ratio, a date.
 struct Listed {
     const char *name;
     uint32_t size;
-    int32_t ratio;
+    uint32_t packed;
     int32_t flags = 0;
 };
 
 FakeEngine::Script Listing(std::vector<Listed> entries)
 {
     return [entries](FakeCall &, USERFUNCTIONS &callbacks, DCL &) {
-        for (const Listed &e : entries)
-            callbacks.listEntry(e.size / 2, e.size, e.ratio, 8, 31, 2021, 14, 5, 0, e.name, "Deflate", 0xCAFEF00D,
-                                e.flags);
+        for (const Listed &e : entries) {
+            const int32_t saved = e.size > e.packed ? int32_t((e.size - e.packed) * 100ull / e.size) : 0;
+            callbacks.listEntry(e.packed, e.size, saved, 8, 31, 2021, 14, 5, 0, e.name, "Deflate", 0xCAFEF00D, e.flags);
+        }
         return int32_t{UZ_OK};
     };
 }
@@ -68,11 +70,13 @@ TEST(cUnzip, StartsEmptyAndRefusesIndexesOutsideTheTable)
 TEST(cUnzip, ListingFillsTheTableWithTheEnginesValues)
 {
     FakeEngine fake;
-    fake.script = Listing({{"docs/img/a.png", 1000, 45, 0x40},
-                           {"readme.txt", 999, 1},
+    // The table's ratio is the packed share, so that size x ratio / 100 is
+    // the packed size (whatever figure the engine passes as its ratio).
+    fake.script = Listing({{"docs/img/a.png", 1000, 450, 0x40},
+                           {"readme.txt", 999, 10},
                            {"docs/", 0, 0},                // a folder entry: no row
-                           {"/abs/x", 80000, 30000},       // leading "/" kept in the folder
-                           {"big.bin", 0x7FFFFFFF, 2}});
+                           {"/abs/x", 80000, 24000000},    // leading "/" kept in the folder
+                           {"big.bin", 0x7FFFFFFF, 0x3FFFFFFF}});
     cUnzip unzip;
     unzip.ZipFile("/in/a.zip");
     EXPECT_EQ(unzip.Directory(), 0);
