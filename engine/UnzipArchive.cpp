@@ -1,5 +1,7 @@
 #include "UnzipArchive.h"
 
+#include "FailureSummary.h"
+
 #include "EngineLibrary.h"
 #include "cUnzip.h"
 #include "mUnzip.h"
@@ -118,8 +120,12 @@ UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors)
                        std::string("the unzip engine (") + EngineLibraryName + ") is missing or damaged");
     case UZ_CANCELLED:
         return Outcome(Status::Cancelled, "stopped on request", std::move(errors));
-    case UZ_SOME_FAILED:
-        return Outcome(Status::EngineFailed, "some entries could not be extracted", std::move(errors));
+    case UZ_SOME_FAILED: {
+        std::string reason = FailureSummary(errors);
+        if (reason.empty())
+            reason = "some entries could not be extracted";
+        return Outcome(Status::EngineFailed, std::move(reason), std::move(errors));
+    }
     case UZ_NOT_ARCHIVE:
         return Outcome(Status::EngineFailed, "the archive is damaged or not a ZIP archive", std::move(errors));
     case UZ_NO_SPACE:

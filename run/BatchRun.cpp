@@ -9,6 +9,7 @@
 #include "common/RuntimeError.h"
 #include "common/Settings.h"
 #include "common/TrappedProcedure.h"
+#include "engine/FailureSummary.h"
 #include "joblist/JobList.h"
 
 #include <cmath>
@@ -155,6 +156,9 @@ void BatchRun::run()
         std::optional<ArchiveProblem> problem =
             ArchiveProblem{path, QStringLiteral("the extraction could not be started"), {}};
         trap.step(130, [&] { runArchive([&] { problem = ExtractArchive(path, destination, unzip, hooks); }); });
+        if (problem && !m_surface.PasswordSet())
+            problem->reason.replace(QString::fromLatin1(NeedsPasswordSummary),
+                                    QString::fromLatin1(NeedsPasswordSummary) + NeedsPasswordHint);
         if (problem)
             problems.push_back(*problem);
     }

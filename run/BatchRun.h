@@ -26,6 +26,11 @@ using ArchiveRunner = std::function<void(const std::function<void()> &work)>;
 
 inline const QString RunLocation = QStringLiteral("in Plindrave2021/08/31.Form1.PushButton2_Click ");
 
+// Said after "needs a password: none is in force for this run" when no
+// password was confirmed in this session: a stored one is not used until then.
+inline const QString NeedsPasswordHint =
+    QStringLiteral(" (a stored one must be confirmed with Set Password (Optional))");
+
 // The reason shown for an archive whose extraction was not clean.
 QString ReasonFor(const UnzipOutcome &outcome);
 

@@ -6,7 +6,11 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QUrl>
+
+#include <algorithm>
 
 QString DisplayText(const QString &text)
 {
@@ -45,6 +49,25 @@ QString OpenFilesAnswer(const QStringList &paths)
     return parts.join(QChar(0));
 }
 
+namespace {
+
+// A message box wraps its text at about 500 pixels, which folds the lines of
+// a run's summary (a path and its reason each) into a wall of text, and a
+// window manager cuts a title wider than the box. Widen the text to its
+// longest line, within most of the screen, and never below the title.
+void fitWidth(QMessageBox &box, const QString &title)
+{
+    const QFontMetrics metrics(box.font());
+    int widest = metrics.horizontalAdvance(title) + 160;
+    for (const QString &line : box.text().split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line) + 8);
+    const QScreen *screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+    const int limit = screen ? screen->availableGeometry().width() * 4 / 5 - 120 : 900;
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(std::min(widest, limit)));
+}
+
+} // namespace
+
 Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Buttons buttons, Icon icon,
                                    const QString &detail)
 {
@@ -65,6 +88,7 @@ Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Bu
     }
     if (!detail.isEmpty())
         box.setDetailedText(DisplayText(detail));
+    fitWidth(box, title);
     const int result = box.exec();
     if (buttons == Buttons::YesNo)
         return result == QMessageBox::Yes ? Answer::Yes : Answer::No;

@@ -2,6 +2,7 @@
 // and how it reads the engine's answer, with the fake engine recording calls.
 #include "FakeClock.h"
 #include "EngineLibrary.h"
+#include "FailureSummary.h"
 #include "FakeEngine.h"
 #include "TempDir.h"
 #include "UnzipArchive.h"
@@ -226,3 +227,28 @@ TEST_F(UnzipArchiveTest, ACallersOwnObjectIsUsedAndKeepsItsOtherOptions)
 }
 
 } // namespace
+
+TEST(FailureSummary, TheBoxNamesWhyByKind)
+{
+    struct Case {
+        std::vector<std::string> lines;
+        std::string summary;
+    } cases[] = {
+        {{"error: a.txt: wrong password"}, "wrong password"},
+        {{"error: a.txt: wrong password", "error: b.txt: wrong password"}, "wrong password (2 files)"},
+        {{"error: a.txt: encrypted, and no password was given"}, NeedsPasswordSummary},
+        {{"error: a.txt: the data is damaged (CRC mismatch)", "error: b: the compressed data is damaged",
+          "error: c: the data is shorter than the declared size (damaged entry)"},
+         "damaged: 3 files failed their check"},
+        {{"error: x.bin: unsupported compression method (Deflate64)", "error: y: unsupported compression method (Deflate64)",
+          "error: z: unsupported compression method (method 77)"},
+         "unsupported method Deflate64 in 2 files; unsupported method 77 in 1 file"},
+        {{"error: big: refused: it declares 9223372036854775808 bytes, more than its 4 compressed bytes can hold",
+          "error: p.txt: cannot be written: the disk is full", "error: q: a folder of that name exists",
+          "extracted: fine.txt"},
+         "1 file refused as unsafe; the disk is full; 1 file could not be extracted"},
+        {{"extracted: fine.txt"}, ""},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(FailureSummary(c.lines), c.summary) << c.summary;
+}

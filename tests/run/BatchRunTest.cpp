@@ -8,6 +8,7 @@
 #include "WorkerWait.h"
 #include "ZipBuilder.h"
 #include "mUnzip.h"
+#include "FailureSummary.h"
 
 #include <gtest/gtest.h>
 
@@ -246,6 +247,27 @@ TEST_F(BatchRunTest, AnOutputFolderDeletedDuringTheRunIsNotMadeAgain)
     EXPECT_TRUE(text.contains("/in/3.zip: the output folder \"" + q(out) + "/\" is gone (No such file or directory)"))
         << text.toStdString();
     EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(BatchRunTest, TheBoxSaysHowToGiveAMissingPassword)
+{
+    // A password stored in an earlier session is not in force until it is
+    // confirmed again: the box says so where a password was missing.
+    surface.list.Add(QStringLiteral("/in/locked.zip"));
+    BatchRun run(surface);
+    run.unzip = [&](const std::string &, const std::string &, bool, const UnzipHooks &) {
+        UnzipOutcome outcome;
+        outcome.status = UnzipOutcome::Status::EngineFailed;
+        outcome.reason = std::string(NeedsPasswordSummary) + "; damaged: 1 file failed its check";
+        return outcome;
+    };
+    for (bool confirmed : {false, true}) {
+        surface.passwordSet = confirmed;
+        prompts.expectMessage();
+        run.Start();
+        EXPECT_EQ(prompts.last().text.contains(NeedsPasswordHint), !confirmed) << prompts.last().text.toStdString();
+        EXPECT_TRUE(prompts.last().text.contains("; damaged: 1 file failed its check"));
+    }
 }
 
 TEST(RunSummary, CountsAndFoldsAwayLongLists)
