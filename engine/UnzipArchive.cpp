@@ -210,7 +210,11 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
             from = end + 1;
         }
     });
+    // The engine asks before each entry and as a large one decodes: the
+    // moment to tell how far it has got, and to pass on a request to stop.
     ScopedListener cancel(unzip.Cancel, [&](const std::string &, bool &stop) {
+        if (hooks.workDone)
+            hooks.workDone(EnginePackedBytesSoFar());
         if (cancelled())
             stop = true;
     });

@@ -173,6 +173,25 @@ TEST_F(UnzipArchiveTest, ACancelRequestStopsTheEngineAtItsNextEntry)
     EXPECT_EQ(fake.calls.size(), calls);
 }
 
+TEST_F(UnzipArchiveTest, TheWorkDoneFollowsTheEnginesTotals)
+{
+    const std::string path = dir.write("a.zip", ZipBytes).string();
+    fake.script = [](FakeCall &, USERFUNCTIONS &callbacks, DCL &) {
+        // Before each entry, then twice more while the large "two" decodes.
+        for (const auto &[name, packed] : {std::pair{"one", 0u}, {"two", 100u}, {"two", 120u}, {"two", 150u}}) {
+            callbacks.TotalPackedSize = packed;
+            callbacks.service(name, 4);
+        }
+        return int32_t{UZ_OK};
+    };
+    std::vector<std::uint64_t> seen;
+    UnzipHooks hooks;
+    hooks.workDone = [&](std::uint64_t bytes) { seen.push_back(bytes); };
+    EXPECT_TRUE(Run(path, (dir / "out").string(), hooks).ok());
+    EXPECT_EQ(seen, (std::vector<std::uint64_t>{0, 100, 120, 150}));
+    EXPECT_EQ(EnginePackedBytesSoFar(), 0u) << "nothing is read from a record that is gone";
+}
+
 TEST_F(UnzipArchiveTest, AnUnreadableArchiveIsWaitedForGentlyUpToTheLimit)
 {
     const std::string path = dir.write("locked.zip", ZipBytes).string();
