@@ -1,5 +1,6 @@
 #include "UnzipArchive.h"
 
+#include "CreatedFolders.h"
 #include "EngineLibrary.h"
 #include "cUnzip.h"
 #include "mUnzip.h"
@@ -219,12 +220,17 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
             stop = true;
     });
 
+    const CreatedFolders made(destination);
     unzip.UseFolderNames(true);
     unzip.ZipFile(archivePath);
     unzip.OverwriteExisting(overwrite);
     unzip.UnzipFolder(destination);
     unzip.Unzip();
-    return EngineOutcome(unzip.LastEngineResult(), std::move(errors));
+    UnzipOutcome outcome = EngineOutcome(unzip.LastEngineResult(), std::move(errors));
+    // A failed archive leaves no empty folder of its own making behind.
+    if (!outcome.ok())
+        made.removeEmpty();
+    return outcome;
 }
 
 } // namespace
