@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -11,7 +12,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     BatchIo io;
-    io.errIsTerminal = isatty(STDERR_FILENO) == 1;
+    io.term = std::getenv("TERM");
     io.readStdinLine = []() -> std::optional<std::string> {
         std::string line;
         bool any = false;

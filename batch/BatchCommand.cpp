@@ -21,6 +21,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 
@@ -96,6 +98,35 @@ std::optional<std::string> readPassword(const BatchOptions &o, const BatchIo &io
         error = QStringLiteral("The password is empty.");
     return line->empty() ? std::nullopt : line;
 }
+
+// Redraws the progress a few times a second, so it moves (and its rate and
+// time left stay true) while an archive takes long.
+class Ticker {
+public:
+    explicit Ticker(ProgressPrinter &progress)
+        : m_thread([this, &progress] {
+              std::unique_lock lock(m_mutex);
+              while (!m_stop.wait_for(lock, std::chrono::milliseconds(250), [this] { return m_stopping; }))
+                  progress.tick();
+          })
+    {
+    }
+    ~Ticker()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopping = true;
+        }
+        m_stop.notify_all();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_stop;
+    bool m_stopping = false;
+    std::thread m_thread;
+};
 
 }
 
@@ -177,33 +208,37 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
     const int engineThreads = processors;
 
     SetCurrentPassword(*password);
-    ProgressPrinter progress(o.quiet ? ProgressPrinter::Style::Quiet
-                             : io.errIsTerminal ? ProgressPrinter::Style::Bar
-                                                : ProgressPrinter::Style::Lines,
-                             std::size_t(archives.size()), totalBytes, io.err);
+    ProgressPrinter progress(ProgressPrinter::StyleFor(o.quiet, io.err, io.term), std::size_t(archives.size()),
+                             totalBytes, io.err, io.now);
     std::mutex problemsMutex;
     std::vector<std::pair<std::size_t, ArchiveProblem>> problems;
 
     OutputFolderWatch outputFolder(output);
-    RunChains(chains, workers, [&](std::size_t i) {
-        const QString &archive = archives[qsizetype(i)];
-        progress.started(archive.toStdString());
-        const UnzipFunction unzip = [&](const std::string &path, const std::string &destination, bool overwrite,
-                                        const UnzipHooks &hooks) {
-            cUnzip unzip;
-            unzip.Threads(engineThreads);
-            return UnzipArchive(unzip, path, destination, overwrite, hooks);
-        };
-        const QString gone = outputFolder.gone();
-        const auto problem = mode == UnzipMode::None ? std::nullopt
-                             : !gone.isEmpty()       ? std::optional(ArchiveProblem{archive, gone, {}})
-                                 : ExtractArchive(archive, QString::fromStdString(destinations[i]), unzip, {});
-        progress.finished(archive.toStdString(), sizes[i], !problem, problem ? problem->reason.toStdString() : "");
-        if (problem) {
-            std::lock_guard lock(problemsMutex);
-            problems.emplace_back(i, *problem);
-        }
-    });
+    {
+        Ticker ticker(progress);
+        RunChains(chains, workers, [&](std::size_t i) {
+            const QString &archive = archives[qsizetype(i)];
+            progress.started(i);
+            const UnzipFunction unzip = [&](const std::string &path, const std::string &destination, bool overwrite,
+                                            const UnzipHooks &hooks) {
+                cUnzip unzip;
+                unzip.Threads(engineThreads);
+                return UnzipArchive(unzip, path, destination, overwrite, hooks);
+            };
+            UnzipHooks hooks;
+            hooks.workDone = [&](std::uint64_t bytes) { progress.advanced(i, std::min(bytes, sizes[i])); };
+            const QString gone = outputFolder.gone();
+            const auto problem = mode == UnzipMode::None ? std::nullopt
+                                 : !gone.isEmpty() ? std::optional(ArchiveProblem{archive, gone, {}})
+                                     : ExtractArchive(archive, QString::fromStdString(destinations[i]), unzip, hooks);
+            progress.finished(i, archive.toStdString(), sizes[i], !problem,
+                              problem ? problem->reason.toStdString() : "");
+            if (problem) {
+                std::lock_guard lock(problemsMutex);
+                problems.emplace_back(i, *problem);
+            }
+        });
+    }
     progress.close();
 
     // The summary lists the archives in list order, whatever order they finished in.

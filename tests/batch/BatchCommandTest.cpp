@@ -1,4 +1,5 @@
 #include "BatchCommand.h"
+#include "Pty.h"
 
 #include "TempDir.h"
 #include "ZipBuilder.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <deque>
 
@@ -173,6 +175,43 @@ TEST_F(BatchCommandTest, BadArgumentsAreUsageErrorsInPlainWords)
     EXPECT_NE(stdoutText.find("engine libunzip32 1."), std::string::npos) << stdoutText;
     EXPECT_EQ(run({"--help"}), AllExtracted);
     EXPECT_NE(stdoutText.find("--jobs"), std::string::npos);
+}
+
+// A terminal sees the bar move through one large archive, never wider than
+// itself; a dumb terminal gets plain lines.
+TEST_F(BatchCommandTest, OnATerminalTheBarMovesWithinALargeArchive)
+{
+    MakeZip(in("big.zip"), {{.name = "big.bin", .data = std::string(24u << 20, 'b'), .method = ZipMethod::Store}});
+    for (const char *term : {"xterm", "dumb"}) {
+        Pty pty(60);
+        ASSERT_TRUE(pty.ok());
+        pty.startReading();
+        auto t = std::chrono::steady_clock::time_point{};
+        BatchIo io;
+        io.out = pty.out;
+        io.err = pty.out;
+        io.term = term;
+        io.processors = 1;   // the engine's own thread decodes, and tells every step
+        io.now = [&] { return t += std::chrono::milliseconds(150); };
+        EXPECT_EQ(RunBatchCommand({"marrowlyn-batch", "-o", out(), QString::fromStdString(in("big.zip"))}, io),
+                  AllExtracted);
+        const std::string screen = pty.screen();
+        if (std::string(term) == "dumb") {
+            EXPECT_EQ(screen.find_first_of("\r\x1b"), std::string::npos) << screen;
+            EXPECT_NE(screen.find("extracted: "), std::string::npos) << screen;
+            continue;
+        }
+        std::size_t within = 0;
+        std::size_t from = 0;
+        for (std::size_t cr; (cr = screen.find("\r\x1b[K", from)) != std::string::npos; from = cr + 1) {
+            const std::string line = screen.substr(cr + 4, screen.find_first_of("\r\n", cr + 1) - cr - 4);
+            EXPECT_LT(line.size(), 60u) << line;
+            if (line.find(" of 24 MiB") != std::string::npos && line.find("0 B of") == std::string::npos
+                && line.find("24 MiB of") == std::string::npos)
+                ++within;
+        }
+        EXPECT_GE(within, 10u) << screen;
+    }
 }
 
 TEST_F(BatchCommandTest, NamesFromOutsideCannotDriveTheTerminalOrForgeLines)
