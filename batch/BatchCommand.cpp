@@ -58,7 +58,7 @@ QString versionText()
     return text;
 }
 
-// The window's stored choice when the command line makes none.
+// The window's stored mode, for --window-settings.
 UnzipMode storedMode()
 {
     try {
@@ -152,20 +152,25 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
     if (!password)
         return usageError(io, passwordError);
 
+    // As command-line extractors do: into the current folder, one subfolder
+    // per archive, unless the command line or --window-settings says otherwise.
     QString output = o.output;
-    if (output.isEmpty()) {
+    if (output.isEmpty() && o.windowSettings) {
         try {
             output = ReadSetting(SettingKey::OutputDirectory);
         } catch (const RuntimeError &e) {
-            return usageError(io, QStringLiteral("No output folder given, and the stored one cannot be read (%1).")
+            return usageError(io, QStringLiteral("No output folder given, and the window's stored one cannot be read (%1).")
                                       .arg(QString::fromStdString(e.what())));
         }
+    } else if (output.isEmpty()) {
+        output = QDir::currentPath();
     }
     if (!IsFolderPresent(output))
-        return usageError(io, QStringLiteral("The output folder \"%1\" does not exist.").arg(output));
-    const UnzipMode mode = !o.mode ? storedMode()
-                           : *o.mode == BatchOptions::Mode::Subfolders ? UnzipMode::OwnSubfolder
-                                                                       : UnzipMode::OneFolder;
+        return usageError(io, QStringLiteral("The output folder \"%1\" does not exist.").arg(VisibleText(output)));
+    const UnzipMode mode = o.mode ? (*o.mode == BatchOptions::Mode::Subfolders ? UnzipMode::OwnSubfolder
+                                                                             : UnzipMode::OneFolder)
+                           : o.windowSettings ? storedMode()
+                                              : UnzipMode::OwnSubfolder;
 
     QStringList archives;
     for (const QString &path : o.paths) {

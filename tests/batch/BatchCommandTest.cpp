@@ -99,14 +99,28 @@ TEST_F(BatchCommandTest, OneFolderModePutsEverythingTogetherLaterArchiveWinning)
     EXPECT_EQ(stderrText, "") << "quiet prints nothing when all went well";
 }
 
-TEST_F(BatchCommandTest, StoredOutputFolderAndModeAreTheDefaults)
+// As command-line extractors do: into the current folder, one subfolder per
+// archive, whatever the window last did; the window's choices only when asked.
+TEST_F(BatchCommandTest, TheCurrentFolderAndSubfoldersUnlessTheWindowsSettingsAreAsked)
 {
     MakeZip(in("a.zip"), {{"f.txt", "f"}});
     SaveSetting(SettingsApplication, SettingsSection, SettingKey::OutputDirectory, out());
     SaveSetting(SettingsApplication, SettingsSection, SettingKey::Option1, "False");
     SaveSetting(SettingsApplication, SettingsSection, SettingKey::Option2, "True");
-    EXPECT_EQ(run({"-q", QString::fromStdString(in("a.zip"))}), AllExtracted) << stderrText;
+    fs::create_directories(dir / "here");
+    const fs::path before = fs::current_path();
+    fs::current_path(dir / "here");
+    const int status = run({"-q", QString::fromStdString(in("a.zip"))});
+    fs::current_path(before);
+    EXPECT_EQ(status, AllExtracted) << stderrText;
+    EXPECT_EQ(dir.read("here/a/f.txt"), "f");
+    EXPECT_FALSE(fs::exists(dir / "out/f.txt"));
+
+    EXPECT_EQ(run({"-q", "--window-settings", QString::fromStdString(in("a.zip"))}), AllExtracted) << stderrText;
     EXPECT_EQ(dir.read("out/f.txt"), "f") << "Option2 alone means one folder";
+    EXPECT_EQ(run({"-q", "--window-settings", "--mode", "subfolders", QString::fromStdString(in("a.zip"))}),
+              AllExtracted);
+    EXPECT_EQ(dir.read("out/a/f.txt"), "f") << "an explicit option wins";
 }
 
 TEST_F(BatchCommandTest, PasswordFromFileOrStandardInput)
