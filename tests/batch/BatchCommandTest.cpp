@@ -1,4 +1,5 @@
 #include "BatchCommand.h"
+#include "PasswordInput.h"
 #include "Pty.h"
 
 #include "TempDir.h"
@@ -11,6 +12,8 @@
 #include <chrono>
 #include <cstdio>
 #include <deque>
+#include <fcntl.h>
+#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 
@@ -226,6 +229,29 @@ TEST_F(BatchCommandTest, OnATerminalTheBarMovesWithinALargeArchive)
         }
         EXPECT_GE(within, 10u) << screen;
     }
+}
+
+// A folder that cannot be read whole is said, and the status says not all
+// went well, instead of a quiet run over fewer archives.
+TEST_F(BatchCommandTest, AFolderScanThatFailsIsSaidOnStandardError)
+{
+    fs::create_directories(dir / "in/sub");
+    MakeZip(in("sub/a.zip"), {{"f.txt", "f"}});
+    struct rlimit limit {};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &limit), 0);
+    const int lowestFree = ::open("/dev/null", O_RDONLY);
+    ASSERT_GE(lowestFree, 0);
+    ::close(lowestFree);
+    // No descriptor is left for the scan to open a folder with.
+    struct rlimit none = {rlim_t(lowestFree), limit.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &none), 0);
+    const int status = run({"-o", out(), QString::fromStdString((dir / "in").string())});
+    setrlimit(RLIMIT_NOFILE, &limit);
+    EXPECT_EQ(status, SomeNotExtracted);
+    EXPECT_NE(stderrText.find("marrowlyn-batch: the scan of \"" + (dir / "in").string() + "\" is incomplete: "),
+              std::string::npos)
+        << stderrText;
+    EXPECT_NE(stderrText.find("Too many open files"), std::string::npos) << stderrText;
 }
 
 TEST_F(BatchCommandTest, NamesFromOutsideCannotDriveTheTerminalOrForgeLines)
