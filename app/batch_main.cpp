@@ -1,27 +1,17 @@
 // marrowlyn-batch: the window's "Start Unzipping" for scripts and terminals.
 #include "BatchCommand.h"
+#include "PasswordInput.h"
 
 #include <QCoreApplication>
 
-#include <iostream>
-#include <string>
+#include <cstdlib>
 #include <unistd.h>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     BatchIo io;
-    io.errIsTerminal = isatty(STDERR_FILENO) == 1;
-    io.readStdinLine = []() -> std::optional<std::string> {
-        std::string line;
-        bool any = false;
-        for (int c; line.size() <= kMaxPasswordBytes && (c = std::cin.get()) != EOF;) {
-            any = true;
-            if (c == '\n')
-                break;
-            line += char(c);
-        }
-        return any ? std::optional(line) : std::nullopt;
-    };
+    io.term = std::getenv("TERM");
+    io.readStdinLine = [] { return ReadPasswordLine(STDIN_FILENO, stderr, kMaxPasswordBytes); };
     return RunBatchCommand(app.arguments(), io);
 }

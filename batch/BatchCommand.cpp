@@ -21,6 +21,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 
@@ -56,17 +58,6 @@ QString versionText()
     return text;
 }
 
-// The window's stored choice when the command line makes none.
-UnzipMode storedMode()
-{
-    try {
-        return ModeFromOptions(SettingToBoolean(ReadSetting(SettingKey::Option1)),
-                               SettingToBoolean(ReadSetting(SettingKey::Option2)));
-    } catch (const RuntimeError &) {
-        return UnzipMode::OwnSubfolder;
-    }
-}
-
 std::optional<std::string> readPassword(const BatchOptions &o, const BatchIo &io, QString &error)
 {
     std::optional<std::string> line;
@@ -97,7 +88,202 @@ std::optional<std::string> readPassword(const BatchOptions &o, const BatchIo &io
     return line->empty() ? std::nullopt : line;
 }
 
+// The window's stored mode, for --window-settings.
+UnzipMode storedMode()
+{
+    try {
+        return ModeFromOptions(SettingToBoolean(ReadSetting(SettingKey::Option1)),
+                               SettingToBoolean(ReadSetting(SettingKey::Option2)));
+    } catch (const RuntimeError &) {
+        return UnzipMode::OwnSubfolder;
+    }
 }
+
+// What one run works through, worked out before any archive is touched.
+struct Plan {
+    QString output;
+    UnzipMode mode = UnzipMode::OwnSubfolder;
+    QStringList archives;
+    std::vector<std::string> destinations;
+    std::vector<std::uint64_t> sizes;
+    std::uint64_t totalBytes = 0;
+    std::vector<std::vector<std::size_t>> chains;
+    bool scanIncomplete = false;
+};
+
+// As command-line extractors do: into the current folder, one subfolder per
+// archive, unless the command line or --window-settings says otherwise.
+bool chooseOutputAndMode(const BatchOptions &o, Plan &plan, QString &error)
+{
+    plan.output = o.output;
+    if (plan.output.isEmpty() && o.windowSettings) {
+        try {
+            plan.output = ReadSetting(SettingKey::OutputDirectory);
+        } catch (const RuntimeError &e) {
+            error = QStringLiteral("No output folder given, and the window's stored one cannot be read (%1).")
+                        .arg(QString::fromStdString(e.what()));
+            return false;
+        }
+    } else if (plan.output.isEmpty()) {
+        plan.output = QDir::currentPath();
+    }
+    if (!IsFolderPresent(plan.output)) {
+        error = QStringLiteral("The output folder \"%1\" does not exist.").arg(VisibleText(plan.output));
+        return false;
+    }
+    plan.mode = o.mode ? (*o.mode == BatchOptions::Mode::Subfolders ? UnzipMode::OwnSubfolder : UnzipMode::OneFolder)
+                : o.windowSettings ? storedMode()
+                                   : UnzipMode::OwnSubfolder;
+    return true;
+}
+
+// The archives named and those found in the folders named; a folder that
+// cannot be scanned whole is said on standard error, and the run goes on.
+bool collectArchives(const BatchOptions &o, const BatchIo &io, Plan &plan, QString &error)
+{
+    for (const QString &path : o.paths) {
+        const QFileInfo info(path);
+        if (info.isDir()) {
+            const QString folder = QDir::cleanPath(info.absoluteFilePath());
+            ScanHooks hooks;
+            hooks.failed = [&](const QString &why) {
+                say(io.err, QStringLiteral("marrowlyn-batch: the scan of \"%1\" is incomplete: %2")
+                                .arg(VisibleText(folder), VisibleText(why)));
+                plan.scanIncomplete = true;
+            };
+            plan.archives += CollectArchives(folder, o.extension, hooks);
+        } else if (info.exists()) {
+            plan.archives += info.absoluteFilePath();
+        } else {
+            error = QStringLiteral("\"%1\" is neither an archive nor a folder.").arg(VisibleText(path));
+            return false;
+        }
+    }
+    return true;
+}
+
+// Archives that share a destination form a chain run in list order; the
+// chains go biggest first, so one large archive does not start last and run alone.
+void planChains(Plan &plan)
+{
+    for (const QString &archive : plan.archives) {
+        plan.destinations.push_back(DestinationFor(archive, plan.output, plan.mode).toStdString());
+        plan.sizes.push_back(std::uint64_t(std::max<qint64>(QFileInfo(archive).size(), 0)));
+        plan.totalBytes += plan.sizes.back();
+    }
+    auto chains = ChainsByKey(plan.destinations);
+    std::vector<std::uint64_t> chainBytes(chains.size());
+    for (std::size_t c = 0; c < chains.size(); ++c)
+        for (std::size_t i : chains[c])
+            chainBytes[c] += plan.sizes[i];
+    std::vector<std::size_t> order(chains.size());
+    for (std::size_t c = 0; c < order.size(); ++c)
+        order[c] = c;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return chainBytes[a] > chainBytes[b]; });
+    for (std::size_t c : order)
+        plan.chains.push_back(std::move(chains[c]));
+}
+
+// Redraws the progress a few times a second, so it moves (and its rate and
+// time left stay true) while an archive takes long.
+class Ticker {
+public:
+    explicit Ticker(ProgressPrinter &progress)
+        : m_thread([this, &progress] {
+              std::unique_lock lock(m_mutex);
+              while (!m_stop.wait_for(lock, std::chrono::milliseconds(250), [this] { return m_stopping; }))
+                  progress.tick();
+          })
+    {
+    }
+    ~Ticker()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopping = true;
+        }
+        m_stop.notify_all();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_stop;
+    bool m_stopping = false;
+    std::thread m_thread;
+};
+
+// Extracts every archive of the plan, chains side by side; answers the
+// problems with their archives' places in the list.
+std::vector<std::pair<std::size_t, ArchiveProblem>> extractAll(const Plan &plan, const BatchOptions &o,
+                                                              const BatchIo &io)
+{
+    const int processors = io.processors > 0 ? io.processors : int(std::max(1u, std::thread::hardware_concurrency()));
+    const int workers = o.jobs > 0 ? o.jobs : processors;
+    // The engine spreads one archive's entries over threads too. Giving each
+    // call every processor oversubscribes a little, but keeps the processors
+    // busy when one archive holds a single large entry that decodes alone.
+    const int engineThreads = processors;
+
+    ProgressPrinter progress(ProgressPrinter::StyleFor(o.quiet, io.err, io.term), std::size_t(plan.archives.size()),
+                             plan.totalBytes, io.err, io.now);
+    std::mutex problemsMutex;
+    std::vector<std::pair<std::size_t, ArchiveProblem>> problems;
+    OutputFolderWatch outputFolder(plan.output);
+    {
+        Ticker ticker(progress);
+        RunChains(plan.chains, workers, [&](std::size_t i) {
+            const QString &archive = plan.archives[qsizetype(i)];
+            progress.started(i);
+            const UnzipFunction unzip = [&](const std::string &path, const std::string &destination, bool overwrite,
+                                            const UnzipHooks &hooks) {
+                cUnzip unzip;
+                unzip.Threads(engineThreads);
+                return UnzipArchive(unzip, path, destination, overwrite, hooks);
+            };
+            UnzipHooks hooks;
+            hooks.workDone = [&](std::uint64_t bytes) { progress.advanced(i, std::min(bytes, plan.sizes[i])); };
+            const QString gone = outputFolder.gone();
+            const auto problem = plan.mode == UnzipMode::None ? std::nullopt
+                                 : !gone.isEmpty() ? std::optional(ArchiveProblem{archive, gone, {}})
+                                     : ExtractArchive(archive, QString::fromStdString(plan.destinations[i]), unzip, hooks);
+            progress.finished(i, archive.toStdString(), plan.sizes[i], !problem,
+                              problem ? problem->reason.toStdString() : "");
+            if (problem) {
+                std::lock_guard lock(problemsMutex);
+                problems.emplace_back(i, *problem);
+            }
+        });
+    }
+    progress.close();
+    return problems;
+}
+
+// The window's "Done." summary, archives in list order whatever order they
+// finished in; answers the exit status.
+int summarize(const Plan &plan, std::vector<std::pair<std::size_t, ArchiveProblem>> problems, const BatchOptions &o,
+              const BatchIo &io)
+{
+    std::sort(problems.begin(), problems.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<ArchiveProblem> ordered;
+    for (auto &p : problems)
+        ordered.push_back(std::move(p.second));
+    const RunSummary summary = SummarizeRun(plan.archives.size(), ordered);
+    if (!o.quiet || !ordered.empty()) {
+        std::FILE *to = ordered.empty() ? io.out : io.err;
+        if (summary.detail.isEmpty()) {
+            say(to, summary.text);
+        } else {
+            // A terminal has room for the details, which repeat the box's own
+            // short list with the engine's lines: print the headline, then them.
+            say(to, summary.headline + QLatin1Char(':'));
+            say(to, summary.detail);
+        }
+    }
+    return ordered.empty() && !plan.scanIncomplete ? AllExtracted : SomeNotExtracted;
+}
+
+} // namespace
 
 int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
 {
@@ -116,112 +302,14 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
     }
     const BatchOptions &o = parsed.options;
 
-    QString passwordError;
-    const auto password = readPassword(o, io, passwordError);
+    QString error;
+    const auto password = readPassword(o, io, error);
     if (!password)
-        return usageError(io, passwordError);
-
-    QString output = o.output;
-    if (output.isEmpty()) {
-        try {
-            output = ReadSetting(SettingKey::OutputDirectory);
-        } catch (const RuntimeError &e) {
-            return usageError(io, QStringLiteral("No output folder given, and the stored one cannot be read (%1).")
-                                      .arg(QString::fromStdString(e.what())));
-        }
-    }
-    if (!IsFolderPresent(output))
-        return usageError(io, QStringLiteral("The output folder \"%1\" does not exist.").arg(output));
-    const UnzipMode mode = !o.mode ? storedMode()
-                           : *o.mode == BatchOptions::Mode::Subfolders ? UnzipMode::OwnSubfolder
-                                                                       : UnzipMode::OneFolder;
-
-    QStringList archives;
-    for (const QString &path : o.paths) {
-        const QFileInfo info(path);
-        if (info.isDir())
-            archives += CollectArchives(QDir::cleanPath(info.absoluteFilePath()), o.extension);
-        else if (info.exists())
-            archives += info.absoluteFilePath();
-        else
-            return usageError(io, QStringLiteral("\"%1\" is neither an archive nor a folder.").arg(VisibleText(path)));
-    }
-
-    std::vector<std::string> destinations;
-    std::uint64_t totalBytes = 0;
-    std::vector<std::uint64_t> sizes;
-    for (const QString &archive : archives) {
-        destinations.push_back(DestinationFor(archive, output, mode).toStdString());
-        sizes.push_back(std::uint64_t(std::max<qint64>(QFileInfo(archive).size(), 0)));
-        totalBytes += sizes.back();
-    }
-    auto chains = ChainsByKey(destinations);
-    // Biggest chains first, so one large archive does not start last and run alone.
-    std::vector<std::uint64_t> chainBytes(chains.size());
-    for (std::size_t c = 0; c < chains.size(); ++c)
-        for (std::size_t i : chains[c])
-            chainBytes[c] += sizes[i];
-    std::vector<std::size_t> order(chains.size());
-    for (std::size_t c = 0; c < order.size(); ++c)
-        order[c] = c;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return chainBytes[a] > chainBytes[b]; });
-    std::vector<std::vector<std::size_t>> sorted;
-    for (std::size_t c : order)
-        sorted.push_back(std::move(chains[c]));
-    chains = std::move(sorted);
-    const int processors = io.processors > 0 ? io.processors : int(std::max(1u, std::thread::hardware_concurrency()));
-    const int workers = o.jobs > 0 ? o.jobs : processors;
-    // The engine spreads one archive's entries over threads too. Giving each
-    // call every processor oversubscribes a little, but keeps the processors
-    // busy when one archive holds a single large entry that decodes alone.
-    const int engineThreads = processors;
-
+        return usageError(io, error);
+    Plan plan;
+    if (!chooseOutputAndMode(o, plan, error) || !collectArchives(o, io, plan, error))
+        return usageError(io, error);
+    planChains(plan);
     SetCurrentPassword(*password);
-    ProgressPrinter progress(o.quiet ? ProgressPrinter::Style::Quiet
-                             : io.errIsTerminal ? ProgressPrinter::Style::Bar
-                                                : ProgressPrinter::Style::Lines,
-                             std::size_t(archives.size()), totalBytes, io.err);
-    std::mutex problemsMutex;
-    std::vector<std::pair<std::size_t, ArchiveProblem>> problems;
-
-    OutputFolderWatch outputFolder(output);
-    RunChains(chains, workers, [&](std::size_t i) {
-        const QString &archive = archives[qsizetype(i)];
-        progress.started(archive.toStdString());
-        const UnzipFunction unzip = [&](const std::string &path, const std::string &destination, bool overwrite,
-                                        const UnzipHooks &hooks) {
-            cUnzip unzip;
-            unzip.Threads(engineThreads);
-            return UnzipArchive(unzip, path, destination, overwrite, hooks);
-        };
-        const QString gone = outputFolder.gone();
-        const auto problem = mode == UnzipMode::None ? std::nullopt
-                             : !gone.isEmpty()       ? std::optional(ArchiveProblem{archive, gone, {}})
-                                 : ExtractArchive(archive, QString::fromStdString(destinations[i]), unzip, {});
-        progress.finished(archive.toStdString(), sizes[i], !problem, problem ? problem->reason.toStdString() : "");
-        if (problem) {
-            std::lock_guard lock(problemsMutex);
-            problems.emplace_back(i, *problem);
-        }
-    });
-    progress.close();
-
-    // The summary lists the archives in list order, whatever order they finished in.
-    std::sort(problems.begin(), problems.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    std::vector<ArchiveProblem> ordered;
-    for (auto &p : problems)
-        ordered.push_back(std::move(p.second));
-    const RunSummary summary = SummarizeRun(archives.size(), ordered);
-    if (!o.quiet || !ordered.empty()) {
-        std::FILE *to = ordered.empty() ? io.out : io.err;
-        if (summary.detail.isEmpty()) {
-            say(to, summary.text);
-        } else {
-            // A terminal has room for the details, which repeat the box's own
-            // short list with the engine's lines: print the headline, then them.
-            say(to, summary.headline + QLatin1Char(':'));
-            say(to, summary.detail);
-        }
-    }
-    return ordered.empty() ? AllExtracted : SomeNotExtracted;
+    return summarize(plan, extractAll(plan, o, io), o, io);
 }

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdio>
 #include <functional>
@@ -13,7 +14,9 @@
 struct BatchIo {
     std::FILE *out = stdout;
     std::FILE *err = stderr;
-    bool errIsTerminal = false;
+    const char *term = nullptr;   // TERM: a bar needs a terminal that can redraw a line
+    // The progress display's clock; tests step it instead of waiting.
+    std::function<std::chrono::steady_clock::time_point()> now;
     // Reads the password line from standard input; empty optional at its end.
     // It need not read more than kMaxPasswordBytes + 1 bytes of a longer line.
     std::function<std::optional<std::string>()> readStdinLine;

@@ -19,18 +19,20 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
         "Extracts ZIP archives the way Marrowlyn's \"Start Unzipping\" does.\n"
         "Each PATH is an archive, or a folder whose whole tree is scanned for archives."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    const QCommandLineOption output({"o", "output"}, "Extract into DIR (default: the window's output folder).", "DIR");
-    const QCommandLineOption mode("mode", "subfolders: one subfolder per archive; one-folder: everything into DIR "
-                                          "(default: the window's choice).", "MODE");
+    const QCommandLineOption output({"o", "output"}, "Extract into DIR (default: the current folder).", "DIR");
+    const QCommandLineOption mode("mode", "subfolders: one subfolder per archive (the default); one-folder: "
+                                          "everything into DIR.", "MODE");
+    const QCommandLineOption windowSettings("window-settings", "Where -o or --mode is not given, take the output "
+                                                               "folder and mode the window last used.");
     const QCommandLineOption extension("extension", "Extension of the archives a folder scan collects "
                                                     "(default zip; * for every file).", "EXT");
     const QCommandLineOption passwordFile("password-file", "Read the one password for all archives from FILE.", "FILE");
-    const QCommandLineOption passwordStdin("password-stdin", "Read the one password for all archives from standard input.");
+    const QCommandLineOption passwordStdin("password-stdin", "Read the one password for all archives from standard input (a terminal is asked for it with the echo off).");
     const QCommandLineOption jobs({"j", "jobs"}, "Extract up to N archives at once (default: one per processor).", "N");
     const QCommandLineOption quiet({"q", "quiet"}, "Print nothing but errors.");
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     const QCommandLineOption version("version", "Show the program's and the engine's versions.");
-    parser.addOptions({output, mode, extension, passwordFile, passwordStdin, jobs, quiet, help, version});
+    parser.addOptions({output, mode, windowSettings, extension, passwordFile, passwordStdin, jobs, quiet, help, version});
     parser.addPositionalArgument("PATH", "Archives or folders to extract.", "PATH...");
     result.helpText = parser.helpText();
 
@@ -86,5 +88,6 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
                              .arg(parser.value(jobs)));
     }
     o.quiet = parser.isSet(quiet);
+    o.windowSettings = parser.isSet(windowSettings);
     return result;
 }

@@ -9,8 +9,9 @@ struct BatchOptions {
     enum class Mode { Subfolders, OneFolder };
 
     QStringList paths;                 // archives, or folders to scan
-    QString output;                    // empty: the window's stored output folder
-    std::optional<Mode> mode;          // empty: the window's stored mode
+    QString output;                    // empty: the current folder (or the window's, with windowSettings)
+    std::optional<Mode> mode;          // empty: subfolders (or the window's, with windowSettings)
+    bool windowSettings = false;       // take the window's stored output folder and mode where not given
     QString extension = QStringLiteral("zip");
     QString passwordFile;              // "-" never: use passwordStdin
     bool passwordStdin = false;

@@ -2,14 +2,51 @@
 
 #include "common/VisibleText.h"
 
+#include <algorithm>
 #include <cinttypes>
+#include <cstring>
+#include <initializer_list>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 using namespace std::chrono;
 
+struct ProgressPrinter::Figures {
+    double share = 0;
+    std::string percent, count, bytes, rate, left; // rate and left empty while unknown
+};
+
+namespace {
+
+std::string Join(std::initializer_list<const std::string *> parts)
+{
+    std::string text;
+    for (const std::string *part : parts) {
+        if (part->empty())
+            continue;
+        if (!text.empty())
+            text += ", ";
+        text += *part;
+    }
+    return text;
+}
+
+} // namespace
+
+ProgressPrinter::Style ProgressPrinter::StyleFor(bool quiet, std::FILE *out, const char *term)
+{
+    if (quiet)
+        return Style::Quiet;
+    const int fd = out ? fileno(out) : -1;
+    const bool canRedraw = term && *term && std::strcmp(term, "dumb") != 0;
+    return fd >= 0 && isatty(fd) == 1 && canRedraw ? Style::Bar : Style::Lines;
+}
+
 ProgressPrinter::ProgressPrinter(Style style, std::size_t archives, std::uint64_t totalBytes, std::FILE *out,
-                                 std::function<steady_clock::time_point()> now)
+                                 Clock now, std::function<int()> columns)
     : m_style(style), m_archives(archives), m_totalBytes(totalBytes), m_out(out),
-      m_now(now ? std::move(now) : [] { return steady_clock::now(); }), m_start(m_now())
+      m_now(now ? std::move(now) : [] { return steady_clock::now(); }), m_columns(std::move(columns)),
+      m_start(m_now()), m_lastShown(m_start)
 {
 }
 
@@ -41,49 +78,122 @@ std::string ProgressPrinter::durationText(seconds duration)
     return text;
 }
 
-std::string ProgressPrinter::barLine() const
+ProgressPrinter::Figures ProgressPrinter::figures() const
 {
-    const double share = m_totalBytes ? double(m_doneBytes) / double(m_totalBytes)
-                                      : (m_archives ? double(m_done) / double(m_archives) : 1.0);
-    constexpr int width = 24;
-    const int filled = int(share * width + 0.5);
-    std::string line = "[" + std::string(filled, '#') + std::string(width - filled, ' ') + "] ";
-    line += std::to_string(m_done) + "/" + std::to_string(m_archives) + " archives, ";
-    line += sizeText(m_doneBytes) + " of " + sizeText(m_totalBytes);
+    std::uint64_t done = m_doneBytes;
+    for (const auto &[archive, bytes] : m_inWork)
+        done += bytes;
+    Figures f;
+    f.share = m_totalBytes ? std::min(1.0, double(done) / double(m_totalBytes))
+                           : (m_archives ? double(m_done) / double(m_archives) : 1.0);
+    f.percent = std::to_string(int(f.share * 100)) + "%";
+    f.count = std::to_string(m_done) + "/" + std::to_string(m_archives) + " archives";
+    f.bytes = sizeText(done) + " of " + sizeText(m_totalBytes);
     const double elapsed = duration<double>(m_now() - m_start).count();
-    if (elapsed > 0.5 && m_doneBytes > 0) {
-        const double rate = double(m_doneBytes) / elapsed;
-        line += ", " + sizeText(std::uint64_t(rate)) + "/s";
-        if (m_doneBytes < m_totalBytes)
-            line += ", " + durationText(seconds(std::int64_t(double(m_totalBytes - m_doneBytes) / rate))) + " left";
+    if (elapsed > 0.5 && done > 0) {
+        const double rate = double(done) / elapsed;
+        f.rate = sizeText(std::uint64_t(rate)) + "/s";
+        if (done < m_totalBytes)
+            f.left = durationText(seconds(std::int64_t(double(m_totalBytes - done) / rate))) + " left";
     }
-    return line;
+    return f;
 }
 
-void ProgressPrinter::drawBar()
-{
-    // Redrawing more often than ten times a second only costs time.
-    const auto now = m_now();
-    if (m_barShown && m_done < m_archives && now - m_lastDraw < milliseconds(100))
-        return;
-    m_lastDraw = now;
-    std::fprintf(m_out, "\r\033[K%s", barLine().c_str());
-    std::fflush(m_out);
-    m_barShown = true;
-}
-
-void ProgressPrinter::started(const std::string &name)
+std::string ProgressPrinter::barLine(int columns) const
 {
     std::lock_guard lock(m_mutex);
-    if (m_style == Style::Bar)
-        drawBar();
-    (void)name;
+    return fitted(figures(), columns);
 }
 
-void ProgressPrinter::finished(const std::string &path, std::uint64_t bytes, bool ok, const std::string &why)
+std::string ProgressPrinter::fitted(const Figures &f, int columns)
+{
+    // One column to spare: a line that fills the last one wraps on many terminals.
+    const int width = std::max(columns - 1, 1);
+    // The richest text that fits beside a bar, else without one.
+    const std::string texts[] = {Join({&f.count, &f.bytes, &f.rate, &f.left}), Join({&f.count, &f.bytes, &f.left}),
+                                 Join({&f.bytes, &f.left}), f.bytes, f.percent};
+    constexpr int widest = 24, narrowest = 10;
+    for (const std::string &text : texts) {
+        const int room = width - int(text.size()) - 3;
+        if (room < narrowest)
+            continue;
+        const int inner = std::min(widest, room);
+        const int filled = int(f.share * inner + 0.5);
+        return "[" + std::string(filled, '#') + std::string(inner - filled, ' ') + "] " + text;
+    }
+    for (const std::string &text : texts) {
+        if (int(text.size()) <= width)
+            return text;
+    }
+    return f.percent.substr(0, std::size_t(width));
+}
+
+int ProgressPrinter::terminalColumns() const
+{
+    if (m_columns)
+        return m_columns();
+    struct winsize size {};
+    const int fd = fileno(m_out);
+    if (fd >= 0 && ioctl(fd, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return 80;
+}
+
+void ProgressPrinter::show(bool force)
+{
+    const auto now = m_now();
+    switch (m_style) {
+    case Style::Quiet:
+        return;
+    case Style::Bar: {
+        // Redrawing more often than ten times a second only costs time.
+        if (!force && m_barShown && now - m_lastShown < BarInterval)
+            return;
+        m_lastShown = now;
+        std::fprintf(m_out, "\r\033[K%s", fitted(figures(), terminalColumns()).c_str());
+        std::fflush(m_out);
+        m_barShown = true;
+        return;
+    }
+    case Style::Lines: {
+        // A log gets a line now and then while nothing else is said.
+        if (now - m_lastShown < LineInterval || m_done == m_archives)
+            return;
+        m_lastShown = now;
+        const Figures f = figures();
+        std::fprintf(m_out, "progress: %s\n", Join({&f.percent, &f.count, &f.bytes, &f.rate, &f.left}).c_str());
+        std::fflush(m_out);
+        return;
+    }
+    }
+}
+
+void ProgressPrinter::started(std::size_t archive)
+{
+    std::lock_guard lock(m_mutex);
+    m_inWork[archive] = 0;
+    show(false);
+}
+
+void ProgressPrinter::advanced(std::size_t archive, std::uint64_t bytes)
+{
+    std::lock_guard lock(m_mutex);
+    m_inWork[archive] = bytes;
+    show(false);
+}
+
+void ProgressPrinter::tick()
+{
+    std::lock_guard lock(m_mutex);
+    show(false);
+}
+
+void ProgressPrinter::finished(std::size_t archive, const std::string &path, std::uint64_t bytes, bool ok,
+                               const std::string &why)
 {
     const std::string name = VisibleText(path), reason = VisibleText(why);
     std::lock_guard lock(m_mutex);
+    m_inWork.erase(archive);
     ++m_done;
     m_doneBytes += bytes;
     switch (m_style) {
@@ -94,13 +204,14 @@ void ProgressPrinter::finished(const std::string &path, std::uint64_t bytes, boo
             std::fprintf(m_out, "extracted: %s\n", name.c_str());
         else
             std::fprintf(m_out, "not extracted: %s: %s\n", name.c_str(), reason.c_str());
+        m_lastShown = m_now();
         break;
     case Style::Bar:
         if (!ok) {
             std::fprintf(m_out, "\r\033[Knot extracted: %s: %s\n", name.c_str(), reason.c_str());
             m_barShown = false;
         }
-        drawBar();
+        show(m_done == m_archives);
         break;
     }
 }

@@ -1,8 +1,8 @@
 #include "UnzipArchive.h"
 
-#include "FailureSummary.h"
-
+#include "CreatedFolders.h"
 #include "EngineLibrary.h"
+#include "FailureSummary.h"
 #include "cUnzip.h"
 #include "mUnzip.h"
 #include "unzip32.h"
@@ -216,17 +216,26 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
             from = end + 1;
         }
     });
+    // The engine asks before each entry and as a large one decodes: the
+    // moment to tell how far it has got, and to pass on a request to stop.
     ScopedListener cancel(unzip.Cancel, [&](const std::string &, bool &stop) {
+        if (hooks.workDone)
+            hooks.workDone(EnginePackedBytesSoFar());
         if (cancelled())
             stop = true;
     });
 
+    const CreatedFolders made(destination);
     unzip.UseFolderNames(true);
     unzip.ZipFile(archivePath);
     unzip.OverwriteExisting(overwrite);
     unzip.UnzipFolder(destination);
     unzip.Unzip();
-    return EngineOutcome(unzip.LastEngineResult(), std::move(errors));
+    UnzipOutcome outcome = EngineOutcome(unzip.LastEngineResult(), std::move(errors));
+    // A failed archive leaves no empty folder of its own making behind.
+    if (!outcome.ok())
+        made.removeEmpty();
+    return outcome;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -40,6 +41,9 @@ struct UnzipHooks {
     std::function<void()> pumpEvents;                             // default: nothing
     std::function<bool()> cancelRequested;                        // default: never
     std::function<void(const std::string &)> progress;            // each engine message line
+    // The archive's compressed bytes the engine has got through so far:
+    // before each entry, and as a large entry decodes (about once a MiB).
+    std::function<void(std::uint64_t)> workDone;
     std::chrono::seconds waitLimit{300};
     std::chrono::milliseconds pollInterval{100};
     // Opens the archive for reading and answers a descriptor, or -1 (errno

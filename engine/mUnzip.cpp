@@ -13,6 +13,9 @@ thread_local bool PasswordRefused = false;
 
 namespace {
 
+// The record of the engine call under way on this thread, while it runs.
+thread_local const USERFUNCTIONS *CurrentFunctions = nullptr;
+
 std::mutex passwordMutex;
 std::string currentPassword;
 
@@ -81,6 +84,11 @@ void Trim(std::string &text)
 }
 
 } // namespace
+
+uint64_t EnginePackedBytesSoFar()
+{
+    return CurrentFunctions ? CurrentFunctions->TotalPackedSize : 0;
+}
 
 void SetCurrentPassword(const std::string &password)
 {
@@ -170,6 +178,7 @@ int32_t CallUnzipEngine(cUnzip &object, UnzipOptionRecord &options, const std::v
         record.ExtractDir = extractDir.data();
 
         const SingleEntryUnzipFunction engine = EngineSingleEntryUnzip();
+        CurrentFunctions = &functions;
         result = engine(static_cast<int32_t>(includeList.size()), includeSlots.data(),
                         static_cast<int32_t>(excludeList.size()), excludeSlots.data(), &record, &functions);
 
@@ -182,6 +191,7 @@ int32_t CallUnzipEngine(cUnzip &object, UnzipOptionRecord &options, const std::v
     } catch (...) {
         // A missing engine is an answer, not an error: -1.
     }
+    CurrentFunctions = nullptr;
     return result;
 }
 

@@ -15,6 +15,11 @@ extern thread_local cUnzip *CurrentUnzip;
 // Set by PasswordCallback on a refusal; re-armed before every engine call.
 extern thread_local bool PasswordRefused;
 
+// The compressed bytes the engine call under way on this thread has got
+// through so far (the engine's TotalPackedSize), for listeners of the
+// callbacks; 0 outside an engine call.
+uint64_t EnginePackedBytesSoFar();
+
 // The password every request is answered from, one for the whole process.
 // "" means requests are refused.
 void SetCurrentPassword(const std::string &password);

@@ -48,8 +48,8 @@ public:
             m_procedure.emplace(*hooks.prompts, ScanLocation);
     }
 
-    // A failure other than an unreadable folder reaches the error box, and
-    // the scan goes on with its next step; without prompts it is dropped.
+    // A failure other than an unreadable folder reaches the error box (or
+    // the hook that stands for it), and the scan goes on with its next step.
     void trap(int line, const std::function<void()> &statement)
     {
         if (m_procedure) {
@@ -58,7 +58,12 @@ public:
         }
         try {
             statement();
+        } catch (const std::exception &failure) {
+            if (m_hooks.failed)
+                m_hooks.failed(QString::fromLocal8Bit(failure.what()));
         } catch (...) {
+            if (m_hooks.failed)
+                m_hooks.failed(QStringLiteral("the folder scan failed"));
         }
     }
 

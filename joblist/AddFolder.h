@@ -13,7 +13,9 @@ using FolderList = QStringList;
 
 struct ScanHooks {
     std::function<void()> pumpEvents;   // called per folder read, per entry listed and per sub-folder found
-    Prompts *prompts = nullptr;         // where the scan's own error box goes; null: swallowed
+    Prompts *prompts = nullptr;         // where the scan's own error box goes
+    // Without prompts: told of each failure that the box would show; with neither, it is dropped.
+    std::function<void(const QString &)> failed = {};
 };
 
 // "" when cancelled; otherwise the chosen folder without a trailing separator

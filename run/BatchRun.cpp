@@ -4,15 +4,17 @@
 #include "Destination.h"
 #include "EngineLink.h"
 #include "OutputFolderWatch.h"
+#include "RunProgress.h"
 #include "common/PathHelpers.h"
 #include "common/Prompts.h"
-#include "common/RuntimeError.h"
 #include "common/Settings.h"
 #include "common/TrappedProcedure.h"
 #include "engine/FailureSummary.h"
 #include "joblist/JobList.h"
 
-#include <cmath>
+#include <QMetaObject>
+#include <QThread>
+
 #include <vector>
 
 namespace {
@@ -63,8 +65,25 @@ BatchRun::BatchRun(BatchSurface &surface)
       runArchive([](const std::function<void()> &work) { work(); }),
       setCurrentPassword(&SetEnginePassword),
       enterProgramFolder(&EnterProgramFolder),
-      m_surface(surface)
+      m_surface(surface),
+      m_windowSide(std::make_unique<QObject>()),
+      m_windowThread(QThread::currentThreadId())
 {
+}
+
+void BatchRun::showProgressFrom(quint64 archive, int percent)
+{
+    if (QThread::currentThreadId() == m_windowThread) {
+        m_surface.SetProgressValue(percent);
+        return;
+    }
+    QMetaObject::invokeMethod(
+        m_windowSide.get(),
+        [this, archive, percent] {
+            if (archive == m_archiveInWork)
+                m_surface.SetProgressValue(percent);
+        },
+        Qt::QueuedConnection);
 }
 
 void BatchRun::Start()
@@ -110,6 +129,19 @@ void BatchRun::run()
     qsizetype bound = 0;
     trap.step(114, [&] { bound = rows.Count(); });
 
+    // The bar shows the share of the run's bytes done, so a run of one large
+    // archive moves through it instead of standing at 100 from the start.
+    std::uint64_t totalWeight = 0;
+    for (qsizetype i = 1; i <= bound; ++i) {
+        try {
+            totalWeight += WorkShare::WeightOf(rows.Text(i));
+        } catch (...) {
+            totalWeight += 1;   // the row is reported when the loop reaches it
+        }
+    }
+    WorkShare share(totalWeight);
+    FrameGate gate(now);
+
     UnzipHooks hooks;
     hooks.cancelRequested = [this] { return m_cancel.load(); };
     OutputFolderWatch outputFolder(m_surface.OutputFolderText());
@@ -123,11 +155,12 @@ void BatchRun::run()
             path = rows.Text(i);
             haveRow = true;
         });
+        share.next(haveRow ? WorkShare::WeightOf(path) : 1);
+        ++m_archiveInWork;
         trap.step(118, [&] {
-            const qsizetype count = rows.Count();
-            if (count <= 0)
-                throw RuntimeError(ErrorNumber::Overflow);
-            m_surface.SetProgressValue(int(std::nearbyint(double(i) / double(count) * 100.0)));
+            const int percent = share.percent();
+            m_surface.SetProgressValue(percent);
+            gate.shown(percent);
         });
         trap.step(120, [&] {
             m_surface.SetProgressText(QStringLiteral("Processing: ") + FileNameFromPath(path, separator));
@@ -153,6 +186,13 @@ void BatchRun::run()
             problems.push_back({path, gone, {}});
             continue;
         }
+        const quint64 archive = m_archiveInWork;
+        hooks.workDone = [this, &share, &gate, archive](std::uint64_t bytes) {
+            share.within(bytes);
+            const int percent = share.percent();
+            if (gate.pass(percent))
+                showProgressFrom(archive, percent);
+        };
         std::optional<ArchiveProblem> problem =
             ArchiveProblem{path, QStringLiteral("the extraction could not be started"), {}};
         trap.step(130, [&] { runArchive([&] { problem = ExtractArchive(path, destination, unzip, hooks); }); });
@@ -163,6 +203,8 @@ void BatchRun::run()
             problems.push_back(*problem);
     }
 
+    // Progress still on its way from the last archive is not shown over the reset.
+    ++m_archiveInWork;
     trap.step(132, [&] { m_surface.SetMousePointer(Pointer::Default); });
     trap.step(134, [&] {
         m_surface.SetProgressValue(0);

@@ -9,10 +9,13 @@
 #include "engine/UnzipArchive.h"
 
 #include <QChar>
+#include <QObject>
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -60,12 +63,22 @@ public:
     ArchiveRunner runArchive;
     std::function<void(const std::string &)> setCurrentPassword;
     std::function<void()> enterProgramFolder;
+    // The clock that keeps the bar's updates to one a frame.
+    std::function<std::chrono::steady_clock::time_point()> now;
     QChar separator = NativeSeparator;
 
 private:
     void run();
+    // Shows `percent` on the bar from the thread that extracts archive
+    // number `archive`; dropped if that archive is no longer in work when the
+    // window gets to it.
+    void showProgressFrom(quint64 archive, int percent);
 
     BatchSurface &m_surface;
+    // Lives on the window's thread: progress from a worker is handed to it.
+    std::unique_ptr<QObject> m_windowSide;
+    Qt::HANDLE m_windowThread = nullptr;
+    quint64 m_archiveInWork = 0;   // changed on the window's thread only
     bool m_running = false;
     std::atomic<bool> m_cancel{false};
 };

@@ -181,6 +181,16 @@ int32_t Call::extract()
     m_shared.settings.unnamedFiles = access("/proc/self/fd", X_OK) == 0;
     m_threads = threadCount();
     m_local = std::make_unique<EntryWorker>(m_shared, m_threads);
+    // A large entry's decoder says how far it has got: on the calling thread
+    // the caller is told at once, from a helper the calling thread is woken
+    // to tell it (if it is waiting; otherwise it tells soon enough itself).
+    m_callingThread = std::this_thread::get_id();
+    m_shared.progress.moved = [this] {
+        if (std::this_thread::get_id() == m_callingThread)
+            reportMovement();
+        else if (m_pool)
+            m_pool->nudge();
+    };
 
     for (const ArchiveEntry &entry : m_archive.entries()) {
         if (!m_filter.selects(entry.normalised()))
@@ -189,8 +199,6 @@ int32_t Call::extract()
             break;
         drain(false);
     }
-    if (m_cancelled)
-        m_shared.cancel = true;
     drain(true);
     for (const EntryJob &job : m_symlinks) {
         if (m_cancelled)
@@ -198,23 +206,75 @@ int32_t Call::extract()
         makeSymlink(job);
     }
     restoreFolderTimes();
+    // Every entry is counted whole by now; what a failed decoder may have
+    // left in the running share is not work still to come.
+    m_shared.progress.size = 0;
+    m_shared.progress.packed = 0;
+    publishTotals();
     if (m_cancelled)
         return UZ_CANCELLED;
     return m_callbacks.FailedCount > 0 ? UZ_SOME_FAILED : UZ_OK;
 }
 
+namespace {
+
+// An entry whose decoding reports how far it has got; smaller ones take a
+// moment and count as soon as they are handed over.
+bool Large(const CentralEntry &c)
+{
+    return c.size > kWholeEntryLimit;
+}
+
+} // namespace
+
+void Call::count(const CentralEntry &c)
+{
+    m_countedSize = SaturatingAdd(m_countedSize, c.size);
+    m_countedPacked = SaturatingAdd(m_countedPacked, c.packedSize);
+}
+
+void Call::publishTotals()
+{
+    m_callbacks.TotalSize = SaturatingAdd(m_countedSize, m_shared.progress.size.load());
+    m_callbacks.TotalPackedSize = SaturatingAdd(m_countedPacked, m_shared.progress.packed.load());
+}
+
+bool Call::askService(const std::string &name)
+{
+    if (m_cancelled)
+        return false;
+    if (!m_callbacks.service)
+        return true;
+    publishTotals();
+    if (m_callbacks.service(name.c_str(), uint32_t(name.size() + 1)) != 1)
+        return true;
+    // The decoders stop at their next step; the entries in progress are removed.
+    m_cancelled = true;
+    m_shared.cancel = true;
+    return false;
+}
+
+void Call::reportMovement()
+{
+    if (const ArchiveEntry *entry = m_shared.progress.latest.load())
+        askService(entry->name);
+}
+
 bool Call::handleEntry(const ArchiveEntry &entry)
 {
-    if (m_callbacks.service
-        && m_callbacks.service(entry.name.c_str(), uint32_t(entry.name.size() + 1)) == 1) {
-        m_cancelled = true;
+    if (!askService(entry.name))
         return false;
-    }
-    const CentralEntry &c = entry.central;
     ++m_callbacks.EntryCount;
-    m_callbacks.TotalSize = SaturatingAdd(m_callbacks.TotalSize, c.size);
-    m_callbacks.TotalPackedSize = SaturatingAdd(m_callbacks.TotalPackedSize, c.packedSize);
+    if (!dispatch(entry))
+        count(entry.central);
+    // The service callback may have asked to stop while a large entry was
+    // being decoded on this thread.
+    return !m_cancelled;
+}
 
+bool Call::dispatch(const ArchiveEntry &entry)
+{
+    const CentralEntry &c = entry.central;
     if (entry.directory) {
         if (!m_testOnly && m_options.UseFolderNames) {
             auto components = SafeComponents(entry.normalised(), true, m_options.SpaceToUnderscore);
@@ -222,24 +282,24 @@ bool Call::handleEntry(const ArchiveEntry &entry)
                 drain(true);
             makeFolder(entry, components);
         }
-        return true;
+        return false;
     }
     if (!c.localHeaderValid) {
         fail(entry, "its data lies outside the archive or its header is damaged (truncated archive?)");
-        return true;
+        return false;
     }
     if (!MethodSupported(c.method)) {
         fail(entry, "unsupported compression method (" + MethodName(c.method) + ")");
-        return true;
+        return false;
     }
     if (c.encrypted() && (c.flags & 0x40)) {
         fail(entry, "unsupported encryption method");
-        return true;
+        return false;
     }
     if (!plausible(c)) {
         fail(entry, "refused: it declares " + std::to_string(c.size) + " bytes, more than its " + std::to_string(c.packedSize)
                         + " compressed bytes can hold (a zip bomb or a damaged header)");
-        return true;
+        return false;
     }
 
     EntryJob job;
@@ -248,7 +308,7 @@ bool Call::handleEntry(const ArchiveEntry &entry)
         job.components = SafeComponents(entry.normalised(), m_options.UseFolderNames, m_options.SpaceToUnderscore);
         if (job.components.empty()) {
             fail(entry, "its name has no part that can be used as a file name");
-            return true;
+            return false;
         }
         job.target = JoinComponents(job.components);
         // A second entry for the same file, or a file where an earlier entry
@@ -263,18 +323,20 @@ bool Call::handleEntry(const ArchiveEntry &entry)
         } else if (!entry.symlink) {
             Existing existing = decideExisting(entry, job.components);
             if (existing == Existing::Skip)
-                return true;
+                return false;
             job.replace = existing == Existing::Replace;
         }
     }
     if (c.encrypted() && !obtainPassword(entry, job.password))
-        return true;
+        return false;
     if (entry.symlink && !m_testOnly) {
         m_symlinks.push_back(std::move(job));
-        return true;
+        return false;
     }
+    job.reportsProgress = Large(c);
+    const bool countsItself = job.reportsProgress;
     submit(std::move(job));
-    return true;
+    return countsItself;
 }
 
 bool Call::conflicts(const std::string &target) const
@@ -456,7 +518,7 @@ void Call::drain(bool all)
         return;
     m_finished.clear();
     if (all)
-        m_pool->finishAll(m_finished);
+        m_pool->finishAll(m_finished, [this] { reportMovement(); });
     else
         m_pool->takeFinished(m_finished);
     for (const EntryResult &result : m_finished)
@@ -465,6 +527,11 @@ void Call::drain(bool all)
 
 void Call::report(const EntryResult &result)
 {
+    if (Large(result.entry->central)) {
+        m_shared.progress.size -= result.progressSize;
+        m_shared.progress.packed -= result.progressPacked;
+        count(result.entry->central);
+    }
     if (!result.target.empty())
         m_targets.erase(result.target);
     if (result.cancelled)

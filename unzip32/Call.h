@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <thread>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,6 +39,11 @@ private:
     int32_t extract();
     bool prepareDestination(int32_t &code);
     bool handleEntry(const ArchiveEntry &entry); // false: stop (cancelled)
+    bool dispatch(const ArchiveEntry &entry);    // true: handed to a decoder that counts it itself
+    void count(const CentralEntry &c);
+    void publishTotals();
+    bool askService(const std::string &name);    // false: the caller asked to stop
+    void reportMovement();                       // a large entry has decoded further
     bool obtainPassword(const ArchiveEntry &entry, std::string &password);
     bool passwordOpens(const ArchiveEntry &entry, const std::string &password);
     bool conflicts(const std::string &target) const; // with a file being written
@@ -70,6 +76,9 @@ private:
     std::set<std::string> m_targets; // being written by the workers (a handful, never the whole archive)
     std::optional<std::string> m_goodPassword;
     std::optional<bool> m_replaceAll; // a sticky answer of the replace callback
+    // Entries counted into the totals: handled, or reported by their decoder.
+    uint64_t m_countedSize = 0, m_countedPacked = 0;
+    std::thread::id m_callingThread;
     bool m_cancelled = false;
     bool m_testOnly = false;
     unsigned m_threads = 1;

@@ -49,16 +49,19 @@ public:
             return DecodeStatus::Cancelled;
         if (m_mayWriteBehind && !m_behind && m_total >= kChunk)
             startWritingBehind();
+        const uint64_t before = m_total;
         m_total += length;
         if (m_behind) {
             if (!m_behind->hand(data, length))
                 return DecodeStatus::WriteFailed;
             m_turn ^= 1;
-            return DecodeStatus::Ok;
+        } else {
+            m_crc = libdeflate_crc32(m_crc, data, length);
+            if (m_output && !m_output->write(data, length))
+                return DecodeStatus::WriteFailed;
         }
-        m_crc = libdeflate_crc32(m_crc, data, length);
-        if (m_output && !m_output->write(data, length))
-            return DecodeStatus::WriteFailed;
+        if (m_request.progress && before / kChunk != m_total / kChunk)
+            m_request.progress->decoded(m_total);
         return DecodeStatus::Ok;
     }
 

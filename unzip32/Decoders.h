@@ -72,6 +72,14 @@ struct DecoderContext {
     std::unique_ptr<ppmd::Model> ppmd; // its block is kept for the next entry of the same model size
 };
 
+// Told how far a large entry's decoding has got: after each kChunk bytes of
+// contents, on the thread that decodes.
+class DecodeProgress {
+public:
+    virtual ~DecodeProgress() = default;
+    virtual void decoded(uint64_t bytes) = 0; // contents decoded so far
+};
+
 struct DecodeRequest {
     uint16_t method = 0;
     uint16_t flags = 0;
@@ -80,6 +88,7 @@ struct DecodeRequest {
     uint32_t crc = 0;
     bool checkCrc = true;
     const std::atomic<bool> *cancel = nullptr;
+    DecodeProgress *progress = nullptr;
 };
 
 // Entries up to this size are decoded in one piece; larger ones are streamed.

@@ -81,6 +81,31 @@ struct FileCloser {
     }
 };
 
+// A large entry's share of the call's totals, growing as it decodes: its
+// contents as decoded, its compressed bytes in the same proportion.
+class ProgressShare : public DecodeProgress {
+public:
+    ProgressShare(const LargeEntryProgress &progress, const ArchiveEntry &entry) : m_progress(progress), m_entry(entry) {}
+    void decoded(uint64_t bytes) override
+    {
+        const CentralEntry &c = m_entry.central;
+        const uint64_t packed = c.size == 0 ? c.packedSize
+                                            : uint64_t((unsigned __int128)c.packedSize * std::min(bytes, c.size) / c.size);
+        m_progress.size += bytes - size;
+        m_progress.packed += packed - this->packed;
+        size = bytes;
+        this->packed = packed;
+        m_progress.latest = &m_entry;
+        if (m_progress.moved)
+            m_progress.moved();
+    }
+    uint64_t size = 0, packed = 0;
+
+private:
+    const LargeEntryProgress &m_progress;
+    const ArchiveEntry &m_entry;
+};
+
 std::string readFailure(const ArchiveEntry &entry, const Source &source)
 {
     // libzip reports a failed authentication code of an AES entry as a CRC error.
@@ -177,7 +202,13 @@ EntryResult EntryWorker::decodeInto(const EntryJob &job, Source &source, Output 
 {
     const ArchiveEntry &entry = *job.entry;
     EntryResult result{&entry, false, false, {}, {}};
-    DecodeStatus status = DecodeEntry(requestFor(entry), source, output, m_context);
+    DecodeRequest request = requestFor(entry);
+    ProgressShare share(m_shared.progress, entry);
+    if (job.reportsProgress)
+        request.progress = &share;
+    DecodeStatus status = DecodeEntry(request, source, output, m_context);
+    result.progressSize = share.size;
+    result.progressPacked = share.packed;
     if (status != DecodeStatus::Ok) {
         if (file)
             file->abandon();

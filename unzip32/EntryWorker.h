@@ -9,6 +9,7 @@
 #include "FileWriter.h"
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct EntryJob {
     std::string target;                  // the components joined with "/"
     bool replace = false;                // an existing file may be replaced
     std::string password;                // for an encrypted entry, already checked
+    bool reportsProgress = false;        // a large entry: tells how far it has got while it decodes
 };
 
 struct EntryResult {
@@ -28,6 +30,19 @@ struct EntryResult {
     bool cancelled = false;
     std::string reason; // plain words, when not ok
     std::string target; // the job's
+    // What a job that reports progress added to CallShared::progress, for
+    // the calling thread to take back when it counts the whole entry.
+    uint64_t progressSize = 0, progressPacked = 0;
+};
+
+// How far the large entries being decoded have got. The decoders add to it
+// from their threads; the calling thread reads it into the call's totals and
+// tells the caller through the service callback.
+struct LargeEntryProgress {
+    mutable std::atomic<uint64_t> size{0};   // contents decoded of large entries not yet reported
+    mutable std::atomic<uint64_t> packed{0}; // their compressed bytes, in proportion
+    mutable std::atomic<const ArchiveEntry *> latest{nullptr};
+    std::function<void()> moved; // called by a decoder after each step, on its own thread
 };
 
 struct CallShared {
@@ -37,6 +52,7 @@ struct CallShared {
     int rootFd = -1;          // the destination folder; -1 when only testing
     WriteSettings settings;
     std::atomic<bool> cancel{false};
+    LargeEntryProgress progress;
 };
 
 class EntryWorker {

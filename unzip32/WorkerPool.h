@@ -83,8 +83,9 @@ public:
     }
 
     // Waits until every job submitted so far has finished (running queued
-    // ones on the calling thread), and moves the results to `out`.
-    void finishAll(std::vector<Result> &out)
+    // ones on the calling thread), and moves the results to `out`. While it
+    // sleeps, each nudge() wakes it to run `nudged` (without the lock).
+    void finishAll(std::vector<Result> &out, const std::function<void()> &nudged = {})
     {
         while (runOne()) {
         }
@@ -93,10 +94,30 @@ public:
         if (outstanding > 0) {
             // Only the helpers' jobs in progress are left.
             m_wanted = m_pending;
-            m_resultReady.wait(lock, [this] { return m_results.size() >= m_wanted; });
+            for (;;) {
+                m_resultReady.wait(lock, [this] { return m_results.size() >= m_wanted || m_nudged; });
+                if (m_results.size() >= m_wanted)
+                    break;
+                m_nudged = false;
+                if (nudged) {
+                    lock.unlock();
+                    nudged();
+                    lock.lock();
+                }
+            }
             m_wanted = 0;
         }
+        m_nudged = false;
         takeLocked(out);
+    }
+
+    // From a job on a helper: wakes the caller if it sleeps in finishAll.
+    void nudge()
+    {
+        std::lock_guard lock(m_mutex);
+        m_nudged = true;
+        if (m_wanted > 0)
+            m_resultReady.notify_one();
     }
 
 private:
@@ -141,6 +162,7 @@ private:
     size_t m_wanted = 0;   // results the caller sleeps until; 0 when it does not sleep
     size_t m_pending = 0;  // changed and read by the calling thread only
     bool m_closing = false;
+    bool m_nudged = false;  // a helper has news for a caller sleeping in finishAll
     std::vector<std::thread> m_threads;
 };
 

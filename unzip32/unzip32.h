@@ -90,8 +90,11 @@ typedef void (*UzListEntryCallback)(uint32_t packedSize, uint32_t size, int32_t 
                                     const char *name, const char *method,
                                     uint32_t crc, int32_t flags);
 /* Asked once before each entry is handled: the entry's name and the number of
-   bytes of that text including its NUL. Return 1 to stop the call: the entry
-   in progress is removed and the call answers UZ_CANCELLED. */
+   bytes of that text including its NUL. Asked again, with the name of an
+   entry in progress, as an entry larger than 8 MiB is decoded (about once a
+   MiB), so that a caller can follow and stop a long entry. TotalSize and
+   TotalPackedSize are up to date at every call. Return 1 to stop the call:
+   the entries in progress are removed and the call answers UZ_CANCELLED. */
 typedef int32_t (*UzServiceCallback)(const char *entryName, uint32_t count);
 
 typedef struct USERFUNCTIONS {
@@ -101,7 +104,10 @@ typedef struct USERFUNCTIONS {
     UzPasswordCallback password;
     UzListEntryCallback listEntry;
     UzServiceCallback service;
-    /* Filled in by the engine. */
+    /* Filled in by the engine. While the call runs, an entry larger than
+       8 MiB counts as far as it has been decoded (its compressed bytes in
+       proportion), so the totals grow with the work done; at the end they
+       hold every entry handled. */
     uint64_t TotalSize;         /* bytes of all entries handled, as declared */
     uint64_t TotalPackedSize;   /* their compressed bytes */
     uint32_t EntryCount;        /* entries handled */

@@ -1,4 +1,6 @@
 #include "BatchCommand.h"
+#include "PasswordInput.h"
+#include "Pty.h"
 
 #include "TempDir.h"
 #include "ZipBuilder.h"
@@ -7,8 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <deque>
+#include <fcntl.h>
+#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 
@@ -97,14 +102,28 @@ TEST_F(BatchCommandTest, OneFolderModePutsEverythingTogetherLaterArchiveWinning)
     EXPECT_EQ(stderrText, "") << "quiet prints nothing when all went well";
 }
 
-TEST_F(BatchCommandTest, StoredOutputFolderAndModeAreTheDefaults)
+// As command-line extractors do: into the current folder, one subfolder per
+// archive, whatever the window last did; the window's choices only when asked.
+TEST_F(BatchCommandTest, TheCurrentFolderAndSubfoldersUnlessTheWindowsSettingsAreAsked)
 {
     MakeZip(in("a.zip"), {{"f.txt", "f"}});
     SaveSetting(SettingsApplication, SettingsSection, SettingKey::OutputDirectory, out());
     SaveSetting(SettingsApplication, SettingsSection, SettingKey::Option1, "False");
     SaveSetting(SettingsApplication, SettingsSection, SettingKey::Option2, "True");
-    EXPECT_EQ(run({"-q", QString::fromStdString(in("a.zip"))}), AllExtracted) << stderrText;
+    fs::create_directories(dir / "here");
+    const fs::path before = fs::current_path();
+    fs::current_path(dir / "here");
+    const int status = run({"-q", QString::fromStdString(in("a.zip"))});
+    fs::current_path(before);
+    EXPECT_EQ(status, AllExtracted) << stderrText;
+    EXPECT_EQ(dir.read("here/a/f.txt"), "f");
+    EXPECT_FALSE(fs::exists(dir / "out/f.txt"));
+
+    EXPECT_EQ(run({"-q", "--window-settings", QString::fromStdString(in("a.zip"))}), AllExtracted) << stderrText;
     EXPECT_EQ(dir.read("out/f.txt"), "f") << "Option2 alone means one folder";
+    EXPECT_EQ(run({"-q", "--window-settings", "--mode", "subfolders", QString::fromStdString(in("a.zip"))}),
+              AllExtracted);
+    EXPECT_EQ(dir.read("out/a/f.txt"), "f") << "an explicit option wins";
 }
 
 TEST_F(BatchCommandTest, PasswordFromFileOrStandardInput)
@@ -173,6 +192,66 @@ TEST_F(BatchCommandTest, BadArgumentsAreUsageErrorsInPlainWords)
     EXPECT_NE(stdoutText.find("engine libunzip32 1."), std::string::npos) << stdoutText;
     EXPECT_EQ(run({"--help"}), AllExtracted);
     EXPECT_NE(stdoutText.find("--jobs"), std::string::npos);
+}
+
+// A terminal sees the bar move through one large archive, never wider than
+// itself; a dumb terminal gets plain lines.
+TEST_F(BatchCommandTest, OnATerminalTheBarMovesWithinALargeArchive)
+{
+    MakeZip(in("big.zip"), {{.name = "big.bin", .data = std::string(24u << 20, 'b'), .method = ZipMethod::Store}});
+    for (const char *term : {"xterm", "dumb"}) {
+        Pty pty(60);
+        ASSERT_TRUE(pty.ok());
+        pty.startReading();
+        auto t = std::chrono::steady_clock::time_point{};
+        BatchIo io;
+        io.out = pty.out;
+        io.err = pty.out;
+        io.term = term;
+        io.processors = 1;   // the engine's own thread decodes, and tells every step
+        io.now = [&] { return t += std::chrono::milliseconds(150); };
+        EXPECT_EQ(RunBatchCommand({"marrowlyn-batch", "-o", out(), QString::fromStdString(in("big.zip"))}, io),
+                  AllExtracted);
+        const std::string screen = pty.screen();
+        if (std::string(term) == "dumb") {
+            EXPECT_EQ(screen.find_first_of("\r\x1b"), std::string::npos) << screen;
+            EXPECT_NE(screen.find("extracted: "), std::string::npos) << screen;
+            continue;
+        }
+        std::size_t within = 0;
+        std::size_t from = 0;
+        for (std::size_t cr; (cr = screen.find("\r\x1b[K", from)) != std::string::npos; from = cr + 1) {
+            const std::string line = screen.substr(cr + 4, screen.find_first_of("\r\n", cr + 1) - cr - 4);
+            EXPECT_LT(line.size(), 60u) << line;
+            if (line.find(" of 24 MiB") != std::string::npos && line.find("0 B of") == std::string::npos
+                && line.find("24 MiB of") == std::string::npos)
+                ++within;
+        }
+        EXPECT_GE(within, 10u) << screen;
+    }
+}
+
+// A folder that cannot be read whole is said, and the status says not all
+// went well, instead of a quiet run over fewer archives.
+TEST_F(BatchCommandTest, AFolderScanThatFailsIsSaidOnStandardError)
+{
+    fs::create_directories(dir / "in/sub");
+    MakeZip(in("sub/a.zip"), {{"f.txt", "f"}});
+    struct rlimit limit {};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &limit), 0);
+    const int lowestFree = ::open("/dev/null", O_RDONLY);
+    ASSERT_GE(lowestFree, 0);
+    ::close(lowestFree);
+    // No descriptor is left for the scan to open a folder with.
+    struct rlimit none = {rlim_t(lowestFree), limit.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &none), 0);
+    const int status = run({"-o", out(), QString::fromStdString((dir / "in").string())});
+    setrlimit(RLIMIT_NOFILE, &limit);
+    EXPECT_EQ(status, SomeNotExtracted);
+    EXPECT_NE(stderrText.find("marrowlyn-batch: the scan of \"" + (dir / "in").string() + "\" is incomplete: "),
+              std::string::npos)
+        << stderrText;
+    EXPECT_NE(stderrText.find("Too many open files"), std::string::npos) << stderrText;
 }
 
 TEST_F(BatchCommandTest, NamesFromOutsideCannotDriveTheTerminalOrForgeLines)

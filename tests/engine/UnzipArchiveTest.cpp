@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -172,6 +173,67 @@ TEST_F(UnzipArchiveTest, ACancelRequestStopsTheEngineAtItsNextEntry)
     hooks.cancelRequested = [] { return true; };
     EXPECT_EQ(Run(path, (dir / "out").string(), hooks).status, Status::Cancelled);
     EXPECT_EQ(fake.calls.size(), calls);
+}
+
+TEST_F(UnzipArchiveTest, TheWorkDoneFollowsTheEnginesTotals)
+{
+    const std::string path = dir.write("a.zip", ZipBytes).string();
+    fake.script = [](FakeCall &, USERFUNCTIONS &callbacks, DCL &) {
+        // Before each entry, then twice more while the large "two" decodes.
+        for (const auto &[name, packed] : {std::pair{"one", 0u}, {"two", 100u}, {"two", 120u}, {"two", 150u}}) {
+            callbacks.TotalPackedSize = packed;
+            callbacks.service(name, 4);
+        }
+        return int32_t{UZ_OK};
+    };
+    std::vector<std::uint64_t> seen;
+    UnzipHooks hooks;
+    hooks.workDone = [&](std::uint64_t bytes) { seen.push_back(bytes); };
+    EXPECT_TRUE(Run(path, (dir / "out").string(), hooks).ok());
+    EXPECT_EQ(seen, (std::vector<std::uint64_t>{0, 100, 120, 150}));
+    EXPECT_EQ(EnginePackedBytesSoFar(), 0u) << "nothing is read from a record that is gone";
+}
+
+// Only the folders the engine made for this archive go, and only when they
+// stayed empty and the archive failed.
+TEST_F(UnzipArchiveTest, AFailedArchiveTakesAwayTheEmptyFoldersItMade)
+{
+    namespace fs = std::filesystem;
+    const std::string path = dir.write("a.zip", ZipBytes).string();
+    struct Case {
+        const char *destination;
+        const char *existing;  // made before the archive, "" for none
+        bool writes;           // the engine puts a file into the destination
+        int32_t result;
+        const char *left;      // the deepest folder left afterwards
+    } cases[] = {
+        {"out/new/deeper", "out", false, UZ_SOME_FAILED, "out"},
+        {"out/new/deeper/", "out", false, UZ_CANCELLED, "out"},
+        {"out/old/deeper", "out/old", false, UZ_SOME_FAILED, "out/old"},
+        {"out/empty", "out/empty", false, UZ_SOME_FAILED, "out/empty"},
+        {"out/new/deeper", "out", true, UZ_SOME_FAILED, "out/new/deeper"},
+        {"out/new/deeper", "out", false, UZ_OK, "out/new/deeper"},
+    };
+    for (const Case &c : cases) {
+        fs::remove_all(dir / "out");
+        if (*c.existing)
+            fs::create_directories(dir / c.existing);
+        fake.script = [&](FakeCall &call, USERFUNCTIONS &, DCL &) {
+            fs::create_directories(call.extractDir);   // as the engine does
+            if (c.writes)
+                std::ofstream(fs::path(call.extractDir) / "part.txt") << "x";
+            return c.result;
+        };
+        Run(path, (dir / c.destination).string());
+        const fs::path left = dir / c.left;
+        EXPECT_TRUE(fs::is_directory(left)) << c.destination << " / " << c.existing;
+        const fs::path below = (dir / c.destination).lexically_normal();
+        for (fs::path p = below; p.string().size() > left.string().size(); p = p.parent_path()) {
+            if (p.filename().empty())
+                continue;
+            EXPECT_FALSE(fs::exists(p)) << p << " is left after " << c.destination << " / " << c.existing;
+        }
+    }
 }
 
 TEST_F(UnzipArchiveTest, AnUnreadableArchiveIsWaitedForGentlyUpToTheLimit)

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <thread>
@@ -107,7 +109,10 @@ TEST_F(BatchRunTest, ModesFollowTheirCaptionsAndTheSummaryNamesFailures)
     EXPECT_EQ(surface.textsSeen.mid(0, 4),
               (QStringList{"Processing: a.zip", "Processing: b.v2.zip", "Processing: secret.zip",
                            "Processing: fake.zip"}));
-    EXPECT_EQ(surface.valuesSeen, (std::vector<int>{25, 50, 75, 100, 0}));
+    EXPECT_EQ(surface.valuesSeen.front(), 0) << "nothing is done before the first archive";
+    EXPECT_TRUE(std::is_sorted(surface.valuesSeen.begin(), surface.valuesSeen.end() - 1));
+    EXPECT_EQ(surface.valuesSeen.back(), 0);
+    EXPECT_FALSE(fs::exists(out / "secret")) << "the failed archive's empty subfolder is taken away";
     EXPECT_EQ(pointerDuringArchive, (std::vector<int>{11, 11, 11, 11}));
     EXPECT_EQ(surface.pointer, Pointer::Default);
     EXPECT_EQ(surface.progressText, IdleProgressText);
@@ -134,6 +139,42 @@ TEST_F(BatchRunTest, ModesFollowTheirCaptionsAndTheSummaryNamesFailures)
     run.Start();
     EXPECT_EQ(prompts.last().text, "Done.");
     EXPECT_EQ(prompts.last().detail, "");
+}
+
+// The bar shows the share of the run's bytes done: archives weigh their sizes,
+// and within one the engine's progress counts, at most once a frame.
+TEST_F(BatchRunTest, TheBarShowsTheShareOfBytesDone)
+{
+    struct Archive {
+        const char *name;
+        std::size_t size;
+        std::vector<std::pair<std::uint64_t, int>> work; // bytes done, milliseconds since the last report
+    } archives[] = {
+        {"a.zip", 100, {}},
+        {"b.zip", 300, {{150, 20}, {200, 0}}},   // the second comes within the same frame
+        {"c.zip", 600, {{0, 20}, {300, 20}, {600, 20}}},
+    };
+    for (const Archive &a : archives)
+        surface.list.Add(q(dir.write(a.name, std::string(a.size, 'x'))));
+    std::chrono::steady_clock::time_point time{};
+    BatchRun run(surface);
+    run.now = [&] { return time; };
+    run.unzip = [&](const std::string &path, const std::string &, bool, const UnzipHooks &hooks) {
+        for (const Archive &a : archives) {
+            if (fs::path(path).filename() != a.name)
+                continue;
+            for (const auto &[bytes, ms] : a.work) {
+                time += std::chrono::milliseconds(ms);
+                hooks.workDone(bytes);
+            }
+        }
+        UnzipOutcome outcome;
+        outcome.status = UnzipOutcome::Status::Extracted;
+        return outcome;
+    };
+    prompts.expectMessage();
+    run.Start();
+    EXPECT_EQ(surface.valuesSeen, (std::vector<int>{0, 10, 25, 40, 70, 100, 0}));
 }
 
 TEST_F(BatchRunTest, ASecondStartDuringARunDoesNothingAndCancelStopsTheWalk)

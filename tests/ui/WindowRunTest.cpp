@@ -119,6 +119,33 @@ TEST_F(WindowRunTest, RunsInBothModesWithProgressPointerAndSummary)
     EXPECT_EQ(listNow(), rows);
 }
 
+// One large archive: the bar starts at 0 and moves with the engine's
+// reports from the worker thread, instead of claiming the run from the start.
+TEST_F(WindowRunTest, TheBarMovesThroughOneLargeArchive)
+{
+    const fs::path archive = dir.write("in/big.zip", std::string(1000, 'x'));
+    fs::create_directories(out);
+    store(SettingKey::OutputDirectory, q(out));
+    Form1 &f = load();
+    f.JobRows().Add(q(archive));
+    f.show();
+
+    std::vector<int> values;
+    QObject::connect(f.ProgressBar1, &QProgressBar::valueChanged, &f, [&](int value) { values.push_back(value); });
+    f.Run().runArchive = &RunOnWorkerThread;
+    f.Run().unzip = [&](const std::string &, const std::string &, bool, const UnzipHooks &hooks) {
+        hooks.workDone(0);
+        hooks.workDone(500);
+        UnzipOutcome outcome;
+        outcome.status = UnzipOutcome::Status::Extracted;
+        return outcome;
+    };
+    prompts.expectMessage();
+    f.PushButton2_Click();
+    EXPECT_EQ(prompts.last().text, "Done.");
+    EXPECT_EQ(values, (std::vector<int>{50, 0})) << "0 at the start, half way, and the reset";
+}
+
 // While an archive is in work the window serves its events: removal,
 // clearing and a second start are refused; closing stops the engine and then
 // closes the window.

@@ -69,6 +69,7 @@ int32_t onService(const char *name, uint32_t)
 {
     int index = int(current->serviced.size());
     current->serviced.emplace_back(name);
+    current->packedAtService.push_back(current->callbacks.TotalPackedSize);
     if (current->serviceHook)
         current->serviceHook(index);
     return index == current->cancelAt ? 1 : 0;

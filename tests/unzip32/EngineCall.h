@@ -32,6 +32,7 @@ struct EngineCall {
 
     // What the engine said.
     std::vector<std::string> lines, replaceAsked, passwordAsked, serviced;
+    std::vector<uint64_t> packedAtService; // TotalPackedSize as each service call saw it
     std::vector<ListedEntry> listed;
     USERFUNCTIONS callbacks{};
 

@@ -285,6 +285,40 @@ TEST(Extract, CancelStopsCleanly)
         EXPECT_EQ(item.path().extension(), ".txt") << "no temporary file is left behind";
 }
 
+// A large entry is followed while it decodes, not only before it starts: a
+// caller showing progress sees the totals grow, and can stop it part-way.
+TEST(Extract, ServiceFollowsALargeEntryAndCanStopIt)
+{
+    TempDir dir;
+    const size_t big = size_t(20) << 20;
+    RawEntry small = StoredEntry("small.txt", std::string(1000, 's'));
+    RawEntry large = StoredEntry("big.bin", std::string(big, 'b'));
+    WriteRawZip(dir / "a.zip", {.entries = {small, large}});
+
+    // One thread decodes everything, so every step is told.
+    EngineCall call((dir / "a.zip").string(), (dir / "out").string());
+    call.options.Threads = 1;
+    EXPECT_EQ(call.run(), UZ_OK);
+    const size_t asked = call.serviced.size();
+    ASSERT_EQ(asked, 2u + 20u) << "once per entry, and once per MiB of the large one";
+    EXPECT_EQ(call.serviced.back(), "big.bin");
+    EXPECT_EQ(call.packedAtService[1], 1000u) << "the large entry counts only as it decodes";
+    for (size_t i = 2; i < asked; ++i)
+        EXPECT_GT(call.packedAtService[i], call.packedAtService[i - 1]) << i;
+    EXPECT_EQ(call.packedAtService.back(), 1000u + big);
+    EXPECT_EQ(call.callbacks.TotalPackedSize, 1000u + big);
+    EXPECT_EQ(call.callbacks.TotalSize, 1000u + big);
+
+    // Stopped in the middle of the large entry.
+    EngineCall stop((dir / "a.zip").string(), (dir / "stopped").string());
+    stop.options.Threads = 1;
+    stop.cancelAt = 5;
+    EXPECT_EQ(stop.run(), UZ_CANCELLED);
+    EXPECT_EQ(stop.serviced.size(), 6u);
+    EXPECT_EQ(FilesBelow(dir / "stopped"), std::vector<std::string>{"small.txt"})
+        << "the large entry is removed and nothing follows it";
+}
+
 TEST(Version, FillsTheRecord)
 {
     UZ_VERSION version{};
