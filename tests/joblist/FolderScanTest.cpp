@@ -3,7 +3,6 @@
 #include "TempDir.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include "AsOtherUser.h"
 
 #include <gtest/gtest.h>
@@ -167,7 +166,7 @@ TEST(FolderScan, UnreadableFoldersAreDroppedWithEverythingBelow)
     EXPECT_EQ(run("three"), QStringList());
 }
 
-TEST(FolderScan, LargeTreeScansQuicklyWithTheEventLoopPumped)
+TEST(FolderScan, LargeTreeScansWithTheEventLoopPumped)
 {
     TempDir dir;
     // 20 x 20 x 30 = 12,000 folders, plus the two levels above them.
@@ -177,10 +176,7 @@ TEST(FolderScan, LargeTreeScansQuicklyWithTheEventLoopPumped)
                 fs::create_directories(dir.path() / std::to_string(i) / std::to_string(j) / std::to_string(k));
     ScanHooks hooks;
     hooks.pumpEvents = [] { QCoreApplication::processEvents(); };
-    QElapsedTimer timer;
-    timer.start();
+    // How fast is bench/load-window's to say (a timed test fails on a busy machine).
     const QStringList folders = scan(entry(dir), true, hooks);
-    const qint64 elapsed = timer.elapsed();
     EXPECT_EQ(folders.size(), 1 + 20 + 400 + 12000);
-    EXPECT_LT(elapsed, 3000) << "scan took " << elapsed << " ms";
 }
