@@ -52,11 +52,26 @@ void PushButton1_Click(AddingContext &context)
 
 namespace {
 
-void SetPointer(AddingContext &context, int value)
-{
-    if (context.setMousePointer)
-        context.setMousePointer(value);
-}
+// The window is busy from the start of a folder scan to its end, however it
+// ends: rows must not be removed while pumped events let other handlers run.
+class ScanUnderWay {
+public:
+    explicit ScanUnderWay(AddingContext &context) : m_context(context)
+    {
+        if (m_context.setScanning)
+            m_context.setScanning(true);
+    }
+    ~ScanUnderWay()
+    {
+        if (m_context.setScanning)
+            m_context.setScanning(false);
+    }
+    ScanUnderWay(const ScanUnderWay &) = delete;
+    ScanUnderWay &operator=(const ScanUnderWay &) = delete;
+
+private:
+    AddingContext &m_context;
+};
 
 ScanHooks HooksFor(AddingContext &context)
 {
@@ -92,14 +107,11 @@ void PushButton4_Click(AddingContext &context)
         SaveSetting(SettingsApplication, SettingsSection, SettingKey::LastFolder, chosen);
     });
 
-    // The hourglass also keeps "Clear List" and row removal away while
-    // pumped events let other handlers run in the middle of the walk.
-    procedure.step(110, [&] { SetPointer(context, PointerHourglass); });
-    procedure.step(112, [&] {
+    procedure.step(110, [&] {
+        const ScanUnderWay scan(context);
         WalkArchives(chosen, QStringLiteral("*.") + extension, HooksFor(context),
                      [&context](const QString &path) { context.list.Add(path); });
     });
-    procedure.step(114, [&] { SetPointer(context, PointerDefault); });
 }
 
 namespace {
@@ -130,11 +142,13 @@ void ListView1_OLEDragDrop(AddingContext &context, const QStringList &paths)
         try {
             QString reason;
             switch (Examine(path, reason)) {
-            case DroppedKind::Folder:
+            case DroppedKind::Folder: {
+                const ScanUnderWay scan(context);
                 if (!WalkArchives(path, QStringLiteral("*.*"), hooks,
                                   [&context](const QString &file) { context.list.Add(file); }))
                     problems << path + QStringLiteral(": the folder could not be read");
                 break;
+            }
             case DroppedKind::Other:
                 context.list.Add(path);
                 break;

@@ -14,17 +14,13 @@
 class JobList;
 class Prompts;
 
-// Pointer values of the window that the commands set.
-inline constexpr int PointerDefault = 0;
-inline constexpr int PointerHourglass = 11;
-
 // What a command needs of the window, handed in by the window (or a test).
 struct AddingContext {
     JobList &list;
     Prompts &prompts;
     QString applicationTitle;
     QString programFolder;                       // where "Samples" lives
-    std::function<void(int)> setMousePointer;    // the window's busy marker: 11 busy, 0 default
+    std::function<void(bool)> setScanning;       // a folder scan starts (true) or ends (false): the window is busy meanwhile
     std::function<void()> pumpEvents;            // lets the window repaint during a long scan
     QChar separator = NativeSeparator;           // of the file dialog's answer
     QString lastFolder;                          // the folder-tree command's last folder, kept with its setting

@@ -162,7 +162,12 @@ void Form1::Text1_Change()
 void Form1::PushButton2_Click()
 {
     m_run.Start();
-    if (m_closeAfterRun && !m_run.Running())
+    closeIfAsked();
+}
+
+void Form1::closeIfAsked()
+{
+    if (m_closeWhenIdle && !Busy())
         close();
 }
 
@@ -182,7 +187,7 @@ void Form1::PushButton3_Click()
 void Form1::PushButton5_Click()
 {
     TrappedProcedure trap(m_prompts, location(QStringLiteral("PushButton5_Click")));
-    if (trap.test(100, [&] { return m_mousePointer != Pointer::Hourglass; }))
+    if (trap.test(100, [&] { return !Busy(); }))
         trap.step(102, [&] { m_rows.Clear(); });
 }
 
@@ -217,10 +222,11 @@ void Form1::ListView1_KeyDown(int keyCode, int /*shift: Shift+Delete removes too
     ListView1_DblClick();
 }
 
-// Removal refuses while a long command holds the busy marker.
+// Removal refuses while a run or a scan is under way: the run reads the rows
+// by their place, and its bound was taken at its start.
 void Form1::ListView1_DblClick()
 {
-    if (m_mousePointer == Pointer::Hourglass)
+    if (Busy())
         return;
     if (!(m_rows.Count() > 0))
         return;
@@ -246,6 +252,9 @@ void Form1::PumpEvents() { QCoreApplication::processEvents(); }
 
 void Form1::SetMousePointer(int value)
 {
+    // A run that ends during a scan leaves the hourglass to the scan.
+    if (m_scans > 0)
+        value = Pointer::Hourglass;
     m_mousePointer = value;
     showCursorFor(value);
 }
@@ -271,7 +280,7 @@ void Form1::showCursorFor(int value)
 void Form1::closeEvent(QCloseEvent *event)
 {
     if (m_run.Running()) {
-        m_closeAfterRun = true;
+        m_closeWhenIdle = true;
         m_run.RequestCancel();
         event->ignore();
         return;

@@ -65,7 +65,7 @@ TEST(AddZipFiles, CommandAsksWithItsTitleAndFilterAndAppendsInOrder)
     PushButton1_Click(f.context);
     EXPECT_EQ(f.list.Text(6), QStringLiteral("C:\\x.zip"));
     EXPECT_EQ(f.list.Text(7), QStringLiteral("C:\\y.zip"));
-    EXPECT_TRUE(f.pointers.empty()) << "the dialog command leaves the busy marker alone";
+    EXPECT_TRUE(f.scanning.empty()) << "the dialog command scans nothing";
 }
 
 TEST(AddZipFiles, OverflowingDialogAddsNothingAndSaysSo)

@@ -52,7 +52,7 @@ TEST(AddAllInFolder, ExtensionAsTypedPicksTheFilesOfTheWholeTree)
     EXPECT_EQ(Sorted(f.list.rows().mid(3, 2)), Sorted({tree + "/.dotdir/e.zip", tree + "/sub/c.zip"}))
         << "a dot-folder is read like any other; only dot-files are left out";
     EXPECT_EQ(f.list.Text(6), tree + "/sub/deeper/d.zip");
-    EXPECT_EQ(f.pointers, (std::vector<int>{11, 0})) << "the hourglass while the tree is read";
+    EXPECT_EQ(f.scanning, (std::vector<bool>{true, false})) << "busy while the tree is read";
     EXPECT_EQ(Stored(SettingKey::Extension), QStringLiteral("zip"));
     EXPECT_EQ(Stored(SettingKey::LastFolder), tree);
     EXPECT_EQ(f.context.lastFolder, tree);
@@ -90,7 +90,7 @@ TEST(AddAllInFolder, CancellingKeepsWhatWasAlreadyAnswered)
     EXPECT_EQ(Stored(SettingKey::Extension), QStringLiteral("txt")) << "the new extension is kept";
     EXPECT_EQ(Stored(SettingKey::LastFolder), QStringLiteral("/somewhere"));
     EXPECT_EQ(f.list.Count(), 0);
-    EXPECT_TRUE(f.pointers.empty());
+    EXPECT_TRUE(f.scanning.empty());
 }
 
 TEST(AddAllInFolder, UnreadableFoldersAreLeftOutQuietly)

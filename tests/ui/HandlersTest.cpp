@@ -2,6 +2,7 @@
 #include "mUnzip.h"
 
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -104,20 +105,35 @@ TEST_F(FormTest, RemovingAndClearingRows)
     ASSERT_EQ(rows.Count(), 1);
     EXPECT_EQ(rows.Text(1), "/c.zip");
 
-    // Busy: every removal refuses.
+    // While a folder scan is under way every removal refuses; the pointer
+    // alone does not make the window busy.
     rows.Add("/d.zip");
     rows.Select(1);
-    f.SetMousePointer(Pointer::Hourglass);
-    QTest::keyClick(f.ListView1, Qt::Key_Delete);
-    f.ListView1_DblClick();
-    f.PushButton5_Click();
-    EXPECT_EQ(rows.Count(), 2);
-    EXPECT_EQ(f.cursor().shape(), Qt::WaitCursor);
+    dir.write("tree/e.zip", "PK");
+    bool triedDuringScan = false;
+    QTimer::singleShot(0, &f, [&] {
+        EXPECT_TRUE(f.Busy());
+        EXPECT_EQ(f.cursor().shape(), Qt::WaitCursor);
+        QTest::keyClick(f.ListView1, Qt::Key_Delete);
+        f.ListView1_DblClick();
+        f.PushButton5_Click();
+        EXPECT_EQ(rows.Count(), 2);
+        triedDuringScan = true;
+    });
+    prompts.expectInput("zip").expectPickFolder(q(dir / "tree"));
+    f.PushButton4_Click();
+    EXPECT_TRUE(triedDuringScan);
+    ASSERT_EQ(rows.Count(), 3);
+    EXPECT_FALSE(f.Busy());
 
+    f.SetMousePointer(Pointer::Hourglass);
+    rows.Select(3);
+    QTest::keyClick(f.ListView1, Qt::Key_Delete);
+    EXPECT_EQ(rows.Count(), 2);
     f.SetMousePointer(Pointer::Default);
     QTest::mouseClick(f.PushButton5, Qt::LeftButton);
     EXPECT_EQ(rows.Count(), 0);
-    EXPECT_TRUE(prompts.calls().empty());
+    EXPECT_EQ(prompts.calls().size(), 2u) << "only the scan's two questions";
 }
 
 TEST_F(FormTest, PointerResetsOverTheWindowAndFramesButNotWhileBusy)
