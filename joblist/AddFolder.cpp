@@ -133,6 +133,8 @@ Scan::Read Scan::readSubFolders(const QString &folder, FolderList &found)
         // Reading a folder of a hundred thousand entries takes tens of
         // milliseconds; the window is served while it goes on.
         pump(LineSubFolderPump);
+        if (m_hooks.stopped())
+            break;
         const char *name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0 || !isSubFolder(dir, entry))
             continue;
@@ -170,6 +172,8 @@ qsizetype Scan::level(FolderList &folders, bool recurse)
     // is visited exactly once.
     const FolderList current = folders;
     for (const QString &folder : current) {
+        if (m_hooks.stopped())
+            break;
         if (!IsFolderPresent(folder))
             continue;
         if (QFile::encodeName(folder).size() >= PATH_MAX)
@@ -200,7 +204,7 @@ qsizetype Scan::level(FolderList &folders, bool recurse)
 
     const qsizetype direct = newFolders.size();
     qsizetype directRemoved = 0;
-    if (recurse && !newFolders.isEmpty())
+    if (recurse && !newFolders.isEmpty() && !m_hooks.stopped())
         trap(LineRecurse, [&] { directRemoved = level(newFolders, true); });
 
     // The deeper levels were checked by the call that listed them; only this

@@ -14,6 +14,9 @@ using FolderList = QStringList;
 struct ScanHooks {
     std::function<void()> pumpEvents;   // called per folder read, per entry listed and per sub-folder found
     Prompts *prompts = nullptr;         // where the scan's own error box goes; null: swallowed
+    std::function<bool()> stopRequested; // true once the scan is to end early (the window is closing)
+
+    bool stopped() const { return stopRequested && stopRequested(); }
 };
 
 // "" when cancelled; otherwise the chosen folder without a trailing separator
@@ -31,8 +34,10 @@ void GetSubDirectories2016(FolderList &folders, bool recurse, const ScanHooks &h
 // listing order (letter case ignored, then exact), as the sub-folders of a
 // scan do, so a run's order does not depend on the file system.
 QStringList GetFilesInFolder(const QString &folder, const QString &pattern);
-// The same, calling `pump` once per directory entry read (the caller throttles it).
-QStringList GetFilesInFolder(const QString &folder, const QString &pattern, const std::function<void()> &pump);
+// The same, calling `pump` once per directory entry read (the caller throttles it)
+// and ending early, with the names found so far, once `stop` answers true.
+QStringList GetFilesInFolder(const QString &folder, const QString &pattern, const std::function<void()> &pump,
+                             const std::function<bool()> &stop = {});
 
 // A regular file that can be opened for reading; folders, FIFOs, devices and
 // missing paths give false.

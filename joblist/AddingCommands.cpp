@@ -75,7 +75,7 @@ private:
 
 ScanHooks HooksFor(AddingContext &context)
 {
-    return ScanHooks{ThrottledPump(context.pumpEvents), &context.prompts};
+    return ScanHooks{ThrottledPump(context.pumpEvents), &context.prompts, context.stopRequested};
 }
 
 } // namespace

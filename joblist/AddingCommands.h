@@ -24,6 +24,7 @@ struct AddingContext {
     std::function<void()> pumpEvents;            // lets the window repaint during a long scan
     QChar separator = NativeSeparator;           // of the file dialog's answer
     QString lastFolder;                          // the folder-tree command's last folder, kept with its setting
+    std::function<bool()> stopRequested;         // true once a scan under way is to stop (the window is closing)
 };
 
 inline const QString AddFilesTitle = QStringLiteral("Add File(s) - Hold Ctrl to select multiple files");

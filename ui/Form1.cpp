@@ -276,12 +276,14 @@ void Form1::showCursorFor(int value)
 }
 
 // Closing during a run asks the engine to stop; the run then winds up, the
-// entry in progress is cleaned up, and the window closes for good.
+// entry in progress is cleaned up, and the window closes for good. A folder
+// scan stops at its next look at the window's events.
 void Form1::closeEvent(QCloseEvent *event)
 {
-    if (m_run.Running()) {
+    if (Busy()) {
         m_closeWhenIdle = true;
-        m_run.RequestCancel();
+        if (m_run.Running())
+            m_run.RequestCancel();
         event->ignore();
         return;
     }

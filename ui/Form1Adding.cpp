@@ -21,7 +21,8 @@ AddingContext Form1::addingContext()
                          [this](bool scanning) { setScanning(scanning); },
                          [this] { PumpEvents(); },
                          NativeSeparator,
-                         m_lastFolder};
+                         m_lastFolder,
+                         [this] { return m_closeWhenIdle; }};
 }
 
 // A scan that ends during a run leaves the hourglass on: the run is still

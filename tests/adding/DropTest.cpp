@@ -51,7 +51,7 @@ TEST(DropOnList, EntriesThatCannotBeExaminedAreReportedAndTheRestAdded)
             ScriptedPrompts prompts;
             prompts.expectMessage();
             MemoryJobList list;
-            AddingContext context{list, prompts, QStringLiteral("Marrowlyn"), {}, {}, {}, NativeSeparator, {}};
+            AddingContext context{list, prompts, QStringLiteral("Marrowlyn"), {}, {}, {}, NativeSeparator, {}, {}};
             ListView1_OLEDragDrop(context, {shut, behind, fine});
             QStringList out = list.rows();
             out << prompts.last().text << prompts.last().detail.split(QChar('\n'));

@@ -73,7 +73,7 @@ TEST(AddZipFiles, OverflowingDialogAddsNothingAndSaysSo)
     TempDir dir;
     MemoryJobList list;
     OverflowingPrompts prompts;
-    AddingContext context{list, prompts, QStringLiteral("Marrowlyn"), Q(dir.path()), {}, {}, NativeSeparator, {}};
+    AddingContext context{list, prompts, QStringLiteral("Marrowlyn"), Q(dir.path()), {}, {}, NativeSeparator, {}, {}};
     prompts.expectMessage();
     PushButton1_Click(context);
     EXPECT_EQ(list.Count(), 0);

@@ -6,6 +6,7 @@
 
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 namespace fs = std::filesystem;
@@ -125,6 +126,21 @@ TEST_F(FormTest, DroppingAFolderAndAFileOnTheList)
     QCoreApplication::processEvents();
     EXPECT_EQ(rowsOf(f), (QStringList{q(dir / "drop/inside.txt"), q(dir / "drop/sub/deep.zip"), q(loose)}));
     EXPECT_TRUE(prompts.calls().empty());
+}
+
+// Closing the window during a folder scan stops the scan, as it stops a run,
+// and the window then closes.
+TEST_F(FormTest, ClosingDuringAFolderScanStopsIt)
+{
+    for (int i = 0; i < 40; ++i)
+        dir.write("tree/f" + std::to_string(i) + "/a.zip", "PK");
+    Form1 &f = load();
+    f.show();
+    QTimer::singleShot(0, &f, [&] { f.close(); });
+    prompts.expectInput("zip").expectPickFolder(q(dir / "tree"));
+    f.PushButton4_Click();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_LT(f.JobRows().Count(), 40) << "the scan stopped at the close";
 }
 
 }
