@@ -90,6 +90,13 @@ void Form1::connectHandlers()
     ListView1->viewport()->installEventFilter(this);
     ListView1->header()->viewport()->installEventFilter(this);
     connect(ListView1, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem *item) { ListView1_ItemClick(item); });
+    // The list does not scroll by itself (a row drag scrolls by its own
+    // rule), but a row the keys make current is brought into view, so that
+    // Delete never takes a row the user cannot see.
+    connect(ListView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
+        if (current && !m_dragMouseDown)
+            ListView1->scrollToItem(current);
+    });
     for (QPushButton *b : {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6,
                            PushButton7, PushButton8})
         b->installEventFilter(this);

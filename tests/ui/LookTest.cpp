@@ -108,6 +108,36 @@ TEST_F(LookTest, TheHandShowsOverTheButtonsButNeverReplacesTheHourglass)
     EXPECT_EQ(f.PushButton4->cursor().shape(), Qt::WaitCursor);
 }
 
+// Keys move the current row and the list follows it, so Delete never takes a
+// row out of sight; the list that has the keyboard looks it, in both looks.
+TEST_F(LookTest, KeysKeepTheCurrentRowInViewAndTheListShowsFocus)
+{
+    for (const bool skinned : {false, true}) {
+        if (skinned)
+            ship("x/o.cjs");
+        Form1 &f = load();
+        for (int i = 1; i <= 40; ++i)
+            f.JobRows().Add(QStringLiteral("/archives/%1.zip").arg(i));
+        f.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        f.JobRows().Select(1);
+        f.PushButton1->setFocus();
+        const QImage unfocused = f.ListView1->grab().toImage();
+        f.ListView1->setFocus();
+        const QImage focused = f.ListView1->grab().toImage();
+        const QPoint frame(0, unfocused.height() / 2);
+        EXPECT_NE(focused.pixelColor(frame), unfocused.pixelColor(frame)) << "the frame shows focus; skinned " << skinned;
+
+        for (const Qt::Key key : {Qt::Key_End, Qt::Key_Up, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_PageDown,
+                                  Qt::Key_Down, Qt::Key_End, Qt::Key_PageUp}) {
+            QTest::keyClick(f.ListView1, key);
+            const QRect row = f.ListView1->visualItemRect(f.ListView1->currentItem());
+            EXPECT_TRUE(f.ListView1->viewport()->rect().contains(row))
+                << "key " << key << " left row " << f.JobRows().SelectedIndex() << " out of view";
+        }
+    }
+}
+
 // Writes the README's pictures when MARROWLYN_SCREENSHOTS names a folder;
 // otherwise proves only that the window can be grabbed in both looks.
 TEST_F(LookTest, Screenshots)
