@@ -89,6 +89,9 @@ void PushButton4_Click(AddingContext &context)
         const QString stored = GetSetting(SettingsApplication, SettingsSection, SettingKey::Extension,
                                           QStringLiteral("zip"));
         extension = context.prompts.input(ExtensionPrompt, context.applicationTitle, stored);
+        // ".zip" is how many people write an extension; the pattern has its own dot.
+        if (extension.startsWith(QChar(u'.')))
+            extension.remove(0, 1);
     });
     if (extension.isEmpty())
         return;

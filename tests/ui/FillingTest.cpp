@@ -59,11 +59,18 @@ TEST_F(FormTest, AddButtonsFillTheListThroughTheWindow)
     EXPECT_EQ(prompts.last().preset, tree);
     EXPECT_EQ(f.JobRows().Count(), 3) << rowsOf(f).join(", ").toStdString();
 
+    // A leading dot is the pattern's own: ".zip" means zip, and is kept so.
+    f.JobRows().Clear();
+    prompts.expectInput(".zip").expectPickFolder(tree);
+    f.PushButton4_Click();
+    EXPECT_EQ(f.JobRows().Count(), 2) << rowsOf(f).join(", ").toStdString();
+    EXPECT_EQ(stored(SettingKey::Extension), "zip");
+
     // A cancelled extension prompt leaves the stored one and asks nothing more.
     prompts.expectInput("");
     f.PushButton4_Click();
-    EXPECT_EQ(stored(SettingKey::Extension), "*");
-    EXPECT_EQ(f.JobRows().Count(), 3);
+    EXPECT_EQ(stored(SettingKey::Extension), "zip");
+    EXPECT_EQ(f.JobRows().Count(), 2);
 }
 
 TEST_F(FormTest, SamplesAreListedOnceAndTheQuestionAskedEachTime)
