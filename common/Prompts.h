@@ -31,5 +31,6 @@ public:
     virtual QString pickFolder(const QString &prompt, const QString &startFolder) = 0;
 
     // Opens a folder in the file browser or an address in the web browser.
-    virtual void openWithShell(const QString &pathOrAddress) = 0;
+    // False when nothing on this system could be asked to open it.
+    virtual bool openWithShell(const QString &pathOrAddress) = 0;
 };

@@ -89,11 +89,11 @@ QString QtPrompts::pickFolder(const QString &prompt, const QString &startFolder)
     return QFileDialog::getExistingDirectory(m_owner, prompt, startFolder);
 }
 
-void QtPrompts::openWithShell(const QString &pathOrAddress)
+bool QtPrompts::openWithShell(const QString &pathOrAddress)
 {
     const QUrl url = pathOrAddress.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(pathOrAddress)
                                                                  : QUrl::fromUserInput(pathOrAddress);
-    // Where no desktop is running the answer means nothing; there is nothing
-    // more to do either way.
-    QDesktopServices::openUrl(url);
+    // False is to be trusted: no launcher was found. True only means one was
+    // started; whether it showed anything is beyond what Qt can tell.
+    return QDesktopServices::openUrl(url);
 }

@@ -19,7 +19,7 @@ public:
                   bool secret = false) override;
     QString openFiles(const QString &title, const QString &filter) override;
     QString pickFolder(const QString &prompt, const QString &startFolder) override;
-    void openWithShell(const QString &pathOrAddress) override;
+    bool openWithShell(const QString &pathOrAddress) override;
 
 private:
     QPointer<QWidget> m_owner;

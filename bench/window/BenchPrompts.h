@@ -26,5 +26,5 @@ public:
     }
     QString openFiles(const QString &, const QString &) override { return {}; }
     QString pickFolder(const QString &, const QString &) override { return folder; }
-    void openWithShell(const QString &) override {}
+    bool openWithShell(const QString &) override { return true; }
 };

@@ -53,9 +53,9 @@ ScriptedPrompts &ScriptedPrompts::expectPickFolder(const QString &answer)
     return *this;
 }
 
-ScriptedPrompts &ScriptedPrompts::expectOpenWithShell()
+ScriptedPrompts &ScriptedPrompts::expectOpenWithShell(bool opens)
 {
-    m_queue.push_back({Kind::OpenWithShell, Answer::Ok, {}});
+    m_queue.push_back({Kind::OpenWithShell, opens ? Answer::Yes : Answer::No, {}});
     return *this;
 }
 
@@ -121,7 +121,9 @@ QString ScriptedPrompts::pickFolder(const QString &prompt, const QString &startF
     return expected ? expected->text : QString();
 }
 
-void ScriptedPrompts::openWithShell(const QString &pathOrAddress)
+bool ScriptedPrompts::openWithShell(const QString &pathOrAddress)
 {
-    take({Kind::OpenWithShell, pathOrAddress, {}, Buttons::Ok, Icon::None, {}, {}, false, {}});
+    const std::optional<Expected> expected =
+        take({Kind::OpenWithShell, pathOrAddress, {}, Buttons::Ok, Icon::None, {}, {}, false, {}});
+    return expected && expected->answer == Answer::Yes;
 }

@@ -37,7 +37,8 @@ public:
     ScriptedPrompts &expectInput(const QString &answer);
     ScriptedPrompts &expectOpenFiles(const QString &answer);
     ScriptedPrompts &expectPickFolder(const QString &answer);
-    ScriptedPrompts &expectOpenWithShell();
+    // `opens`: what the shell answers, true when something opened the target.
+    ScriptedPrompts &expectOpenWithShell(bool opens = true);
 
     const std::vector<Call> &calls() const { return m_calls; }
     // The most recent call; fails the test when there was none.
@@ -51,7 +52,7 @@ public:
     QString input(const QString &prompt, const QString &title, const QString &preset, bool secret = false) override;
     QString openFiles(const QString &title, const QString &filter) override;
     QString pickFolder(const QString &prompt, const QString &startFolder) override;
-    void openWithShell(const QString &pathOrAddress) override;
+    bool openWithShell(const QString &pathOrAddress) override;
 
     static const char *kindName(Kind kind);
 

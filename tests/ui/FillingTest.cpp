@@ -93,7 +93,14 @@ TEST_F(FormTest, SamplesAreListedOnceAndTheQuestionAskedEachTime)
     f.PushButton6_Click();
     EXPECT_EQ(f.JobRows().Count(), 2) << "nothing twice";
     EXPECT_EQ(prompts.last().text, samples) << "Yes opens the sample folder";
-    EXPECT_EQ(prompts.calls().size(), 3u);
+
+    // Nothing on this system opens folders: the user is told where they are.
+    prompts.expectMessage(Prompts::Answer::Yes).expectOpenWithShell(false).expectMessage();
+    f.PushButton6_Click();
+    EXPECT_TRUE(prompts.last().text.endsWith("\r" + samples)) << prompts.last().text.toStdString();
+    EXPECT_TRUE(prompts.last().text.startsWith("The folder could not be opened"));
+    EXPECT_EQ(prompts.last().title, "Marrowlyn");
+    EXPECT_EQ(prompts.calls().size(), 6u);
 }
 
 // A drop on the real list widget: only file lists are let in, a folder is
