@@ -35,6 +35,9 @@ QString setting(const QString &key, const QString &defaultValue = QString())
     return GetSetting(SettingsApplication, SettingsSection, key, defaultValue);
 }
 
+// 7000 twips at 15 twips a pixel.
+constexpr int ColumnWidthAtLoad = 467;
+
 int keyCodeOf(const QKeyEvent &event)
 {
     switch (event.key()) {
@@ -118,7 +121,7 @@ void Form1::Form_Load()
     trap.step(112, [&] {
         ListView1->setHeaderLabels({QStringLiteral("Zip File(s)")});
         ListView1->setHeaderHidden(false);
-        ListView1->setColumnWidth(0, qRound(7000 / 15.0));
+        ListView1->setColumnWidth(0, ColumnWidthAtLoad);
     });
     trap.step(114, [&] {
         // The default is worked out first: without a desktop folder the
@@ -194,8 +197,11 @@ void Form1::PushButton3_Click()
 void Form1::PushButton5_Click()
 {
     TrappedProcedure trap(m_prompts, location(QStringLiteral("PushButton5_Click")));
-    if (trap.test(100, [&] { return !Busy(); }))
+    if (trap.test(100, [&] { return !Busy(); })) {
         trap.step(102, [&] { m_rows.Clear(); });
+        // A column dragged wide for long paths has nothing left to show.
+        trap.step(104, [&] { ListView1->setColumnWidth(0, ColumnWidthAtLoad); });
+    }
 }
 
 void Form1::PushButton7_Click()
