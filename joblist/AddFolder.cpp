@@ -4,6 +4,7 @@
 #include "Prompts.h"
 #include "TrappedProcedure.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QStringDecoder>
@@ -19,9 +20,14 @@
 #include <stdexcept>
 #include <sys/stat.h>
 
+QString PickerStartFolder(const QString &wanted)
+{
+    return IsFolderPresent(wanted) ? wanted : QDir::homePath();
+}
+
 QString BrowseForFolder(Prompts &prompts, const QString &prompt, const QString &startFolder)
 {
-    QString chosen = prompts.pickFolder(prompt, startFolder);
+    QString chosen = prompts.pickFolder(prompt, PickerStartFolder(startFolder));
     while (chosen.size() > 1 && chosen.endsWith(NativeSeparator))
         chosen.chop(1);
     return chosen;

@@ -19,8 +19,12 @@ struct ScanHooks {
     bool stopped() const { return stopRequested && stopRequested(); }
 };
 
+// Where a file dialog or folder picker opens: `wanted` when it is a folder
+// that exists, otherwise the home folder (never the program's working folder).
+QString PickerStartFolder(const QString &wanted);
+
 // "" when cancelled; otherwise the chosen folder without a trailing separator
-// (except the root "/").
+// (except the root "/"). The picker opens at PickerStartFolder(startFolder).
 QString BrowseForFolder(Prompts &prompts, const QString &prompt, const QString &startFolder);
 
 // Appends every sub-folder of the listed folders (level by level, recursively

@@ -25,15 +25,31 @@ QStringList RowsFromDialogResult(const QString &result, QChar separator)
     return rows;
 }
 
+QString FolderOfDialogResult(const QString &result, QChar separator)
+{
+    const qsizetype nul = result.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        return result.left(nul);
+    const qsizetype cut = result.lastIndexOf(separator);
+    if (cut < 0)
+        return QString();
+    return result.left(cut == 0 ? 1 : cut);
+}
+
 void PushButton1_Click(AddingContext &context)
 {
     TrappedProcedure procedure(context.prompts, TrappedProcedure::location(QStringLiteral("Form1"),
                                                                            QStringLiteral("PushButton1_Click")));
+    QString startFolder;
+    procedure.step(100, [&] {
+        startFolder = PickerStartFolder(
+            GetSetting(SettingsApplication, SettingsSection, SettingKey::LastFileFolder, QString()));
+    });
     QString answer;
     bool overflow = false;
-    procedure.step(100, [&] {
+    procedure.step(102, [&] {
         try {
-            answer = context.prompts.openFiles(AddFilesTitle, AddFilesFilter);
+            answer = context.prompts.openFiles(AddFilesTitle, AddFilesFilter, startFolder);
         } catch (const FileDialogOverflow &) {
             overflow = true;
         }
@@ -44,10 +60,14 @@ void PushButton1_Click(AddingContext &context)
     }
     if (answer.isEmpty())
         return;
+    procedure.step(104, [&] {
+        SaveSetting(SettingsApplication, SettingsSection, SettingKey::LastFileFolder,
+                    FolderOfDialogResult(answer, context.separator));
+    });
     QStringList rows;
-    procedure.step(102, [&] { rows = RowsFromDialogResult(answer, context.separator); });
+    procedure.step(106, [&] { rows = RowsFromDialogResult(answer, context.separator); });
     for (const QString &row : std::as_const(rows))
-        procedure.step(104, [&] { context.list.Add(row); });
+        procedure.step(108, [&] { context.list.Add(row); });
 }
 
 namespace {

@@ -47,7 +47,10 @@ public:
 // stands; otherwise folder + separator + each name, cleaned.
 QStringList RowsFromDialogResult(const QString &result, QChar separator);
 
-// "Add Zip File(s)".
+// The folder of the files an answer of the dialog names.
+QString FolderOfDialogResult(const QString &result, QChar separator);
+
+// "Add Zip File(s)": the dialog opens where files were last chosen, or at home.
 void PushButton1_Click(AddingContext &context);
 // "Add All Zip Files In Folder".
 void PushButton4_Click(AddingContext &context);

@@ -186,7 +186,10 @@ void Form1::PushButton3_Click()
     TrappedProcedure trap(m_prompts, location(QStringLiteral("PushButton3_Click")));
     QString startFolder;
     QString chosen;
-    trap.step(100, [&] { startFolder = setting(SettingKey::LastFolderDot); });
+    // The folder in the box when there is one, else the one browsed to last.
+    trap.step(100, [&] {
+        startFolder = IsFolderPresent(Text1->text()) ? Text1->text() : setting(SettingKey::LastFolderDot);
+    });
     trap.step(102, [&] { chosen = BrowseForFolder(m_prompts, BrowsePrompt, startFolder); });
     if (chosen.isEmpty())
         return;

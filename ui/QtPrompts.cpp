@@ -79,9 +79,9 @@ QString QtPrompts::input(const QString &prompt, const QString &title, const QStr
     return ok ? answer : QString();
 }
 
-QString QtPrompts::openFiles(const QString &title, const QString &filter)
+QString QtPrompts::openFiles(const QString &title, const QString &filter, const QString &startFolder)
 {
-    return OpenFilesAnswer(QFileDialog::getOpenFileNames(m_owner, title, QString(), QtFilter(filter)));
+    return OpenFilesAnswer(QFileDialog::getOpenFileNames(m_owner, title, startFolder, QtFilter(filter)));
 }
 
 QString QtPrompts::pickFolder(const QString &prompt, const QString &startFolder)

@@ -17,7 +17,7 @@ public:
                    Icon icon = Icon::None, const QString &detail = QString()) override;
     QString input(const QString &prompt, const QString &title, const QString &preset,
                   bool secret = false) override;
-    QString openFiles(const QString &title, const QString &filter) override;
+    QString openFiles(const QString &title, const QString &filter, const QString &startFolder) override;
     QString pickFolder(const QString &prompt, const QString &startFolder) override;
     bool openWithShell(const QString &pathOrAddress) override;
 

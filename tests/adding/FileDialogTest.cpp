@@ -15,7 +15,7 @@ QString Answer(const QStringList &parts)
 // dialog to report an overflow.
 class OverflowingPrompts : public ScriptedPrompts {
 public:
-    QString openFiles(const QString &, const QString &) override { throw FileDialogOverflow(); }
+    QString openFiles(const QString &, const QString &, const QString &) override { throw FileDialogOverflow(); }
 };
 
 } // namespace

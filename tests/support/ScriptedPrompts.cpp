@@ -108,9 +108,10 @@ QString ScriptedPrompts::input(const QString &prompt, const QString &title, cons
     return expected ? expected->text : QString();
 }
 
-QString ScriptedPrompts::openFiles(const QString &title, const QString &filter)
+QString ScriptedPrompts::openFiles(const QString &title, const QString &filter, const QString &startFolder)
 {
-    const std::optional<Expected> expected = take({Kind::OpenFiles, {}, title, Buttons::Ok, Icon::None, {}, {}, false, filter});
+    const std::optional<Expected> expected =
+        take({Kind::OpenFiles, {}, title, Buttons::Ok, Icon::None, {}, startFolder, false, filter});
     return expected ? expected->text : QString();
 }
 

@@ -24,7 +24,7 @@ public:
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
         QString detail;
-        QString preset;   // input preset, picker start folder
+        QString preset;   // input preset, dialog or picker start folder
         bool secret = false;
         QString filter;
     };
@@ -50,7 +50,7 @@ public:
     Answer message(const QString &text, const QString &title, Buttons buttons = Buttons::Ok,
                    Icon icon = Icon::None, const QString &detail = QString()) override;
     QString input(const QString &prompt, const QString &title, const QString &preset, bool secret = false) override;
-    QString openFiles(const QString &title, const QString &filter) override;
+    QString openFiles(const QString &title, const QString &filter, const QString &startFolder) override;
     QString pickFolder(const QString &prompt, const QString &startFolder) override;
     bool openWithShell(const QString &pathOrAddress) override;
 

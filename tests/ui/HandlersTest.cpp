@@ -1,6 +1,7 @@
 #include "FormFixture.h"
 #include "mUnzip.h"
 
+#include <QDir>
 #include <QTest>
 #include <QTimer>
 
@@ -32,14 +33,12 @@ TEST_F(FormTest, BrowsingSetsTheFolderWithItsSeparator)
     prompts.expectPickFolder(chosen);
     f.PushButton3_Click();
     EXPECT_EQ(prompts.last().text, BrowsePrompt);
-    EXPECT_EQ(prompts.last().preset, "");
     EXPECT_EQ(f.Text1->text(), chosen + "/");
     EXPECT_EQ(stored(SettingKey::OutputDirectory), chosen + "/");
     EXPECT_EQ(stored(SettingKey::LastFolderDot), chosen);
 
     prompts.expectPickFolder("/");
     f.PushButton3_Click();
-    EXPECT_EQ(prompts.last().preset, chosen);
     EXPECT_EQ(f.Text1->text(), "/");
     EXPECT_EQ(stored(SettingKey::LastFolderDot), "/");
 
@@ -48,6 +47,42 @@ TEST_F(FormTest, BrowsingSetsTheFolderWithItsSeparator)
     EXPECT_EQ(f.Text1->text(), "/");
     EXPECT_EQ(stored(SettingKey::OutputDirectory), "/");
     EXPECT_EQ(stored(SettingKey::LastFolderDot), "/");
+}
+
+// No picker opens in the program's working folder: "..." starts at the folder
+// in the box, else the one browsed to last; the file dialog where files were
+// chosen last, also after a restart; each of them at home otherwise.
+TEST_F(FormTest, PickersStartInTheLastFolderUsedOrAtHome)
+{
+    const QString home = QDir::homePath();
+    const QString data = q(dir / "data");
+    const QString gone = q(dir / "gone");
+    std::filesystem::create_directories(dir / "data");
+    Form1 &f = load();
+    struct Case {
+        QString box, lastBrowsed, start;
+    };
+    for (const Case &c : {Case{data + "/", gone, data + "/"}, Case{gone + "/", data, data}, Case{gone, gone, home}}) {
+        f.Text1->setText(c.box);
+        store(SettingKey::LastFolderDot, c.lastBrowsed);
+        prompts.expectPickFolder("");
+        f.PushButton3_Click();
+        EXPECT_EQ(prompts.last().preset, c.start) << c.box.toStdString() << " " << c.lastBrowsed.toStdString();
+    }
+
+    prompts.expectInput("zip").expectPickFolder("");
+    f.PushButton4_Click();
+    EXPECT_EQ(prompts.last().preset, home);
+    prompts.expectOpenFiles(data + "/a.zip");
+    f.PushButton1_Click();
+    EXPECT_EQ(prompts.last().preset, home);
+    EXPECT_EQ(stored(SettingKey::LastFileFolder), data);
+
+    Form1 &again = load();
+    prompts.expectOpenFiles(QStringList{data, "b.zip", "c.zip"}.join(QChar(0)));
+    again.PushButton1_Click();
+    EXPECT_EQ(prompts.last().preset, data);
+    EXPECT_EQ(stored(SettingKey::LastFileFolder), data);
 }
 
 TEST_F(FormTest, PasswordFlow)
