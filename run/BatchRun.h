@@ -56,6 +56,9 @@ public:
     std::function<void(const std::string &)> setCurrentPassword;
     std::function<void()> enterProgramFolder;
     QChar separator = NativeSeparator;
+    // A missing output folder is offered to be created (Yes/No) instead of
+    // only being named; for front ends where someone can answer.
+    bool offerToCreateOutputFolder = false;
 
 private:
     void run();

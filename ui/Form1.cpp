@@ -64,6 +64,7 @@ Form1::Form1(Prompts &prompts, Form1Environment environment)
     if (m_env.programFolder.isEmpty())
         m_env.programFolder = QString::fromStdString(ProgramFolder());
     m_run.runArchive = &RunOnWorkerThread;
+    m_run.offerToCreateOutputFolder = true;
     setObjectName(QStringLiteral("Form1"));
     createControls();
     connectHandlers();

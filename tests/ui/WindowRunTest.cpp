@@ -209,4 +209,25 @@ TEST_F(WindowRunTest, AScanOrADragDuringARunLeavesTheRunItsRows)
     EXPECT_EQ(listNow(), rows + QStringList{added});
 }
 
+// A missing output folder is named, and the window offers to make it: No
+// leaves everything as it was, Yes makes it and the run goes on.
+TEST_F(WindowRunTest, AMissingOutputFolderIsNamedAndOfferedToBeMade)
+{
+    Form1 &f = loadWithArchives();
+    const QString missing = q(dir / "new/deeper");
+    f.Text1->setText(missing);
+    prompts.expectMessage(Prompts::Answer::No);
+    f.PushButton2_Click();
+    EXPECT_TRUE(prompts.last().text.startsWith("Folder does not exist. Please select another folder.\r\r" + missing
+                                               + "\r\r"))
+        << prompts.last().text.toStdString();
+    EXPECT_EQ(prompts.last().buttons, Prompts::Buttons::YesNo);
+    EXPECT_FALSE(fs::exists(dir / "new"));
+
+    prompts.expectMessage(Prompts::Answer::Yes).expectMessage();
+    f.PushButton2_Click();
+    EXPECT_EQ(dir.read("new/deeper/a/same.txt"), "from a");
+    EXPECT_TRUE(prompts.last().text.startsWith("Done.")) << prompts.last().text.toStdString();
+}
+
 }
