@@ -4,8 +4,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <QtMath>
 #include <QUrl>
 
 QString DisplayText(const QString &text)
@@ -14,6 +18,29 @@ QString DisplayText(const QString &text)
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
+}
+
+namespace {
+constexpr int MaximumLinkedLineWidth = 900;
+}
+
+QString TextWithLinks(const QString &text)
+{
+    // A full stop or closing bracket after an address ends the sentence, not the address.
+    static const QRegularExpression address(QStringLiteral(R"(https?://[^\s<>"]*[^\s<>".,;:!?)])"));
+    QString html;
+    qsizetype done = 0;
+    for (QRegularExpressionMatchIterator it = address.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString link = match.captured().toHtmlEscaped();
+        html += text.mid(done, match.capturedStart() - done).toHtmlEscaped();
+        html += QStringLiteral("<a href=\"%1\">%1</a>").arg(link);
+        done = match.capturedEnd();
+    }
+    if (done == 0)
+        return QString();
+    html += text.mid(done).toHtmlEscaped();
+    return html.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
 }
 
 QString QtFilter(const QString &filter)
@@ -50,8 +77,29 @@ Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Bu
 {
     QMessageBox box(m_owner);
     box.setWindowTitle(title);
-    box.setText(DisplayText(text));
-    box.setTextFormat(Qt::PlainText);
+    const QString shown = DisplayText(text);
+    const QString linked = TextWithLinks(shown);
+    if (linked.isEmpty()) {
+        box.setTextFormat(Qt::PlainText);
+        box.setText(shown);
+    } else {
+        // An address is a link that opens, through the same door as any other "open".
+        box.setTextFormat(Qt::RichText);
+        box.setText(linked);
+        box.setTextInteractionFlags(Qt::TextBrowserInteraction);
+        for (QLabel *label : box.findChildren<QLabel *>()) {
+            if (label->text() != linked)
+                continue;
+            label->setOpenExternalLinks(false);
+            // The box would wrap the line in the middle of the address, which
+            // then no longer reads as one; it is made wide enough instead.
+            QTextDocument lines;
+            lines.setDefaultFont(label->font());
+            lines.setHtml(linked);
+            label->setMinimumWidth(qMin(qCeil(lines.idealWidth()), MaximumLinkedLineWidth));
+            QObject::connect(label, &QLabel::linkActivated, &box, [this](const QString &link) { openWithShell(link); });
+        }
+    }
     switch (icon) {
     case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
     case Icon::Information: box.setIcon(QMessageBox::Information); break;
