@@ -12,6 +12,8 @@
 #include <QtMath>
 #include <QUrl>
 
+#include <functional>
+
 QString DisplayText(const QString &text)
 {
     QString shown = text;
@@ -21,8 +23,29 @@ QString DisplayText(const QString &text)
 }
 
 namespace {
+
 constexpr int MaximumLinkedLineWidth = 900;
+
+void setLinkedText(QMessageBox &box, const QString &linked, const std::function<void(const QString &)> &open)
+{
+    box.setTextFormat(Qt::RichText);
+    box.setText(linked);
+    box.setTextInteractionFlags(Qt::TextBrowserInteraction);
+    for (QLabel *label : box.findChildren<QLabel *>()) {
+        if (label->text() != linked)
+            continue;
+        label->setOpenExternalLinks(false);
+        // The box would wrap the line in the middle of the address, which
+        // then no longer reads as one; it is made wide enough instead.
+        QTextDocument lines;
+        lines.setDefaultFont(label->font());
+        lines.setHtml(linked);
+        label->setMinimumWidth(qMin(qCeil(lines.idealWidth()), MaximumLinkedLineWidth));
+        QObject::connect(label, &QLabel::linkActivated, &box, open);
+    }
 }
+
+} // namespace
 
 QString TextWithLinks(const QString &text)
 {
@@ -84,21 +107,7 @@ Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Bu
         box.setText(shown);
     } else {
         // An address is a link that opens, through the same door as any other "open".
-        box.setTextFormat(Qt::RichText);
-        box.setText(linked);
-        box.setTextInteractionFlags(Qt::TextBrowserInteraction);
-        for (QLabel *label : box.findChildren<QLabel *>()) {
-            if (label->text() != linked)
-                continue;
-            label->setOpenExternalLinks(false);
-            // The box would wrap the line in the middle of the address, which
-            // then no longer reads as one; it is made wide enough instead.
-            QTextDocument lines;
-            lines.setDefaultFont(label->font());
-            lines.setHtml(linked);
-            label->setMinimumWidth(qMin(qCeil(lines.idealWidth()), MaximumLinkedLineWidth));
-            QObject::connect(label, &QLabel::linkActivated, &box, [this](const QString &link) { openWithShell(link); });
-        }
+        setLinkedText(box, linked, [this](const QString &link) { openWithShell(link); });
     }
     switch (icon) {
     case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
