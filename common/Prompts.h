@@ -21,15 +21,16 @@ public:
     virtual QString input(const QString &prompt, const QString &title, const QString &preset,
                           bool secret = false) = 0;
 
-    // The multi-select open-file dialog. Answers "" when cancelled, the full
-    // path when one file was chosen, and otherwise the folder, then each name,
-    // separated by NUL characters.
-    virtual QString openFiles(const QString &title, const QString &filter) = 0;
+    // The multi-select open-file dialog, opened at `startFolder`. Answers ""
+    // when cancelled, the full path when one file was chosen, and otherwise
+    // the folder, then each name, separated by NUL characters.
+    virtual QString openFiles(const QString &title, const QString &filter, const QString &startFolder) = 0;
 
     // The modal folder picker, opened at `startFolder` when it is not empty.
     // Answers the chosen folder's full path, or "" when cancelled.
     virtual QString pickFolder(const QString &prompt, const QString &startFolder) = 0;
 
     // Opens a folder in the file browser or an address in the web browser.
-    virtual void openWithShell(const QString &pathOrAddress) = 0;
+    // False when nothing on this system could be asked to open it.
+    virtual bool openWithShell(const QString &pathOrAddress) = 0;
 };

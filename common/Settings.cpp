@@ -149,6 +149,7 @@ const KeyDefault KeyTable[] = {
     {SettingKey::LastFolderDot, ""},
     {SettingKey::LastFolder, ""},
     {SettingKey::Extension, "zip"},
+    {SettingKey::LastFileFolder, ""},
 };
 
 } // namespace

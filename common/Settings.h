@@ -17,6 +17,7 @@ inline const QString Password = QStringLiteral("Password");
 inline const QString LastFolderDot = QStringLiteral("LastFolderDot");
 inline const QString LastFolder = QStringLiteral("LastFolder");
 inline const QString Extension = QStringLiteral("Extension");
+inline const QString LastFileFolder = QStringLiteral("LastFileFolder");  // where "Add Zip File(s)" chose last
 }
 
 QString GetSetting(const QString &application, const QString &section, const QString &key,

@@ -4,6 +4,7 @@
 #include "Prompts.h"
 #include "TrappedProcedure.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QStringDecoder>
@@ -19,9 +20,14 @@
 #include <stdexcept>
 #include <sys/stat.h>
 
+QString PickerStartFolder(const QString &wanted)
+{
+    return IsFolderPresent(wanted) ? wanted : QDir::homePath();
+}
+
 QString BrowseForFolder(Prompts &prompts, const QString &prompt, const QString &startFolder)
 {
-    QString chosen = prompts.pickFolder(prompt, startFolder);
+    QString chosen = prompts.pickFolder(prompt, PickerStartFolder(startFolder));
     while (chosen.size() > 1 && chosen.endsWith(NativeSeparator))
         chosen.chop(1);
     return chosen;
@@ -138,6 +144,8 @@ Scan::Read Scan::readSubFolders(const QString &folder, FolderList &found)
         // Reading a folder of a hundred thousand entries takes tens of
         // milliseconds; the window is served while it goes on.
         pump(LineSubFolderPump);
+        if (m_hooks.stopped())
+            break;
         const char *name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0 || !isSubFolder(dir, entry))
             continue;
@@ -175,6 +183,8 @@ qsizetype Scan::level(FolderList &folders, bool recurse)
     // is visited exactly once.
     const FolderList current = folders;
     for (const QString &folder : current) {
+        if (m_hooks.stopped())
+            break;
         if (!IsFolderPresent(folder))
             continue;
         if (QFile::encodeName(folder).size() >= PATH_MAX)
@@ -205,7 +215,7 @@ qsizetype Scan::level(FolderList &folders, bool recurse)
 
     const qsizetype direct = newFolders.size();
     qsizetype directRemoved = 0;
-    if (recurse && !newFolders.isEmpty())
+    if (recurse && !newFolders.isEmpty() && !m_hooks.stopped())
         trap(LineRecurse, [&] { directRemoved = level(newFolders, true); });
 
     // The deeper levels were checked by the call that listed them; only this

@@ -16,10 +16,17 @@ struct ScanHooks {
     Prompts *prompts = nullptr;         // where the scan's own error box goes
     // Without prompts: told of each failure that the box would show; with neither, it is dropped.
     std::function<void(const QString &)> failed = {};
+    std::function<bool()> stopRequested = {}; // true once the scan is to end early (the window is closing)
+
+    bool stopped() const { return stopRequested && stopRequested(); }
 };
 
+// Where a file dialog or folder picker opens: `wanted` when it is a folder
+// that exists, otherwise the home folder (never the program's working folder).
+QString PickerStartFolder(const QString &wanted);
+
 // "" when cancelled; otherwise the chosen folder without a trailing separator
-// (except the root "/").
+// (except the root "/"). The picker opens at PickerStartFolder(startFolder).
 QString BrowseForFolder(Prompts &prompts, const QString &prompt, const QString &startFolder);
 
 // Appends every sub-folder of the listed folders (level by level, recursively
@@ -33,8 +40,10 @@ void GetSubDirectories2016(FolderList &folders, bool recurse, const ScanHooks &h
 // listing order (letter case ignored, then exact), as the sub-folders of a
 // scan do, so a run's order does not depend on the file system.
 QStringList GetFilesInFolder(const QString &folder, const QString &pattern);
-// The same, calling `pump` once per directory entry read (the caller throttles it).
-QStringList GetFilesInFolder(const QString &folder, const QString &pattern, const std::function<void()> &pump);
+// The same, calling `pump` once per directory entry read (the caller throttles it)
+// and ending early, with the names found so far, once `stop` answers true.
+QStringList GetFilesInFolder(const QString &folder, const QString &pattern, const std::function<void()> &pump,
+                             const std::function<bool()> &stop = {});
 
 // A regular file that can be opened for reading; folders, FIFOs, devices and
 // missing paths give false.

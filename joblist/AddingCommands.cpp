@@ -25,15 +25,31 @@ QStringList RowsFromDialogResult(const QString &result, QChar separator)
     return rows;
 }
 
+QString FolderOfDialogResult(const QString &result, QChar separator)
+{
+    const qsizetype nul = result.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        return result.left(nul);
+    const qsizetype cut = result.lastIndexOf(separator);
+    if (cut < 0)
+        return QString();
+    return result.left(cut == 0 ? 1 : cut);
+}
+
 void PushButton1_Click(AddingContext &context)
 {
     TrappedProcedure procedure(context.prompts, TrappedProcedure::location(QStringLiteral("Form1"),
                                                                            QStringLiteral("PushButton1_Click")));
+    QString startFolder;
+    procedure.step(100, [&] {
+        startFolder = PickerStartFolder(
+            GetSetting(SettingsApplication, SettingsSection, SettingKey::LastFileFolder, QString()));
+    });
     QString answer;
     bool overflow = false;
-    procedure.step(100, [&] {
+    procedure.step(102, [&] {
         try {
-            answer = context.prompts.openFiles(AddFilesTitle, AddFilesFilter);
+            answer = context.prompts.openFiles(AddFilesTitle, AddFilesFilter, startFolder);
         } catch (const FileDialogOverflow &) {
             overflow = true;
         }
@@ -44,23 +60,42 @@ void PushButton1_Click(AddingContext &context)
     }
     if (answer.isEmpty())
         return;
+    procedure.step(104, [&] {
+        SaveSetting(SettingsApplication, SettingsSection, SettingKey::LastFileFolder,
+                    FolderOfDialogResult(answer, context.separator));
+    });
     QStringList rows;
-    procedure.step(102, [&] { rows = RowsFromDialogResult(answer, context.separator); });
+    procedure.step(106, [&] { rows = RowsFromDialogResult(answer, context.separator); });
     for (const QString &row : std::as_const(rows))
-        procedure.step(104, [&] { context.list.Add(row); });
+        procedure.step(108, [&] { context.list.Add(row); });
 }
 
 namespace {
 
-void SetPointer(AddingContext &context, int value)
-{
-    if (context.setMousePointer)
-        context.setMousePointer(value);
-}
+// The window is busy from the start of a folder scan to its end, however it
+// ends: rows must not be removed while pumped events let other handlers run.
+class ScanUnderWay {
+public:
+    explicit ScanUnderWay(AddingContext &context) : m_context(context)
+    {
+        if (m_context.setScanning)
+            m_context.setScanning(true);
+    }
+    ~ScanUnderWay()
+    {
+        if (m_context.setScanning)
+            m_context.setScanning(false);
+    }
+    ScanUnderWay(const ScanUnderWay &) = delete;
+    ScanUnderWay &operator=(const ScanUnderWay &) = delete;
+
+private:
+    AddingContext &m_context;
+};
 
 ScanHooks HooksFor(AddingContext &context)
 {
-    return ScanHooks{ThrottledPump(context.pumpEvents), &context.prompts};
+    return ScanHooks{ThrottledPump(context.pumpEvents), &context.prompts, {}, context.stopRequested};
 }
 
 } // namespace
@@ -74,6 +109,9 @@ void PushButton4_Click(AddingContext &context)
         const QString stored = GetSetting(SettingsApplication, SettingsSection, SettingKey::Extension,
                                           QStringLiteral("zip"));
         extension = context.prompts.input(ExtensionPrompt, context.applicationTitle, stored);
+        // ".zip" is how many people write an extension; the pattern has its own dot.
+        if (extension.startsWith(QChar(u'.')))
+            extension.remove(0, 1);
     });
     if (extension.isEmpty())
         return;
@@ -92,14 +130,11 @@ void PushButton4_Click(AddingContext &context)
         SaveSetting(SettingsApplication, SettingsSection, SettingKey::LastFolder, chosen);
     });
 
-    // The hourglass also keeps "Clear List" and row removal away while
-    // pumped events let other handlers run in the middle of the walk.
-    procedure.step(110, [&] { SetPointer(context, PointerHourglass); });
-    procedure.step(112, [&] {
+    procedure.step(110, [&] {
+        const ScanUnderWay scan(context);
         WalkArchives(chosen, QStringLiteral("*.") + extension, HooksFor(context),
                      [&context](const QString &path) { context.list.Add(path); });
     });
-    procedure.step(114, [&] { SetPointer(context, PointerDefault); });
 }
 
 namespace {
@@ -130,11 +165,13 @@ void ListView1_OLEDragDrop(AddingContext &context, const QStringList &paths)
         try {
             QString reason;
             switch (Examine(path, reason)) {
-            case DroppedKind::Folder:
+            case DroppedKind::Folder: {
+                const ScanUnderWay scan(context);
                 if (!WalkArchives(path, QStringLiteral("*.*"), hooks,
                                   [&context](const QString &file) { context.list.Add(file); }))
                     problems << path + QStringLiteral(": the folder could not be read");
                 break;
+            }
             case DroppedKind::Other:
                 context.list.Add(path);
                 break;

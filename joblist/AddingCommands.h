@@ -14,20 +14,17 @@
 class JobList;
 class Prompts;
 
-// Pointer values of the window that the commands set.
-inline constexpr int PointerDefault = 0;
-inline constexpr int PointerHourglass = 11;
-
 // What a command needs of the window, handed in by the window (or a test).
 struct AddingContext {
     JobList &list;
     Prompts &prompts;
     QString applicationTitle;
     QString programFolder;                       // where "Samples" lives
-    std::function<void(int)> setMousePointer;    // the window's busy marker: 11 busy, 0 default
+    std::function<void(bool)> setScanning;       // a folder scan starts (true) or ends (false): the window is busy meanwhile
     std::function<void()> pumpEvents;            // lets the window repaint during a long scan
     QChar separator = NativeSeparator;           // of the file dialog's answer
     QString lastFolder;                          // the folder-tree command's last folder, kept with its setting
+    std::function<bool()> stopRequested;         // true once a scan under way is to stop (the window is closing)
 };
 
 inline const QString AddFilesTitle = QStringLiteral("Add File(s) - Hold Ctrl to select multiple files");
@@ -50,7 +47,10 @@ public:
 // stands; otherwise folder + separator + each name, cleaned.
 QStringList RowsFromDialogResult(const QString &result, QChar separator);
 
-// "Add Zip File(s)".
+// The folder of the files an answer of the dialog names.
+QString FolderOfDialogResult(const QString &result, QChar separator);
+
+// "Add Zip File(s)": the dialog opens where files were last chosen, or at home.
 void PushButton1_Click(AddingContext &context);
 // "Add All Zip Files In Folder".
 void PushButton4_Click(AddingContext &context);

@@ -49,12 +49,16 @@ bool WalkArchives(const QString &folder, const QString &pattern, const ScanHooks
     for (const QString &entry : std::as_const(folders)) {
         if (hooks.pumpEvents)
             hooks.pumpEvents();
+        if (hooks.stopped())
+            break;
         const QString dir = WithoutTrailingSeparator(entry);
-        const QStringList names = GetFilesInFolder(dir, pattern, hooks.pumpEvents);
+        const QStringList names = GetFilesInFolder(dir, pattern, hooks.pumpEvents, hooks.stopRequested);
         for (const QString &name : names) {
             // Per file as well as per folder: one folder may hold most of the tree.
             if (hooks.pumpEvents)
                 hooks.pumpEvents();
+            if (hooks.stopped())
+                break;
             if (name.startsWith(QChar('~')))
                 continue;
             const QString path = JoinPath(dir, name, NativeSeparator);

@@ -18,7 +18,8 @@ QString JoinPath(const QString &folder, const QString &name, QChar separator);
 // file that matches `pattern` and passes the three tests (name does not begin
 // with "~", openable, not a dot-file) to `found`, already cleaned. Answers
 // false when the start folder itself could not be read. The hooks' pump is
-// called per folder, per sub-folder found, and per file listed and handed on.
+// called per folder, per sub-folder found, and per file listed and handed on;
+// once the hooks ask to stop, the walk ends at the next of those points.
 bool WalkArchives(const QString &folder, const QString &pattern, const ScanHooks &hooks,
                   const std::function<void(const QString &)> &found);
 

@@ -63,7 +63,8 @@ QStringList GetFilesInFolder(const QString &folder, const QString &pattern)
     return GetFilesInFolder(folder, pattern, {});
 }
 
-QStringList GetFilesInFolder(const QString &folder, const QString &pattern, const std::function<void()> &pump)
+QStringList GetFilesInFolder(const QString &folder, const QString &pattern, const std::function<void()> &pump,
+                             const std::function<bool()> &stop)
 {
     const QString prefix = folder.endsWith(NativeSeparator) ? folder : folder + NativeSeparator;
     QStringList names;
@@ -75,6 +76,8 @@ QStringList GetFilesInFolder(const QString &folder, const QString &pattern, cons
         // list and check; the window is served in the middle of it.
         if (pump)
             pump();
+        if (stop && stop())
+            break;
         if (entry->d_type == DT_DIR)
             continue;
         const char *raw = entry->d_name;

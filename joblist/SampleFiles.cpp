@@ -25,8 +25,8 @@ void LoadSampleFiles(JobList &list, Prompts &prompts, const QString &programFold
     }
     const Prompts::Answer answer =
         prompts.message(OpenSamplesQuestion, applicationTitle, Prompts::Buttons::YesNo);
-    if (answer == Prompts::Answer::Yes)
-        prompts.openWithShell(folder);
+    if (answer == Prompts::Answer::Yes && !prompts.openWithShell(folder))
+        prompts.message(SamplesNotOpenedText + folder, applicationTitle);
 }
 
 void PushButton6_Click(AddingContext &context)

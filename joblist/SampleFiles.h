@@ -13,6 +13,11 @@ inline const QString OpenSamplesQuestion = QStringLiteral(
     "Would you like this software to open the folder where these sample files are stored "
     "(so that you can view them before working with them)?");
 
+// Shown when no program could be found to open the folder named after it.
+inline const QString SamplesNotOpenedText = QStringLiteral(
+    "The folder could not be opened: no program to show folders was found on this computer.\r\r"
+    "The sample files are in:\r");
+
 // The program's folder + "/Samples".
 QString SamplesFolder(const QString &programFolder);
 

@@ -3,6 +3,7 @@
 #include "ApplicationTitle.h"
 #include "Destination.h"
 #include "EngineLink.h"
+#include "MissingOutputFolder.h"
 #include "OutputFolderWatch.h"
 #include "RunProgress.h"
 #include "common/PathHelpers.h"
@@ -108,11 +109,12 @@ void BatchRun::run()
         return;
     }
     if (trap.test(104, [&] { return !IsFolderPresent(m_surface.OutputFolderText()); })) {
+        bool created = false;
         trap.step(106, [&] {
-            prompts.message(QStringLiteral("Folder does not exist. Please select another folder."),
-                            ApplicationTitle());
+            created = OfferMissingFolder(m_surface.OutputFolderText(), prompts, offerToCreateOutputFolder);
         });
-        return;
+        if (!created)
+            return;
     }
     trap.step(108, [&] { m_surface.SetMousePointer(Pointer::Hourglass); });
     trap.step(110, [&] {

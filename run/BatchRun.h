@@ -66,6 +66,9 @@ public:
     // The clock that keeps the bar's updates to one a frame.
     std::function<std::chrono::steady_clock::time_point()> now;
     QChar separator = NativeSeparator;
+    // A missing output folder is offered to be created (Yes/No) instead of
+    // only being named; for front ends where someone can answer.
+    bool offerToCreateOutputFolder = false;
 
 private:
     void run();

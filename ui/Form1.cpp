@@ -35,6 +35,9 @@ QString setting(const QString &key, const QString &defaultValue = QString())
     return GetSetting(SettingsApplication, SettingsSection, key, defaultValue);
 }
 
+// 7000 twips at 15 twips a pixel.
+constexpr int ColumnWidthAtLoad = 467;
+
 int keyCodeOf(const QKeyEvent &event)
 {
     switch (event.key()) {
@@ -61,6 +64,7 @@ Form1::Form1(Prompts &prompts, Form1Environment environment)
     if (m_env.programFolder.isEmpty())
         m_env.programFolder = QString::fromStdString(ProgramFolder());
     m_run.runArchive = &RunOnWorkerThread;
+    m_run.offerToCreateOutputFolder = true;
     setObjectName(QStringLiteral("Form1"));
     createControls();
     connectHandlers();
@@ -90,6 +94,13 @@ void Form1::connectHandlers()
     ListView1->viewport()->installEventFilter(this);
     ListView1->header()->viewport()->installEventFilter(this);
     connect(ListView1, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem *item) { ListView1_ItemClick(item); });
+    // The list does not scroll by itself (a row drag scrolls by its own
+    // rule), but a row the keys make current is brought into view, so that
+    // Delete never takes a row the user cannot see.
+    connect(ListView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
+        if (current && !m_dragMouseDown)
+            ListView1->scrollToItem(current);
+    });
     for (QPushButton *b : {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6,
                            PushButton7, PushButton8})
         b->installEventFilter(this);
@@ -111,7 +122,7 @@ void Form1::Form_Load()
     trap.step(112, [&] {
         ListView1->setHeaderLabels({QStringLiteral("Zip File(s)")});
         ListView1->setHeaderHidden(false);
-        ListView1->setColumnWidth(0, qRound(7000 / 15.0));
+        ListView1->setColumnWidth(0, ColumnWidthAtLoad);
     });
     trap.step(114, [&] {
         // The default is worked out first: without a desktop folder the
@@ -162,7 +173,12 @@ void Form1::Text1_Change()
 void Form1::PushButton2_Click()
 {
     m_run.Start();
-    if (m_closeAfterRun && !m_run.Running())
+    closeIfAsked();
+}
+
+void Form1::closeIfAsked()
+{
+    if (m_closeWhenIdle && !Busy())
         close();
 }
 
@@ -171,7 +187,10 @@ void Form1::PushButton3_Click()
     TrappedProcedure trap(m_prompts, location(QStringLiteral("PushButton3_Click")));
     QString startFolder;
     QString chosen;
-    trap.step(100, [&] { startFolder = setting(SettingKey::LastFolderDot); });
+    // The folder in the box when there is one, else the one browsed to last.
+    trap.step(100, [&] {
+        startFolder = IsFolderPresent(Text1->text()) ? Text1->text() : setting(SettingKey::LastFolderDot);
+    });
     trap.step(102, [&] { chosen = BrowseForFolder(m_prompts, BrowsePrompt, startFolder); });
     if (chosen.isEmpty())
         return;
@@ -182,8 +201,11 @@ void Form1::PushButton3_Click()
 void Form1::PushButton5_Click()
 {
     TrappedProcedure trap(m_prompts, location(QStringLiteral("PushButton5_Click")));
-    if (trap.test(100, [&] { return m_mousePointer != Pointer::Hourglass; }))
+    if (trap.test(100, [&] { return !Busy(); })) {
         trap.step(102, [&] { m_rows.Clear(); });
+        // A column dragged wide for long paths has nothing left to show.
+        trap.step(104, [&] { ListView1->setColumnWidth(0, ColumnWidthAtLoad); });
+    }
 }
 
 void Form1::PushButton7_Click()
@@ -217,10 +239,11 @@ void Form1::ListView1_KeyDown(int keyCode, int /*shift: Shift+Delete removes too
     ListView1_DblClick();
 }
 
-// Removal refuses while a long command holds the busy marker.
+// Removal refuses while a run or a scan is under way: the run reads the rows
+// by their place, and its bound was taken at its start.
 void Form1::ListView1_DblClick()
 {
-    if (m_mousePointer == Pointer::Hourglass)
+    if (Busy())
         return;
     if (!(m_rows.Count() > 0))
         return;
@@ -246,6 +269,9 @@ void Form1::PumpEvents() { QCoreApplication::processEvents(); }
 
 void Form1::SetMousePointer(int value)
 {
+    // A run that ends during a scan leaves the hourglass to the scan.
+    if (m_scans > 0)
+        value = Pointer::Hourglass;
     m_mousePointer = value;
     showCursorFor(value);
 }
@@ -267,12 +293,14 @@ void Form1::showCursorFor(int value)
 }
 
 // Closing during a run asks the engine to stop; the run then winds up, the
-// entry in progress is cleaned up, and the window closes for good.
+// entry in progress is cleaned up, and the window closes for good. A folder
+// scan stops at its next look at the window's events.
 void Form1::closeEvent(QCloseEvent *event)
 {
-    if (m_run.Running()) {
-        m_closeAfterRun = true;
-        m_run.RequestCancel();
+    if (Busy()) {
+        m_closeWhenIdle = true;
+        if (m_run.Running())
+            m_run.RequestCancel();
         event->ignore();
         return;
     }

@@ -97,6 +97,8 @@ public:
     void ListView1_MouseUp(int button, int shift, int x, int y);
 
     // Window state.
+    // A run or a folder scan is under way: rows may not be removed or moved.
+    bool Busy() const { return m_run.Running() || m_scans > 0; }
     bool PasswordSetValue() const { return m_passwordSet; }
     const std::optional<QCursor> &MouseIcon() const { return m_mouseIcon; }
     ListViewJobList &JobRows() { return m_rows; }
@@ -133,6 +135,9 @@ private:
     void storeOptions(const QString &procedure);
     void showCursorFor(int value);
     AddingContext addingContext();
+    void setScanning(bool scanning);
+    // Closes the window once nothing is under way any more, if it was asked to.
+    void closeIfAsked();
     // Mouse and drop events of the list's row area; true when handled here.
     bool listViewportEvent(QEvent *event);
     bool listDropEvent(QEvent *event);
@@ -154,7 +159,9 @@ private:
     bool m_passwordSet = false;
     int m_mousePointer = Pointer::Default;
     std::optional<QCursor> m_mouseIcon;
-    bool m_closeAfterRun = false;
+    int m_scans = 0;
+    // The window was closed while busy: what is under way stops, then it closes.
+    bool m_closeWhenIdle = false;
     QString m_lastFolder;
     // Drag state. Persistent indexes, so that a row removed meanwhile leaves
     // none instead of a dangling row.

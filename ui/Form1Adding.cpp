@@ -18,10 +18,21 @@ AddingContext Form1::addingContext()
                          m_prompts,
                          ApplicationTitle(),
                          m_env.programFolder,
-                         [this](int value) { SetMousePointer(value); },
+                         [this](bool scanning) { setScanning(scanning); },
                          [this] { PumpEvents(); },
                          NativeSeparator,
-                         m_lastFolder};
+                         m_lastFolder,
+                         [this] { return m_closeWhenIdle; }};
+}
+
+// A scan that ends during a run leaves the hourglass on: the run is still
+// under way. Scans may nest (a drop taken during a scan's pumped events).
+void Form1::setScanning(bool scanning)
+{
+    m_scans += scanning ? 1 : -1;
+    SetMousePointer(Busy() ? Pointer::Hourglass : Pointer::Default);
+    if (!scanning)
+        closeIfAsked();
 }
 
 void Form1::PushButton1_Click()

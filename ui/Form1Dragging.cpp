@@ -71,7 +71,8 @@ void Form1::ListView1_MouseMove(int, int, int x, int y)
 {
     if (m_mousePointer != Pointer::Hourglass)
         SetMousePointer(Pointer::Default);
-    if (!m_dragMouseDown)
+    // During a run a moved row could be passed over or extracted twice.
+    if (!m_dragMouseDown || Busy())
         return;
     QTreeWidgetItem *hover = ListView1->itemAt(x, y);
     m_dragHoverItem = hover ? QPersistentModelIndex(ListView1->model()->index(ListView1->indexOfTopLevelItem(hover), 0))

@@ -77,7 +77,10 @@ void Form1::createControls()
     // The column header appears at load time; until then the list has none.
     ListView1->setColumnCount(1);
     ListView1->setHeaderHidden(true);
-    ListView1->header()->setStretchLastSection(false);
+    // The column is as wide as the list at least, and may be dragged wider;
+    // a long path keeps its archive's name in sight, losing its middle.
+    ListView1->header()->setStretchLastSection(true);
+    ListView1->setTextElideMode(Qt::ElideMiddle);
     ListView1->setMouseTracking(true);
     ListView1->viewport()->setMouseTracking(true);
     ListView1->header()->viewport()->setMouseTracking(true);

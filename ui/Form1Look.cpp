@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -41,8 +42,12 @@ void paintBackground(QWidget *widget, const QColor &colour)
 void Form1::ApplySkin()
 {
     const QString skin = m_env.programFolder + SkinFile;
-    if (!IsFilePresent(skin))
+    if (!IsFilePresent(skin)) {
+        // The plain look lights up a text box that has the keyboard, but not
+        // a list; this list lights up too. The skin has its own rule.
+        ListView1->setStyleSheet(QStringLiteral("QTreeWidget:focus { border: 1px solid palette(highlight); }"));
         return;
+    }
     const QColor buttonFace = QGuiApplication::palette().color(QPalette::Button);
     paintBackground(this, buttonFace);
     for (QWidget *control : findChildren<QWidget *>()) {

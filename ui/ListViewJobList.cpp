@@ -19,6 +19,8 @@ void ListViewJobList::Add(const QString &path)
 {
     auto *item = new QTreeWidgetItem(QStringList{path});
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    // The row may show only part of the path; the tip shows all of it.
+    item->setToolTip(0, path);
     m_view.addTopLevelItem(item);
 }
 
@@ -33,7 +35,9 @@ QString ListViewJobList::Text(qsizetype index) const
 void ListViewJobList::SetText(qsizetype index, const QString &text)
 {
     check(index);
-    m_view.topLevelItem(int(index - 1))->setText(0, text);
+    QTreeWidgetItem *item = m_view.topLevelItem(int(index - 1));
+    item->setText(0, text);
+    item->setToolTip(0, text);
 }
 
 void ListViewJobList::Remove(qsizetype index)

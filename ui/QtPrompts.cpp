@@ -4,13 +4,18 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QTextDocument>
+#include <QtMath>
 #include <QUrl>
 
 #include <algorithm>
+#include <functional>
 
 QString DisplayText(const QString &text)
 {
@@ -18,6 +23,50 @@ QString DisplayText(const QString &text)
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
+}
+
+namespace {
+
+constexpr int MaximumLinkedLineWidth = 900;
+
+void setLinkedText(QMessageBox &box, const QString &linked, const std::function<void(const QString &)> &open)
+{
+    box.setTextFormat(Qt::RichText);
+    box.setText(linked);
+    box.setTextInteractionFlags(Qt::TextBrowserInteraction);
+    for (QLabel *label : box.findChildren<QLabel *>()) {
+        if (label->text() != linked)
+            continue;
+        label->setOpenExternalLinks(false);
+        // The box would wrap the line in the middle of the address, which
+        // then no longer reads as one; it is made wide enough instead.
+        QTextDocument lines;
+        lines.setDefaultFont(label->font());
+        lines.setHtml(linked);
+        label->setMinimumWidth(qMin(qCeil(lines.idealWidth()), MaximumLinkedLineWidth));
+        QObject::connect(label, &QLabel::linkActivated, &box, open);
+    }
+}
+
+} // namespace
+
+QString TextWithLinks(const QString &text)
+{
+    // A full stop or closing bracket after an address ends the sentence, not the address.
+    static const QRegularExpression address(QStringLiteral(R"(https?://[^\s<>"]*[^\s<>".,;:!?)])"));
+    QString html;
+    qsizetype done = 0;
+    for (QRegularExpressionMatchIterator it = address.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString link = match.captured().toHtmlEscaped();
+        html += text.mid(done, match.capturedStart() - done).toHtmlEscaped();
+        html += QStringLiteral("<a href=\"%1\">%1</a>").arg(link);
+        done = match.capturedEnd();
+    }
+    if (done == 0)
+        return QString();
+    html += text.mid(done).toHtmlEscaped();
+    return html.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
 }
 
 QString QtFilter(const QString &filter)
@@ -55,11 +104,11 @@ namespace {
 // a run's summary (a path and its reason each) into a wall of text, and a
 // window manager cuts a title wider than the box. Widen the text to its
 // longest line, within most of the screen, and never below the title.
-void fitWidth(QMessageBox &box, const QString &title)
+void fitWidth(QMessageBox &box, const QString &title, const QString &text)
 {
     const QFontMetrics metrics(box.font());
     int widest = metrics.horizontalAdvance(title) + 160;
-    for (const QString &line : box.text().split(QLatin1Char('\n')))
+    for (const QString &line : text.split(QLatin1Char('\n')))
         widest = std::max(widest, metrics.horizontalAdvance(line) + 8);
     const QScreen *screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
     const int limit = screen ? screen->availableGeometry().width() * 4 / 5 - 120 : 900;
@@ -73,8 +122,15 @@ Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Bu
 {
     QMessageBox box(m_owner);
     box.setWindowTitle(title);
-    box.setText(DisplayText(text));
-    box.setTextFormat(Qt::PlainText);
+    const QString shown = DisplayText(text);
+    const QString linked = TextWithLinks(shown);
+    if (linked.isEmpty()) {
+        box.setTextFormat(Qt::PlainText);
+        box.setText(shown);
+    } else {
+        // An address is a link that opens, through the same door as any other "open".
+        setLinkedText(box, linked, [this](const QString &link) { openWithShell(link); });
+    }
     switch (icon) {
     case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
     case Icon::Information: box.setIcon(QMessageBox::Information); break;
@@ -88,7 +144,8 @@ Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Bu
     }
     if (!detail.isEmpty())
         box.setDetailedText(DisplayText(detail));
-    fitWidth(box, title);
+    if (linked.isEmpty())
+        fitWidth(box, title, shown); // a linked text has been widened to its own lines
     const int result = box.exec();
     if (buttons == Buttons::YesNo)
         return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
@@ -103,9 +160,9 @@ QString QtPrompts::input(const QString &prompt, const QString &title, const QStr
     return ok ? answer : QString();
 }
 
-QString QtPrompts::openFiles(const QString &title, const QString &filter)
+QString QtPrompts::openFiles(const QString &title, const QString &filter, const QString &startFolder)
 {
-    return OpenFilesAnswer(QFileDialog::getOpenFileNames(m_owner, title, QString(), QtFilter(filter)));
+    return OpenFilesAnswer(QFileDialog::getOpenFileNames(m_owner, title, startFolder, QtFilter(filter)));
 }
 
 QString QtPrompts::pickFolder(const QString &prompt, const QString &startFolder)
@@ -113,11 +170,11 @@ QString QtPrompts::pickFolder(const QString &prompt, const QString &startFolder)
     return QFileDialog::getExistingDirectory(m_owner, prompt, startFolder);
 }
 
-void QtPrompts::openWithShell(const QString &pathOrAddress)
+bool QtPrompts::openWithShell(const QString &pathOrAddress)
 {
     const QUrl url = pathOrAddress.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(pathOrAddress)
                                                                  : QUrl::fromUserInput(pathOrAddress);
-    // Where no desktop is running the answer means nothing; there is nothing
-    // more to do either way.
-    QDesktopServices::openUrl(url);
+    // False is to be trusted: no launcher was found. True only means one was
+    // started; whether it showed anything is beyond what Qt can tell.
+    return QDesktopServices::openUrl(url);
 }

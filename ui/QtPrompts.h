@@ -17,9 +17,9 @@ public:
                    Icon icon = Icon::None, const QString &detail = QString()) override;
     QString input(const QString &prompt, const QString &title, const QString &preset,
                   bool secret = false) override;
-    QString openFiles(const QString &title, const QString &filter) override;
+    QString openFiles(const QString &title, const QString &filter, const QString &startFolder) override;
     QString pickFolder(const QString &prompt, const QString &startFolder) override;
-    void openWithShell(const QString &pathOrAddress) override;
+    bool openWithShell(const QString &pathOrAddress) override;
 
 private:
     QPointer<QWidget> m_owner;
@@ -28,6 +28,9 @@ private:
 // "\r\n" and lone "\r" as line breaks: the texts were written for a box that
 // breaks lines at either.
 QString DisplayText(const QString &text);
+// The text as rich text in which each web address is a link; "" when the
+// text holds no address.
+QString TextWithLinks(const QString &text);
 // "Zip Files (*.zip)|*.zip" (description|pattern pairs) in Qt's filter form.
 QString QtFilter(const QString &filter);
 // The dialog's chosen paths in the answer's form: one path as it stands;

@@ -91,6 +91,11 @@ QTreeWidget, QTreeView {
     selection-color: #ffffff;
     outline: 0;
 }
+/* The row cursor's own dotted frame is left out; the list's frame shows
+   where the keyboard is instead. */
+QTreeWidget:focus, QTreeView:focus {
+    border-color: #3b82f6;
+}
 /* The same padding in every state: sideways padding would move only the
    selected row's text. */
 QTreeWidget::item, QTreeView::item,

@@ -24,7 +24,7 @@ public:
     {
         return secret ? QString() : extension;
     }
-    QString openFiles(const QString &, const QString &) override { return {}; }
+    QString openFiles(const QString &, const QString &, const QString &) override { return {}; }
     QString pickFolder(const QString &, const QString &) override { return folder; }
-    void openWithShell(const QString &) override {}
+    bool openWithShell(const QString &) override { return true; }
 };

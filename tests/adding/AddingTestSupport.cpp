@@ -13,7 +13,7 @@ QString Q(const std::filesystem::path &path)
 
 AddingFixture::AddingFixture()
     : context{list, prompts, QStringLiteral("Marrowlyn"), Q(dir.path()),
-              [this](int value) { pointers.push_back(value); }, [this] { ++pumps; }, NativeSeparator, QString()}
+              [this](bool on) { scanning.push_back(on); }, [this] { ++pumps; }, NativeSeparator, QString(), {}}
 {
     SetSettingsFolder(Q(dir / "config"));
 }

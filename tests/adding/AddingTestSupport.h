@@ -19,7 +19,7 @@ struct AddingFixture {
     TempDir dir;
     MemoryJobList list;
     ScriptedPrompts prompts;
-    std::vector<int> pointers;  // every value the command gave the busy marker
+    std::vector<bool> scanning;  // every start (true) and end (false) of a folder scan
     int pumps = 0;
     AddingContext context;
 

@@ -25,7 +25,7 @@ TEST(DropOnList, FoldersAreScannedForEveryFileAndFilesAddedAsTheyAre)
     ListView1_OLEDragDrop(f.context, {one, Q(loose), two, gone});
     EXPECT_EQ(f.list.rows(), (QStringList{one + "/x.txt", one + "/deep/y.zip", Q(loose), two + "/z.rar", gone}))
         << "in the order dropped; ~ names and dot-files only left out of folders; a vanished file still listed";
-    EXPECT_TRUE(f.pointers.empty()) << "a drop sets no busy marker";
+    EXPECT_EQ(f.scanning, (std::vector<bool>{true, false, true, false})) << "busy while each dropped folder is scanned";
     EXPECT_TRUE(f.prompts.calls().empty());
 
     ListView1_OLEDragDrop(f.context, {one + "/"});
@@ -51,7 +51,7 @@ TEST(DropOnList, EntriesThatCannotBeExaminedAreReportedAndTheRestAdded)
             ScriptedPrompts prompts;
             prompts.expectMessage();
             MemoryJobList list;
-            AddingContext context{list, prompts, QStringLiteral("Marrowlyn"), {}, {}, {}, NativeSeparator, {}};
+            AddingContext context{list, prompts, QStringLiteral("Marrowlyn"), {}, {}, {}, NativeSeparator, {}, {}};
             ListView1_OLEDragDrop(context, {shut, behind, fine});
             QStringList out = list.rows();
             out << prompts.last().text << prompts.last().detail.split(QChar('\n'));

@@ -15,7 +15,7 @@ QString Answer(const QStringList &parts)
 // dialog to report an overflow.
 class OverflowingPrompts : public ScriptedPrompts {
 public:
-    QString openFiles(const QString &, const QString &) override { throw FileDialogOverflow(); }
+    QString openFiles(const QString &, const QString &, const QString &) override { throw FileDialogOverflow(); }
 };
 
 } // namespace
@@ -65,7 +65,7 @@ TEST(AddZipFiles, CommandAsksWithItsTitleAndFilterAndAppendsInOrder)
     PushButton1_Click(f.context);
     EXPECT_EQ(f.list.Text(6), QStringLiteral("C:\\x.zip"));
     EXPECT_EQ(f.list.Text(7), QStringLiteral("C:\\y.zip"));
-    EXPECT_TRUE(f.pointers.empty()) << "the dialog command leaves the busy marker alone";
+    EXPECT_TRUE(f.scanning.empty()) << "the dialog command scans nothing";
 }
 
 TEST(AddZipFiles, OverflowingDialogAddsNothingAndSaysSo)
@@ -73,7 +73,7 @@ TEST(AddZipFiles, OverflowingDialogAddsNothingAndSaysSo)
     TempDir dir;
     MemoryJobList list;
     OverflowingPrompts prompts;
-    AddingContext context{list, prompts, QStringLiteral("Marrowlyn"), Q(dir.path()), {}, {}, NativeSeparator, {}};
+    AddingContext context{list, prompts, QStringLiteral("Marrowlyn"), Q(dir.path()), {}, {}, NativeSeparator, {}, {}};
     prompts.expectMessage();
     PushButton1_Click(context);
     EXPECT_EQ(list.Count(), 0);

@@ -58,7 +58,7 @@ TEST_F(SettingsTest, StoreLivesInTheApplicationsIniFile)
 
 TEST_F(SettingsTest, DefaultsOfTheKeyTable)
 {
-    EXPECT_EQ(SettingKeys().size(), 7);
+    EXPECT_EQ(SettingKeys().size(), 8);
     EXPECT_EQ(ReadSetting(SettingKey::OutputDirectory), GetDesktopFolder());
     EXPECT_TRUE(ReadSetting(SettingKey::OutputDirectory).endsWith(QLatin1Char('/')));
     EXPECT_EQ(ReadSetting(SettingKey::Option1), QStringLiteral("1"));
@@ -66,7 +66,8 @@ TEST_F(SettingsTest, DefaultsOfTheKeyTable)
     EXPECT_TRUE(SettingToBoolean(ReadSetting(SettingKey::Option1)));
     EXPECT_FALSE(SettingToBoolean(ReadSetting(SettingKey::Option2)));
     EXPECT_EQ(ReadSetting(SettingKey::Extension), QStringLiteral("zip"));
-    for (const QString &key : {SettingKey::Password, SettingKey::LastFolderDot, SettingKey::LastFolder})
+    for (const QString &key : {SettingKey::Password, SettingKey::LastFolderDot, SettingKey::LastFolder,
+                               SettingKey::LastFileFolder})
         EXPECT_EQ(ReadSetting(key), QString()) << key.toStdString();
     EXPECT_EQ(read(QStringLiteral("Unknown"), QStringLiteral("fallback")), QStringLiteral("fallback"));
     // Reading creates nothing.

@@ -61,7 +61,9 @@ TEST_F(BatchRunTest, RefusalsChangeNothing)
         surface.outputText = output;
         prompts.expectMessage();
         run.Start();
-        EXPECT_EQ(prompts.last().text, "Folder does not exist. Please select another folder.") << output.toStdString();
+        EXPECT_TRUE(prompts.last().text.startsWith("Folder does not exist. Please select another folder.\r\r"))
+            << output.toStdString();
+        EXPECT_EQ(prompts.last().buttons, Prompts::Buttons::Ok) << "nothing is offered where it was not asked for";
     }
     EXPECT_EQ(calls, 0);
     EXPECT_EQ(surface.pointer, Pointer::Default);

@@ -53,9 +53,9 @@ ScriptedPrompts &ScriptedPrompts::expectPickFolder(const QString &answer)
     return *this;
 }
 
-ScriptedPrompts &ScriptedPrompts::expectOpenWithShell()
+ScriptedPrompts &ScriptedPrompts::expectOpenWithShell(bool opens)
 {
-    m_queue.push_back({Kind::OpenWithShell, Answer::Ok, {}});
+    m_queue.push_back({Kind::OpenWithShell, opens ? Answer::Yes : Answer::No, {}});
     return *this;
 }
 
@@ -108,9 +108,10 @@ QString ScriptedPrompts::input(const QString &prompt, const QString &title, cons
     return expected ? expected->text : QString();
 }
 
-QString ScriptedPrompts::openFiles(const QString &title, const QString &filter)
+QString ScriptedPrompts::openFiles(const QString &title, const QString &filter, const QString &startFolder)
 {
-    const std::optional<Expected> expected = take({Kind::OpenFiles, {}, title, Buttons::Ok, Icon::None, {}, {}, false, filter});
+    const std::optional<Expected> expected =
+        take({Kind::OpenFiles, {}, title, Buttons::Ok, Icon::None, {}, startFolder, false, filter});
     return expected ? expected->text : QString();
 }
 
@@ -121,7 +122,9 @@ QString ScriptedPrompts::pickFolder(const QString &prompt, const QString &startF
     return expected ? expected->text : QString();
 }
 
-void ScriptedPrompts::openWithShell(const QString &pathOrAddress)
+bool ScriptedPrompts::openWithShell(const QString &pathOrAddress)
 {
-    take({Kind::OpenWithShell, pathOrAddress, {}, Buttons::Ok, Icon::None, {}, {}, false, {}});
+    const std::optional<Expected> expected =
+        take({Kind::OpenWithShell, pathOrAddress, {}, Buttons::Ok, Icon::None, {}, {}, false, {}});
+    return expected && expected->answer == Answer::Yes;
 }

@@ -24,7 +24,7 @@ public:
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
         QString detail;
-        QString preset;   // input preset, picker start folder
+        QString preset;   // input preset, dialog or picker start folder
         bool secret = false;
         QString filter;
     };
@@ -37,7 +37,8 @@ public:
     ScriptedPrompts &expectInput(const QString &answer);
     ScriptedPrompts &expectOpenFiles(const QString &answer);
     ScriptedPrompts &expectPickFolder(const QString &answer);
-    ScriptedPrompts &expectOpenWithShell();
+    // `opens`: what the shell answers, true when something opened the target.
+    ScriptedPrompts &expectOpenWithShell(bool opens = true);
 
     const std::vector<Call> &calls() const { return m_calls; }
     // The most recent call; fails the test when there was none.
@@ -49,9 +50,9 @@ public:
     Answer message(const QString &text, const QString &title, Buttons buttons = Buttons::Ok,
                    Icon icon = Icon::None, const QString &detail = QString()) override;
     QString input(const QString &prompt, const QString &title, const QString &preset, bool secret = false) override;
-    QString openFiles(const QString &title, const QString &filter) override;
+    QString openFiles(const QString &title, const QString &filter, const QString &startFolder) override;
     QString pickFolder(const QString &prompt, const QString &startFolder) override;
-    void openWithShell(const QString &pathOrAddress) override;
+    bool openWithShell(const QString &pathOrAddress) override;
 
     static const char *kindName(Kind kind);
 

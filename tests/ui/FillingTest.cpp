@@ -6,6 +6,7 @@
 
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 namespace fs = std::filesystem;
@@ -58,11 +59,18 @@ TEST_F(FormTest, AddButtonsFillTheListThroughTheWindow)
     EXPECT_EQ(prompts.last().preset, tree);
     EXPECT_EQ(f.JobRows().Count(), 3) << rowsOf(f).join(", ").toStdString();
 
+    // A leading dot is the pattern's own: ".zip" means zip, and is kept so.
+    f.JobRows().Clear();
+    prompts.expectInput(".zip").expectPickFolder(tree);
+    f.PushButton4_Click();
+    EXPECT_EQ(f.JobRows().Count(), 2) << rowsOf(f).join(", ").toStdString();
+    EXPECT_EQ(stored(SettingKey::Extension), "zip");
+
     // A cancelled extension prompt leaves the stored one and asks nothing more.
     prompts.expectInput("");
     f.PushButton4_Click();
-    EXPECT_EQ(stored(SettingKey::Extension), "*");
-    EXPECT_EQ(f.JobRows().Count(), 3);
+    EXPECT_EQ(stored(SettingKey::Extension), "zip");
+    EXPECT_EQ(f.JobRows().Count(), 2);
 }
 
 TEST_F(FormTest, SamplesAreListedOnceAndTheQuestionAskedEachTime)
@@ -85,7 +93,14 @@ TEST_F(FormTest, SamplesAreListedOnceAndTheQuestionAskedEachTime)
     f.PushButton6_Click();
     EXPECT_EQ(f.JobRows().Count(), 2) << "nothing twice";
     EXPECT_EQ(prompts.last().text, samples) << "Yes opens the sample folder";
-    EXPECT_EQ(prompts.calls().size(), 3u);
+
+    // Nothing on this system opens folders: the user is told where they are.
+    prompts.expectMessage(Prompts::Answer::Yes).expectOpenWithShell(false).expectMessage();
+    f.PushButton6_Click();
+    EXPECT_TRUE(prompts.last().text.endsWith("\r" + samples)) << prompts.last().text.toStdString();
+    EXPECT_TRUE(prompts.last().text.startsWith("The folder could not be opened"));
+    EXPECT_EQ(prompts.last().title, "Marrowlyn");
+    EXPECT_EQ(prompts.calls().size(), 6u);
 }
 
 // A drop on the real list widget: only file lists are let in, a folder is
@@ -125,6 +140,21 @@ TEST_F(FormTest, DroppingAFolderAndAFileOnTheList)
     QCoreApplication::processEvents();
     EXPECT_EQ(rowsOf(f), (QStringList{q(dir / "drop/inside.txt"), q(dir / "drop/sub/deep.zip"), q(loose)}));
     EXPECT_TRUE(prompts.calls().empty());
+}
+
+// Closing the window during a folder scan stops the scan, as it stops a run,
+// and the window then closes.
+TEST_F(FormTest, ClosingDuringAFolderScanStopsIt)
+{
+    for (int i = 0; i < 40; ++i)
+        dir.write("tree/f" + std::to_string(i) + "/a.zip", "PK");
+    Form1 &f = load();
+    f.show();
+    QTimer::singleShot(0, &f, [&] { f.close(); });
+    prompts.expectInput("zip").expectPickFolder(q(dir / "tree"));
+    f.PushButton4_Click();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_LT(f.JobRows().Count(), 40) << "the scan stopped at the close";
 }
 
 }

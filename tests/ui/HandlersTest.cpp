@@ -1,7 +1,9 @@
 #include "FormFixture.h"
 #include "mUnzip.h"
 
+#include <QDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -31,14 +33,12 @@ TEST_F(FormTest, BrowsingSetsTheFolderWithItsSeparator)
     prompts.expectPickFolder(chosen);
     f.PushButton3_Click();
     EXPECT_EQ(prompts.last().text, BrowsePrompt);
-    EXPECT_EQ(prompts.last().preset, "");
     EXPECT_EQ(f.Text1->text(), chosen + "/");
     EXPECT_EQ(stored(SettingKey::OutputDirectory), chosen + "/");
     EXPECT_EQ(stored(SettingKey::LastFolderDot), chosen);
 
     prompts.expectPickFolder("/");
     f.PushButton3_Click();
-    EXPECT_EQ(prompts.last().preset, chosen);
     EXPECT_EQ(f.Text1->text(), "/");
     EXPECT_EQ(stored(SettingKey::LastFolderDot), "/");
 
@@ -47,6 +47,42 @@ TEST_F(FormTest, BrowsingSetsTheFolderWithItsSeparator)
     EXPECT_EQ(f.Text1->text(), "/");
     EXPECT_EQ(stored(SettingKey::OutputDirectory), "/");
     EXPECT_EQ(stored(SettingKey::LastFolderDot), "/");
+}
+
+// No picker opens in the program's working folder: "..." starts at the folder
+// in the box, else the one browsed to last; the file dialog where files were
+// chosen last, also after a restart; each of them at home otherwise.
+TEST_F(FormTest, PickersStartInTheLastFolderUsedOrAtHome)
+{
+    const QString home = QDir::homePath();
+    const QString data = q(dir / "data");
+    const QString gone = q(dir / "gone");
+    std::filesystem::create_directories(dir / "data");
+    Form1 &f = load();
+    struct Case {
+        QString box, lastBrowsed, start;
+    };
+    for (const Case &c : {Case{data + "/", gone, data + "/"}, Case{gone + "/", data, data}, Case{gone, gone, home}}) {
+        f.Text1->setText(c.box);
+        store(SettingKey::LastFolderDot, c.lastBrowsed);
+        prompts.expectPickFolder("");
+        f.PushButton3_Click();
+        EXPECT_EQ(prompts.last().preset, c.start) << c.box.toStdString() << " " << c.lastBrowsed.toStdString();
+    }
+
+    prompts.expectInput("zip").expectPickFolder("");
+    f.PushButton4_Click();
+    EXPECT_EQ(prompts.last().preset, home);
+    prompts.expectOpenFiles(data + "/a.zip");
+    f.PushButton1_Click();
+    EXPECT_EQ(prompts.last().preset, home);
+    EXPECT_EQ(stored(SettingKey::LastFileFolder), data);
+
+    Form1 &again = load();
+    prompts.expectOpenFiles(QStringList{data, "b.zip", "c.zip"}.join(QChar(0)));
+    again.PushButton1_Click();
+    EXPECT_EQ(prompts.last().preset, data);
+    EXPECT_EQ(stored(SettingKey::LastFileFolder), data);
 }
 
 TEST_F(FormTest, PasswordFlow)
@@ -104,20 +140,35 @@ TEST_F(FormTest, RemovingAndClearingRows)
     ASSERT_EQ(rows.Count(), 1);
     EXPECT_EQ(rows.Text(1), "/c.zip");
 
-    // Busy: every removal refuses.
+    // While a folder scan is under way every removal refuses; the pointer
+    // alone does not make the window busy.
     rows.Add("/d.zip");
     rows.Select(1);
-    f.SetMousePointer(Pointer::Hourglass);
-    QTest::keyClick(f.ListView1, Qt::Key_Delete);
-    f.ListView1_DblClick();
-    f.PushButton5_Click();
-    EXPECT_EQ(rows.Count(), 2);
-    EXPECT_EQ(f.cursor().shape(), Qt::WaitCursor);
+    dir.write("tree/e.zip", "PK");
+    bool triedDuringScan = false;
+    QTimer::singleShot(0, &f, [&] {
+        EXPECT_TRUE(f.Busy());
+        EXPECT_EQ(f.cursor().shape(), Qt::WaitCursor);
+        QTest::keyClick(f.ListView1, Qt::Key_Delete);
+        f.ListView1_DblClick();
+        f.PushButton5_Click();
+        EXPECT_EQ(rows.Count(), 2);
+        triedDuringScan = true;
+    });
+    prompts.expectInput("zip").expectPickFolder(q(dir / "tree"));
+    f.PushButton4_Click();
+    EXPECT_TRUE(triedDuringScan);
+    ASSERT_EQ(rows.Count(), 3);
+    EXPECT_FALSE(f.Busy());
 
+    f.SetMousePointer(Pointer::Hourglass);
+    rows.Select(3);
+    QTest::keyClick(f.ListView1, Qt::Key_Delete);
+    EXPECT_EQ(rows.Count(), 2);
     f.SetMousePointer(Pointer::Default);
     QTest::mouseClick(f.PushButton5, Qt::LeftButton);
     EXPECT_EQ(rows.Count(), 0);
-    EXPECT_TRUE(prompts.calls().empty());
+    EXPECT_EQ(prompts.calls().size(), 2u) << "only the scan's two questions";
 }
 
 TEST_F(FormTest, PointerResetsOverTheWindowAndFramesButNotWhileBusy)

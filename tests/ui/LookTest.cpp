@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 
 namespace fs = std::filesystem;
@@ -108,6 +109,63 @@ TEST_F(LookTest, TheHandShowsOverTheButtonsButNeverReplacesTheHourglass)
     EXPECT_EQ(f.PushButton4->cursor().shape(), Qt::WaitCursor);
 }
 
+// Keys move the current row and the list follows it, so Delete never takes a
+// row out of sight; the list that has the keyboard looks it, in both looks.
+TEST_F(LookTest, KeysKeepTheCurrentRowInViewAndTheListShowsFocus)
+{
+    for (const bool skinned : {false, true}) {
+        if (skinned)
+            ship("x/o.cjs");
+        Form1 &f = load();
+        for (int i = 1; i <= 40; ++i)
+            f.JobRows().Add(QStringLiteral("/archives/%1.zip").arg(i));
+        f.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        f.JobRows().Select(1);
+        f.PushButton1->setFocus();
+        const QImage unfocused = f.ListView1->grab().toImage();
+        f.ListView1->setFocus();
+        const QImage focused = f.ListView1->grab().toImage();
+        const QPoint frame(0, unfocused.height() / 2);
+        EXPECT_NE(focused.pixelColor(frame), unfocused.pixelColor(frame)) << "the frame shows focus; skinned " << skinned;
+
+        for (const Qt::Key key : {Qt::Key_End, Qt::Key_Up, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_PageDown,
+                                  Qt::Key_Down, Qt::Key_End, Qt::Key_PageUp}) {
+            QTest::keyClick(f.ListView1, key);
+            const QRect row = f.ListView1->visualItemRect(f.ListView1->currentItem());
+            EXPECT_TRUE(f.ListView1->viewport()->rect().contains(row))
+                << "key " << key << " left row " << f.JobRows().SelectedIndex() << " out of view";
+        }
+    }
+}
+
+// The column fills the list; a long path loses its middle, not the archive's
+// name, and shows whole as the row's tip; a column widened for long paths
+// goes back with "Clear List", and its scroll bar with it.
+TEST_F(LookTest, TheColumnFillsTheListAndLongPathsKeepTheirNames)
+{
+    Form1 &f = load();
+    const QString longPath = "/home/ann/" + QString(80, u'x') + "/deep/archive name.zip";
+    f.JobRows().Add("/short.zip");
+    f.JobRows().Add(longPath);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    QHeaderView *header = f.ListView1->header();
+    EXPECT_GE(header->length(), header->viewport()->width()) << "no blank strip right of the header";
+    EXPECT_EQ(f.ListView1->textElideMode(), Qt::ElideMiddle);
+    EXPECT_EQ(f.ListView1->topLevelItem(1)->toolTip(0), longPath);
+    ExchangeTexts(f.JobRows(), 1, 2);
+    EXPECT_EQ(f.ListView1->topLevelItem(0)->toolTip(0), longPath) << "the tip moves with the text";
+
+    header->resizeSection(0, 2000);
+    QCoreApplication::processEvents();
+    EXPECT_GT(f.ListView1->horizontalScrollBar()->maximum(), 0);
+    QTest::mouseClick(f.PushButton5, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.ListView1->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GE(header->length(), header->viewport()->width());
+}
+
 // Writes the README's pictures when MARROWLYN_SCREENSHOTS names a folder;
 // otherwise proves only that the window can be grabbed in both looks.
 TEST_F(LookTest, Screenshots)
@@ -121,7 +179,7 @@ TEST_F(LookTest, Screenshots)
         "/home/ann/Downloads/holiday photos 2023.zip",
         "/home/ann/Downloads/invoices-q1.zip",
         "/home/ann/Downloads/invoices-q2.zip",
-        "/home/ann/Documents/thesis/drafts.zip",
+        "/home/ann/Documents/University/autumn term 2023/thesis on coastal erosion/chapters/drafts.zip",
         "/home/ann/Documents/thesis/figures.zip",
         "/media/usb/backup.part1.zip",
         "/media/usb/backup.part2.zip",

@@ -71,8 +71,26 @@ protected:
         return now;
     }
 
+    // Each engine call waits on a worker thread until `released` or a cancel,
+    // so that the test can act while an archive is in work.
+    void holdEachArchive()
+    {
+        form->Run().runArchive = &RunOnWorkerThread;
+        form->Run().unzip = [this](const std::string &, const std::string &, bool, const UnzipHooks &hooks) {
+            ++calls;
+            const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+            while (!released && !hooks.cancelRequested() && std::chrono::steady_clock::now() < until)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            UnzipOutcome outcome;
+            outcome.status = hooks.cancelRequested() ? UnzipOutcome::Status::Cancelled : UnzipOutcome::Status::Extracted;
+            return outcome;
+        };
+    }
+
     fs::path out = dir / "out";
     QStringList rows;
+    std::atomic<int> calls{0};
+    std::atomic<bool> released{false};
 };
 
 // The whole road through the real window and the real engine, in both modes.
@@ -152,18 +170,7 @@ TEST_F(WindowRunTest, TheBarMovesThroughOneLargeArchive)
 TEST_F(WindowRunTest, TheWindowStaysAliveDuringAnArchive)
 {
     Form1 &f = loadWithArchives();
-    std::atomic<int> calls{0};
-    std::atomic<bool> released{false};
-    f.Run().runArchive = &RunOnWorkerThread;
-    f.Run().unzip = [&](const std::string &, const std::string &, bool, const UnzipHooks &hooks) {
-        ++calls;
-        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!released && !hooks.cancelRequested() && std::chrono::steady_clock::now() < until)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        UnzipOutcome outcome;
-        outcome.status = hooks.cancelRequested() ? UnzipOutcome::Status::Cancelled : UnzipOutcome::Status::Extracted;
-        return outcome;
-    };
+    holdEachArchive();
 
     bool busyChecked = false;
     OnceUnzipping whileFirst(&f, calls, [&] {
@@ -194,6 +201,60 @@ TEST_F(WindowRunTest, TheWindowStaysAliveDuringAnArchive)
     EXPECT_EQ(calls, 1);
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(prompts.calls().size(), 1u);
+}
+
+// A folder scan that ends during a run leaves the window busy: its rows join
+// the list, but nothing can be removed, cleared or moved under the run.
+TEST_F(WindowRunTest, AScanOrADragDuringARunLeavesTheRunItsRows)
+{
+    Form1 &f = loadWithArchives();
+    holdEachArchive();
+    const QString added = q(dir.write("more/c.zip", "PK"));
+    bool checked = false;
+    OnceUnzipping whileFirst(&f, calls, [&] {
+        f.PushButton4_Click();
+        EXPECT_EQ(f.MousePointer(), Pointer::Hourglass) << "the run is still under way";
+        f.JobRows().Select(1);
+        QTest::keyClick(f.ListView1, Qt::Key_Delete);
+        QTest::mouseClick(f.PushButton5, Qt::LeftButton);
+        QWidget *view = f.ListView1->viewport();
+        const QPoint first = f.ListView1->visualItemRect(f.ListView1->topLevelItem(0)).center();
+        const QPoint second = f.ListView1->visualItemRect(f.ListView1->topLevelItem(1)).center();
+        QTest::mousePress(view, Qt::LeftButton, {}, first);
+        QTest::mouseMove(view, second);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, second);
+        EXPECT_EQ(listNow(), rows + QStringList{added});
+        checked = true;
+        released = true;
+    });
+    prompts.expectInput("zip").expectPickFolder(q(dir / "more")).expectMessage();
+    f.PushButton2_Click();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(calls, 4) << "rows added during a run wait for the next one";
+    EXPECT_EQ(prompts.last().text, "Done.");
+    EXPECT_EQ(f.MousePointer(), Pointer::Default);
+    EXPECT_EQ(listNow(), rows + QStringList{added});
+}
+
+// A missing output folder is named, and the window offers to make it: No
+// leaves everything as it was, Yes makes it and the run goes on.
+TEST_F(WindowRunTest, AMissingOutputFolderIsNamedAndOfferedToBeMade)
+{
+    Form1 &f = loadWithArchives();
+    const QString missing = q(dir / "new/deeper");
+    f.Text1->setText(missing);
+    prompts.expectMessage(Prompts::Answer::No);
+    f.PushButton2_Click();
+    EXPECT_TRUE(prompts.last().text.startsWith("Folder does not exist. Please select another folder.\r\r" + missing
+                                               + "\r\r"))
+        << prompts.last().text.toStdString();
+    EXPECT_EQ(prompts.last().buttons, Prompts::Buttons::YesNo);
+    EXPECT_FALSE(fs::exists(dir / "new"));
+
+    prompts.expectMessage(Prompts::Answer::Yes).expectMessage();
+    f.PushButton2_Click();
+    EXPECT_EQ(dir.read("new/deeper/a/same.txt"), "from a");
+    EXPECT_TRUE(prompts.last().text.startsWith("Done.")) << prompts.last().text.toStdString();
 }
 
 }
