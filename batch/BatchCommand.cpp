@@ -239,6 +239,7 @@ std::vector<std::pair<std::size_t, ArchiveProblem>> extractAll(const Plan &plan,
                                             const UnzipHooks &hooks) {
                 cUnzip unzip;
                 unzip.Threads(engineThreads);
+                unzip.NameCodePage(o.nameCodePage);
                 return UnzipArchive(unzip, path, destination, overwrite, hooks);
             };
             UnzipHooks hooks;

@@ -28,11 +28,17 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
                                                     "(default zip; * for every file).", "EXT");
     const QCommandLineOption passwordFile("password-file", "Read the one password for all archives from FILE.", "FILE");
     const QCommandLineOption passwordStdin("password-stdin", "Read the one password for all archives from standard input (a terminal is asked for it with the echo off).");
+    const QCommandLineOption nameEncoding("name-encoding", "How names stored without the UTF-8 flag are read: auto "
+                                                           "(the default: found per archive from all its names), or "
+                                                           "one of cp437, cp850, cp852, cp866, cp1250, cp1251, cp1252, "
+                                                           "cp1253, shift_jis (cp932), gbk (cp936), cp949, big5 "
+                                                           "(cp950), utf-8.", "NAME");
     const QCommandLineOption jobs({"j", "jobs"}, "Extract up to N archives at once (default: one per processor).", "N");
     const QCommandLineOption quiet({"q", "quiet"}, "Print nothing but errors.");
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     const QCommandLineOption version("version", "Show the program's and the engine's versions.");
-    parser.addOptions({output, mode, windowSettings, extension, passwordFile, passwordStdin, jobs, quiet, help, version});
+    parser.addOptions({output, mode, windowSettings, extension, passwordFile, passwordStdin, nameEncoding, jobs, quiet,
+                       help, version});
     parser.addPositionalArgument("PATH", "Archives or folders to extract.", "PATH...");
     result.helpText = parser.helpText();
 
@@ -87,7 +93,43 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
             return usage(QStringLiteral("The number of jobs must be a whole number from 1 to 1024, not '%1'.")
                              .arg(parser.value(jobs)));
     }
+    if (parser.isSet(nameEncoding)) {
+        const std::optional<int> codePage = NameEncodingCodePage(parser.value(nameEncoding));
+        if (!codePage)
+            return usage(QStringLiteral("Unknown name encoding '%1': use auto, or one listed under --help.")
+                             .arg(parser.value(nameEncoding)));
+        o.nameCodePage = *codePage;
+    }
     o.quiet = parser.isSet(quiet);
     o.windowSettings = parser.isSet(windowSettings);
     return result;
+}
+
+std::optional<int> NameEncodingCodePage(const QString &name)
+{
+    static const struct {
+        const char *name;
+        int codePage;
+    } names[] = {
+        {"auto", 0},       {"utf-8", 65001},  {"utf8", 65001},   {"shift_jis", 932}, {"sjis", 932},
+        {"gbk", 936},      {"big5", 950},     {"euc-kr", 949},   {"uhc", 949},
+    };
+    const QString wanted = name.trimmed().toLower();
+    for (const auto &entry : names) {
+        if (wanted == QLatin1String(entry.name))
+            return entry.codePage;
+    }
+    // "cp1251", "windows-1251", "ibm866" or the bare number.
+    static const QStringList prefixes = {QStringLiteral("cp"), QStringLiteral("windows-"), QStringLiteral("ibm"),
+                                         QString()};
+    for (const QString &prefix : prefixes) {
+        if (!wanted.startsWith(prefix))
+            continue;
+        bool ok = false;
+        const int number = wanted.mid(prefix.size()).toInt(&ok);
+        static const QList<int> known = {437, 850, 852, 866, 1250, 1251, 1252, 1253, 932, 936, 949, 950, 65001};
+        if (ok && known.contains(number))
+            return number;
+    }
+    return std::nullopt;
 }

@@ -16,6 +16,7 @@ struct BatchOptions {
     QString passwordFile;              // "-" never: use passwordStdin
     bool passwordStdin = false;
     int jobs = 0;                      // 0: one per processor
+    int nameCodePage = 0;              // names without the UTF-8 flag: 0 decides per archive, else a Windows code page
     bool quiet = false;
 };
 
@@ -28,3 +29,7 @@ struct ParsedCommandLine {
 };
 
 ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments);
+
+// The code page a --name-encoding value names ("auto" is 0); nothing for a
+// name that is not one of the code pages ZIP writers used.
+std::optional<int> NameEncodingCodePage(const QString &name);

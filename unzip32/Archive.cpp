@@ -4,6 +4,7 @@
 
 #include "Cp437.h"
 #include "EntryNames.h"
+#include "NameEncoding.h"
 
 #include <zip.h>
 
@@ -82,6 +83,11 @@ void setModified(ArchiveEntry &entry, DosTimes &times)
 
 namespace {
 
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 // What libzip takes for UTF-8: valid, and no C0 control but tab, CR and LF.
 bool libzipTakesAsUtf8(const std::string &name)
 {
@@ -125,9 +131,10 @@ Archive::~Archive()
         ::close(m_fd);
 }
 
-bool Archive::open(const std::string &path, std::string &reason)
+bool Archive::open(const std::string &path, std::string &reason, int codePage)
 {
     m_path = path;
+    m_forcedCodePage = codePage;
     int fd = m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         reason = "the archive cannot be opened";
@@ -151,6 +158,7 @@ bool Archive::open(const std::string &path, std::string &reason)
                 m_patches.push_back({entry.aesMethodOffset, 0xFF, 8}); // see PatchedSource.h
             raw.bytes += entry.rawName;
             raw.ends.push_back(raw.bytes.size());
+            raw.unflagged.push_back(!(entry.flags & 0x800));
         });
     if (!ok || !readNames(path, raw, reason))
         return false;
@@ -211,27 +219,59 @@ bool Archive::readNames(const std::string &path, const RawNames &raw, std::strin
         return false;
     size_t count = raw.ends.size();
     bool ok = zip_get_num_entries(m_zip, 0) == zip_int64_t(count);
+    std::vector<size_t> legacy; // names libzip could only guess at, decided below as a whole
     for (size_t i = 0; ok && i < count; ++i) {
         // libzip's "raw" name already has a Unicode path field applied, so the
         // stored bytes are compared with ours.
         const char *name = zip_get_name(m_zip, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
-        size_t begin = i ? raw.ends[i - 1] : 0;
-        std::string_view stored = std::string_view(raw.bytes).substr(begin, raw.ends[i] - begin);
-        if (name && !IsValidUtf8(name)) {
-            // libzip's test for UTF-8 lets overlong forms, surrogates and code
-            // points past U+10FFFF through as they are, into file names. Such a
-            // name is not UTF-8: it is read as CP437 like any other that is not
-            // (or, when only a Unicode path field was false, as stored).
+        std::string_view stored = raw.name(i);
+        if (!name)
+            continue;
+        // A name without the UTF-8 flag that libzip took as it is or read as
+        // CP437: its guess. Anything else came from a Unicode path field,
+        // which wins for its entry when it is UTF-8 indeed. A false flag is
+        // damage, not a code page, and keeps its own rule (CP437).
+        bool guessed = raw.unflagged[i] && (stored == name || Cp437ToUtf8(stored) == name);
+        if (guessed && !isAscii(stored))
+            legacy.push_back(i);
+        else if (!IsValidUtf8(name))
             m_decodedNames.emplace_back(i, IsValidUtf8(stored) ? std::string(stored) : Cp437ToUtf8(stored));
-        } else if (name && std::string_view(name) != stored) {
+        else if (std::string_view(name) != stored)
             m_decodedNames.emplace_back(i, name);
-        }
     }
     zip_discard(m_zip);
     m_zip = nullptr;
     if (!ok)
         reason = "the central directory is damaged";
+    else
+        decodeLegacyNames(raw, legacy);
     return ok;
+}
+
+void Archive::decodeLegacyNames(const RawNames &raw, const std::vector<size_t> &legacy)
+{
+    if (legacy.empty())
+        return;
+    std::vector<std::string_view> names;
+    names.reserve(legacy.size());
+    for (size_t i : legacy)
+        names.push_back(raw.name(i));
+    m_codePage = IsKnownCodePage(m_forcedCodePage) ? m_forcedCodePage : DetectCodePage(names);
+    std::vector<std::pair<size_t, std::string>> decoded;
+    decoded.reserve(legacy.size());
+    NameDecoder decode(m_codePage);
+    for (size_t k = 0; k < legacy.size(); ++k) {
+        std::string name = decode(names[k]);
+        if (name != names[k])
+            decoded.emplace_back(legacy[k], std::move(name));
+    }
+    // Both lists are in entry order; the entries take their names in that order.
+    std::vector<std::pair<size_t, std::string>> merged;
+    merged.reserve(m_decodedNames.size() + decoded.size());
+    std::merge(std::make_move_iterator(m_decodedNames.begin()), std::make_move_iterator(m_decodedNames.end()),
+               std::make_move_iterator(decoded.begin()), std::make_move_iterator(decoded.end()),
+               std::back_inserter(merged), [](const auto &a, const auto &b) { return a.first < b.first; });
+    m_decodedNames = std::move(merged);
 }
 
 zip_t *Archive::handle()

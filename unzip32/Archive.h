@@ -13,6 +13,7 @@
 #include <optional>
 #include <utility>
 #include <string>
+#include <string_view>
 #include <vector>
 
 typedef struct zip zip_t;
@@ -43,7 +44,12 @@ public:
     Archive &operator=(const Archive &) = delete;
 
     // False with a reason when the file cannot be read or is not a ZIP archive.
-    bool open(const std::string &path, std::string &reason);
+    // `codePage` reads the names without the UTF-8 flag in that Windows code
+    // page; 0 (or one not known) decides it from the names themselves.
+    bool open(const std::string &path, std::string &reason, int codePage = 0);
+    // The code page the names without the UTF-8 flag were read in; 0 when
+    // every name was ASCII, flagged, or named by a Unicode path field.
+    int codePage() const { return m_codePage; }
     // True (and one of them named) when entries share their data.
     bool overlapping(std::string &name) const;
 
@@ -60,8 +66,15 @@ private:
     struct RawNames {
         std::string bytes;
         std::vector<size_t> ends;
+        std::vector<bool> unflagged; // without the UTF-8 flag
+        std::string_view name(size_t i) const
+        {
+            size_t begin = i ? ends[i - 1] : 0;
+            return std::string_view(bytes).substr(begin, ends[i] - begin);
+        }
     };
     bool readNames(const std::string &path, const RawNames &raw, std::string &reason);
+    void decodeLegacyNames(const RawNames &raw, const std::vector<size_t> &legacy);
     void findFalseLocalUtf8Flag(int fd, const CentralEntry &entry);
 
     std::string m_path;
@@ -71,6 +84,8 @@ private:
     std::vector<std::pair<size_t, std::string>> m_decodedNames; // where libzip's name differs from the bytes
     BytePatches m_patches;
     std::optional<size_t> m_overlap;
+    int m_forcedCodePage = 0;
+    int m_codePage = 0;
 };
 
 // Opens an archive read-only with libzip; null with a reason on failure.

@@ -92,7 +92,7 @@ unsigned Call::threadCount() const
 int32_t Call::run()
 {
     std::string reason;
-    if (!m_archive.open(m_shared.archivePath, reason))
+    if (!m_archive.open(m_shared.archivePath, reason, m_options.NameCodePage))
         return failArchive(UZ_NOT_ARCHIVE, reason);
     m_shared.patches = &m_archive.patches();
     m_shared.archiveFd = m_archive.fd();

@@ -49,7 +49,9 @@ typedef struct DCL {
     int32_t UseFolderNames;     /* 10: recreate the entries' folders; 0 puts every file straight in the folder */
     int32_t OverwriteExisting;  /* 11: replace existing files without asking */
     int32_t ConvertCRToCRLF;    /* 12: accepted and ignored: files are written byte for byte */
-    int32_t Reserved13;         /* 13: must be 0 */
+    int32_t NameCodePage;       /* 13: names without the UTF-8 flag are in this Windows code page (437, 850,
+                                       852, 866, 1250 to 1253, 932, 936, 949, 950; 65001 for UTF-8); 0 (and
+                                       any other value) decides it from all the archive's names together */
     int32_t CaseSensitive;      /* 14: include and exclude names match case-sensitively */
     int32_t Threads;            /* 15: decoding threads for this call; 0 = one per processor */
     char *ZipFileName;          /* 16: the archive's path */

@@ -32,6 +32,11 @@ TEST(BatchOptions, TakesEveryOption)
     EXPECT_EQ(defaults.options.extension, "zip");
     EXPECT_EQ(defaults.options.jobs, 0);
     EXPECT_EQ(parse({"--mode", "subfolders", "x"}).options.mode, BatchOptions::Mode::Subfolders);
+    EXPECT_EQ(defaults.options.nameCodePage, 0);
+    for (const auto &[name, codePage] : std::initializer_list<std::pair<const char *, int>>{
+             {"auto", 0}, {"Shift_JIS", 932}, {"cp866", 866}, {"windows-1251", 1251}, {"IBM852", 852},
+             {"gbk", 936}, {"big5", 950}, {"UTF-8", 65001}, {"437", 437}})
+        EXPECT_EQ(parse({"--name-encoding", name, "a.zip"}).options.nameCodePage, codePage) << name;
 }
 
 TEST(BatchOptions, RefusesBadArgumentsInPlainWords)
@@ -48,6 +53,8 @@ TEST(BatchOptions, RefusesBadArgumentsInPlainWords)
         {{"--password-file", "f", "--password-stdin", "a.zip"}, "not both"},
         {{"-o"}, "-o"},
         {{"--extension", "", "a.zip"}, "extension"},
+        {{"--name-encoding", "koi8-r", "a.zip"}, "koi8-r"},
+        {{"--name-encoding", "cp1255", "a.zip"}, "cp1255"},
     };
     for (const auto &c : cases) {
         auto p = parse(c.args);

@@ -167,12 +167,12 @@ TEST(cUnzip, UnzipPassesTheSelectedEntriesOrNoListAtAll)
     // Any answer but 0 reads as True, and whatever the engine left in the record stays.
     unzip.ZipFile("/in/c.zip");
     fake.script = [](FakeCall &, USERFUNCTIONS &, DCL &options) {
-        options.Reserved13 = 42;
+        options.Reserved9 = 42;
         return int32_t{UZ_SOME_FAILED};
     };
     EXPECT_TRUE(unzip.Unzip());
     EXPECT_EQ(unzip.LastEngineResult(), UZ_SOME_FAILED);
-    EXPECT_EQ(unzip.OptionRecord().fields.Reserved13, 42);
+    EXPECT_EQ(unzip.OptionRecord().fields.Reserved9, 42);
     EXPECT_EQ(unzip.OptionRecord().fields.ZipFileName, nullptr);
 }
 
