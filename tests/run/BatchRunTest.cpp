@@ -35,6 +35,21 @@ protected:
         SetCurrentPassword("untouched");
     }
 
+    // Three rows, and an engine that notes each archive it is given and then
+    // lets `meanwhile` happen (what the user or the system does during it).
+    UnzipFunction threeRowsNoting(QStringList &seen, std::function<void()> meanwhile)
+    {
+        for (int i = 1; i <= 3; ++i)
+            surface.list.Add(QStringLiteral("/in/%1.zip").arg(i));
+        return [&seen, meanwhile](const std::string &archive, const std::string &, bool, const UnzipHooks &) {
+            seen << QString::fromStdString(archive);
+            meanwhile();
+            UnzipOutcome outcome;
+            outcome.status = UnzipOutcome::Status::Extracted;
+            return outcome;
+        };
+    }
+
     TempDir dir;
     fs::path out = dir / "out";
     ScriptedPrompts prompts;
@@ -246,18 +261,12 @@ TEST_F(BatchRunTest, ListsOfAnyLengthAndLongSummaries)
 // the run goes on; the archive before it is not extracted a second time.
 TEST_F(BatchRunTest, AMissingRowIsReportedAndTheRunGoesOn)
 {
-    for (int i = 1; i <= 3; ++i)
-        surface.list.Add(QStringLiteral("/in/%1.zip").arg(i));
     BatchRun run(surface);
     QStringList seen;
-    run.unzip = [&](const std::string &archive, const std::string &, bool, const UnzipHooks &) {
-        seen << QString::fromStdString(archive);
+    run.unzip = threeRowsNoting(seen, [&] {
         if (seen.size() == 1)
             surface.list.Remove(3);
-        UnzipOutcome outcome;
-        outcome.status = UnzipOutcome::Status::Extracted;
-        return outcome;
-    };
+    });
     prompts.expectMessage().expectMessage();
     run.Start();
     EXPECT_EQ(seen, (QStringList{"/in/1.zip", "/in/2.zip"}));
@@ -271,17 +280,9 @@ TEST_F(BatchRunTest, AnOutputFolderDeletedDuringTheRunIsNotMadeAgain)
 {
     // The engine makes a destination's missing folders: without a check the
     // later archives would bring the deleted output folder back.
-    for (int i = 1; i <= 3; ++i)
-        surface.list.Add(QStringLiteral("/in/%1.zip").arg(i));
     BatchRun run(surface);
     QStringList seen;
-    run.unzip = [&](const std::string &archive, const std::string &, bool, const UnzipHooks &) {
-        seen << QString::fromStdString(archive);
-        fs::remove_all(out);
-        UnzipOutcome outcome;
-        outcome.status = UnzipOutcome::Status::Extracted;
-        return outcome;
-    };
+    run.unzip = threeRowsNoting(seen, [&] { fs::remove_all(out); });
     prompts.expectMessage();
     run.Start();
     EXPECT_EQ(seen, QStringList{"/in/1.zip"});
