@@ -44,6 +44,38 @@ std::string Upper(std::string text)
     return text;
 }
 
+bool EndsWithUpper(const std::string &text, const std::string &upperEnd)
+{
+    return text.size() >= upperEnd.size() && Upper(text.substr(text.size() - upperEnd.size())) == upperEnd;
+}
+
+// A split set is handed over by its first part; the engine finds the others.
+bool HasArchiveName(const std::string &path)
+{
+    return EndsWithUpper(path, "ZIP") || EndsWithUpper(path, ".ZIP.001");
+}
+
+bool HasArchiveSignature(const std::string &signature)
+{
+    return Upper(signature.substr(0, 2)) == "PK" || Upper(signature.substr(0, 3)) == "RAR";
+}
+
+// The last part of a spanned set ("NAME.zip") may begin in the middle of an
+// entry's data; then the set's first part ("NAME.z01") shows what it is.
+// Empty when the path is no such last part.
+std::string SpannedFirstPart(const std::string &archivePath)
+{
+    if (!EndsWithUpper(archivePath, ".ZIP"))
+        return {};
+    const std::string stem = archivePath.substr(0, archivePath.size() - 3);
+    for (const char *extension : {"z01", "Z01"}) {
+        struct stat info {};
+        if (::stat((stem + extension).c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            return stem + extension;
+    }
+    return {};
+}
+
 int OpenReadOnly(const std::string &path)
 {
     // Non-blocking, so a FIFO or device that sneaks in cannot hang the wait.
@@ -177,7 +209,7 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
             return Outcome(Status::Missing, "the file does not exist");
         if (info.st_size < 1)
             return Outcome(Status::Empty, "the file is empty");
-        if (archivePath.size() < 3 || Upper(archivePath.substr(archivePath.size() - 3)) != "ZIP")
+        if (!HasArchiveName(archivePath))
             return Outcome(Status::NotZipName, "the file name does not end in .zip");
         const ReadResult read = ReadSignature(hooks, archivePath, signature, whyUnreadable);
         if (read == ReadResult::Read)
@@ -187,7 +219,14 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
         pause(hooks.pollInterval);
     }
 
-    if (Upper(signature.substr(0, 2)) != "PK" && Upper(signature.substr(0, 3)) != "RAR")
+    if (!HasArchiveSignature(signature)) {
+        const std::string firstPart = SpannedFirstPart(archivePath);
+        std::string partSignature;
+        std::string ignored;
+        if (!firstPart.empty() && ReadSignature(hooks, firstPart, partSignature, ignored) == ReadResult::Read)
+            signature = partSignature;
+    }
+    if (!HasArchiveSignature(signature))
         return Outcome(Status::NotArchive, "the file is not a ZIP archive (it does not begin with \"PK\")");
 
     std::string destination = destinationFolder;

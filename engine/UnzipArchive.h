@@ -13,8 +13,8 @@ struct UnzipOutcome {
         Extracted,        // the engine extracted every entry cleanly
         Missing,          // the path is empty or names nothing
         Empty,            // 0 bytes, or the length cannot be read
-        NotZipName,       // the name does not end in ZIP
-        NotArchive,       // the first bytes are neither "PK" nor "RAR"
+        NotZipName,       // the name ends neither in ZIP nor in .zip.001
+        NotArchive,       // the first bytes (or a spanned set's first part's) are neither "PK" nor "RAR"
         StillUnreadable,  // could not be read within the wait limit
         NoDestination,    // no destination folder could be derived
         EngineFailed,     // the engine ran but reported failures (see messages)

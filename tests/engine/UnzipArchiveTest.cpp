@@ -38,10 +38,14 @@ protected:
 TEST_F(UnzipArchiveTest, OnlyNonEmptyZipNamedFilesWithAnArchiveSignatureReachTheEngine)
 {
     const std::string out = (dir / "out").string();
+    const std::string MidEntry = "the middle of an entry's data";
+    const std::string SpanStart = std::string("PK\x07\x08", 4) + "PK\x03\x04";
     struct Case {
         std::string name;
         std::string content;
         Status status;
+        std::string besideName = {};    // another part of the same set, made first
+        std::string besideContent = {};
     };
     const Case cases[] = {
         {"empty.zip", "", Status::Empty},
@@ -52,9 +56,19 @@ TEST_F(UnzipArchiveTest, OnlyNonEmptyZipNamedFilesWithAnArchiveSignatureReachThe
         {"upper.ZIP", ZipBytes, Status::Extracted},
         {"mixed.Zip", ZipBytes, Status::Extracted},
         {"lower.zip", "pk!", Status::Extracted},
+        {"split.zip.001", ZipBytes, Status::Extracted},
+        {"SPLIT.ZIP.001", ZipBytes, Status::Extracted},
+        {"split.zip.002", ZipBytes, Status::NotZipName},
+        {"movie.mkv.001", ZipBytes, Status::NotZipName},
+        {"span.zip", MidEntry, Status::Extracted, "span.z01", SpanStart},
+        {"Span.ZIP", MidEntry, Status::Extracted, "Span.Z01", SpanStart},
+        {"bad-span.zip", MidEntry, Status::NotArchive, "bad-span.z01", MidEntry},
+        {"no-dot-spanzip", MidEntry, Status::NotArchive, "no-dot-spanz01", SpanStart},
         {"rar.zip", "Rar!", Status::Extracted},
     };
     for (const Case &c : cases) {
+        if (!c.besideName.empty())
+            dir.write(c.besideName, c.besideContent);
         const std::string path = dir.write(c.name, c.content).string();
         const auto calls = fake.calls.size();
         const UnzipOutcome outcome = Run(path, out);
@@ -73,7 +87,19 @@ TEST_F(UnzipArchiveTest, OnlyNonEmptyZipNamedFilesWithAnArchiveSignatureReachThe
     EXPECT_EQ(Run((dir / "folder.zip").string(), out).status, Status::NotArchive);
     EXPECT_EQ(clock.pauses, 0);   // nothing above needed a second look
 
+    // The first part of a spanned set is read through the same hook as the archive.
+    std::vector<std::string> opened;
+    UnzipHooks hooks;
+    hooks.openForReading = [&](const std::string &file) {
+        opened.push_back(file);
+        return ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    };
+    EXPECT_TRUE(Run((dir / "span.zip").string(), out, hooks).ok());
+    EXPECT_EQ(opened, (std::vector<std::string>{(dir / "span.zip").string(), (dir / "span.z01").string()}));
+    EXPECT_EQ(fake.calls.back().zipFileName, (dir / "span.zip").string()) << "the set is extracted from its last part";
+
     // What the engine was asked: every entry, folders kept, files replaced.
+    EXPECT_TRUE(Run((dir / "rar.zip").string(), out).ok());
     const FakeCall &call = fake.calls.back();
     EXPECT_EQ(call.zipFileName, (dir / "rar.zip").string());
     EXPECT_EQ(call.extractDir, out);
