@@ -40,9 +40,10 @@ void GetSubDirectories2016(FolderList &folders, bool recurse, const ScanHooks &h
 // listing order (letter case ignored, then exact), as the sub-folders of a
 // scan do, so a run's order does not depend on the file system.
 QStringList GetFilesInFolder(const QString &folder, const QString &pattern);
-// The same, calling `pump` once per directory entry read (the caller throttles it)
-// and ending early, with the names found so far, once `stop` answers true.
-QStringList GetFilesInFolder(const QString &folder, const QString &pattern, const std::function<void()> &pump,
+// The same for names that match any of `patterns`, calling `pump` once per
+// directory entry read (the caller throttles it) and ending early, with the
+// names found so far, once `stop` answers true.
+QStringList GetFilesInFolder(const QString &folder, const QStringList &patterns, const std::function<void()> &pump,
                              const std::function<bool()> &stop = {});
 
 // A regular file that can be opened for reading; folders, FIFOs, devices and

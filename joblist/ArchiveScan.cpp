@@ -1,5 +1,6 @@
 #include "ArchiveScan.h"
 
+#include "PartSets.h"
 #include "PathHelpers.h"
 
 #include <QElapsedTimer>
@@ -45,6 +46,8 @@ bool WalkArchives(const QString &folder, const QString &pattern, const ScanHooks
     FolderList folders{start};
     GetSubDirectories2016(folders, true, hooks);
     const bool startRead = !folders.isEmpty() && folders.first() == start;
+    const QStringList patterns = ScanPatterns(pattern);
+    PartSetFilter sets;
 
     for (const QString &entry : std::as_const(folders)) {
         if (hooks.pumpEvents)
@@ -52,7 +55,7 @@ bool WalkArchives(const QString &folder, const QString &pattern, const ScanHooks
         if (hooks.stopped())
             break;
         const QString dir = WithoutTrailingSeparator(entry);
-        const QStringList names = GetFilesInFolder(dir, pattern, hooks.pumpEvents, hooks.stopRequested);
+        const QStringList names = GetFilesInFolder(dir, patterns, hooks.pumpEvents, hooks.stopRequested);
         for (const QString &name : names) {
             // Per file as well as per folder: one folder may hold most of the tree.
             if (hooks.pumpEvents)
@@ -62,8 +65,11 @@ bool WalkArchives(const QString &folder, const QString &pattern, const ScanHooks
             if (name.startsWith(QChar('~')))
                 continue;
             const QString path = JoinPath(dir, name, NativeSeparator);
-            if (IsOpenableFile(path) && !IsHiddenArchiveKind(name))
-                found(CollapseBackslashes(path, NativeSeparator));
+            if (!IsOpenableFile(path) || IsHiddenArchiveKind(name))
+                continue;
+            const QString row = sets.admit(CollapseBackslashes(path, NativeSeparator));
+            if (!row.isEmpty())
+                found(row);
         }
     }
     return startRead;

@@ -16,7 +16,9 @@ QString JoinPath(const QString &folder, const QString &name, QChar separator);
 
 // Walks `folder` and every readable sub-folder, level by level, and hands each
 // file that matches `pattern` and passes the three tests (name does not begin
-// with "~", openable, not a dot-file) to `found`, already cleaned. Answers
+// with "~", openable, not a dot-file) to `found`, already cleaned; an archive
+// in parts is handed over once, by the path it is extracted from (see
+// PartSets.h), and "*.zip" finds "*.zip.001" as well. Answers
 // false when the start folder itself could not be read. The hooks' pump is
 // called per folder, per sub-folder found, and per file listed and handed on;
 // once the hooks ask to stop, the walk ends at the next of those points.

@@ -60,10 +60,10 @@ bool WildcardMatch(const QString &name, const QString &pattern)
 
 QStringList GetFilesInFolder(const QString &folder, const QString &pattern)
 {
-    return GetFilesInFolder(folder, pattern, {});
+    return GetFilesInFolder(folder, QStringList{pattern}, {});
 }
 
-QStringList GetFilesInFolder(const QString &folder, const QString &pattern, const std::function<void()> &pump,
+QStringList GetFilesInFolder(const QString &folder, const QStringList &patterns, const std::function<void()> &pump,
                              const std::function<bool()> &stop)
 {
     const QString prefix = folder.endsWith(NativeSeparator) ? folder : folder + NativeSeparator;
@@ -83,7 +83,9 @@ QStringList GetFilesInFolder(const QString &folder, const QString &pattern, cons
         const char *raw = entry->d_name;
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString name = decoder(QByteArrayView(raw, qsizetype(std::strlen(raw))));
-        if (decoder.hasError() || !WildcardMatch(name, pattern))
+        if (decoder.hasError()
+            || std::none_of(patterns.begin(), patterns.end(),
+                            [&name](const QString &pattern) { return WildcardMatch(name, pattern); }))
             continue;
         if (IsOpenableFile(prefix + name))
             names << name;

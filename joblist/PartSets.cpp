@@ -1,0 +1,98 @@
+#include "PartSets.h"
+
+#include "AddFolder.h"
+#include "PathHelpers.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <optional>
+
+namespace {
+
+const QString SplitFirstSuffix = QStringLiteral(".001");
+
+// The name of the part a set is extracted from, its extension in the letter
+// case of the later part's own, and where that extension begins.
+struct FirstPartName {
+    QString name;
+    qsizetype stemLength = 0;
+};
+
+std::optional<FirstPartName> FirstPartOf(const QString &name)
+{
+    static const QRegularExpression split(QStringLiteral("^(.+)(\\.zip)\\.([0-9]{3,})$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression spanned(QStringLiteral("^(.+)\\.([zZ])[0-9]{2,}$"));
+    if (const QRegularExpressionMatch m = split.match(name); m.hasMatch()) {
+        bool fits = false;
+        const qulonglong number = m.captured(3).toULongLong(&fits);
+        // Too many digits to hold is far past the first part.
+        if (fits && number < 2)
+            return std::nullopt;
+        return FirstPartName{m.captured(1) + m.captured(2) + SplitFirstSuffix, m.capturedLength(1)};
+    }
+    if (const QRegularExpressionMatch m = spanned.match(name); m.hasMatch()) {
+        const QString extension = m.captured(2) == QLatin1String("Z") ? QStringLiteral(".ZIP") : QStringLiteral(".zip");
+        return FirstPartName{m.captured(1) + extension, m.capturedLength(1)};
+    }
+    return std::nullopt;
+}
+
+// The same name as `wanted`, but perhaps for the letter case of its extension.
+bool SameButForCase(const QString &candidate, const FirstPartName &wanted)
+{
+    const QStringView name(candidate);
+    const QStringView first(wanted.name);
+    return name.size() == first.size() && name.left(wanted.stemLength) == first.left(wanted.stemLength)
+           && name.mid(wanted.stemLength).compare(first.mid(wanted.stemLength), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QStringList ScanPatterns(const QString &pattern)
+{
+    if (pattern.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+        return {pattern, pattern + SplitFirstSuffix};
+    return {pattern};
+}
+
+QString PartSetFilter::admit(const QString &path)
+{
+    const QString first = firstPartBeside(path);
+    if (first.isEmpty()) {
+        if (m_forParts.contains(path))
+            return {};
+        m_asGiven.insert(path);
+        return path;
+    }
+    if (m_asGiven.contains(first) || m_forParts.contains(first))
+        return {};
+    m_forParts.insert(first);
+    return first;
+}
+
+QString PartSetFilter::firstPartBeside(const QString &path)
+{
+    const qsizetype nameStart = path.lastIndexOf(NativeSeparator) + 1;
+    const std::optional<FirstPartName> wanted = FirstPartOf(path.mid(nameStart));
+    if (!wanted)
+        return {};
+    const QString folder = path.left(nameStart);
+    if (IsOpenableFile(folder + wanted->name))
+        return folder + wanted->name;
+    for (const QString &name : namesIn(folder)) {
+        if (SameButForCase(name, *wanted) && IsOpenableFile(folder + name))
+            return folder + name;
+    }
+    return {};
+}
+
+const QStringList &PartSetFilter::namesIn(const QString &folder)
+{
+    auto listing = m_listings.find(folder);
+    if (listing == m_listings.end()) {
+        const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+        listing = m_listings.insert(folder, dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name));
+    }
+    return *listing;
+}
