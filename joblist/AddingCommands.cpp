@@ -3,6 +3,7 @@
 #include "AddFolder.h"
 #include "ArchiveScan.h"
 #include "JobList.h"
+#include "PartSets.h"
 #include "Prompts.h"
 #include "Settings.h"
 #include "TrappedProcedure.h"
@@ -161,6 +162,7 @@ void ListView1_OLEDragDrop(AddingContext &context, const QStringList &paths)
 {
     QStringList problems;
     const ScanHooks hooks = HooksFor(context);
+    PartSetFilter sets;
     for (const QString &path : paths) {
         try {
             QString reason;
@@ -172,9 +174,12 @@ void ListView1_OLEDragDrop(AddingContext &context, const QStringList &paths)
                     problems << path + QStringLiteral(": the folder could not be read");
                 break;
             }
-            case DroppedKind::Other:
-                context.list.Add(path);
+            case DroppedKind::Other: {
+                const QString row = sets.admit(path);
+                if (!row.isEmpty())
+                    context.list.Add(row);
                 break;
+            }
             case DroppedKind::Unexaminable:
                 problems << path + QStringLiteral(": ") + reason;
                 break;

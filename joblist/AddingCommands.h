@@ -54,7 +54,8 @@ QString FolderOfDialogResult(const QString &result, QChar separator);
 void PushButton1_Click(AddingContext &context);
 // "Add All Zip Files In Folder".
 void PushButton4_Click(AddingContext &context);
-// Local paths dropped on the list, in the order the drag source lists them.
+// Local paths dropped on the list, in the order the drag source lists them;
+// the dropped parts of an archive in parts become one row (see PartSets.h).
 // Entries that cannot be examined are reported together in one message after
 // the others have been handled.
 void ListView1_OLEDragDrop(AddingContext &context, const QStringList &paths);

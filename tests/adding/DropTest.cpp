@@ -32,6 +32,18 @@ TEST(DropOnList, FoldersAreScannedForEveryFileAndFilesAddedAsTheyAre)
     EXPECT_EQ(f.list.Text(6), one + "/x.txt") << "a trailing separator on a dropped folder is not doubled";
 }
 
+TEST(DropOnList, TheDroppedPartsOfASetBecomeOneRow)
+{
+    AddingFixture f;
+    QStringList dropped;
+    for (const char *name : {"a.zip.001", "a.zip.002", "a.zip.003", "b.z01", "b.z02", "b.zip", "c.zip.002"})
+        dropped << Q(f.dir.write(name, "x"));
+    f.dir.write("c.zip.001", "x");
+    ListView1_OLEDragDrop(f.context, dropped);
+    EXPECT_EQ(f.list.rows(), (QStringList{Q(f.dir / "a.zip.001"), Q(f.dir / "b.zip"), Q(f.dir / "c.zip.001")}))
+        << "a later part dropped alone is listed by its set's first part";
+}
+
 TEST(DropOnList, EntriesThatCannotBeExaminedAreReportedAndTheRestAdded)
 {
     AddingFixture f;
