@@ -5,6 +5,7 @@
 #include "ProgressPrinter.h"
 
 #include "ArchiveScan.h"
+#include "PartSets.h"
 #include "BatchRun.h"
 #include "Destination.h"
 #include "OutputFolderWatch.h"
@@ -139,8 +140,10 @@ bool chooseOutputAndMode(const BatchOptions &o, Plan &plan, QString &error)
 
 // The archives named and those found in the folders named; a folder that
 // cannot be scanned whole is said on standard error, and the run goes on.
+// The named parts of an archive in parts (a shell's "a.zip.*") are one archive.
 bool collectArchives(const BatchOptions &o, const BatchIo &io, Plan &plan, QString &error)
 {
+    PartSetFilter sets;
     for (const QString &path : o.paths) {
         const QFileInfo info(path);
         if (info.isDir()) {
@@ -153,7 +156,9 @@ bool collectArchives(const BatchOptions &o, const BatchIo &io, Plan &plan, QStri
             };
             plan.archives += CollectArchives(folder, o.extension, hooks);
         } else if (info.exists()) {
-            plan.archives += info.absoluteFilePath();
+            const QString archive = sets.admit(info.absoluteFilePath());
+            if (!archive.isEmpty())
+                plan.archives += archive;
         } else {
             error = QStringLiteral("\"%1\" is neither an archive nor a folder.").arg(VisibleText(path));
             return false;

@@ -165,6 +165,22 @@ TEST_F(BatchCommandTest, FailuresGiveStatusOneAndTheSummary)
     EXPECT_NE(stderrText.find("bad.zip"), std::string::npos);
 }
 
+// A shell's "a.zip.*" names every part; the run takes each set once, by the
+// path it is extracted from. The parts are placeholders the run turns down
+// before the engine, so the summary counts what was taken.
+TEST_F(BatchCommandTest, ThePartsOfASetNamedOneByOneAreOneArchive)
+{
+    QStringList args{"-o", out()};
+    for (const char *name : {"a.zip.001", "a.zip.002", "a.zip.003", "b.z01", "b.z02", "b.zip"})
+        args << QString::fromStdString(dir.write("in/" + std::string(name), "not an archive").string());
+    EXPECT_EQ(run(args), SomeNotExtracted);
+    EXPECT_NE(stderrText.find("2 of 2 archives were not extracted cleanly"), std::string::npos) << stderrText;
+    for (const char *listed : {"a.zip.001: ", "b.zip: "})
+        EXPECT_NE(stderrText.find(listed), std::string::npos) << stderrText;
+    for (const char *left : {"a.zip.002", "a.zip.003", "b.z01", "b.z02"})
+        EXPECT_EQ(stderrText.find(left), std::string::npos) << stderrText;
+}
+
 TEST_F(BatchCommandTest, BadArgumentsAreUsageErrorsInPlainWords)
 {
     MakeZip(in("a.zip"), {{"f.txt", "f"}});
