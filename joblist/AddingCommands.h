@@ -28,7 +28,8 @@ struct AddingContext {
 };
 
 inline const QString AddFilesTitle = QStringLiteral("Add File(s) - Hold Ctrl to select multiple files");
-inline const QString AddFilesFilter = QStringLiteral("Zip Files (*.zip)|*.zip");
+inline const QString AddFilesFilter =
+    QStringLiteral("Zip Files (*.zip)|*.zip|Split Zip Files (*.zip.001)|*.zip.001");
 inline const QString ExtensionPrompt =
     QStringLiteral("Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all doc files, etc.)");
 inline const QString FolderPrompt = QStringLiteral("Please select folder:");

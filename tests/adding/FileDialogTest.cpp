@@ -48,7 +48,7 @@ TEST(AddZipFiles, CommandAsksWithItsTitleAndFilterAndAppendsInOrder)
     f.prompts.expectOpenFiles(Answer({"/data", "b.zip", "a.zip", "b.zip"}));
     PushButton1_Click(f.context);
     EXPECT_EQ(f.prompts.last().title, QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"));
-    EXPECT_EQ(f.prompts.last().filter, QStringLiteral("Zip Files (*.zip)|*.zip"));
+    EXPECT_EQ(f.prompts.last().filter, QStringLiteral("Zip Files (*.zip)|*.zip|Split Zip Files (*.zip.001)|*.zip.001"));
     EXPECT_EQ(f.list.rows(), (QStringList{"/already/there.zip", "/data/b.zip", "/data/a.zip", "/data/b.zip"}))
         << "rows are appended, duplicates included, the folder part never";
 

@@ -29,7 +29,7 @@ TEST_F(FormTest, AddButtonsFillTheListThroughTheWindow)
     prompts.expectOpenFiles("/data/one.zip");
     QTest::mouseClick(f.PushButton1, Qt::LeftButton);
     EXPECT_EQ(prompts.last().title, "Add File(s) - Hold Ctrl to select multiple files");
-    EXPECT_EQ(prompts.last().filter, "Zip Files (*.zip)|*.zip");
+    EXPECT_EQ(prompts.last().filter, "Zip Files (*.zip)|*.zip|Split Zip Files (*.zip.001)|*.zip.001");
     prompts.expectOpenFiles(QStringList{"/data", "b.zip", "a.zip"}.join(QChar(0)));
     QTest::mouseClick(f.PushButton1, Qt::LeftButton);
     EXPECT_EQ(rowsOf(f), (QStringList{"/data/one.zip", "/data/b.zip", "/data/a.zip"}));
