@@ -73,6 +73,35 @@ struct Tally {
 
 } // namespace
 
+namespace {
+
+// "part 12 (\"" or "the last part (\"": how the engine names a part of a set.
+bool namesAPart(std::string_view text)
+{
+    if (text.starts_with("the last part (\""))
+        return true;
+    if (!text.starts_with("part "))
+        return false;
+    text.remove_prefix(5);
+    size_t digits = text.find_first_not_of("0123456789");
+    return digits > 0 && digits != std::string_view::npos && text.substr(digits).starts_with(" (\"");
+}
+
+} // namespace
+
+std::string MissingPartReason(const std::vector<std::string> &errorLines)
+{
+    for (const std::string &line : errorLines) {
+        if (!line.starts_with("error: "))
+            continue;
+        for (size_t at = line.find(": "); at != std::string::npos; at = line.find(": ", at + 2)) {
+            if (namesAPart(std::string_view(line).substr(at + 2)))
+                return line.substr(at + 2);
+        }
+    }
+    return {};
+}
+
 std::string FailureSummary(const std::vector<std::string> &errorLines)
 {
     Tally tally;

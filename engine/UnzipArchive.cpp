@@ -158,8 +158,13 @@ UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors)
             reason = "some entries could not be extracted";
         return Outcome(Status::EngineFailed, std::move(reason), std::move(errors));
     }
-    case UZ_NOT_ARCHIVE:
-        return Outcome(Status::EngineFailed, "the archive is damaged or not a ZIP archive", std::move(errors));
+    case UZ_NOT_ARCHIVE: {
+        // A set in parts that is not whole says which part; that is the news.
+        std::string reason = MissingPartReason(errors);
+        if (reason.empty())
+            reason = "the archive is damaged or not a ZIP archive";
+        return Outcome(Status::EngineFailed, std::move(reason), std::move(errors));
+    }
     case UZ_NO_SPACE:
         return Outcome(Status::EngineFailed, "there is not enough free space at the destination", std::move(errors));
     case UZ_UNSAFE_ARCHIVE:

@@ -2,13 +2,15 @@
 """Seeds for the decoders of methods only another archiver writes here.
 
     peer_seeds.py FOLDER  ->  FOLDER/decode-deflate64, FOLDER/decode-ppmd,
-                              FOLDER/archive (added to)
+                              FOLDER/archive (added to), FOLDER/spanned
 
 7zz compresses a few small inputs with each method; every entry's stored
 stream becomes one seed, behind the 4 bytes DecoderTarget.cpp reads first
 (the flags' low byte, then the declared size in 3 little-endian bytes), and
-the archive itself one for the whole-engine fuzzers. Without 7zz the
-folders stay as they are and the decoders' fuzzers start from nothing.
+the archive itself one for the whole-engine fuzzers, and the archive laid out
+as a spanned set (the tests' own layout) one for SpannedTarget.cpp: the part
+size's byte, then the parts end to end. Without 7zz the folders stay as they
+are and those fuzzers start from nothing.
 """
 import os
 import random
@@ -18,6 +20,10 @@ import subprocess
 import sys
 import tempfile
 import zipfile
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "interop"))
+import handmade  # noqa: E402
 
 METHODS = {"decode-deflate64": ("Deflate64", 9), "decode-ppmd": ("PPMd", 98)}
 MAX_SEED = 65536  # the fuzzers' -max_len
@@ -48,11 +54,22 @@ def stored_stream(archive, info):
         return f.read(info.compress_size)
 
 
+def spanned_seed(archive, seed, work):
+    for size_byte in (15, 63):   # parts of 1,024 and 4,096 bytes
+        parts = handmade.spanned(os.path.join(work, "set.zip"), archive, 64 * (1 + size_byte))
+        with open(f"{seed}-{size_byte}", "wb") as out:
+            out.write(bytes([size_byte]))
+            for part in parts:
+                with open(part, "rb") as f:
+                    out.write(f.read())
+                os.remove(part)
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: peer_seeds.py FOLDER")
     folder = sys.argv[1]
-    for sub in list(METHODS) + ["archive"]:
+    for sub in list(METHODS) + ["archive", "spanned"]:
         os.makedirs(os.path.join(folder, sub), exist_ok=True)
     if shutil.which("7zz") is None:
         return
@@ -68,6 +85,7 @@ def main():
                            cwd=work, check=True)
             if os.path.getsize(archive) <= MAX_SEED:
                 shutil.copy(archive, os.path.join(folder, "archive", "peer-" + method + ".zip"))
+                spanned_seed(archive, os.path.join(folder, "spanned", method), work)
             with zipfile.ZipFile(archive) as z:
                 for info in z.infolist():
                     stream = stored_stream(archive, info)

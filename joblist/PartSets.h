@@ -13,6 +13,11 @@
 // first parts of split sets too ("*.zip" and "*.zip.001").
 QStringList ScanPatterns(const QString &pattern);
 
+// Every file of the archive extracted from `path`, first to last: the parts
+// of a split set from its first part, of a spanned set from "NAME.zip", or
+// `path` alone. A run weighs an archive by their sizes.
+QStringList PartsOfSet(const QString &path);
+
 // Takes the paths of one adding command in order and answers the row for each.
 class PartSetFilter {
 public:

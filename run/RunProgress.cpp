@@ -1,12 +1,17 @@
 #include "RunProgress.h"
 
+#include "PartSets.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
 
 std::uint64_t WorkShare::WeightOf(const QString &archivePath)
 {
-    return std::uint64_t(std::max<qint64>(QFileInfo(archivePath).size(), 1));
+    qint64 size = 0;
+    for (const QString &part : PartsOfSet(archivePath))
+        size += QFileInfo(part).size();
+    return std::uint64_t(std::max<qint64>(size, 1));
 }
 
 void WorkShare::next(std::uint64_t weight)

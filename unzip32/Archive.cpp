@@ -112,12 +112,12 @@ void releaseFreedMemory(size_t entries)
 
 } // namespace
 
-zip_t *OpenWithLibzip(const std::string &path, const BytePatches &patches, std::string &reason)
+zip_t *OpenWithLibzip(const std::shared_ptr<const ArchiveFile> &file, const BytePatches &patches, std::string &reason)
 {
-    if (!patches.empty())
-        return OpenPatched(path, patches, reason);
+    if (!patches.empty() || !file->plain())
+        return OpenPatched(file, patches, reason);
     int code = 0;
-    zip_t *zip = zip_open(path.c_str(), ZIP_RDONLY, &code);
+    zip_t *zip = zip_open(file->path().c_str(), ZIP_RDONLY, &code);
     if (!zip)
         reason = code == ZIP_ER_NOZIP ? "not a ZIP archive" : "cannot be read as a ZIP archive (" + zipErrorText(code) + ")";
     return zip;
@@ -127,30 +127,21 @@ Archive::~Archive()
 {
     if (m_zip)
         zip_discard(m_zip);
-    if (m_fd >= 0)
-        ::close(m_fd);
 }
 
 bool Archive::open(const std::string &path, std::string &reason, int codePage)
 {
-    m_path = path;
     m_forcedCodePage = codePage;
-    int fd = m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        reason = "the archive cannot be opened";
+    m_file = ArchiveFile::open(path, reason);
+    if (!m_file)
         return false;
-    }
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        reason = "not a file";
-        return false;
-    }
+    const ArchiveFile &file = *m_file;
     // libzip's directory and ours are never held at once: a first look at the
     // central directory finds the flags libzip must not see, libzip checks the
     // archive and decodes the names, and only then is our own reading kept.
     RawNames raw;
     bool ok = ReadCentralDirectory(
-        fd, reason, false, [&](uint64_t count) { raw.ends.reserve(count); },
+        file, reason, false, [&](uint64_t count) { raw.ends.reserve(count); },
         [&](CentralEntry &entry) {
             if ((entry.flags & 0x800) && !libzipTakesAsUtf8(entry.rawName))
                 m_patches.push_back({entry.centralOffset + 9, 0x08, 0});
@@ -160,7 +151,7 @@ bool Archive::open(const std::string &path, std::string &reason, int codePage)
             raw.ends.push_back(raw.bytes.size());
             raw.unflagged.push_back(!(entry.flags & 0x800));
         });
-    if (!ok || !readNames(path, raw, reason))
+    if (!ok || !readNames(raw, reason))
         return false;
     size_t count = raw.ends.size();
     raw = {};
@@ -169,7 +160,7 @@ bool Archive::open(const std::string &path, std::string &reason, int codePage)
     DosTimes times;
     auto decoded = m_decodedNames.begin();
     ok = ReadCentralDirectory(
-        fd, reason, true, [&](uint64_t n) { m_entries.reserve(std::min<uint64_t>(n, count)); },
+        file, reason, true, [&](uint64_t n) { m_entries.reserve(std::min<uint64_t>(n, count)); },
         [&](CentralEntry &central) {
             size_t i = m_entries.size();
             if (i >= count)
@@ -189,7 +180,7 @@ bool Archive::open(const std::string &path, std::string &reason, int codePage)
             setModified(entry, times);
             // Local headers matter to libzip only when it opens an encrypted entry.
             if (entry.central.encrypted() && entry.central.localHeaderValid && (entry.central.localFlags & 0x800))
-                findFalseLocalUtf8Flag(fd, entry.central);
+                findFalseLocalUtf8Flag(entry.central);
         });
     m_decodedNames = {};
     if (!ok)
@@ -212,9 +203,9 @@ bool Archive::open(const std::string &path, std::string &reason, int codePage)
     return true;
 }
 
-bool Archive::readNames(const std::string &path, const RawNames &raw, std::string &reason)
+bool Archive::readNames(const RawNames &raw, std::string &reason)
 {
-    m_zip = OpenWithLibzip(path, m_patches, reason);
+    m_zip = OpenWithLibzip(m_file, m_patches, reason);
     if (!m_zip)
         return false;
     size_t count = raw.ends.size();
@@ -278,18 +269,18 @@ zip_t *Archive::handle()
 {
     if (!m_zip) {
         std::string reason;
-        m_zip = OpenWithLibzip(m_path, m_patches, reason);
+        m_zip = OpenWithLibzip(m_file, m_patches, reason);
     }
     return m_zip;
 }
 
-void Archive::findFalseLocalUtf8Flag(int fd, const CentralEntry &entry)
+void Archive::findFalseLocalUtf8Flag(const CentralEntry &entry)
 {
     uint8_t local[30];
-    if (pread(fd, local, 30, off_t(entry.localOffset)) != 30)
+    if (!ReadExactly(*m_file, entry.localOffset, local, 30))
         return;
     std::string name(size_t(local[26] | local[27] << 8), '\0');
-    if (pread(fd, name.data(), name.size(), off_t(entry.localOffset + 30)) == ssize_t(name.size())
+    if (ReadExactly(*m_file, entry.localOffset + 30, name.data(), name.size())
         && !libzipTakesAsUtf8(name))
         m_patches.push_back({entry.localOffset + 7, 0x08, 0});
 }

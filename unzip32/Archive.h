@@ -4,12 +4,14 @@
 // of many entries costs about as much memory again as ours.
 #pragma once
 
+#include "ArchiveFile.h"
 #include "CentralDirectory.h"
 #include "EntryNames.h"
 #include "PatchedSource.h"
 
 #include <cstdint>
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <string>
@@ -56,8 +58,9 @@ public:
     const std::vector<ArchiveEntry> &entries() const { return m_entries; }
     // libzip's handle, opened again when needed; null when it cannot be.
     zip_t *handle();
-    // The archive as it was checked, open for reading raw entry data with pread.
-    int fd() const { return m_fd; }
+    // The archive's bytes as they were checked (all its parts, for a set),
+    // for reading raw entry data.
+    const std::shared_ptr<const ArchiveFile> &file() const { return m_file; }
     // Flags libzip must not see (see PatchedSource.h); empty for most archives.
     const BytePatches &patches() const { return m_patches; }
 
@@ -73,13 +76,12 @@ private:
             return std::string_view(bytes).substr(begin, ends[i] - begin);
         }
     };
-    bool readNames(const std::string &path, const RawNames &raw, std::string &reason);
+    bool readNames(const RawNames &raw, std::string &reason);
     void decodeLegacyNames(const RawNames &raw, const std::vector<size_t> &legacy);
-    void findFalseLocalUtf8Flag(int fd, const CentralEntry &entry);
+    void findFalseLocalUtf8Flag(const CentralEntry &entry);
 
-    std::string m_path;
     zip_t *m_zip = nullptr;
-    int m_fd = -1;
+    std::shared_ptr<const ArchiveFile> m_file;
     std::vector<ArchiveEntry> m_entries;
     std::vector<std::pair<size_t, std::string>> m_decodedNames; // where libzip's name differs from the bytes
     BytePatches m_patches;
@@ -89,6 +91,6 @@ private:
 };
 
 // Opens an archive read-only with libzip; null with a reason on failure.
-zip_t *OpenWithLibzip(const std::string &path, const BytePatches &patches, std::string &reason);
+zip_t *OpenWithLibzip(const std::shared_ptr<const ArchiveFile> &file, const BytePatches &patches, std::string &reason);
 
 } // namespace unzip32

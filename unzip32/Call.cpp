@@ -95,7 +95,7 @@ int32_t Call::run()
     if (!m_archive.open(m_shared.archivePath, reason, m_options.NameCodePage))
         return failArchive(UZ_NOT_ARCHIVE, reason);
     m_shared.patches = &m_archive.patches();
-    m_shared.archiveFd = m_archive.fd();
+    m_shared.archive = m_archive.file();
     std::string overlap;
     if (m_archive.overlapping(overlap))
         return failArchive(UZ_UNSAFE_ARCHIVE, "refused: entries share their data (\"" + overlap

@@ -1,30 +1,18 @@
 #include "CentralDirectory.h"
 
+#include "ArchiveFile.h"
+#include "LittleEndian.h"
+
 #include <algorithm>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace unzip32 {
 
 namespace {
 
-uint16_t get16(const uint8_t *p) { return uint16_t(p[0] | p[1] << 8); }
-uint32_t get32(const uint8_t *p) { return uint32_t(get16(p)) | uint32_t(get16(p + 2)) << 16; }
-uint64_t get64(const uint8_t *p) { return uint64_t(get32(p)) | uint64_t(get32(p + 4)) << 32; }
-
-bool readAt(int fd, uint64_t offset, void *buffer, size_t length)
+bool readAt(const ArchiveFile &file, uint64_t offset, void *buffer, size_t length)
 {
-    auto *out = static_cast<uint8_t *>(buffer);
-    while (length > 0) {
-        ssize_t n = pread(fd, out, length, off_t(offset));
-        if (n <= 0)
-            return false;
-        out += n;
-        offset += uint64_t(n);
-        length -= size_t(n);
-    }
-    return true;
+    return ReadExactly(file, offset, buffer, length);
 }
 
 // Windows writers (7-Zip by default) keep the exact times here: after four
@@ -75,11 +63,17 @@ void readExtra(CentralEntry &entry, const uint8_t *extra, uint64_t extraOffset, 
     }
 }
 
-bool findEnd(int fd, uint64_t fileSize, uint64_t &endOffset, std::vector<uint8_t> &tail)
+bool findEnd(const ArchiveFile &file, uint64_t fileSize, uint64_t &endOffset)
 {
+    // Most archives have no comment: their end record is their last 22 bytes.
+    uint8_t last[22];
+    if (fileSize >= 22 && readAt(file, fileSize - 22, last, 22) && get32(last) == 0x06054b50 && get16(last + 20) == 0) {
+        endOffset = fileSize - 22;
+        return true;
+    }
     size_t span = size_t(std::min<uint64_t>(fileSize, 65535 + 22));
-    tail.resize(span);
-    if (span < 22 || !readAt(fd, fileSize - span, tail.data(), span))
+    std::vector<uint8_t> tail(span);
+    if (span < 22 || !readAt(file, fileSize - span, tail.data(), span))
         return false;
     for (size_t i = span - 22 + 1; i-- > 0;) {
         if (get32(&tail[i]) == 0x06054b50) {
@@ -92,51 +86,50 @@ bool findEnd(int fd, uint64_t fileSize, uint64_t &endOffset, std::vector<uint8_t
 
 } // namespace
 
-bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reason, bool localHeaders)
+bool ReadEndRecord(const ArchiveFile &file, EndRecord &record, std::string &reason)
 {
-    directory.entries.clear();
-    struct stat info {};
-    if (fstat(fd, &info) == 0)
-        directory.archiveSize = uint64_t(info.st_size);
-    return ReadCentralDirectory(
-        fd, reason, localHeaders, [&](uint64_t count) { directory.entries.reserve(count); },
-        [&](CentralEntry &entry) { directory.entries.push_back(std::move(entry)); });
-}
-
-bool ReadCentralDirectory(int fd, std::string &reason, bool localHeaders,
-                          const std::function<void(uint64_t count)> &counted, const EntryVisitor &visit)
-{
-    struct stat info {};
-    if (fstat(fd, &info) != 0) {
-        reason = "cannot read the archive";
-        return false;
-    }
-    uint64_t fileSize = uint64_t(info.st_size);
     uint64_t endOffset = 0;
-    std::vector<uint8_t> tail;
-    if (!findEnd(fd, fileSize, endOffset, tail)) {
+    uint8_t end[22];
+    if (!findEnd(file, file.size(), endOffset) || !readAt(file, endOffset, end, sizeof end)) {
         reason = "not a ZIP archive";
         return false;
     }
-    uint8_t end[22];
-    readAt(fd, endOffset, end, sizeof end);
-    uint64_t count = get16(end + 10);
-    uint64_t cdSize = get32(end + 12);
-    uint64_t cdOffset = get32(end + 16);
-    if (endOffset >= 20) {
-        uint8_t locator[20];
-        if (readAt(fd, endOffset - 20, locator, 20) && get32(locator) == 0x07064b50) {
-            uint8_t record[56];
-            uint64_t recordOffset = get64(locator + 8);
-            if (!readAt(fd, recordOffset, record, 56) || get32(record) != 0x06064b50) {
-                reason = "the Zip64 end record is damaged";
-                return false;
-            }
-            count = get64(record + 32);
-            cdSize = get64(record + 40);
-            cdOffset = get64(record + 48);
+    record = EndRecord{endOffset, get16(end + 4), get16(end + 6), get16(end + 10), get32(end + 12), get32(end + 16)};
+    uint8_t locator[20];
+    if (endOffset >= 20 && readAt(file, endOffset - 20, locator, 20) && get32(locator) == 0x07064b50) {
+        uint8_t zip64[56];
+        uint64_t zip64Offset = get64(locator + 8);
+        if (!readAt(file, zip64Offset, zip64, 56) || get32(zip64) != 0x06064b50) {
+            reason = "the Zip64 end record is damaged";
+            return false;
         }
+        record.disk = get32(zip64 + 16);
+        record.directoryDisk = get32(zip64 + 20);
+        record.count = get64(zip64 + 32);
+        record.directorySize = get64(zip64 + 40);
+        record.directoryOffset = get64(zip64 + 48);
     }
+    return true;
+}
+
+bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reason, bool localHeaders)
+{
+    directory.entries.clear();
+    auto file = ArchiveFile::borrow(fd);
+    directory.archiveSize = file->size();
+    return ReadCentralDirectory(
+        *file, reason, localHeaders, [&](uint64_t count) { directory.entries.reserve(count); },
+        [&](CentralEntry &entry) { directory.entries.push_back(std::move(entry)); });
+}
+
+bool ReadCentralDirectory(const ArchiveFile &file, std::string &reason, bool localHeaders,
+                          const std::function<void(uint64_t count)> &counted, const EntryVisitor &visit)
+{
+    uint64_t fileSize = file.size();
+    EndRecord end;
+    if (!ReadEndRecord(file, end, reason))
+        return false;
+    uint64_t endOffset = end.offset, count = end.count, cdSize = end.directorySize, cdOffset = end.directoryOffset;
     // Everything the directory claims must lie inside the file before the end
     // record; a count the directory's bytes cannot hold is a lie as well.
     if (cdOffset > endOffset || cdSize > endOffset - cdOffset || count > cdSize / 46 + 1) {
@@ -144,7 +137,7 @@ bool ReadCentralDirectory(int fd, std::string &reason, bool localHeaders,
         return false;
     }
     std::vector<uint8_t> cd(cdSize);
-    if (cdSize > 0 && !readAt(fd, cdOffset, cd.data(), cdSize)) {
+    if (cdSize > 0 && !readAt(file, cdOffset, cd.data(), cdSize)) {
         reason = "the central directory cannot be read";
         return false;
     }
@@ -180,7 +173,7 @@ bool ReadCentralDirectory(int fd, std::string &reason, bool localHeaders,
         at += 46 + nameLength + extraLength + commentLength;
 
         uint8_t local[30];
-        if (localHeaders && entry.localOffset + 30 <= fileSize && readAt(fd, entry.localOffset, local, 30)
+        if (localHeaders && entry.localOffset + 30 <= fileSize && readAt(file, entry.localOffset, local, 30)
             && get32(local) == 0x04034b50) {
             entry.localFlags = get16(local + 6);
             entry.dataOffset = entry.localOffset + 30 + get16(local + 26) + get16(local + 28);

@@ -11,6 +11,8 @@
 
 namespace unzip32 {
 
+class ArchiveFile;
+
 struct CentralEntry {
     std::string rawName;         // bytes as stored
     uint16_t madeBy = 0;         // high byte: host system (3 = Unix)
@@ -49,6 +51,19 @@ struct CentralDirectory {
     uint64_t archiveSize = 0;
 };
 
+// The end of central directory record, with its Zip64 record's values where
+// it has one. Parts are counted from 0; offsets are from the start of the part.
+struct EndRecord {
+    uint64_t offset = 0;        // of the classic record
+    uint32_t disk = 0;          // the part it lies in
+    uint32_t directoryDisk = 0; // the part the directory begins in
+    uint64_t count = 0;
+    uint64_t directorySize = 0;
+    uint64_t directoryOffset = 0;
+};
+// False with a reason when the file has none, or its Zip64 record is damaged.
+bool ReadEndRecord(const ArchiveFile &file, EndRecord &end, std::string &reason);
+
 // Reads the directory of the archive open on fd. Returns false with a reason
 // when it is not a ZIP archive or its directory is damaged. Without
 // `localHeaders` the entries' local headers are not read (no data offsets).
@@ -57,7 +72,7 @@ bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reas
 // The same, handing each entry to `visit` instead of keeping them all, for
 // archives whose directories are large. `count` is said once, before the first.
 using EntryVisitor = std::function<void(CentralEntry &entry)>;
-bool ReadCentralDirectory(int fd, std::string &reason, bool localHeaders,
+bool ReadCentralDirectory(const ArchiveFile &file, std::string &reason, bool localHeaders,
                           const std::function<void(uint64_t count)> &counted, const EntryVisitor &visit);
 
 // Where an entry's header and data lie in the archive.

@@ -36,16 +36,13 @@ private:
 // per-thread libzip handle. libzip is only needed to decrypt.
 class RawSource : public Source {
 public:
-    RawSource(int fd, uint64_t offset, uint64_t length) : m_fd(fd), m_offset(offset), m_left(length) {}
+    RawSource(const ArchiveFile &file, uint64_t offset, uint64_t length) : m_file(file), m_offset(offset), m_left(length) {}
     ssize_t read(void *buffer, size_t length) override
     {
         if (m_left == 0)
             return 0;
         length = size_t(std::min<uint64_t>(length, m_left));
-        ssize_t n;
-        do
-            n = pread(m_fd, buffer, length, off_t(m_offset));
-        while (n < 0 && errno == EINTR);
+        ssize_t n = m_file.read(buffer, length, m_offset);
         if (n <= 0) {
             m_error = n == 0 ? "the archive ends before the entry's data" : ErrnoText(errno);
             return -1;
@@ -57,7 +54,7 @@ public:
     std::string error() const override { return m_error; }
 
 private:
-    int m_fd;
+    const ArchiveFile &m_file;
     uint64_t m_offset, m_left;
     std::string m_error;
 };
@@ -139,7 +136,7 @@ DecodeRequest EntryWorker::requestFor(const ArchiveEntry &entry) const
 
 zip_file_t *EntryWorker::openEntry(const EntryJob &job, std::string &reason)
 {
-    if (!m_zip && !(m_zip = OpenWithLibzip(m_shared.archivePath, *m_shared.patches, reason)))
+    if (!m_zip && !(m_zip = OpenWithLibzip(m_shared.archive, *m_shared.patches, reason)))
         return nullptr;
     zip_file_t *file = zip_fopen_index_encrypted(m_zip, job.entry->index, ZIP_FL_COMPRESSED,
                                                  job.password.empty() ? nullptr : job.password.c_str());
@@ -186,7 +183,7 @@ EntryResult EntryWorker::processFile(const EntryJob &job)
     }
     Output *output = file ? &*file : nullptr;
     if (!entry.central.encrypted()) {
-        RawSource source(m_shared.archiveFd, entry.central.dataOffset, entry.central.packedSize);
+        RawSource source(*m_shared.archive, entry.central.dataOffset, entry.central.packedSize);
         return decodeInto(job, source, output, file ? &*file : nullptr);
     }
     EntryResult result{&entry, false, false, {}, {}};
@@ -245,7 +242,7 @@ bool EntryWorker::readSymlinkTarget(const EntryJob &job, std::string &target, st
             return false;
         libzip.emplace(file);
     } else {
-        raw.emplace(m_shared.archiveFd, job.entry->central.dataOffset, job.entry->central.packedSize);
+        raw.emplace(*m_shared.archive, job.entry->central.dataOffset, job.entry->central.packedSize);
     }
     FileCloser closer{file};
     Source &source = libzip ? static_cast<Source &>(*libzip) : *raw;

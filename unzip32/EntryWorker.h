@@ -48,7 +48,7 @@ struct LargeEntryProgress {
 struct CallShared {
     std::string archivePath;
     const BytePatches *patches = nullptr; // the archive's, for a worker's own libzip handle (encrypted entries)
-    int archiveFd = -1;                   // the checked archive; unencrypted data is read from it directly
+    std::shared_ptr<const ArchiveFile> archive; // as checked; unencrypted data is read from it directly
     int rootFd = -1;          // the destination folder; -1 when only testing
     WriteSettings settings;
     std::atomic<bool> cancel{false};

@@ -1,18 +1,18 @@
 #include "PatchedSource.h"
 
+#include "ArchiveFile.h"
+
 #include <zip.h>
 
 #include <algorithm>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cerrno>
 
 namespace unzip32 {
 
 namespace {
 
 struct PatchedFile {
-    int fd = -1;
+    std::shared_ptr<const ArchiveFile> file;
     uint64_t size = 0;
     uint64_t position = 0;
     BytePatches patches;
@@ -22,7 +22,7 @@ struct PatchedFile {
 zip_int64_t readPatched(PatchedFile &file, void *data, zip_uint64_t length)
 {
     length = std::min<zip_uint64_t>(length, file.size - std::min(file.position, file.size));
-    ssize_t n = pread(file.fd, data, length, off_t(file.position));
+    ssize_t n = file.file->read(data, length, file.position);
     if (n < 0) {
         zip_error_set(&file.error, ZIP_ER_READ, errno);
         return -1;
@@ -53,7 +53,6 @@ zip_int64_t callback(void *userdata, void *data, zip_uint64_t length, zip_source
     }
     case ZIP_SOURCE_ERROR: return zip_error_to_data(&file.error, data, length);
     case ZIP_SOURCE_FREE:
-        ::close(file.fd);
         zip_error_fini(&file.error);
         delete &file;
         return 0;
@@ -75,26 +74,17 @@ zip_int64_t callback(void *userdata, void *data, zip_uint64_t length, zip_source
 
 } // namespace
 
-zip_t *OpenPatched(const std::string &path, const BytePatches &patches, std::string &reason)
+zip_t *OpenPatched(const std::shared_ptr<const ArchiveFile> &archive, const BytePatches &patches, std::string &reason)
 {
     auto *file = new PatchedFile;
     zip_error_init(&file->error);
     file->patches = patches;
-    file->fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat info {};
-    if (file->fd < 0 || fstat(file->fd, &info) != 0) {
-        reason = "the archive cannot be opened";
-        if (file->fd >= 0)
-            ::close(file->fd);
-        delete file;
-        return nullptr;
-    }
-    file->size = uint64_t(info.st_size);
+    file->file = archive;
+    file->size = archive->size();
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t *source = zip_source_function_create(callback, file, &error);
     if (!source) {
-        ::close(file->fd);
         zip_error_fini(&file->error);
         delete file;
         reason = "cannot be read as a ZIP archive";

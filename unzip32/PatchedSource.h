@@ -9,16 +9,20 @@
 //   deflate, so it only decrypts and authenticates; our own decoding copies
 //   the data and checks the CRC wherever there is one.
 // Such an archive is opened through a source that reads the file as it is,
-// except for those bytes.
+// except for those bytes. An archive in parts is opened through it as well,
+// patched or not: libzip cannot read one by itself.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 typedef struct zip zip_t;
 
 namespace unzip32 {
+
+class ArchiveFile;
 
 struct BytePatch {
     uint64_t offset;
@@ -30,8 +34,8 @@ struct BytePatch {
 // Sorted by offset.
 using BytePatches = std::vector<BytePatch>;
 
-// Opens the archive read-only through the patching source; null with a
-// reason on failure.
-zip_t *OpenPatched(const std::string &path, const BytePatches &patches, std::string &reason);
+// Opens the archive read-only through the patching source, which also reads
+// an archive in parts as one; null with a reason on failure.
+zip_t *OpenPatched(const std::shared_ptr<const ArchiveFile> &file, const BytePatches &patches, std::string &reason);
 
 } // namespace unzip32

@@ -339,4 +339,11 @@ TEST(FailureSummary, TheBoxNamesWhyByKind)
     };
     for (const Case &c : cases)
         EXPECT_EQ(FailureSummary(c.lines), c.summary) << c.summary;
+
+    // A set that is not whole is named by its part, wherever the path has ": ".
+    EXPECT_EQ(MissingPartReason({"error: /in/a: b.zip: part 12 (\"a: b.z12\") is missing"}),
+              "part 12 (\"a: b.z12\") is missing");
+    EXPECT_EQ(MissingPartReason({"error: /in/c.zip: the last part (\"c.zip\") of the set is cut short or damaged"}),
+              "the last part (\"c.zip\") of the set is cut short or damaged");
+    EXPECT_EQ(MissingPartReason({"error: /in/part 1.zip: not a ZIP archive"}), "");
 }

@@ -17,12 +17,16 @@ namespace {
 
 const char *manifestPath() { return std::getenv("INTEROP_MANIFEST"); }
 
-std::vector<CorpusArchive> corpus(bool batchOnly)
+enum class Only { All, Batch, Sets };
+
+std::vector<CorpusArchive> corpus(Only only)
 {
     std::vector<CorpusArchive> all;
     if (const char *path = manifestPath(); path && std::filesystem::exists(path))
         all = ReadManifest(path);
-    std::erase_if(all, [&](const CorpusArchive &a) { return batchOnly && !a.batch; });
+    std::erase_if(all, [&](const CorpusArchive &a) {
+        return (only == Only::Batch && !a.batch) || (only == Only::Sets && a.parts.size() < 3);
+    });
     return all;
 }
 
@@ -61,6 +65,7 @@ protected:
 };
 
 class Batch : public Extraction {};
+class DamagedSet : public Extraction {};
 
 } // namespace
 
@@ -70,7 +75,7 @@ TEST(Corpus, ManifestWasMade)
 {
     if (!manifestPath())
         GTEST_SKIP() << "INTEROP_MANIFEST is not set: run through ctest -L interop";
-    EXPECT_FALSE(corpus(false).empty()) << "no archives in " << manifestPath();
+    EXPECT_FALSE(corpus(Only::All).empty()) << "no archives in " << manifestPath();
 }
 
 TEST_P(Extraction, GivesBackItsSourceTree)
@@ -115,7 +120,51 @@ TEST_P(Batch, GivesBackItsSourceTree)
     expectSameTree(archive, dir / "out");
 }
 
-INSTANTIATE_TEST_SUITE_P(Corpus, Extraction, testing::ValuesIn(corpus(false)), testName);
-INSTANTIATE_TEST_SUITE_P(Corpus, Batch, testing::ValuesIn(corpus(true)), testName);
+// A set with a part missing or cut short is refused whole, with the part named;
+// nothing of it is written.
+TEST_P(DamagedSet, NamesThePartAndWritesNothing)
+{
+    const CorpusArchive &archive = GetParam();
+    const size_t last = archive.parts.size() - 1;
+    const std::string lastName = archive.parts[last].filename().string();
+    const bool spanned = archive.parts[last] == archive.archive;
+    struct Damage {
+        const char *what;
+        size_t part;
+        bool removed;
+        std::string said;
+    } const damages[] = {
+        {"second part missing", 1, true, "part 2 (\"" + archive.parts[1].filename().string() + "\") is missing"},
+        {"second part cut short", 1, false, "part 2 (\"" + archive.parts[1].filename().string() + "\") is cut short"},
+        {"last part cut short", last, false,
+         spanned ? "the last part (\"" + lastName + "\") of the set is cut short"
+                 : "part " + std::to_string(last + 1) + " (\"" + lastName + "\") is cut short"},
+    };
+    for (const Damage &damage : damages) {
+        SCOPED_TRACE(archive.label + ", " + damage.what);
+        TempDir dir;
+        for (const std::filesystem::path &part : archive.parts)
+            std::filesystem::copy_file(part, dir / part.filename());
+        const std::filesystem::path damaged = dir / archive.parts[damage.part].filename();
+        if (damage.removed)
+            std::filesystem::remove(damaged);
+        else
+            std::filesystem::resize_file(damaged, std::filesystem::file_size(damaged) / 2);
+        EngineCall call((dir / archive.archive.filename()).string(), (dir / "out").string());
+        if (archive.password)
+            call.passwords.assign(4, *archive.password);
+        EXPECT_NE(call.run(), UZ_OK);
+        bool named = false;
+        for (const std::string &line : call.lines)
+            named = named || line.find(damage.said) != std::string::npos;
+        EXPECT_TRUE(named) << "no line says: " << damage.said;
+        EXPECT_FALSE(std::filesystem::exists(dir / "out") && !std::filesystem::is_empty(dir / "out"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, Extraction, testing::ValuesIn(corpus(Only::All)), testName);
+INSTANTIATE_TEST_SUITE_P(Corpus, Batch, testing::ValuesIn(corpus(Only::Batch)), testName);
+INSTANTIATE_TEST_SUITE_P(Corpus, DamagedSet, testing::ValuesIn(corpus(Only::Sets)), testName);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(Extraction);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(Batch);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(DamagedSet);

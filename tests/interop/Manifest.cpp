@@ -1,5 +1,6 @@
 #include "Manifest.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -31,6 +32,8 @@ CorpusArchive parse(const std::string &text, const std::filesystem::path &base)
     a.emptyDirs = o["empty_dirs"].toBool(true);
     a.dirTimes = o["dir_times"].toBool(true);
     a.batch = o["batch"].toBool(false);
+    for (const QJsonValue &part : o["parts"].toArray())
+        a.parts.push_back(base / part.toString().toStdString());
     const QJsonObject extra = o["extra"].toObject();
     for (auto it = extra.begin(); it != extra.end(); ++it)
         a.extra[it.key().toStdString()] = stringOrNull(it.value());

@@ -14,6 +14,7 @@ struct CorpusArchive {
     std::optional<std::string> password;
     std::optional<std::string> skip;   // why the archive could not be made here
     bool emptyDirs = true, dirTimes = true, batch = false;
+    std::vector<std::filesystem::path> parts; // a set's files, first to last; empty for one file
     // Names the writer adds; with their exact bytes when the corpus knows them.
     std::map<std::string, std::optional<std::string>> extra;
 };

@@ -123,3 +123,48 @@ def zip64_local_only(archive, root):
         if not e.zip64_local:
             e.needed = 20
     zipraw.write(archive, entries)
+
+
+def spanned(archive, source_archive, part_size, zip64=False):
+    """A spanned set NAME.z01, NAME.z02, ..., NAME.zip made of another archive's entries, laid
+    out as writers of sets on removable disks do: the spanning marker first, every offset counted
+    from the start of its part, headers and data running on from one part into the next, the end
+    records whole in the last part (with Zip64 ones when asked). Returns the parts' paths."""
+    data, found = zipraw.read_entries(source_archive)
+    end = data.rindex(struct.pack("<I", zipraw.END))
+    cd_start = struct.unpack_from("<I", data, end + 16)[0]
+    starts = sorted(local for _, _, local, _, _ in found) + [cd_start]
+    stream = bytearray(struct.pack("<I", zipraw.DESCRIPTOR))
+    moved = {}
+    for begin, after in zip(starts, starts[1:]):
+        moved[begin] = len(stream)
+        stream += data[begin:after]
+    place = lambda at: divmod(at, part_size)      # (part, offset in it)
+    directory = bytearray()
+    for _, central, local, _, _ in found:
+        n, m, k = struct.unpack_from("<HHH", data, central + 28)
+        header = bytearray(data[central:central + 46 + n + m + k])
+        disk, offset = place(moved[local])
+        struct.pack_into("<H", header, 34, disk)
+        struct.pack_into("<I", header, 42, offset)
+        directory += header
+    cd_disk, cd_offset = place(len(stream))
+    stream += directory
+    last = len(stream) // part_size
+    count = len(found)
+    if zip64:
+        record_at = len(stream) - last * part_size
+        stream += struct.pack("<IQHHIIQQQQ", 0x06064B50, 44, 45, 45, last, cd_disk, count, count,
+                              len(directory), cd_offset)
+        stream += struct.pack("<IIQI", 0x07064B50, last, record_at, last + 1)
+        stream += struct.pack("<IHHHHIIH", zipraw.END, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFFFFFF,
+                              0xFFFFFFFF, 0)
+    else:
+        stream += struct.pack("<IHHHHIIH", zipraw.END, last, cd_disk, count, count, len(directory),
+                              cd_offset, 0)
+    stem = archive[:-len(".zip")]
+    paths = [f"{stem}.z{number:02d}" for number in range(1, last + 1)] + [archive]
+    for number, path in enumerate(paths):
+        with open(path, "wb") as out:
+            out.write(stream[number * part_size:None if number == last else (number + 1) * part_size])
+    return paths

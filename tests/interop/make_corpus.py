@@ -8,8 +8,10 @@ Manifest fields: archive and tree (relative to OUTDIR), label ("writer / options
 (or null), skip (why the archive could not be made, or null), empty_dirs and dir_times
 (whether the writer keeps empty folders and folder times), extra (names the writer adds, each
 with its bytes in hex, or null when they are not ours to know), batch (also run through
-marrowlyn-batch)."""
+marrowlyn-batch), parts (a set's files in order, first to last, or null for one file; the
+archive named is the one a user opens: a split set's first part, a spanned set's last)."""
 import concurrent.futures
+import glob
 import json
 import os
 import shutil
@@ -24,6 +26,7 @@ from writers import PASSWORD  # noqa: E402
 
 WITH_FOLDERS = {"empty_dirs": True, "dir_times": True}   # the writer stores every folder with its time
 FILES_ONLY = {"empty_dirs": False, "dir_times": False}
+SPLIT = {"first_part": ".001"}   # 7-Zip's -v writes NAME.zip.001, NAME.zip.002, ...
 JAR_EXTRA = {"META-INF/MANIFEST.MF": None}
 
 
@@ -46,6 +49,12 @@ def corpus(npm):
          None, {}),
         ("7zz-deflate64-big", "7-Zip / -mm=Deflate64 -mx3, entry above 16 MiB", "big",
          z(["-mm=Deflate64", "-mx3"]), None, {}),
+        ("7zz-split", "7-Zip / -mm=Deflate -mx3 -v400k (split set)", "mixed",
+         z(["-mm=Deflate", "-mx3", "-v400k"]), None, {"batch": True, **SPLIT}),
+        ("7zz-split-aes256", "7-Zip / -mm=Deflate -mx3 -mem=AES256 -v400k (split set)", "mixed",
+         z(["-mm=Deflate", "-mx3", f"-p{PASSWORD}", "-mem=AES256", "-v400k"]), PASSWORD, SPLIT),
+        ("7zz-split-zipcrypto-big", "7-Zip / -mm=Copy -mem=ZipCrypto -v4m (split set), entry above 16 MiB",
+         "big", z(["-mm=Copy", f"-p{PASSWORD}", "-mem=ZipCrypto", "-v4m"]), PASSWORD, SPLIT),
     ]
     b = writers.bsdtar
     items += [
@@ -101,21 +110,37 @@ def handmade_corpus(out):
          lambda archive, root: handmade.apk(archive, root, True), None, FILES_ONLY, None),
         ("zip64-local-only", "hand-made / Zip64 markers in the local headers only", "mixed",
          handmade.zip64_local_only, None, {}, None),
+        ("spanned", "hand-made / spanned set (NAME.z01 ... NAME.zip) of 7-Zip's deflate entries", "mixed",
+         lambda archive, root: handmade.spanned(archive, a("7zz-deflate"), 300 * 1024), None, {"batch": True},
+         need("7zz-deflate")),
+        ("spanned-aes256-zip64", "hand-made / spanned set with Zip64 end records, 7-Zip's AES-256 entries",
+         "mixed", lambda archive, root: handmade.spanned(archive, a("7zz-deflate-aes256"), 256 * 1024, True),
+         PASSWORD, {}, need("7zz-deflate-aes256")),
+        ("spanned-zipcrypto-stored", "hand-made / spanned set of 7-Zip's stored ZipCrypto entries", "mixed",
+         lambda archive, root: handmade.spanned(archive, a("7zz-copy-zipcrypto"), 700 * 1024), PASSWORD, {},
+         need("7zz-copy-zipcrypto")),
     ]
 
 
 def make(out, item, tree_paths):
     name, label, tree, maker, password, fields = item[:6]
+    fields = dict(fields)
+    first_part = fields.pop("first_part", "")
     archive = os.path.join(out, "archives", name + ".zip")
-    record = {"archive": os.path.relpath(archive, out), "tree": os.path.relpath(tree_paths[tree], out),
-              "label": label, "password": password, "skip": item[6] if len(item) > 6 else None,
-              "extra": {}, "batch": False, **WITH_FOLDERS, **fields}
+    record = {"archive": os.path.relpath(archive + first_part, out),
+              "tree": os.path.relpath(tree_paths[tree], out), "label": label, "password": password,
+              "skip": item[6] if len(item) > 6 else None, "extra": {}, "batch": False, "parts": None,
+              **WITH_FOLDERS, **fields}
     if record["skip"] is None:
         result = maker(archive, tree_paths[tree])
         if isinstance(result, dict):
             record["extra"] = result   # a hand-made layout says what it added
+        elif isinstance(result, list):
+            record["parts"] = [os.path.relpath(p, out) for p in result]
         elif result:
             record["skip"] = result
+        elif first_part:
+            record["parts"] = [os.path.relpath(p, out) for p in sorted(glob.glob(glob.escape(archive) + ".[0-9]*"))]
     return record
 
 

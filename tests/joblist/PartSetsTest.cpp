@@ -77,4 +77,9 @@ TEST(PartSets, AFolderScanListsOneRowPerSet)
                   + PathsIn(sub, {"C.ZIP.001", "d.ZIP"}));
     EXPECT_EQ(CollectArchives(q(dir.path()), QStringLiteral("z01")), PathsIn(dir.path(), {"b.zip"}) + PathsIn(sub, {"d.ZIP"}))
         << "a scan for one later part finds the set";
+    // What a run weighs each row by.
+    EXPECT_EQ(PartsOfSet(q(dir / "a.zip.001")), PathsIn(dir.path(), {"a.zip.001", "a.zip.002", "a.zip.003"}));
+    EXPECT_EQ(PartsOfSet(q(dir / "b.zip")), PathsIn(dir.path(), {"b.z01", "b.z02", "b.zip"}));
+    EXPECT_EQ(PartsOfSet(q(sub / "d.ZIP")), PathsIn(sub, {"d.Z01", "d.ZIP"}));
+    EXPECT_EQ(PartsOfSet(q(dir / "plain.zip")), PathsIn(dir.path(), {"plain.zip"}));
 }

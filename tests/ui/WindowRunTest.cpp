@@ -164,6 +164,38 @@ TEST_F(WindowRunTest, TheBarMovesThroughOneLargeArchive)
     EXPECT_EQ(values, (std::vector<int>{50, 0})) << "0 at the start, half way, and the reset";
 }
 
+// A split set is one row and one archive; one with a part gone is named by that part.
+TEST_F(WindowRunTest, ASplitSetIsExtractedFromItsFirstPart)
+{
+    fs::create_directories(dir / "in");
+    MakeZip(dir / "whole.zip", {{"a.txt", std::string(3000, 'a')}, {"b/c.txt", "c"}});
+    const std::string whole = dir.read("whole.zip");
+    const size_t piece = whole.size() / 3 + 1;
+    for (const char *set : {"good", "gap"}) {
+        for (size_t at = 0, n = 1; at < whole.size(); at += piece, ++n)
+            dir.write("in/" + std::string(set) + ".zip.00" + std::to_string(n), whole.substr(at, piece));
+    }
+    fs::remove(dir / "in/gap.zip.002");
+    fs::create_directories(out);
+    store(SettingKey::OutputDirectory, q(out));
+    Form1 &f = load();
+    f.JobRows().Add(q(dir / "in/good.zip.001"));
+    f.JobRows().Add(q(dir / "in/gap.zip.001"));
+    f.show();
+    QStringList texts;
+    f.Run().runArchive = [&](const std::function<void()> &work) {
+        texts << f.ProgressBar1->text();
+        RunOnWorkerThread(work);
+    };
+    prompts.expectMessage();
+    f.PushButton2_Click();
+    EXPECT_EQ(texts, (QStringList{"Processing: good.zip.001", "Processing: gap.zip.001"}));
+    EXPECT_EQ(dir.read("out/good/a.txt"), std::string(3000, 'a'));
+    EXPECT_EQ(dir.read("out/good/b/c.txt"), "c");
+    EXPECT_TRUE(prompts.last().text.contains("gap.zip.001: part 2 (\"gap.zip.002\") is missing"))
+        << prompts.last().text.toStdString();
+}
+
 // While an archive is in work the window serves its events: removal,
 // clearing and a second start are refused; closing stops the engine and then
 // closes the window.
