@@ -6,9 +6,12 @@
 
 #include "ArchiveScan.h"
 #include "PartSets.h"
+#include "ArchiveJob.h"
 #include "BatchRun.h"
 #include "Destination.h"
 #include "OutputFolderWatch.h"
+#include "RunProgress.h"
+#include "RunReport.h"
 #include "RunSummary.h"
 #include "common/PathHelpers.h"
 #include "common/RuntimeError.h"
@@ -104,6 +107,7 @@ UnzipMode storedMode()
 struct Plan {
     QString output;
     UnzipMode mode = UnzipMode::OwnSubfolder;
+    RunOptions options;
     QStringList archives;
     std::vector<std::string> destinations;
     std::vector<std::uint64_t> sizes;
@@ -173,7 +177,7 @@ void planChains(Plan &plan)
 {
     for (const QString &archive : plan.archives) {
         plan.destinations.push_back(DestinationFor(archive, plan.output, plan.mode).toStdString());
-        plan.sizes.push_back(std::uint64_t(std::max<qint64>(QFileInfo(archive).size(), 0)));
+        plan.sizes.push_back(WorkShare::WeightOf(archive)); // every part of a set
         plan.totalBytes += plan.sizes.back();
     }
     auto chains = ChainsByKey(plan.destinations);
@@ -218,10 +222,9 @@ private:
     std::thread m_thread;
 };
 
-// Extracts every archive of the plan, chains side by side; answers the
-// problems with their archives' places in the list.
-std::vector<std::pair<std::size_t, ArchiveProblem>> extractAll(const Plan &plan, const BatchOptions &o,
-                                                              const BatchIo &io)
+// Extracts every archive of the plan, chains side by side; answers what
+// became of each, in list order.
+std::vector<ArchiveResult> extractAll(const Plan &plan, const BatchOptions &o, const BatchIo &io)
 {
     const int processors = io.processors > 0 ? io.processors : int(std::max(1u, std::thread::hardware_concurrency()));
     const int workers = o.jobs > 0 ? o.jobs : processors;
@@ -232,8 +235,7 @@ std::vector<std::pair<std::size_t, ArchiveProblem>> extractAll(const Plan &plan,
 
     ProgressPrinter progress(ProgressPrinter::StyleFor(o.quiet, io.err, io.term), std::size_t(plan.archives.size()),
                              plan.totalBytes, io.err, io.now);
-    std::mutex problemsMutex;
-    std::vector<std::pair<std::size_t, ArchiveProblem>> problems;
+    std::vector<ArchiveResult> results(std::size_t(plan.archives.size()));
     OutputFolderWatch outputFolder(plan.output);
     {
         Ticker ticker(progress);
@@ -250,31 +252,44 @@ std::vector<std::pair<std::size_t, ArchiveProblem>> extractAll(const Plan &plan,
             UnzipHooks hooks;
             hooks.workDone = [&](std::uint64_t bytes) { progress.advanced(i, std::min(bytes, plan.sizes[i])); };
             const QString gone = outputFolder.gone();
-            const auto problem = plan.mode == UnzipMode::None ? std::nullopt
-                                 : !gone.isEmpty() ? std::optional(ArchiveProblem{archive, gone, {}})
-                                     : ExtractArchive(archive, QString::fromStdString(plan.destinations[i]), unzip, hooks);
+            const QString destination = QString::fromStdString(plan.destinations[i]);
+            ArchiveResult &result = results[i]; // each its own: no lock
+            if (plan.mode == UnzipMode::None)
+                result = ArchiveResult{archive, destination, std::nullopt, 0, 0, 0, 0, {}};
+            else if (!gone.isEmpty())
+                result = ArchiveResult{archive, destination, ArchiveProblem{archive, gone, {}}, 0, 0, 0, 0, {}};
+            else
+                result = RunArchiveJob(archive, destination, unzip, hooks, plan.options);
+            const auto &problem = result.problem;
             progress.finished(i, archive.toStdString(), plan.sizes[i], !problem,
                               problem ? problem->reason.toStdString() : "");
-            if (problem) {
-                std::lock_guard lock(problemsMutex);
-                problems.emplace_back(i, *problem);
-            }
         });
     }
     progress.close();
-    return problems;
+    return results;
 }
 
 // The window's "Done." summary, archives in list order whatever order they
 // finished in; answers the exit status.
-int summarize(const Plan &plan, std::vector<std::pair<std::size_t, ArchiveProblem>> problems, const BatchOptions &o,
-              const BatchIo &io)
+int summarize(const Plan &plan, const std::vector<ArchiveResult> &results, const BatchOptions &o, const BatchIo &io)
 {
-    std::sort(problems.begin(), problems.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     std::vector<ArchiveProblem> ordered;
-    for (auto &p : problems)
-        ordered.push_back(std::move(p.second));
-    const RunSummary summary = SummarizeRun(plan.archives.size(), ordered);
+    std::vector<ArchiveNote> notes;
+    for (const ArchiveResult &result : results) {
+        if (result.problem)
+            ordered.push_back(*result.problem);
+        else if (!result.notes.isEmpty())
+            notes.push_back({result.archive, result.notes.join(QStringLiteral("; "))});
+    }
+    bool reportFailed = false;
+    if (!plan.options.reportFile.isEmpty()) {
+        if (const QString failed = WriteRunReport(plan.options.reportFile, results); !failed.isEmpty()) {
+            say(io.err, QStringLiteral("marrowlyn-batch: the report \"%1\" could not be written: %2")
+                            .arg(VisibleText(plan.options.reportFile), VisibleText(failed)));
+            reportFailed = true;
+        }
+    }
+    const RunSummary summary = SummarizeRun(plan.archives.size(), ordered, notes);
     if (!o.quiet || !ordered.empty()) {
         std::FILE *to = ordered.empty() ? io.out : io.err;
         if (summary.detail.isEmpty()) {
@@ -286,7 +301,7 @@ int summarize(const Plan &plan, std::vector<std::pair<std::size_t, ArchiveProble
             say(to, summary.detail);
         }
     }
-    return ordered.empty() && !plan.scanIncomplete ? AllExtracted : SomeNotExtracted;
+    return ordered.empty() && !plan.scanIncomplete && !reportFailed ? AllExtracted : SomeNotExtracted;
 }
 
 } // namespace
@@ -315,6 +330,7 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
     Plan plan;
     if (!chooseOutputAndMode(o, plan, error) || !collectArchives(o, io, plan, error))
         return usageError(io, error);
+    plan.options = o.run.resolve(o.windowSettings);
     planChains(plan);
     SetCurrentPassword(*password);
     return summarize(plan, extractAll(plan, o, io), o, io);

@@ -37,8 +37,9 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
     const QCommandLineOption quiet({"q", "quiet"}, "Print nothing but errors.");
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     const QCommandLineOption version("version", "Show the program's and the engine's versions.");
-    parser.addOptions({output, mode, windowSettings, extension, passwordFile, passwordStdin, nameEncoding, jobs, quiet,
-                       help, version});
+    parser.addOptions({output, mode, windowSettings, extension, passwordFile, passwordStdin, nameEncoding, jobs, quiet});
+    parser.addOptions(RunOptionFlags::Options());
+    parser.addOptions({help, version});
     parser.addPositionalArgument("PATH", "Archives or folders to extract.", "PATH...");
     result.helpText = parser.helpText();
 
@@ -102,6 +103,8 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
     }
     o.quiet = parser.isSet(quiet);
     o.windowSettings = parser.isSet(windowSettings);
+    if (QString error; !o.run.read(parser, error))
+        return usage(error);
     return result;
 }
 

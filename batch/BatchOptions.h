@@ -1,6 +1,8 @@
 // The command line of marrowlyn-batch.
 #pragma once
 
+#include "RunOptionFlags.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -18,6 +20,7 @@ struct BatchOptions {
     int jobs = 0;                      // 0: one per processor
     int nameCodePage = 0;              // names without the UTF-8 flag: 0 decides per archive, else a Windows code page
     bool quiet = false;
+    RunOptionFlags run;                // the choices of the window's "More Options..."
 };
 
 struct ParsedCommandLine {

@@ -7,9 +7,10 @@
 
 class Prompts {
 public:
-    enum class Buttons { Ok, YesNo };
+    // OkOpenFolder: "OK" and "Open Output Folder", which answers OpenFolder.
+    enum class Buttons { Ok, YesNo, OkOpenFolder };
     enum class Icon { None, Exclamation, Information };
-    enum class Answer { Ok, Yes, No };
+    enum class Answer { Ok, Yes, No, OpenFolder };
 
     virtual ~Prompts() = default;
 

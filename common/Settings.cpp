@@ -150,6 +150,10 @@ const KeyDefault KeyTable[] = {
     {SettingKey::LastFolder, ""},
     {SettingKey::Extension, "zip"},
     {SettingKey::LastFileFolder, ""},
+    {SettingKey::SubfolderName, "first-dot"},
+    {SettingKey::OnConflict, "replace"},
+    {SettingKey::AfterExtract, "keep"},
+    {SettingKey::WriteReport, "False"},
 };
 
 } // namespace

@@ -18,6 +18,11 @@ inline const QString LastFolderDot = QStringLiteral("LastFolderDot");
 inline const QString LastFolder = QStringLiteral("LastFolder");
 inline const QString Extension = QStringLiteral("Extension");
 inline const QString LastFileFolder = QStringLiteral("LastFileFolder");  // where "Add Zip File(s)" chose last
+// "More Options...": the words of marrowlyn-batch's flags (see run/RunOptions.h).
+inline const QString SubfolderName = QStringLiteral("Subfolder Name");
+inline const QString OnConflict = QStringLiteral("On Conflict");
+inline const QString AfterExtract = QStringLiteral("After Extract");
+inline const QString WriteReport = QStringLiteral("Write Report");
 }
 
 QString GetSetting(const QString &application, const QString &section, const QString &key,

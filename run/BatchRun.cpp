@@ -1,6 +1,8 @@
 #include "BatchRun.h"
 
 #include "ApplicationTitle.h"
+#include "ArchiveJob.h"
+#include "RunReport.h"
 #include "Destination.h"
 #include "EngineLink.h"
 #include "MissingOutputFolder.h"
@@ -126,6 +128,8 @@ void BatchRun::run()
         setCurrentPassword(password.toStdString());
     });
     trap.step(112, [&] { enterProgramFolder(); });
+    const RunOptions options = runOptions ? runOptions() : RunOptions{};
+    const QDateTime started = clock ? clock() : QDateTime::currentDateTime();
 
     // The bound is taken once: rows added during the run wait for the next one.
     qsizetype bound = 0;
@@ -149,6 +153,8 @@ void BatchRun::run()
     OutputFolderWatch outputFolder(m_surface.OutputFolderText());
 
     std::vector<ArchiveProblem> problems;
+    std::vector<ArchiveNote> notes;
+    std::vector<ArchiveResult> results;
     qsizetype attempted = 0;
     for (qsizetype i = 1; i <= bound && !m_cancel; ++i) {
         QString path;
@@ -195,14 +201,20 @@ void BatchRun::run()
             if (gate.pass(percent))
                 showProgressFrom(archive, percent);
         };
-        std::optional<ArchiveProblem> problem =
-            ArchiveProblem{path, QStringLiteral("the extraction could not be started"), {}};
-        trap.step(130, [&] { runArchive([&] { problem = ExtractArchive(path, destination, unzip, hooks); }); });
+        ArchiveResult result{path, destination, ArchiveProblem{path, QStringLiteral("the extraction could not be started"), {}},
+                             0, 0, 0, 0, {}};
+        trap.step(130, [&] {
+            runArchive([&] { result = RunArchiveJob(path, destination, unzip, hooks, options); });
+        });
+        std::optional<ArchiveProblem> &problem = result.problem;
         if (problem && !m_surface.PasswordSet())
             problem->reason.replace(QString::fromLatin1(NeedsPasswordSummary),
                                     QString::fromLatin1(NeedsPasswordSummary) + NeedsPasswordHint);
         if (problem)
             problems.push_back(*problem);
+        else if (!result.notes.isEmpty())
+            notes.push_back({path, result.notes.join(QStringLiteral("; "))});
+        results.push_back(std::move(result));
     }
 
     // Progress still on its way from the last archive is not shown over the reset.
@@ -215,9 +227,17 @@ void BatchRun::run()
     // The window is closing: nobody is left to read the box.
     if (m_cancel)
         return;
-    const RunSummary summary = SummarizeRun(attempted, problems);
+    if (options.report && !results.empty()) {
+        const QString report = WindowReportPath(m_surface.OutputFolderText(), started);
+        if (const QString failed = WriteRunReport(report, results); !failed.isEmpty())
+            notes.push_back({report, QStringLiteral("the report could not be written: ") + failed});
+    }
+    const RunSummary summary = SummarizeRun(attempted, problems, notes);
+    Prompts::Answer answer = Prompts::Answer::Ok;
     trap.step(136, [&] {
-        prompts.message(summary.text, ApplicationTitle(), Prompts::Buttons::Ok, Prompts::Icon::None,
-                        summary.detail);
+        answer = prompts.message(summary.text, ApplicationTitle(), Prompts::Buttons::OkOpenFolder,
+                                 Prompts::Icon::None, summary.detail);
     });
+    if (answer == Prompts::Answer::OpenFolder)
+        trap.step(138, [&] { prompts.openWithShell(m_surface.OutputFolderText()); });
 }

@@ -4,11 +4,13 @@
 #pragma once
 
 #include "BatchSurface.h"
+#include "RunOptions.h"
 #include "RunSummary.h"
 #include "common/PathHelpers.h"
 #include "engine/UnzipArchive.h"
 
 #include <QChar>
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -69,6 +71,10 @@ public:
     // A missing output folder is offered to be created (Yes/No) instead of
     // only being named; for front ends where someone can answer.
     bool offerToCreateOutputFolder = false;
+    // The choices of "More Options...", read when a run starts; the stored ones by default.
+    std::function<RunOptions()> runOptions = &LoadRunOptions;
+    // When the run started, for the name of its report.
+    std::function<QDateTime()> clock = &QDateTime::currentDateTime;
 
 private:
     void run();

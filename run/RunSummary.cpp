@@ -10,7 +10,24 @@ QString problemLine(const ArchiveProblem &problem)
 }
 }
 
-RunSummary SummarizeRun(qsizetype archiveCount, const std::vector<ArchiveProblem> &problems)
+namespace {
+
+void addNotes(RunSummary &summary, const std::vector<ArchiveNote> &notes)
+{
+    if (notes.empty())
+        return;
+    QStringList lines;
+    for (const ArchiveNote &note : notes)
+        lines << VisibleText(note.path) + QStringLiteral(": ") + VisibleText(note.text);
+    const qsizetype shown = std::min<qsizetype>(lines.size(), SummaryListLimit);
+    summary.text += QStringLiteral("\n\n") + lines.mid(0, shown).join(QLatin1Char('\n'));
+    if (shown < lines.size())
+        summary.text += QStringLiteral("\nand %1 more; the details list them all.").arg(lines.size() - shown);
+    if (shown < lines.size() || !summary.detail.isEmpty())
+        summary.detail += (summary.detail.isEmpty() ? QString() : QStringLiteral("\n\n")) + lines.join(QLatin1Char('\n'));
+}
+
+RunSummary summarizeProblems(qsizetype archiveCount, const std::vector<ArchiveProblem> &problems)
 {
     RunSummary summary;
     summary.text = QStringLiteral("Done.");
@@ -45,5 +62,15 @@ RunSummary SummarizeRun(qsizetype archiveCount, const std::vector<ArchiveProblem
         }
         summary.detail = lines.join(QLatin1Char('\n'));
     }
+    return summary;
+}
+
+} // namespace
+
+RunSummary SummarizeRun(qsizetype archiveCount, const std::vector<ArchiveProblem> &problems,
+                        const std::vector<ArchiveNote> &notes)
+{
+    RunSummary summary = summarizeProblems(archiveCount, problems);
+    addNotes(summary, notes);
     return summary;
 }

@@ -12,6 +12,12 @@ struct ArchiveProblem {
     QStringList messages;   // the engine's lines about the entries that failed
 };
 
+// What a clean archive's run did besides extracting it ("moved to the trash").
+struct ArchiveNote {
+    QString path;
+    QString text;
+};
+
 struct RunSummary {
     QString text;     // the box's text
     QString headline; // its first lines, without the short list
@@ -21,4 +27,6 @@ struct RunSummary {
 // Lists of up to this many archives are shown in the box itself.
 inline constexpr int SummaryListLimit = 10;
 
-RunSummary SummarizeRun(qsizetype archiveCount, const std::vector<ArchiveProblem> &problems);
+// The notes follow the problems; without either the box says "Done." alone.
+RunSummary SummarizeRun(qsizetype archiveCount, const std::vector<ArchiveProblem> &problems,
+                        const std::vector<ArchiveNote> &notes = {});

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QScreen>
@@ -142,11 +143,18 @@ Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Bu
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    QPushButton *openFolder = buttons == Buttons::OkOpenFolder
+                                  ? box.addButton(QStringLiteral("Open Output Folder"), QMessageBox::ActionRole)
+                                  : nullptr;
+    if (openFolder)
+        box.setDefaultButton(QMessageBox::Ok);
     if (!detail.isEmpty())
         box.setDetailedText(DisplayText(detail));
     if (linked.isEmpty())
         fitWidth(box, title, shown); // a linked text has been widened to its own lines
     const int result = box.exec();
+    if (openFolder && box.clickedButton() == openFolder)
+        return Answer::OpenFolder;
     if (buttons == Buttons::YesNo)
         return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
     return Answer::Ok;
