@@ -13,6 +13,7 @@
 #include "RunProgress.h"
 #include "RunReport.h"
 #include "RunSummary.h"
+#include "SubfolderNames.h"
 #include "common/PathHelpers.h"
 #include "common/RuntimeError.h"
 #include "common/VisibleQText.h"
@@ -175,8 +176,9 @@ bool collectArchives(const BatchOptions &o, const BatchIo &io, Plan &plan, QStri
 // chains go biggest first, so one large archive does not start last and run alone.
 void planChains(Plan &plan)
 {
+    SubfolderNamer subfolders(plan.options.subfolderName);
     for (const QString &archive : plan.archives) {
-        plan.destinations.push_back(DestinationFor(archive, plan.output, plan.mode).toStdString());
+        plan.destinations.push_back(subfolders.destinationFor(archive, plan.output, plan.mode).toStdString());
         plan.sizes.push_back(WorkShare::WeightOf(archive)); // every part of a set
         plan.totalBytes += plan.sizes.back();
     }

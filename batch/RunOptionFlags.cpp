@@ -82,5 +82,7 @@ RunOptions RunOptionFlags::resolve(bool windowSettings) const
         options.afterFolder = afterFolder;
     }
     options.reportFile = reportFile;
+    if (nested)
+        options.nested = true;
     return options;
 }

@@ -3,6 +3,7 @@
 #include "ApplicationTitle.h"
 #include "ArchiveJob.h"
 #include "RunReport.h"
+#include "SubfolderNames.h"
 #include "Destination.h"
 #include "EngineLink.h"
 #include "MissingOutputFolder.h"
@@ -155,6 +156,7 @@ void BatchRun::run()
     std::vector<ArchiveProblem> problems;
     std::vector<ArchiveNote> notes;
     std::vector<ArchiveResult> results;
+    SubfolderNamer subfolders(options.subfolderName);
     qsizetype attempted = 0;
     for (qsizetype i = 1; i <= bound && !m_cancel; ++i) {
         QString path;
@@ -188,7 +190,9 @@ void BatchRun::run()
             continue;
         }
         QString destination;
-        trap.step(128, [&] { destination = DestinationFor(path, m_surface.OutputFolderText(), mode, separator); });
+        trap.step(128, [&] {
+            destination = subfolders.destinationFor(path, m_surface.OutputFolderText(), mode, separator);
+        });
 
         if (const QString gone = outputFolder.gone(); !gone.isEmpty()) {
             problems.push_back({path, gone, {}});

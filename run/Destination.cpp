@@ -27,10 +27,15 @@ QString DestinationFor(const QString &archivePath, const QString &outputText, Un
     case UnzipMode::OwnSubfolder:
         break;
     }
+    return SubfolderOf(outputText, BaseNameOf(archivePath, separator), separator);
+}
+
+QString SubfolderOf(const QString &outputText, const QString &name, QChar separator)
+{
     const qsizetype rootLength = separator == QLatin1Char('\\') ? 3 : 0;
     QString destination = outputText;
     if (outputText.size() > rootLength && !outputText.endsWith(separator))
         destination += separator;
-    destination += BaseNameOf(archivePath, separator);
+    destination += name;
     return CollapseBackslashes(destination, separator);
 }

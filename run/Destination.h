@@ -27,3 +27,5 @@ QString BaseNameOf(const QString &archivePath, QChar separator = NativeSeparator
 // folder and not a root. None: the empty text.
 QString DestinationFor(const QString &archivePath, const QString &outputText, UnzipMode mode,
                        QChar separator = NativeSeparator);
+// The folder `name` in the output folder, by the same joining rule.
+QString SubfolderOf(const QString &outputText, const QString &name, QChar separator = NativeSeparator);

@@ -85,6 +85,21 @@ bool AfterFromWord(const QString &word, RunOptions::After &after, QString &folde
     return true;
 }
 
+QString NestedWord(bool nested, bool remove)
+{
+    return !nested ? QStringLiteral("off") : remove ? QStringLiteral("extract-remove") : QStringLiteral("extract");
+}
+
+bool NestedFromWord(const QString &word, bool &nested, bool &remove)
+{
+    const QString w = word.toLower();
+    if (w != QLatin1String("off") && w != QLatin1String("extract") && w != QLatin1String("extract-remove"))
+        return false;
+    nested = w != QLatin1String("off");
+    remove = w == QLatin1String("extract-remove");
+    return true;
+}
+
 RunOptions LoadRunOptions()
 {
     RunOptions options;
@@ -92,6 +107,8 @@ RunOptions LoadRunOptions()
     options.onConflict = OnConflictFromWord(stored(SettingKey::OnConflict)).value_or(options.onConflict);
     if (!AfterFromWord(stored(SettingKey::AfterExtract), options.after, options.afterFolder))
         options.after = RunOptions::After::Keep;
+    if (!NestedFromWord(stored(SettingKey::NestedArchives), options.nested, options.removeNested))
+        options.nested = options.removeNested = false;
     try {
         options.report = SettingToBoolean(stored(SettingKey::WriteReport));
     } catch (...) {
@@ -106,4 +123,5 @@ void SaveRunOptions(const RunOptions &options)
     store(SettingKey::OnConflict, OnConflictWord(options.onConflict));
     store(SettingKey::AfterExtract, AfterWord(options.after, options.afterFolder));
     store(SettingKey::WriteReport, BooleanToSetting(options.report));
+    store(SettingKey::NestedArchives, NestedWord(options.nested, options.removeNested));
 }

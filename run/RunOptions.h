@@ -26,6 +26,10 @@ struct RunOptions {
     QString afterFolder;     // for After::Move
     bool report = false;     // the window writes a report of each run into the output folder
     QString reportFile;      // the batch command's --report FILE
+    // ZIP archives extracted from an archive of the run are extracted in turn,
+    // once, each into a folder beside it; and then removed, when asked.
+    bool nested = false;
+    bool removeNested = false;
 
     bool operator==(const RunOptions &) const = default;
 };
@@ -37,6 +41,9 @@ std::optional<RunOptions::SubfolderName> SubfolderNameFromWord(const QString &wo
 QString OnConflictWord(RunOptions::OnConflict rule);
 std::optional<RunOptions::OnConflict> OnConflictFromWord(const QString &word);
 QString AfterWord(RunOptions::After after, const QString &folder);
+// "off", "extract" or "extract-remove".
+QString NestedWord(bool nested, bool remove);
+bool NestedFromWord(const QString &word, bool &nested, bool &remove);
 bool AfterFromWord(const QString &word, RunOptions::After &after, QString &folder);
 
 // The stored choices; a stored value that is not a known word reads as the

@@ -1,5 +1,7 @@
 #include "Form1.h"
 
+#include "MoreOptionsDialog.h"
+
 #include "ApplicationTitle.h"
 #include "EngineLink.h"
 #include "ProgressBar.h"
@@ -82,6 +84,7 @@ void Form1::connectHandlers()
     connect(PushButton6, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
     connect(PushButton7, &QPushButton::clicked, this, [this] { PushButton7_Click(); });
     connect(PushButton8, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
+    connect(MoreOptionsButton, &QPushButton::clicked, this, [this] { MoreOptions_Click(); });
     // A click selects; selecting in code raises the handler from setOption.
     connect(Option1, &QRadioButton::clicked, this, [this] { Option1_Click(); });
     connect(Option2, &QRadioButton::clicked, this, [this] { Option2_Click(); });
@@ -206,6 +209,18 @@ void Form1::PushButton5_Click()
         // A column dragged wide for long paths has nothing left to show.
         trap.step(104, [&] { ListView1->setColumnWidth(0, ColumnWidthAtLoad); });
     }
+}
+
+void Form1::MoreOptions_Click()
+{
+    TrappedProcedure trap(m_prompts, location(QStringLiteral("MoreOptions_Click")));
+    trap.step(100, [&] {
+        MoreOptionsDialog dialog(m_prompts, LoadRunOptions(), &SaveRunOptions, this);
+        if (showMoreOptions)
+            showMoreOptions(dialog);
+        else
+            dialog.exec();
+    });
 }
 
 void Form1::PushButton7_Click()

@@ -15,6 +15,7 @@
 #include <functional>
 #include <optional>
 
+class MoreOptionsDialog;
 class Prompts;
 class ProgressBar;
 class QGroupBox;
@@ -60,6 +61,7 @@ public:
     QPushButton *PushButton6 = nullptr;   // "Load Sample/Example Files"
     QPushButton *PushButton7 = nullptr;   // "Set Password (Optional)"
     QPushButton *PushButton8 = nullptr;   // "Help"
+    QPushButton *MoreOptionsButton = nullptr; // "More Options..."
     QGroupBox *Frame1 = nullptr;          // "Unzip To This Folder"
     QGroupBox *Frame2 = nullptr;          // "Unzip Option"
     QRadioButton *Option1 = nullptr;
@@ -76,6 +78,9 @@ public:
     void PushButton6_Click();
     void PushButton7_Click();
     void PushButton8_Click();
+    void MoreOptions_Click();
+    // Shows the "More Options..." dialog; tests replace it to act on the dialog instead.
+    std::function<void(MoreOptionsDialog &)> showMoreOptions;
     void Option1_Click();
     void Option2_Click();
     void Text1_Change();

@@ -114,6 +114,9 @@ void Form1::createControls()
     paintWhite(Option2);
     Option2->setAutoFillBackground(false);
     Option1->setChecked(true);
+    // In the frame's free right-hand part, beside the options it adds to.
+    MoreOptionsButton = button(Frame2, QStringLiteral("More Options..."), twips(5960, 360, 1720, 405));
+    MoreOptionsButton->setFont(boldFont(9));
 
     Frame1 = new QGroupBox(QStringLiteral("Unzip To This Folder"), this);
     Frame1->setGeometry(twips(120, 5340, 7800, 800));

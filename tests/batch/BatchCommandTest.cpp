@@ -181,6 +181,24 @@ TEST_F(BatchCommandTest, ThePartsOfASetNamedOneByOneAreOneArchive)
         EXPECT_EQ(stderrText.find(left), std::string::npos) << stderrText;
 }
 
+// The choices of the window's "More Options...", from the command line.
+TEST_F(BatchCommandTest, SubfolderNamesMovesAndAReport)
+{
+    MakeZip(in("a.v1.zip"), {{"f.txt", "one"}});
+    MakeZip(in("a.v2.zip"), {{"f.txt", "two"}});
+    const std::string done = (dir / "done").string(), report = (dir / "run.csv").string();
+    fs::create_directories(done);
+    EXPECT_EQ(run({"-o", out(), "--subfolder-name", "full", "--after", QString::fromStdString("move:" + done),
+                   "--report", QString::fromStdString(report), QString::fromStdString((dir / "in").string())}),
+              AllExtracted) << stderrText;
+    EXPECT_EQ(dir.read("out/a.v1/f.txt"), "one");
+    EXPECT_EQ(dir.read("out/a.v2/f.txt"), "two");
+    EXPECT_TRUE(fs::exists(dir / "done/a.v1.zip") && fs::exists(dir / "done/a.v2.zip"));
+    EXPECT_NE(stdoutText.find("a.v2.zip: moved to"), std::string::npos) << stdoutText;
+    const std::string csv = dir.read("run.csv");
+    EXPECT_NE(csv.find("/in/a.v2.zip," + out().toStdString() + "/a.v2,extracted,"), std::string::npos) << csv;
+}
+
 TEST_F(BatchCommandTest, BadArgumentsAreUsageErrorsInPlainWords)
 {
     MakeZip(in("a.zip"), {{"f.txt", "f"}});

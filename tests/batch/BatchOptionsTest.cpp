@@ -55,6 +55,11 @@ TEST(BatchOptions, RefusesBadArgumentsInPlainWords)
         {{"--extension", "", "a.zip"}, "extension"},
         {{"--name-encoding", "koi8-r", "a.zip"}, "koi8-r"},
         {{"--name-encoding", "cp1255", "a.zip"}, "cp1255"},
+        {{"--subfolder-name", "last-dot", "a.zip"}, "last-dot"},
+        {{"--on-conflict", "ask", "a.zip"}, "ask"},
+        {{"--after", "move:", "a.zip"}, "move:DIR"},
+        {{"--after", "delete", "a.zip"}, "delete"},
+        {{"--report", "", "a.zip"}, "report"},
     };
     for (const auto &c : cases) {
         auto p = parse(c.args);

@@ -1,6 +1,9 @@
 #include "FormFixture.h"
+#include "MoreOptionsDialog.h"
 #include "mUnzip.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +26,39 @@ TEST_F(FormTest, OptionsAndTextAreStoredAsTheyChange)
     EXPECT_EQ(stored(SettingKey::OutputDirectory), "");
     QTest::keyClicks(f.Text1, "/tm");
     EXPECT_EQ(stored(SettingKey::OutputDirectory), "/tm");
+}
+
+// "More Options...": each choice is stored as it is made; moving asks for a
+// folder, and a cancelled picker leaves the choice as it was.
+TEST_F(FormTest, MoreOptionsAreStoredAsTheyChange)
+{
+    Form1 &f = load();
+    f.show();
+    int shown = 0;
+    f.showMoreOptions = [&](MoreOptionsDialog &dialog) {
+        ++shown;
+        if (shown == 2) {
+            EXPECT_EQ(dialog.SubfolderName->currentIndex(), 2) << "restored when opened again";
+            return;
+        }
+        dialog.SubfolderName->setCurrentIndex(2);
+        dialog.OnConflict->setCurrentIndex(1);
+        dialog.Report->setChecked(true);
+        dialog.Nested->setChecked(true);
+        prompts.expectPickFolder(QString());
+        dialog.After->setCurrentIndex(2);
+        EXPECT_EQ(dialog.After->currentIndex(), 0);
+        prompts.expectPickFolder(q(dir.path()));
+        dialog.After->setCurrentIndex(2);
+    };
+    QTest::mouseClick(f.MoreOptionsButton, Qt::LeftButton);
+    EXPECT_EQ(stored(SettingKey::SubfolderName), "smart");
+    EXPECT_EQ(stored(SettingKey::OnConflict), "skip");
+    EXPECT_EQ(stored(SettingKey::WriteReport), "True");
+    EXPECT_EQ(stored(SettingKey::NestedArchives), "extract");
+    EXPECT_EQ(stored(SettingKey::AfterExtract), "move:" + q(dir.path()));
+    QTest::mouseClick(f.MoreOptionsButton, Qt::LeftButton);
+    EXPECT_EQ(shown, 2);
 }
 
 TEST_F(FormTest, BrowsingSetsTheFolderWithItsSeparator)

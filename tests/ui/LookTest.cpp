@@ -1,6 +1,7 @@
 // The skin, the window icon and the hand pointer, each driven by the files a
 // test puts in the program folder; and the screenshots of the README.
 #include "FormFixture.h"
+#include "MoreOptionsDialog.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -202,6 +203,16 @@ TEST_F(LookTest, Screenshots)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
         const QString name = skinned ? "window-skinned.png" : "window-plain.png";
         ASSERT_TRUE(f.grab().save(folder + "/" + name)) << name.toStdString();
+        if (skinned)
+            continue;
+        RunOptions options;
+        options.subfolderName = RunOptions::SubfolderName::Smart;
+        options.after = RunOptions::After::Trash;
+        options.report = true;
+        MoreOptionsDialog dialog(prompts, options, {}, &f);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        ASSERT_TRUE(dialog.grab().save(folder + "/more-options.png"));
     }
 }
 

@@ -1,0 +1,136 @@
+#include "MoreOptionsDialog.h"
+
+#include "common/Prompts.h"
+#include "joblist/AddFolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QComboBox *choices(QWidget *parent, const QStringList &texts, const QString &name)
+{
+    auto *box = new QComboBox(parent);
+    box->addItems(texts);
+    box->setAccessibleName(name);
+    return box;
+}
+
+} // namespace
+
+MoreOptionsDialog::MoreOptionsDialog(Prompts &prompts, RunOptions options, Store store, QWidget *parent)
+    : QDialog(parent), m_prompts(prompts), m_options(std::move(options)), m_store(std::move(store))
+{
+    setWindowTitle(QStringLiteral("More Options"));
+    buildControls();
+    showOptions();
+}
+
+void MoreOptionsDialog::buildControls()
+{
+    SubfolderName = choices(this,
+                            {QStringLiteral("Up to the first dot"), QStringLiteral("The whole name without .zip"),
+                             QStringLiteral("Smart: none when the archive has one top folder")},
+                            QStringLiteral("Subfolder name"));
+    OnConflict = choices(this,
+                         {QStringLiteral("Replace it"), QStringLiteral("Skip it"),
+                          QStringLiteral("Keep both (the new one gets \" (2)\")"),
+                          QStringLiteral("Replace it only with a newer one")},
+                         QStringLiteral("When a file exists"));
+    After = choices(this,
+                    {QStringLiteral("Leave it"), QStringLiteral("Move it to the trash"),
+                     QStringLiteral("Move it to this folder:")},
+                    QStringLiteral("After an archive is extracted cleanly"));
+    AfterFolder = new QLineEdit(this);
+    AfterFolder->setAccessibleName(QStringLiteral("Folder for extracted archives"));
+    AfterBrowse = new QPushButton(QStringLiteral("..."), this);
+    AfterBrowse->setAccessibleName(QStringLiteral("Choose the folder for extracted archives"));
+    Report = new QCheckBox(QStringLiteral("Write a report of each run (CSV) into the output folder"), this);
+    Nested = new QCheckBox(QStringLiteral("Also extract the ZIP archives found inside the archives, once"), this);
+    RemoveNested = new QCheckBox(QStringLiteral("and then remove them"), this);
+
+    auto *afterRow = new QHBoxLayout;
+    afterRow->addWidget(AfterFolder, 1);
+    afterRow->addWidget(AfterBrowse);
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Subfolder name (one subfolder per archive):"), SubfolderName);
+    form->addRow(QStringLiteral("When a file exists:"), OnConflict);
+    form->addRow(QStringLiteral("After an archive is extracted cleanly:"), After);
+    form->addRow(QString(), afterRow);
+    form->addRow(QStringLiteral("When the run ends:"), Report);
+    form->addRow(QStringLiteral("Archives inside archives:"), Nested);
+    form->addRow(QString(), RemoveNested);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(new QLabel(QStringLiteral("Each choice is kept as soon as it is made."), this));
+    layout->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
+    for (QComboBox *box : {SubfolderName, OnConflict, After})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { changed(); });
+    for (QCheckBox *box : {Report, Nested, RemoveNested})
+        connect(box, &QCheckBox::toggled, this, [this] { changed(); });
+    connect(AfterFolder, &QLineEdit::editingFinished, this, [this] { changed(); });
+    connect(AfterBrowse, &QPushButton::clicked, this, [this] { browseAfterFolder(); });
+}
+
+void MoreOptionsDialog::showOptions()
+{
+    m_showing = true;
+    SubfolderName->setCurrentIndex(int(m_options.subfolderName));
+    OnConflict->setCurrentIndex(int(m_options.onConflict));
+    After->setCurrentIndex(int(m_options.after));
+    AfterFolder->setText(m_options.afterFolder);
+    Report->setChecked(m_options.report);
+    Nested->setChecked(m_options.nested);
+    RemoveNested->setChecked(m_options.removeNested);
+    const bool moving = m_options.after == RunOptions::After::Move;
+    AfterFolder->setEnabled(moving);
+    AfterBrowse->setEnabled(moving);
+    RemoveNested->setEnabled(m_options.nested);
+    m_showing = false;
+}
+
+void MoreOptionsDialog::changed()
+{
+    if (m_showing)
+        return;
+    // Moving needs a folder: choosing it asks for one, and a cancelled picker
+    // leaves the choice as it was.
+    if (After->currentIndex() == int(RunOptions::After::Move) && AfterFolder->text().trimmed().isEmpty()) {
+        browseAfterFolder();
+        if (AfterFolder->text().trimmed().isEmpty())
+            showOptions();
+        return;
+    }
+    RunOptions next = m_options;
+    next.subfolderName = RunOptions::SubfolderName(SubfolderName->currentIndex());
+    next.onConflict = RunOptions::OnConflict(OnConflict->currentIndex());
+    next.after = RunOptions::After(After->currentIndex());
+    next.afterFolder = AfterFolder->text().trimmed();
+    next.report = Report->isChecked();
+    next.nested = Nested->isChecked();
+    next.removeNested = next.nested && RemoveNested->isChecked();
+    if (!(next == m_options) && m_store)
+        m_store(next);
+    m_options = next;
+    showOptions();
+}
+
+void MoreOptionsDialog::browseAfterFolder()
+{
+    const QString chosen =
+        BrowseForFolder(m_prompts, QStringLiteral("Move extracted archives to this folder:"), AfterFolder->text());
+    if (chosen.isEmpty())
+        return;
+    AfterFolder->setText(chosen);
+    changed();
+}
