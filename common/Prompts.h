@@ -8,9 +8,10 @@
 class Prompts {
 public:
     // OkOpenFolder: "OK" and "Open Output Folder", which answers OpenFolder.
-    enum class Buttons { Ok, YesNo, OkOpenFolder };
+    // YesNoStopNow: "Yes", "No" and "Stop Now", which answers StopNow.
+    enum class Buttons { Ok, YesNo, OkOpenFolder, YesNoStopNow };
     enum class Icon { None, Exclamation, Information };
-    enum class Answer { Ok, Yes, No, OpenFolder };
+    enum class Answer { Ok, Yes, No, OpenFolder, StopNow };
 
     virtual ~Prompts() = default;
 

@@ -29,6 +29,25 @@ struct RunningFlag {
 };
 }
 
+namespace {
+
+// The rows a stopped run did not get to, for the summary; answers how many.
+qsizetype notStarted(JobList &rows, qsizetype from, qsizetype bound, std::vector<ArchiveProblem> &problems)
+{
+    for (qsizetype i = from; i <= bound; ++i) {
+        QString path;
+        try {
+            path = rows.Text(i);
+        } catch (...) {
+            path = QStringLiteral("row %1").arg(i);
+        }
+        problems.push_back({path, QStringLiteral("not started: the run was stopped"), {}});
+    }
+    return bound - from + 1;
+}
+
+} // namespace
+
 QString ReasonFor(const UnzipOutcome &outcome)
 {
     if (!outcome.reason.empty())
@@ -75,6 +94,14 @@ BatchRun::BatchRun(BatchSurface &surface)
 {
 }
 
+void BatchRun::RequestStop(bool now)
+{
+    if (!m_running)
+        return;
+    m_stop = true;
+    m_stopNow = m_stopNow || now;
+}
+
 void BatchRun::showProgressFrom(quint64 archive, int percent)
 {
     if (QThread::currentThreadId() == m_windowThread) {
@@ -98,6 +125,7 @@ void BatchRun::Start()
         return;
     RunningFlag running(m_running);
     m_cancel = false;
+    m_stop = m_stopNow = false;
     run();
 }
 
@@ -150,7 +178,7 @@ void BatchRun::run()
     FrameGate gate(now);
 
     UnzipHooks hooks;
-    hooks.cancelRequested = [this] { return m_cancel.load(); };
+    hooks.cancelRequested = [this] { return m_cancel.load() || m_stopNow.load(); };
     OutputFolderWatch outputFolder(m_surface.OutputFolderText());
 
     std::vector<ArchiveProblem> problems;
@@ -159,6 +187,10 @@ void BatchRun::run()
     SubfolderNamer subfolders(options.subfolderName);
     qsizetype attempted = 0;
     for (qsizetype i = 1; i <= bound && !m_cancel; ++i) {
+        if (m_stop) {
+            attempted += notStarted(rows, i, bound, problems);
+            break;
+        }
         QString path;
         bool haveRow = false;
         trap.step(116, [&] {

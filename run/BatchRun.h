@@ -59,6 +59,11 @@ public:
     // are left alone and no box is shown.
     void RequestCancel() { m_cancel = true; }
     bool CancelRequested() const { return m_cancel; }
+    // Asked by the user during a run: no archive after the one in work is
+    // started, and with `now` that one is stopped too (the engine leaves
+    // nothing half-written). The "Done." box lists the rest as not started.
+    void RequestStop(bool now);
+    bool StopRequested() const { return m_stop; }
 
     // Seams for tests and for other front ends.
     UnzipFunction unzip;
@@ -90,4 +95,6 @@ private:
     quint64 m_archiveInWork = 0;   // changed on the window's thread only
     bool m_running = false;
     std::atomic<bool> m_cancel{false};
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_stopNow{false};
 };

@@ -175,8 +175,31 @@ void Form1::Text1_Change()
 
 void Form1::PushButton2_Click()
 {
+    if (m_run.Running()) {
+        AskToStop();
+        return;
+    }
     m_run.Start();
     closeIfAsked();
+}
+
+void Form1::AskToStop()
+{
+    if (!m_run.Running() || m_run.StopRequested())
+        return;
+    const Prompts::Answer answer =
+        m_prompts.message(StopQuestion, ApplicationTitle(), Prompts::Buttons::YesNoStopNow, Prompts::Icon::Information);
+    if (answer == Prompts::Answer::Yes || answer == Prompts::Answer::StopNow)
+        m_run.RequestStop(answer == Prompts::Answer::StopNow);
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && m_run.Running()) {
+        AskToStop();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form1::closeIfAsked()

@@ -39,6 +39,8 @@ inline const QString ContactAddress = QStringLiteral("https://marrowlyn.app/cont
 inline const QString HelpText = QStringLiteral("Questions? Please contact Team Quorvane at ") + ContactAddress;
 inline const QString PasswordPrompt = QStringLiteral("Please specify the 1 password to use for all unzips:");
 inline const QString BrowsePrompt = QStringLiteral("Please select folder:");
+inline const QString StopQuestion = QStringLiteral(
+    "Stop after the current archive?\n\nYes lets it finish; Stop Now stops it too, leaving nothing half-written.");
 
 // The key code the list's key handler compares with (the Delete key).
 inline constexpr int KeyCodeDelete = 46;
@@ -79,6 +81,8 @@ public:
     void PushButton7_Click();
     void PushButton8_Click();
     void MoreOptions_Click();
+    // Escape, or "Start Unzipping" again, during a run.
+    void AskToStop();
     // Shows the "More Options..." dialog; tests replace it to act on the dialog instead.
     std::function<void(MoreOptionsDialog &)> showMoreOptions;
     void Option1_Click();
@@ -131,6 +135,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

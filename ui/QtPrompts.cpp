@@ -137,7 +137,7 @@ Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Bu
     case Icon::Information: box.setIcon(QMessageBox::Information); break;
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
     }
-    if (buttons == Buttons::YesNo) {
+    if (buttons == Buttons::YesNo || buttons == Buttons::YesNoStopNow) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
     } else {
@@ -148,6 +148,9 @@ Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Bu
                                   : nullptr;
     if (openFolder)
         box.setDefaultButton(QMessageBox::Ok);
+    QPushButton *stopNow = buttons == Buttons::YesNoStopNow
+                               ? box.addButton(QStringLiteral("Stop Now"), QMessageBox::DestructiveRole)
+                               : nullptr;
     if (!detail.isEmpty())
         box.setDetailedText(DisplayText(detail));
     if (linked.isEmpty())
@@ -155,7 +158,9 @@ Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Bu
     const int result = box.exec();
     if (openFolder && box.clickedButton() == openFolder)
         return Answer::OpenFolder;
-    if (buttons == Buttons::YesNo)
+    if (stopNow && box.clickedButton() == stopNow)
+        return Answer::StopNow;
+    if (buttons == Buttons::YesNo || buttons == Buttons::YesNoStopNow)
         return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
     return Answer::Ok;
 }

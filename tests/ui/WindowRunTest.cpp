@@ -211,17 +211,18 @@ TEST_F(WindowRunTest, TheWindowStaysAliveDuringAnArchive)
         QTest::keyClick(f.ListView1, Qt::Key_Delete);
         f.ListView1_DblClick();
         QTest::mouseClick(f.PushButton5, Qt::LeftButton);
-        QTest::mouseClick(f.PushButton2, Qt::LeftButton);   // a second start does nothing
+        QTest::mouseClick(f.PushButton2, Qt::LeftButton);   // a second start asks to stop; No goes on
+        EXPECT_EQ(prompts.last().text, StopQuestion);
         EXPECT_EQ(listNow(), rows);
         EXPECT_EQ(calls, 1);
         busyChecked = true;
         released = true;
     });
-    prompts.expectMessage();
+    prompts.expectMessage(Prompts::Answer::No).expectMessage();
     f.PushButton2_Click();
     EXPECT_TRUE(busyChecked);
     EXPECT_EQ(calls, 4);
-    EXPECT_EQ(prompts.calls().size(), 1u);
+    EXPECT_EQ(prompts.calls().size(), 2u);
     EXPECT_EQ(prompts.last().text, "Done.");
     EXPECT_EQ(listNow(), rows);
 
@@ -232,7 +233,35 @@ TEST_F(WindowRunTest, TheWindowStaysAliveDuringAnArchive)
     f.PushButton2_Click();
     EXPECT_EQ(calls, 1);
     EXPECT_FALSE(f.isVisible());
-    EXPECT_EQ(prompts.calls().size(), 1u);
+    EXPECT_EQ(prompts.calls().size(), 2u);
+}
+
+// Stopping a run: after the archive in work (Escape, Yes) or with it (a
+// second click, Stop Now); the rest are listed as not started.
+TEST_F(WindowRunTest, ARunStopsAfterTheArchiveInWorkOrAtOnce)
+{
+    Form1 &f = loadWithArchives();
+    holdEachArchive();
+    for (const bool now : {false, true}) {
+        calls = 0;
+        released = false;
+        OnceUnzipping whileFirst(&f, calls, [&] {
+            if (now)
+                QTest::mouseClick(f.PushButton2, Qt::LeftButton);
+            else
+                QTest::keyClick(&f, Qt::Key_Escape);
+            EXPECT_EQ(prompts.last().buttons, Prompts::Buttons::YesNoStopNow);
+            released = !now; // Stop Now must end the archive by itself
+        });
+        prompts.expectMessage(now ? Prompts::Answer::StopNow : Prompts::Answer::Yes).expectMessage();
+        f.PushButton2_Click();
+        EXPECT_EQ(calls, 1);
+        const QString box = prompts.last().text;
+        EXPECT_TRUE(box.startsWith(now ? "Done.\n\n4 of 4 archives" : "Done.\n\n3 of 4 archives")) << box.toStdString();
+        EXPECT_EQ(box.count("not started: the run was stopped"), 3) << box.toStdString();
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_FALSE(f.Run().Running());
+    }
 }
 
 // A folder scan that ends during a run leaves the window busy: its rows join
