@@ -183,6 +183,18 @@ UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors)
     }
 }
 
+// The engine's options for files already in place. With `overwrite` the rule
+// sets all three, so that one call's rule never lingers on a shared object;
+// without it only OverwriteExisting is cleared, as it always was.
+void FollowRule(cUnzip &unzip, bool overwrite, ExistingFile rule)
+{
+    unzip.OverwriteExisting(overwrite && rule == ExistingFile::Replace);
+    if (!overwrite)
+        return;
+    unzip.ExtractOnlyNewer(rule == ExistingFile::ReplaceOlder);
+    unzip.PromptToOverwrite(rule == ExistingFile::KeepBoth);
+}
+
 UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::string &destinationFolder,
                      bool overwrite, const UnzipHooks &hooks)
 {
@@ -269,10 +281,16 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
             stop = true;
     });
 
+    // Asked only under KeepBoth: every existing file is kept beside the entry.
+    ScopedListener keepBoth(unzip.OverwritePrompt, [&](const std::string &, UnzipOverwriteResponse &answer) {
+        if (overwrite && hooks.existingFile == ExistingFile::KeepBoth)
+            answer = UnzipOverwriteResponse::Rename;
+    });
+
     const CreatedFolders made(destination);
     unzip.UseFolderNames(true);
     unzip.ZipFile(archivePath);
-    unzip.OverwriteExisting(overwrite);
+    FollowRule(unzip, overwrite, hooks.existingFile);
     unzip.UnzipFolder(destination);
     unzip.Unzip();
     UnzipOutcome outcome = EngineOutcome(unzip.LastEngineResult(), std::move(errors));

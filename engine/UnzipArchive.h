@@ -30,6 +30,14 @@ struct UnzipOutcome {
     bool ok() const { return status == Status::Extracted; }
 };
 
+// What becomes of a file already where an entry goes.
+enum class ExistingFile {
+    Replace,      // replaced by the entry
+    Keep,         // kept; the entry is passed over
+    KeepBoth,     // kept; the entry is written beside it, as "NAME (2).EXT" or the next free number
+    ReplaceOlder  // replaced only by an entry with a later modification time
+};
+
 // What the routine needs from its surroundings; tests replace the clock and
 // the pause so the five-minute wait runs in milliseconds. Every hook is called
 // on the thread that runs UnzipArchive (cancelRequested and progress from
@@ -50,6 +58,8 @@ struct UnzipHooks {
     // set) while it cannot be read yet. Default: open(2) read-only. Tests use
     // it to hold an archive unreadable, which file modes cannot do for root.
     std::function<int(const std::string &)> openForReading;
+    // Followed when `overwrite` is true; without it every existing file is kept.
+    ExistingFile existingFile = ExistingFile::Replace;
 };
 
 class cUnzip;

@@ -21,7 +21,8 @@ enum class UnzipOverwriteResponse : int32_t {
     Yes = UZ_REPLACE_YES,
     All = UZ_REPLACE_ALL,
     No = UZ_REPLACE_NO,
-    None = UZ_REPLACE_NONE
+    None = UZ_REPLACE_NONE,
+    Rename = UZ_REPLACE_RENAME
 };
 
 struct UnzipEntry {

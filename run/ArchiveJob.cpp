@@ -9,24 +9,55 @@
 
 namespace {
 
-// The engine names each file it writes ("extracted: NAME") and each entry it
-// passes over ("skipped: NAME: why"); the sizes are read back only for a report.
+// The engine names each file it writes ("extracted: NAME", or "renamed:
+// NAME: written as PATH" beside a file of its name) and each entry it passes
+// over ("skipped: NAME: why"); the sizes are read back only for a report.
 struct EngineLines {
-    int files = 0, skipped = 0;
+    int files = 0, skipped = 0, renamed = 0;
     QStringList written;
     bool keepNames = false;
 
     void take(const std::string &line)
     {
+        static const std::string writtenAs = ": written as ";
         if (line.rfind("extracted: ", 0) == 0) {
             ++files;
             if (keepNames)
                 written << QString::fromStdString(line.substr(11));
+        } else if (line.rfind("renamed: ", 0) == 0) {
+            ++files;
+            ++renamed;
+            if (const auto at = line.find(writtenAs, 9); keepNames && at != std::string::npos)
+                written << QString::fromStdString(line.substr(at + writtenAs.size()));
         } else if (line.rfind("skipped: ", 0) == 0) {
             ++skipped;
         }
     }
 };
+
+ExistingFile RuleFor(RunOptions::OnConflict onConflict)
+{
+    switch (onConflict) {
+    case RunOptions::OnConflict::Skip: return ExistingFile::Keep;
+    case RunOptions::OnConflict::Rename: return ExistingFile::KeepBoth;
+    case RunOptions::OnConflict::Newer: return ExistingFile::ReplaceOlder;
+    case RunOptions::OnConflict::Replace: break;
+    }
+    return ExistingFile::Replace;
+}
+
+// What the summary says of the files already in place, when any were.
+QStringList ConflictNotes(int skipped, int renamed)
+{
+    QStringList notes;
+    if (skipped == 1)
+        notes << QStringLiteral("1 file kept as it was");
+    else if (skipped > 1)
+        notes << QStringLiteral("%1 files kept as they were").arg(skipped);
+    if (renamed > 0)
+        notes << QStringLiteral("%1 file%2 renamed").arg(renamed).arg(renamed == 1 ? "" : "s");
+    return notes;
+}
 
 std::uint64_t sizeOf(const QStringList &names, const QString &destination)
 {
@@ -45,6 +76,7 @@ ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, 
     ArchiveResult result{archive, destination, {}, 0, 0, 0, 0, {}};
     EngineLines lines;
     lines.keepNames = options.report || !options.reportFile.isEmpty();
+    hooks.existingFile = RuleFor(options.onConflict);
     auto forward = std::move(hooks.progress);
     hooks.progress = [&lines, forward](const std::string &line) {
         lines.take(line);
@@ -56,10 +88,12 @@ ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, 
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     result.files = lines.files;
     result.skipped = lines.skipped;
+    result.renamed = lines.renamed;
     if (lines.keepNames)
         result.bytes = sizeOf(lines.written, destination);
     if (result.problem)
         return result;
+    result.notes << ConflictNotes(result.skipped, result.renamed);
     if (const QString failed = DisposeOfArchive(archive, options.after, options.afterFolder); !failed.isEmpty())
         result.problem = ArchiveProblem{archive, failed, {}};
     else if (options.after == RunOptions::After::Trash)

@@ -72,6 +72,11 @@ void Call::skip(const ArchiveEntry &entry, const std::string &reason)
     print("skipped: " + entry.name + ": " + reason);
 }
 
+void Call::written(const ArchiveEntry &entry, bool renamed, const std::string &target)
+{
+    print(renamed ? "renamed: " + entry.name + ": written as " + target : "extracted: " + entry.name);
+}
+
 int32_t Call::failArchive(int32_t code, const std::string &reason)
 {
     print("error: " + m_shared.archivePath + ": " + reason);
@@ -325,6 +330,9 @@ bool Call::dispatch(const ArchiveEntry &entry)
             if (existing == Existing::Skip)
                 return false;
             job.replace = existing == Existing::Replace;
+            job.renamed = existing == Existing::Renamed;
+            if (job.renamed)
+                job.target = JoinComponents(job.components);
         }
     }
     if (c.encrypted() && !obtainPassword(entry, job.password))
@@ -354,7 +362,7 @@ bool Call::conflicts(const std::string &target) const
     return false;
 }
 
-Call::Existing Call::decideExisting(const ArchiveEntry &entry, const std::vector<std::string> &components)
+Call::Existing Call::decideExisting(const ArchiveEntry &entry, std::vector<std::string> &components)
 {
     std::string path = JoinComponents(components);
     struct stat info {};
@@ -386,12 +394,30 @@ Call::Existing Call::decideExisting(const ArchiveEntry &entry, const std::vector
         case UZ_REPLACE_ALL: m_replaceAll = true; break;
         case UZ_REPLACE_NONE: m_replaceAll = false; break;
         case UZ_REPLACE_NO: skip(entry, "the existing file was kept"); return Existing::Skip;
+        case UZ_REPLACE_RENAME: return nameBeside(entry, components);
         default: return Existing::Replace;
         }
     }
     if (m_replaceAll.value_or(true))
         return Existing::Replace;
     skip(entry, "the existing file was kept");
+    return Existing::Skip;
+}
+
+Call::Existing Call::nameBeside(const ArchiveEntry &entry, std::vector<std::string> &components)
+{
+    // A name being written by a worker is as taken as one on disk. Should
+    // another file take the chosen name before the entry is in place, the
+    // entry fails rather than replace it (its job does not replace).
+    const std::string name = components.back();
+    for (int number = 2; number <= 9999; ++number) {
+        components.back() = NumberedName(name, number);
+        const std::string path = JoinComponents(components);
+        struct stat info {};
+        if (!conflicts(path) && fstatat(m_shared.rootFd, path.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+            return Existing::Renamed;
+    }
+    fail(entry, "no free name is left beside the existing file");
     return Existing::Skip;
 }
 
@@ -477,15 +503,16 @@ void Call::makeSymlink(const EntryJob &job)
         fail(entry, "refused: the link's target \"" + target + "\" leads outside the destination");
         return;
     }
-    Existing existing = decideExisting(entry, job.components);
+    std::vector<std::string> components = job.components;
+    Existing existing = decideExisting(entry, components);
     if (existing == Existing::Skip)
         return;
     EntryFile link(m_local->folders(), m_shared.settings, m_threads);
-    if (!link.createSymlink(job.components, target, existing == Existing::Replace, reason)) {
+    if (!link.createSymlink(components, target, existing == Existing::Replace, reason)) {
         fail(entry, "the link cannot be made: " + reason);
         return;
     }
-    print("extracted: " + entry.name);
+    written(entry, existing == Existing::Renamed, JoinComponents(components));
 }
 
 void Call::submit(EntryJob job)
@@ -540,7 +567,10 @@ void Call::report(const EntryResult &result)
         fail(*result.entry, result.reason);
         return;
     }
-    print((m_testOnly ? "tested: " : "extracted: ") + result.entry->name);
+    if (m_testOnly)
+        print("tested: " + result.entry->name);
+    else
+        written(*result.entry, result.renamed, result.target);
 }
 
 } // namespace unzip32

@@ -28,11 +28,12 @@ public:
     int32_t run();
 
 private:
-    enum class Existing { Write, Replace, Skip };
+    enum class Existing { Write, Replace, Skip, Renamed };
 
     void print(const std::string &line);
     void fail(const ArchiveEntry &entry, const std::string &reason);
     void skip(const ArchiveEntry &entry, const std::string &reason);
+    void written(const ArchiveEntry &entry, bool renamed, const std::string &target);
     int32_t failArchive(int32_t code, const std::string &reason);
 
     int32_t list();
@@ -47,7 +48,9 @@ private:
     bool obtainPassword(const ArchiveEntry &entry, std::string &password);
     bool passwordOpens(const ArchiveEntry &entry, const std::string &password);
     bool conflicts(const std::string &target) const; // with a file being written
-    Existing decideExisting(const ArchiveEntry &entry, const std::vector<std::string> &components);
+    // Renamed: `components` now name where the entry goes instead.
+    Existing decideExisting(const ArchiveEntry &entry, std::vector<std::string> &components);
+    Existing nameBeside(const ArchiveEntry &entry, std::vector<std::string> &components);
     void makeFolder(const ArchiveEntry &entry, const std::vector<std::string> &components);
     void makeSymlink(const EntryJob &job);
     void restoreFolderTimes();

@@ -170,4 +170,22 @@ std::string JoinComponents(const std::vector<std::string> &components)
     return path;
 }
 
+std::string NumberedName(const std::string &name, int number)
+{
+    constexpr size_t longestName = 255;
+    const std::string suffix = " (" + std::to_string(number) + ")";
+    size_t dot = name.rfind('.');
+    if (dot == 0 || dot == std::string::npos || name.size() - dot + suffix.size() >= longestName)
+        dot = name.size();
+    std::string stem = name.substr(0, dot);
+    const std::string extension = name.substr(dot);
+    while (!stem.empty() && stem.size() + suffix.size() + extension.size() > longestName) {
+        size_t cut = stem.size() - 1;
+        while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80)
+            --cut;
+        stem.resize(cut);
+    }
+    return stem + suffix + extension;
+}
+
 } // namespace unzip32

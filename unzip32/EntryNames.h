@@ -38,4 +38,9 @@ bool SymlinkTargetStaysInside(const std::vector<std::string> &linkComponents, co
 
 std::string JoinComponents(const std::vector<std::string> &components);
 
+// The file name with " (number)" before its extension ("a (2).txt"; a
+// leading dot starts no extension). A name that would grow past what a
+// file system takes gives up the end of its stem, never half a character.
+std::string NumberedName(const std::string &name, int number);
+
 } // namespace unzip32

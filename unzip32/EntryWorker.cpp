@@ -162,6 +162,7 @@ EntryResult EntryWorker::process(const EntryJob &job)
         result = {job.entry, false, false, "internal failure", {}};
     }
     result.target = job.target;
+    result.renamed = job.renamed;
     return result;
 }
 

@@ -20,6 +20,7 @@ struct EntryJob {
     std::vector<std::string> components; // where it goes; empty when only testing
     std::string target;                  // the components joined with "/"
     bool replace = false;                // an existing file may be replaced
+    bool renamed = false;                // written beside an existing file, under a name of its own
     std::string password;                // for an encrypted entry, already checked
     bool reportsProgress = false;        // a large entry: tells how far it has got while it decodes
 };
@@ -30,6 +31,7 @@ struct EntryResult {
     bool cancelled = false;
     std::string reason; // plain words, when not ok
     std::string target; // the job's
+    bool renamed = false; // the job's
     // What a job that reports progress added to CallShared::progress, for
     // the calling thread to take back when it counts the whole entry.
     uint64_t progressSize = 0, progressPacked = 0;

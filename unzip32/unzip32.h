@@ -63,12 +63,17 @@ enum {
     UZ_REPLACE_YES = 100,   /* replace this file */
     UZ_REPLACE_ALL = 101,   /* replace this one and every later one without asking */
     UZ_REPLACE_NO = 102,    /* keep the existing file, skip this entry */
-    UZ_REPLACE_NONE = 103   /* keep this one and every later existing file without asking */
+    UZ_REPLACE_NONE = 103,  /* keep this one and every later existing file without asking */
+    UZ_REPLACE_RENAME = 104 /* keep the existing file and write the entry beside it, under the
+                               first free name of "NAME (2).EXT", "NAME (3).EXT", ... */
 };
 
 /* Message for every entry written, refused or failed, and for the archive as a
    whole. Lines of failures begin with "error: ", of written entries with
-   "extracted: ", of tested entries with "tested: ". Returns 0. */
+   "extracted: ", of tested entries with "tested: ", of entries passed over
+   because of a file on disk with "skipped: ", and of entries written under a
+   new name (UZ_REPLACE_RENAME) with "renamed: ENTRY: written as PATH", PATH
+   relative to the extraction folder. Returns 0. */
 typedef int32_t (*UzPrintCallback)(const char *text, uint32_t length);
 /* Not used by this engine; may be null. */
 typedef void (*UzSoundCallback)(void);

@@ -102,6 +102,18 @@ TEST_F(BatchCommandTest, OneFolderModePutsEverythingTogetherLaterArchiveWinning)
     EXPECT_EQ(stderrText, "") << "quiet prints nothing when all went well";
 }
 
+TEST_F(BatchCommandTest, OnConflictSkipKeepsTheFilesInPlaceAndSaysSo)
+{
+    MakeZip(in("a.zip"), {{"same.txt", "from a"}, {"new.txt", "n"}});
+    dir.write("out/same.txt", "mine");
+    EXPECT_EQ(run({"-o", out(), "--mode", "one-folder", "--on-conflict", "skip", QString::fromStdString(in("a.zip"))}),
+              AllExtracted)
+        << stderrText;
+    EXPECT_EQ(dir.read("out/same.txt"), "mine");
+    EXPECT_EQ(dir.read("out/new.txt"), "n");
+    EXPECT_NE(stdoutText.find("a.zip: 1 file kept as it was"), std::string::npos) << stdoutText;
+}
+
 // As command-line extractors do: into the current folder, one subfolder per
 // archive, whatever the window last did; the window's choices only when asked.
 TEST_F(BatchCommandTest, TheCurrentFolderAndSubfoldersUnlessTheWindowsSettingsAreAsked)

@@ -7,6 +7,7 @@
 #include "cUnzip.h"
 #include "mUnzip.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -115,6 +116,73 @@ TEST_F(UnzipArchiveEngineTest, AnArchiveHeldUnreadableIsExtractedOnceReleasedOrS
     outcome = UnzipArchive(archive, (dir / "never").string(), true, clock.hooks(hooks));
     EXPECT_EQ(outcome.status, Status::StillUnreadable);
     EXPECT_FALSE(fs::exists(dir / "never"));
+}
+
+// Each rule over the same files in place: one older than its entry, one
+// newer, one whose " (2)" name is taken too, one where a link goes; a missing
+// one is always written.
+// The rows share the program's one engine object, in an order where a rule
+// left behind by the row before would show.
+TEST_F(UnzipArchiveEngineTest, FilesAlreadyInPlaceFollowTheRule)
+{
+    const std::time_t entryTime = 1630497600; // 2021-09-01
+    const fs::path archive = dir / "a.zip";
+    MakeZip(archive, {{.name = "old.txt", .data = "new", .mtime = entryTime},
+                      {.name = "new.txt", .data = "new", .mtime = entryTime},
+                      {.name = "sub/taken.tar.gz", .data = "new", .mtime = entryTime},
+                      {.name = "fresh", .data = "new", .mtime = entryTime},
+                      {.name = "link", .mtime = entryTime, .symlinkTarget = "fresh"}});
+    const std::string before =
+        "link=on disk new.txt=on disk old.txt=on disk sub/taken.tar (2).gz=on disk sub/taken.tar.gz=on disk";
+    const struct {
+        ExistingFile rule;
+        std::string after;
+        int skipped, renamed;
+    } rows[] = {
+        {ExistingFile::KeepBoth,
+         "fresh=new link (2)=new link=on disk new (2).txt=new new.txt=on disk old (2).txt=new old.txt=on disk "
+         "sub/taken.tar (2).gz=on disk sub/taken.tar (3).gz=new sub/taken.tar.gz=on disk",
+         0, 4},
+        {ExistingFile::ReplaceOlder,
+         "fresh=new link=on disk new.txt=on disk old.txt=new sub/taken.tar (2).gz=on disk sub/taken.tar.gz=on disk", 3,
+         0},
+        {ExistingFile::Replace,
+         "fresh=new link=new new.txt=new old.txt=new sub/taken.tar (2).gz=on disk sub/taken.tar.gz=new", 0, 0},
+        {ExistingFile::Keep, "fresh=new " + before, 4, 0},
+    };
+    for (const auto &row : rows) {
+        const fs::path out = dir / "out";
+        fs::remove_all(out);
+        for (const char *name : {"old.txt", "new.txt", "sub/taken.tar.gz", "sub/taken.tar (2).gz", "link"})
+            dir.write("out/" + std::string(name), "on disk");
+        fs::last_write_time(out / "old.txt", fs::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 25));
+
+        UnzipHooks hooks;
+        hooks.existingFile = row.rule;
+        std::vector<std::string> lines;
+        hooks.progress = [&](const std::string &line) { lines.push_back(line); };
+        const UnzipOutcome outcome = UnzipArchive(archive.string(), out.string(), true, clock.hooks(hooks));
+        ASSERT_TRUE(outcome.ok()) << outcome.reason;
+
+        std::vector<std::string> files;
+        for (const auto &item : fs::recursive_directory_iterator(out))
+            if (item.is_regular_file())
+                files.push_back(item.path().lexically_relative(out).string() + "=" + ReadWholeFile(item.path()));
+        std::sort(files.begin(), files.end());
+        std::string after;
+        for (const std::string &file : files)
+            after += (after.empty() ? "" : " ") + file;
+        EXPECT_EQ(after, row.after) << int(row.rule);
+        const auto count = [&](const std::string &start) {
+            return std::count_if(lines.begin(), lines.end(), [&](const std::string &l) { return l.rfind(start, 0) == 0; });
+        };
+        EXPECT_EQ(count("skipped: "), row.skipped) << int(row.rule);
+        EXPECT_EQ(count("renamed: "), row.renamed) << int(row.rule);
+        if (row.renamed) {
+            EXPECT_NE(std::find(lines.begin(), lines.end(), "renamed: sub/taken.tar.gz: written as sub/taken.tar (3).gz"),
+                      lines.end());
+        }
+    }
 }
 
 TEST_F(UnzipArchiveEngineTest, ACancelStopsTheEngine)

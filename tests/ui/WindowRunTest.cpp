@@ -137,6 +137,26 @@ TEST_F(WindowRunTest, RunsInBothModesWithProgressPointerAndSummary)
     EXPECT_EQ(listNow(), rows);
 }
 
+// Keeping both in one folder: the later archive's file goes beside the
+// earlier one's, and the box says so of that archive only.
+TEST_F(WindowRunTest, KeepingBothWritesTheLaterFileUnderANewName)
+{
+    Form1 &f = loadWithArchives();
+    f.Run().runOptions = [] {
+        RunOptions options;
+        options.onConflict = RunOptions::OnConflict::Rename;
+        return options;
+    };
+    QTest::mouseClick(f.Option2, Qt::LeftButton, {}, QPoint(6, f.Option2->height() / 2));
+    prompts.expectMessage();
+    f.PushButton2_Click();
+    EXPECT_EQ(dir.read("out/same.txt"), "from a");
+    EXPECT_EQ(dir.read("out/same (2).txt"), "from b");
+    const QString text = prompts.last().text;
+    EXPECT_TRUE(text.contains(rows[1] + ": 1 file renamed")) << text.toStdString();
+    EXPECT_EQ(text.count("renamed"), 1) << text.toStdString();
+}
+
 // One large archive: the bar starts at 0 and moves with the engine's
 // reports from the worker thread, instead of claiming the run from the start.
 TEST_F(WindowRunTest, TheBarMovesThroughOneLargeArchive)
