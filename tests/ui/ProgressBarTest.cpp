@@ -38,7 +38,9 @@ TEST_F(FormTest, ProgressCaptionPaintsOncePerFrameAndEndsOnTheLatest)
         QCoreApplication::processEvents();
     }
     const qint64 elapsed = clock.elapsed();
-    EXPECT_LE(counter.paints, elapsed / ProgressBar::CaptionFrameMs + 2)
+    // A few paints of the window's own (its first exposure, a busy machine's
+    // late timers) come on top; painting every caption would be 2000.
+    EXPECT_LE(counter.paints, elapsed / ProgressBar::CaptionFrameMs + 5)
         << counter.paints << " paints in " << elapsed << " ms";
 
     const int before = counter.paints;
