@@ -50,6 +50,12 @@ struct UnzipHooks {
     // set) while it cannot be read yet. Default: open(2) read-only. Tests use
     // it to hold an archive unreadable, which file modes cannot do for root.
     std::function<int(const std::string &)> openForReading;
+    // Passwords tried in turn after the run's own (see ArchivePasswords.h);
+    // none: the run's own alone, as the engine's password callback gives it.
+    std::vector<std::string> passwords;
+    // Told the 1-based position in `passwords` of the one that opened an
+    // archive extracted cleanly; not called when the run's own did.
+    std::function<void(std::size_t)> openedByListPassword;
 };
 
 class cUnzip;
