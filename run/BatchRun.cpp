@@ -150,6 +150,8 @@ void BatchRun::run()
 
     UnzipHooks hooks;
     hooks.cancelRequested = [this] { return m_cancel.load(); };
+    for (const QString &password : passwordList ? passwordList() : QStringList())
+        hooks.passwords.push_back(password.toStdString());
     OutputFolderWatch outputFolder(m_surface.OutputFolderText());
 
     std::vector<ArchiveProblem> problems;
