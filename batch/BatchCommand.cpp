@@ -63,6 +63,14 @@ QString versionText()
     return text;
 }
 
+bool openToRead(QFile &file, const QString &what, QString &error)
+{
+    if (file.open(QIODevice::ReadOnly))
+        return true;
+    error = QStringLiteral("Cannot read the %1 \"%2\": %3.").arg(what, VisibleText(file.fileName()), file.errorString());
+    return false;
+}
+
 std::optional<std::string> readPassword(const BatchOptions &o, const BatchIo &io, QString &error)
 {
     std::optional<std::string> line;
@@ -74,10 +82,8 @@ std::optional<std::string> readPassword(const BatchOptions &o, const BatchIo &io
         }
     } else if (!o.passwordFile.isEmpty()) {
         QFile file(o.passwordFile);
-        if (!file.open(QIODevice::ReadOnly)) {
-            error = QStringLiteral("Cannot read the password file \"%1\": %2.").arg(VisibleText(o.passwordFile), file.errorString());
+        if (!openToRead(file, QStringLiteral("password file"), error))
             return std::nullopt;
-        }
         line = file.readLine(qint64(kMaxPasswordBytes) + 2).toStdString();
     } else {
         return std::string();
@@ -91,6 +97,34 @@ std::optional<std::string> readPassword(const BatchOptions &o, const BatchIo &io
     if (line->empty())
         error = QStringLiteral("The password is empty.");
     return line->empty() ? std::nullopt : line;
+}
+
+// --passwords-file: one password a line, blank lines left out; bounded like
+// the password file, for the same reason.
+std::optional<std::vector<std::string>> readPasswordList(const QString &path, QString &error)
+{
+    std::vector<std::string> list;
+    if (path.isEmpty())
+        return list;
+    QFile file(path);
+    if (!openToRead(file, QStringLiteral("passwords file"), error))
+        return std::nullopt;
+    const QByteArray text = file.read(qint64(kMaxPasswordBytes) + 1);
+    if (text.size() > qsizetype(kMaxPasswordBytes)) {
+        error = QStringLiteral("The passwords file is longer than 64 KiB.");
+        return std::nullopt;
+    }
+    for (QByteArray line : text.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.trimmed().isEmpty())
+            list.push_back(line.toStdString());
+    }
+    if (list.empty()) {
+        error = QStringLiteral("The passwords file holds no password.");
+        return std::nullopt;
+    }
+    return list;
 }
 
 // The window's stored mode, for --window-settings.
@@ -109,6 +143,7 @@ struct Plan {
     QString output;
     UnzipMode mode = UnzipMode::OwnSubfolder;
     RunOptions options;
+    std::vector<std::string> passwords; // tried after the run's own; never stored
     QStringList archives;
     std::vector<std::string> destinations;
     std::vector<std::uint64_t> sizes;
@@ -253,6 +288,7 @@ std::vector<ArchiveResult> extractAll(const Plan &plan, const BatchOptions &o, c
             };
             UnzipHooks hooks;
             hooks.workDone = [&](std::uint64_t bytes) { progress.advanced(i, std::min(bytes, plan.sizes[i])); };
+            hooks.passwords = plan.passwords;
             const QString gone = outputFolder.gone();
             const QString destination = QString::fromStdString(plan.destinations[i]);
             ArchiveResult &result = results[i]; // each its own: no lock
@@ -329,7 +365,11 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
     const auto password = readPassword(o, io, error);
     if (!password)
         return usageError(io, error);
+    const auto passwords = readPasswordList(o.run.passwordsFile, error);
+    if (!passwords)
+        return usageError(io, error);
     Plan plan;
+    plan.passwords = *passwords;
     if (!chooseOutputAndMode(o, plan, error) || !collectArchives(o, io, plan, error))
         return usageError(io, error);
     plan.options = o.run.resolve(o.windowSettings);

@@ -1,5 +1,6 @@
 #include "UnzipArchive.h"
 
+#include "ArchivePasswords.h"
 #include "CreatedFolders.h"
 #include "EngineLibrary.h"
 #include "FailureSummary.h"
@@ -12,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -253,6 +255,21 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
         return Outcome(Status::NoDestination,
                        "no destination folder was given and none can be named after the archive");
 
+    // With a list, the password is chosen before anything is written; the
+    // engine's requests are then answered with it alone.
+    std::optional<ArchivePassword> chosen;
+    if (!hooks.passwords.empty())
+        chosen = ChooseArchivePassword(unzip, archivePath, PasswordCandidates(GetCurrentPassword(), hooks.passwords),
+                                       cancelled);
+    bool asked = false;
+    std::optional<ScopedListener<std::string &, bool &>> password;
+    if (chosen) {
+        password.emplace(unzip.PasswordRequest, [&](std::string &answer, bool &) {
+            answer = chosen->password;
+            asked = true;
+        });
+    }
+
     std::vector<std::string> errors;
     ScopedListener progress(unzip.Progress, [&](int32_t, const std::string &message) {
         std::size_t from = 0;
@@ -297,6 +314,8 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
     // A failed archive leaves no empty folder of its own making behind.
     if (!outcome.ok())
         made.removeEmpty();
+    else if (asked && chosen->listPosition > 0 && hooks.openedByListPassword)
+        hooks.openedByListPassword(chosen->listPosition);
     return outcome;
 }
 

@@ -60,6 +60,12 @@ struct UnzipHooks {
     std::function<int(const std::string &)> openForReading;
     // Followed when `overwrite` is true; without it every existing file is kept.
     ExistingFile existingFile = ExistingFile::Replace;
+    // Passwords tried in turn after the run's own (see ArchivePasswords.h);
+    // none: the run's own alone, as the engine's password callback gives it.
+    std::vector<std::string> passwords;
+    // Told the 1-based position in `passwords` of the one that opened an
+    // archive extracted cleanly; not called when the run's own did.
+    std::function<void(std::size_t)> openedByListPassword;
 };
 
 class cUnzip;

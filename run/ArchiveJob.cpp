@@ -68,6 +68,17 @@ std::uint64_t sizeOf(const QStringList &names, const QString &destination)
     return bytes;
 }
 
+// "opened by the 3rd password of the list": which one, never the password.
+QString OpenedByNote(std::size_t position)
+{
+    const std::size_t lastTwo = position % 100, last = position % 10;
+    const char *suffix = (lastTwo >= 11 && lastTwo <= 13) || last == 0 || last > 3 ? "th"
+                         : last == 1                                             ? "st"
+                         : last == 2                                             ? "nd"
+                                                                                 : "rd";
+    return QStringLiteral("opened by the %1%2 password of the list").arg(position).arg(QLatin1String(suffix));
+}
+
 } // namespace
 
 ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, const UnzipFunction &unzip,
@@ -83,6 +94,8 @@ ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, 
         if (forward)
             forward(line);
     };
+    std::size_t openedBy = 0;
+    hooks.openedByListPassword = [&openedBy](std::size_t position) { openedBy = position; };
     const auto start = std::chrono::steady_clock::now();
     result.problem = ExtractArchive(archive, destination, unzip, hooks);
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -94,6 +107,8 @@ ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, 
     if (result.problem)
         return result;
     result.notes << ConflictNotes(result.skipped, result.renamed);
+    if (openedBy > 0)
+        result.notes << OpenedByNote(openedBy);
     if (const QString failed = DisposeOfArchive(archive, options.after, options.afterFolder); !failed.isEmpty())
         result.problem = ArchiveProblem{archive, failed, {}};
     else if (options.after == RunOptions::After::Trash)

@@ -179,6 +179,8 @@ void BatchRun::run()
 
     UnzipHooks hooks;
     hooks.cancelRequested = [this] { return m_cancel.load() || m_stopNow.load(); };
+    for (const QString &password : passwordList ? passwordList() : QStringList())
+        hooks.passwords.push_back(password.toStdString());
     OutputFolderWatch outputFolder(m_surface.OutputFolderText());
 
     std::vector<ArchiveProblem> problems;

@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <chrono>
@@ -78,6 +79,9 @@ public:
     bool offerToCreateOutputFolder = false;
     // The choices of "More Options...", read when a run starts; the stored ones by default.
     std::function<RunOptions()> runOptions = &LoadRunOptions;
+    // The passwords tried in turn after the run's own, read when a run
+    // starts; the window's come from the keyring, none by default.
+    std::function<QStringList()> passwordList;
     // When the run started, for the name of its report.
     std::function<QDateTime()> clock = &QDateTime::currentDateTime;
 

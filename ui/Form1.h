@@ -7,6 +7,7 @@
 #include "BatchRun.h"
 #include "BatchSurface.h"
 #include "ListViewJobList.h"
+#include "PasswordListStore.h"
 
 #include <QCursor>
 #include <QPersistentModelIndex>
@@ -112,6 +113,8 @@ public:
     const std::optional<QCursor> &MouseIcon() const { return m_mouseIcon; }
     ListViewJobList &JobRows() { return m_rows; }
     BatchRun &Run() { return m_run; }
+    // The list of passwords each run tries after the one set; "More Options..." edits it.
+    PasswordListStore &PasswordList() { return m_passwords; }
     Prompts &UserPromptsRef() { return m_prompts; }
     const QString &ProgramFolderPath() const { return m_env.programFolder; }
     // The row that carries the dragged text (1-based), 0 for none.
@@ -166,6 +169,7 @@ private:
     Form1Environment m_env;
     ListViewJobList m_rows;
     BatchRun m_run;
+    PasswordListStore m_passwords;
     bool m_passwordSet = false;
     int m_mousePointer = Pointer::Default;
     std::optional<QCursor> m_mouseIcon;

@@ -321,3 +321,57 @@ TEST_F(BatchCommandTest, NamesFromOutsideCannotDriveTheTerminalOrForgeLines)
     EXPECT_NE(lines.find("forged\\nextracted: fine.zip"), std::string::npos) << lines;
     EXPECT_NE(usage.find("gone\\x1b[2J.zip"), std::string::npos) << usage;
 }
+
+// The run's own password first, then the list's in order; the summary says
+// which of the list opened an archive, never the password. An archive none
+// opens fails as a wrong password and leaves nothing behind.
+TEST_F(BatchCommandTest, APasswordsFileIsTriedInTurnOnEachArchive)
+{
+    MakeZip(in("own.zip"), {{.name = "own.txt", .data = "o", .encrypted = true}}, "Pw4x");
+    MakeZip(in("third.zip"), {{.name = "third.txt", .data = "3", .encrypted = true}}, "Pw3x");
+    // The first encrypted entry decides, wherever it stands.
+    MakeZip(in("second.zip"), {{"plain-first.txt", "p"}, {.name = "second.txt", .data = "2", .encrypted = true}},
+            "Pw2x");
+    MakeZip(in("open.zip"), {{"open.txt", "x"}});
+    // The right password with a damaged first entry still opens the rest.
+    MakeZip(in("damaged.zip"),
+            {{.name = "bad.txt", .data = std::string(200, 'b'), .method = ZipMethod::Store, .encrypted = true},
+             {.name = "good.txt", .data = "g", .encrypted = true}},
+            "Pw3x");
+    std::string bytes = dir.read("in/damaged.zip");
+    bytes[30 + 7 + 11 + 16 + 2 + 100] ^= 0x55; // inside bad.txt's encrypted data
+    dir.write("in/damaged.zip", bytes);
+    MakeZip(in("none.zip"), {{.name = "none.txt", .data = "n", .encrypted = true}}, "Pw9x");
+    dir.write("own-pw", "Pw4x\n");
+    dir.write("list", "Pw1x\n\nPw2x\r\nPw3x\nPw4x\n");
+    QStringList args{"--mode", "one-folder", "-o", out(), "--password-file", QString::fromStdString((dir / "own-pw").string()),
+                     "--passwords-file", QString::fromStdString((dir / "list").string())};
+    for (const char *name : {"own.zip", "third.zip", "second.zip", "open.zip", "damaged.zip", "none.zip"})
+        args << QString::fromStdString(in(name));
+
+    EXPECT_EQ(run(args), SomeNotExtracted) << stderrText;
+    for (const char *file : {"own.txt", "third.txt", "plain-first.txt", "second.txt", "open.txt", "good.txt"})
+        EXPECT_TRUE(fs::exists(dir / "out" / file)) << file;
+    EXPECT_FALSE(fs::exists(dir / "out/none.txt"));
+    EXPECT_FALSE(fs::exists(dir / "out/bad.txt"));
+    EXPECT_NE(stderrText.find("damaged.zip: damaged"), std::string::npos) << stderrText;
+    EXPECT_NE(stderrText.find("none.zip: wrong password"), std::string::npos) << stderrText;
+    EXPECT_NE(stderrText.find("third.zip: opened by the 3rd password of the list"), std::string::npos) << stderrText;
+    EXPECT_NE(stderrText.find("second.zip: opened by the 2nd password of the list"), std::string::npos) << stderrText;
+    for (const char *unnoted : {"own.zip: opened", "open.zip: opened", "Pw"})
+        EXPECT_EQ((stdoutText + stderrText).find(unnoted), std::string::npos) << unnoted << "\n" << stderrText;
+
+    struct Case {
+        std::string file;
+        const char *mentions;
+    } cases[] = {
+        {(dir / "no-list").string(), "passwords file"},
+        {"/dev/zero", "longer than 64 KiB"},
+        {dir.write("blank", "\n  \r\n").string(), "holds no password"},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(run({"-o", out(), "--passwords-file", QString::fromStdString(c.file), QString::fromStdString(in("open.zip"))}),
+                  UsageError);
+        EXPECT_NE(stderrText.find(c.mentions), std::string::npos) << stderrText;
+    }
+}
