@@ -22,8 +22,9 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
     const QCommandLineOption output({"o", "output"}, "Extract into DIR (default: the current folder).", "DIR");
     const QCommandLineOption mode("mode", "subfolders: one subfolder per archive (the default); one-folder: "
                                           "everything into DIR.", "MODE");
-    const QCommandLineOption windowSettings("window-settings", "Where -o or --mode is not given, take the output "
-                                                               "folder and mode the window last used.");
+    const QCommandLineOption windowSettings("window-settings", "Where -o, --mode or a choice of the window's "
+                                                               "\"More Options...\" is not given, take the one the "
+                                                               "window last used.");
     const QCommandLineOption extension("extension", "Extension of the archives a folder scan collects "
                                                     "(default zip; * for every file).", "EXT");
     const QCommandLineOption passwordFile("password-file", "Read the one password for all archives from FILE.", "FILE");

@@ -1,6 +1,7 @@
 #include "ArchiveJob.h"
 
 #include "AfterExtract.h"
+#include "NestedArchives.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -86,7 +87,7 @@ ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, 
 {
     ArchiveResult result{archive, destination, {}, 0, 0, 0, 0, {}};
     EngineLines lines;
-    lines.keepNames = options.report || !options.reportFile.isEmpty();
+    lines.keepNames = options.report || !options.reportFile.isEmpty() || options.nested;
     hooks.existingFile = RuleFor(options.onConflict);
     auto forward = std::move(hooks.progress);
     hooks.progress = [&lines, forward](const std::string &line) {
@@ -106,6 +107,18 @@ ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, 
         result.bytes = sizeOf(lines.written, destination);
     if (result.problem)
         return result;
+    if (options.nested) {
+        const NestedOutcome nested = ExtractNested(lines.written, destination, unzip, hooks, options.removeNested);
+        if (!nested.failures.isEmpty()) {
+            // Not clean as a whole: it stays where it is, whatever was asked.
+            result.problem = ArchiveProblem{
+                archive, QStringLiteral("extracted, but not every archive inside: %1").arg(nested.failures.join("; ")),
+                {}};
+            return result;
+        }
+        if (const QString note = NestedNote(nested); !note.isEmpty())
+            result.notes << note;
+    }
     result.notes << ConflictNotes(result.skipped, result.renamed);
     if (openedBy > 0)
         result.notes << OpenedByNote(openedBy);

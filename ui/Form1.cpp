@@ -239,7 +239,7 @@ void Form1::MoreOptions_Click()
 {
     TrappedProcedure trap(m_prompts, location(QStringLiteral("MoreOptions_Click")));
     trap.step(100, [&] {
-        MoreOptionsDialog dialog(m_prompts, LoadRunOptions(), &SaveRunOptions, this);
+        MoreOptionsDialog dialog(m_prompts, LoadRunOptions(), &SaveRunOptions, this, &m_passwords);
         if (showMoreOptions)
             showMoreOptions(dialog);
         else

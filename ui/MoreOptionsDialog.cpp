@@ -1,5 +1,6 @@
 #include "MoreOptionsDialog.h"
 
+#include "PasswordListEditor.h"
 #include "common/Prompts.h"
 #include "joblist/AddFolder.h"
 
@@ -25,15 +26,18 @@ QComboBox *choices(QWidget *parent, const QStringList &texts, const QString &nam
 
 } // namespace
 
-MoreOptionsDialog::MoreOptionsDialog(Prompts &prompts, RunOptions options, Store store, QWidget *parent)
+MoreOptionsDialog::MoreOptionsDialog(Prompts &prompts, RunOptions options, Store store, QWidget *parent,
+                                     PasswordListStore *passwords)
     : QDialog(parent), m_prompts(prompts), m_options(std::move(options)), m_store(std::move(store))
 {
     setWindowTitle(QStringLiteral("More Options"));
-    buildControls();
+    buildControls(passwords);
     showOptions();
+    if (Passwords)
+        connect(this, &QDialog::finished, this, [this] { Passwords->save(); });
 }
 
-void MoreOptionsDialog::buildControls()
+void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
 {
     SubfolderName = choices(this,
                             {QStringLiteral("Up to the first dot"), QStringLiteral("The whole name without .zip"),
@@ -64,13 +68,17 @@ void MoreOptionsDialog::buildControls()
     form->addRow(QStringLiteral("When a file exists:"), OnConflict);
     form->addRow(QStringLiteral("After an archive is extracted cleanly:"), After);
     form->addRow(QString(), afterRow);
+    if (passwords) {
+        Passwords = new PasswordListEditor(m_prompts, *passwords, this);
+        form->addRow(QStringLiteral("Passwords tried in turn:"), Passwords);
+    }
     form->addRow(QStringLiteral("When the run ends:"), Report);
     form->addRow(QStringLiteral("Archives inside archives:"), Nested);
     form->addRow(QString(), RemoveNested);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QStringLiteral("Each choice is kept as soon as it is made."), this));
+    layout->addWidget(new QLabel(QStringLiteral("Each choice is kept as soon as it is made; the passwords when this closes."), this));
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class PasswordListEditor;
+class PasswordListStore;
 class Prompts;
 class QCheckBox;
 class QComboBox;
@@ -18,7 +20,10 @@ class QPushButton;
 class MoreOptionsDialog : public QDialog {
 public:
     using Store = std::function<void(const RunOptions &)>;
-    MoreOptionsDialog(Prompts &prompts, RunOptions options, Store store, QWidget *parent = nullptr);
+    // With a password store, the list of passwords tried in turn is shown
+    // too, and handed back to the store when the dialog closes.
+    MoreOptionsDialog(Prompts &prompts, RunOptions options, Store store, QWidget *parent = nullptr,
+                      PasswordListStore *passwords = nullptr);
 
     const RunOptions &Options() const { return m_options; }
 
@@ -31,9 +36,10 @@ public:
     QCheckBox *Report = nullptr;
     QCheckBox *Nested = nullptr;
     QCheckBox *RemoveNested = nullptr;
+    PasswordListEditor *Passwords = nullptr;
 
 private:
-    void buildControls();
+    void buildControls(PasswordListStore *passwords);
     void showOptions();
     void changed();
     void browseAfterFolder();

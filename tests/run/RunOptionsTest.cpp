@@ -85,6 +85,39 @@ protected:
     FakeSurface surface{prompts};
 };
 
+// Archives inside are extracted once, beside themselves; one that fails
+// keeps the outer archive from counting as clean (so it is not moved).
+TEST_F(RunOptionsTest, ArchivesInsideAreExtractedOnceBesideThemselves)
+{
+    MakeZip(dir / "deepest.zip", {{"never.txt", "not opened: only one level"}});
+    MakeZip(dir / "inner.zip", {{"i.txt", "inside"}, {"deepest.zip", dir.read("deepest.zip")}});
+    MakeZip(dir / "in/outer.zip", {{"docs/inner.zip", dir.read("inner.zip")}, {"o.txt", "outer"}});
+    MakeZip(dir / "in/broken.zip", {{"bad.zip", "PK not really"}});
+    for (const char *name : {"outer.zip", "broken.zip"})
+        surface.list.Add(q(dir / "in" / name));
+    fs::create_directories(dir / "done");
+    BatchRun run(surface);
+    RunOptions options;
+    options.nested = options.removeNested = true;
+    options.after = RunOptions::After::Move;
+    options.afterFolder = q(dir / "done");
+    run.runOptions = [&] { return options; };
+    prompts.expectMessage();
+    run.Start();
+
+    EXPECT_EQ(dir.read("out/outer/docs/inner/i.txt"), "inside");
+    EXPECT_TRUE(fs::exists(out / "outer/docs/inner/deepest.zip"));
+    EXPECT_FALSE(fs::exists(out / "outer/docs/inner/deepest"));
+    EXPECT_FALSE(fs::exists(out / "outer/docs/inner.zip")) << "removed once extracted";
+    EXPECT_TRUE(fs::exists(dir / "done/outer.zip"));
+    EXPECT_TRUE(fs::exists(out / "broken/bad.zip")) << "one that failed is kept";
+    EXPECT_TRUE(fs::exists(dir / "in/broken.zip"));
+    const QString box = prompts.last().text;
+    EXPECT_TRUE(box.contains(q(dir / "in/broken.zip") + ": extracted, but not every archive inside: bad.zip: "))
+        << box.toStdString();
+    EXPECT_TRUE(box.contains("1 archive inside extracted and removed")) << box.toStdString();
+}
+
 // Only clean archives move, a set with all its parts; the report has a line
 // for each archive, and the box offers to open the output folder.
 TEST_F(RunOptionsTest, CleanArchivesMoveOrGoToTheTrashAndTheRunIsReported)

@@ -2,6 +2,7 @@
 // test puts in the program folder; and the screenshots of the README.
 #include "FormFixture.h"
 #include "MoreOptionsDialog.h"
+#include "PasswordListStore.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -209,7 +210,9 @@ TEST_F(LookTest, Screenshots)
         options.subfolderName = RunOptions::SubfolderName::Smart;
         options.after = RunOptions::After::Trash;
         options.report = true;
-        MoreOptionsDialog dialog(prompts, options, {}, &f);
+        PasswordListStore passwords(QStringLiteral("Marrowlyn screenshots"), std::chrono::milliseconds(0));
+        passwords.save({QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third")});
+        MoreOptionsDialog dialog(prompts, options, {}, &f, &passwords);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         ASSERT_TRUE(dialog.grab().save(folder + "/more-options.png"));
