@@ -22,6 +22,9 @@ struct EngineLines {
     {
         static const std::string writtenAs = ": written as ";
         if (line.rfind("extracted: ", 0) == 0) {
+            // A folder entry is said too; it is no file of the summary's.
+            if (line.back() == '/' || line.back() == '\\')
+                return;
             ++files;
             if (keepNames)
                 written << QString::fromStdString(line.substr(11));
@@ -65,7 +68,8 @@ std::uint64_t sizeOf(const QStringList &names, const QString &destination)
     const QDir folder(destination);
     std::uint64_t bytes = 0;
     for (const QString &name : names)
-        bytes += std::uint64_t(std::max<qint64>(QFileInfo(folder.filePath(name)).size(), 0));
+        if (const QFileInfo file(folder.filePath(name)); file.isFile())
+            bytes += std::uint64_t(std::max<qint64>(file.size(), 0));
     return bytes;
 }
 
