@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The Debian package as a user gets it: made by CPack from this build,
+# unpacked into a scratch root, its programs run from there (an archive
+# extracted by the installed command), its desktop entry and metainfo
+# validated. Usage: check_package.sh BUILD_DIR
+set -euo pipefail
+build=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
+deb=$(ls "$scratch"/out/marrowlyn_*.deb)
+dpkg-deb --field "$deb" Depends | grep -q libzip || { echo "no libzip among the dependencies"; exit 1; }
+dpkg-deb -x "$deb" "$scratch/root"
+usr=$scratch/root/usr
+
+"$usr/bin/marrowlyn-batch" --version | grep -q "^engine libunzip32 " || { echo "the installed engine was not found"; exit 1; }
+mkdir "$scratch/out/x"
+HOME=$scratch XDG_CONFIG_HOME=$scratch "$usr/bin/marrowlyn-batch" -q -o "$scratch/out/x" \
+  "$usr/lib/marrowlyn/Samples/Short Stories.zip"
+[ -n "$(find "$scratch/out/x/Short Stories" -type f)" ] || { echo "the installed command extracted nothing"; exit 1; }
+
+# The file managers' action: each archive into a folder beside it, the result shown.
+if ! command -v notify-send zenity kdialog >/dev/null 2>&1; then
+  mkdir "$scratch/fm"
+  cp "$usr/lib/marrowlyn/Samples/Garden Notebook.zip" "$scratch/fm/"
+  said=$(HOME=$scratch XDG_CONFIG_HOME=$scratch PATH="$usr/bin:$PATH" marrowlyn-extract-each "$scratch/fm/Garden Notebook.zip")
+  [ "$said" = "Done." ] && [ -d "$scratch/fm/Garden Notebook" ] || { echo "the file managers' action said: $said"; exit 1; }
+fi
+
+desktop-file-validate "$usr/share/applications/app.marrowlyn.Marrowlyn.desktop"
+appstreamcli validate --no-net "$usr/share/metainfo/app.marrowlyn.Marrowlyn.metainfo.xml" >/dev/null
+for f in bin/marrowlyn share/man/man1/marrowlyn.1 share/man/man1/marrowlyn-batch.1 \
+         share/bash-completion/completions/marrowlyn-batch share/icons/hicolor/256x256/apps/marrowlyn.png \
+         lib/marrowlyn/x/o.cjs lib/marrowlyn/HAND-M.CUR share/kio/servicemenus/marrowlyn-extract-each.desktop \
+         share/marrowlyn/file-managers/nautilus-extract-each share/marrowlyn/file-managers/thunar-uca.xml; do
+  [ -e "$usr/$f" ] || { echo "missing from the package: $f"; exit 1; }
+done
+echo "package ok: $(basename "$deb")"
