@@ -70,6 +70,7 @@ Form1::Form1(Prompts &prompts, Form1Environment environment)
     m_run.passwordList = [this] { return m_passwords.load(); };
     setObjectName(QStringLiteral("Form1"));
     createControls();
+    describeControls();
     connectHandlers();
 }
 
@@ -371,6 +372,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         if (watched == ListView1) {
             const auto &key = static_cast<const QKeyEvent &>(*event);
+            if ((key.modifiers() & Qt::ControlModifier) && (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down))
+                return ListView1_MoveKey(key.key());
             const int code = keyCodeOf(key);
             ListView1_KeyDown(code, shiftStateOf(key));
             if (code == KeyCodeDelete)

@@ -91,6 +91,8 @@ public:
     void Text1_Change();
     void ListView1_KeyDown(int keyCode, int shift);
     void ListView1_DblClick();
+    // Ctrl+Up / Ctrl+Down on the list: the selected row moves by one, as a drag would move it.
+    bool ListView1_MoveKey(int key);
     void Form_MouseMove();
     void Frame1_MouseMove();
     void Frame2_MouseMove();
@@ -138,6 +140,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void describeControls();
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -2,6 +2,7 @@
 #include "MoreOptionsDialog.h"
 #include "mUnzip.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -59,6 +60,41 @@ TEST_F(FormTest, MoreOptionsAreStoredAsTheyChange)
     EXPECT_EQ(stored(SettingKey::AfterExtract), "move:" + q(dir.path()));
     QTest::mouseClick(f.MoreOptionsButton, Qt::LeftButton);
     EXPECT_EQ(shown, 2);
+}
+
+// Every control has a name and (where it acts) a description for assistive
+// technology; the keyboard moves rows as dragging does, and Enter on the list
+// starts nothing.
+TEST_F(FormTest, ControlsAreNamedAndTheKeyboardMovesRows)
+{
+    Form1 &f = load();
+    f.show();
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             f.ListView1, f.PushButton1, f.PushButton2, f.PushButton3, f.PushButton4, f.PushButton5, f.PushButton6,
+             f.PushButton7, f.PushButton8, f.MoreOptionsButton, f.Option1, f.Option2, f.Text1, f.ProgressBar1}) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(face, nullptr);
+        EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << control->metaObject()->className();
+        EXPECT_FALSE(face->text(QAccessible::Description).isEmpty()) << face->text(QAccessible::Name).toStdString();
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.PushButton3)->text(QAccessible::Name), "Choose the output folder");
+
+    for (const char *row : {"/a.zip", "/b.zip", "/c.zip"})
+        f.JobRows().Add(row);
+    f.JobRows().Select(1);
+    f.ListView1->setFocus();
+    QTest::keyClick(f.ListView1, Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(f.ListView1, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(f.JobRows().Text(3), "/a.zip");
+    EXPECT_EQ(f.JobRows().SelectedIndex(), 3);
+    QTest::keyClick(f.ListView1, Qt::Key_Down, Qt::ControlModifier); // at the bottom: nothing moves
+    QTest::keyClick(f.ListView1, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(f.JobRows().Text(2), "/a.zip");
+    EXPECT_EQ(f.JobRows().Text(3), "/c.zip");
+    QTest::keyClick(f.ListView1, Qt::Key_Return);
+    QTest::keyClick(f.ListView1, Qt::Key_Enter);
+    EXPECT_FALSE(f.Run().Running());
+    EXPECT_TRUE(prompts.calls().empty()) << "Enter on the list starts no run";
 }
 
 TEST_F(FormTest, BrowsingSetsTheFolderWithItsSeparator)
