@@ -230,6 +230,13 @@ void planChains(Plan &plan)
         plan.chains.push_back(std::move(chains[c]));
 }
 
+const QString NotStartedReason = QStringLiteral("not started: stopped by the user");
+
+bool stopped(const BatchIo &io)
+{
+    return io.stopRequested && io.stopRequested();
+}
+
 // Redraws the progress a few times a second, so it moves (and its rate and
 // time left stay true) while an archive takes long.
 class Ticker {
@@ -278,6 +285,13 @@ std::vector<ArchiveResult> extractAll(const Plan &plan, const BatchOptions &o, c
         Ticker ticker(progress);
         RunChains(plan.chains, workers, [&](std::size_t i) {
             const QString &archive = plan.archives[qsizetype(i)];
+            const QString destination = QString::fromStdString(plan.destinations[i]);
+            ArchiveResult &result = results[i]; // each its own: no lock
+            if (stopped(io)) {
+                result = ArchiveResult{archive, destination, ArchiveProblem{archive, NotStartedReason, {}},
+                                       0, 0, 0, 0, {}};
+                return;
+            }
             progress.started(i);
             const UnzipFunction unzip = [&](const std::string &path, const std::string &destination, bool overwrite,
                                             const UnzipHooks &hooks) {
@@ -289,9 +303,8 @@ std::vector<ArchiveResult> extractAll(const Plan &plan, const BatchOptions &o, c
             UnzipHooks hooks;
             hooks.workDone = [&](std::uint64_t bytes) { progress.advanced(i, std::min(bytes, plan.sizes[i])); };
             hooks.passwords = plan.passwords;
+            hooks.cancelRequested = [&io] { return stopped(io); };
             const QString gone = outputFolder.gone();
-            const QString destination = QString::fromStdString(plan.destinations[i]);
-            ArchiveResult &result = results[i]; // each its own: no lock
             if (plan.mode == UnzipMode::None)
                 result = ArchiveResult{archive, destination, std::nullopt, 0, 0, 0, 0, {}};
             else if (!gone.isEmpty())
@@ -339,6 +352,8 @@ int summarize(const Plan &plan, const std::vector<ArchiveResult> &results, const
             say(to, summary.detail);
         }
     }
+    if (stopped(io))
+        return Stopped;
     return ordered.empty() && !plan.scanIncomplete && !reportFailed ? AllExtracted : SomeNotExtracted;
 }
 
