@@ -63,6 +63,17 @@ QString versionText()
     return text;
 }
 
+// For scripts, which branch on the status; the README lists the same.
+QString exitStatusText()
+{
+    return QStringLiteral("\nExit status:\n"
+                          "  %1    every archive was extracted cleanly\n"
+                          "  %2    some were not, or a folder could not be scanned whole\n"
+                          "  %3    a usage error: nothing was extracted\n"
+                          "  %4  stopped by Ctrl-C or SIGTERM; the summary says what was done\n")
+        .arg(AllExtracted).arg(SomeNotExtracted).arg(UsageError).arg(Stopped);
+}
+
 bool openToRead(QFile &file, const QString &what, QString &error)
 {
     if (file.open(QIODevice::ReadOnly))
@@ -366,7 +377,7 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
     case ParsedCommandLine::Action::UsageError:
         return usageError(io, parsed.error);
     case ParsedCommandLine::Action::Help:
-        std::fputs(parsed.helpText.toLocal8Bit().constData(), io.out);
+        std::fputs((parsed.helpText + exitStatusText()).toLocal8Bit().constData(), io.out);
         return AllExtracted;
     case ParsedCommandLine::Action::Version:
         say(io.out, versionText());
