@@ -1,6 +1,7 @@
 // marrowlyn-batch: the window's "Start Unzipping" for scripts and terminals.
 #include "BatchCommand.h"
 #include "PasswordInput.h"
+#include "StopSignal.h"
 
 #include <QCoreApplication>
 
@@ -10,8 +11,10 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    InstallStopSignals();
     BatchIo io;
     io.term = std::getenv("TERM");
+    io.stopRequested = StopSignalled;
     io.readStdinLine = [] { return ReadPasswordLine(STDIN_FILENO, stderr, kMaxPasswordBytes); };
     return RunBatchCommand(app.arguments(), io);
 }

@@ -63,6 +63,17 @@ QString versionText()
     return text;
 }
 
+// For scripts, which branch on the status; the README lists the same.
+QString exitStatusText()
+{
+    return QStringLiteral("\nExit status:\n"
+                          "  %1    every archive was extracted cleanly\n"
+                          "  %2    some were not, or a folder could not be scanned whole\n"
+                          "  %3    a usage error: nothing was extracted\n"
+                          "  %4  stopped by Ctrl-C or SIGTERM; the summary says what was done\n")
+        .arg(AllExtracted).arg(SomeNotExtracted).arg(UsageError).arg(Stopped);
+}
+
 bool openToRead(QFile &file, const QString &what, QString &error)
 {
     if (file.open(QIODevice::ReadOnly))
@@ -230,6 +241,13 @@ void planChains(Plan &plan)
         plan.chains.push_back(std::move(chains[c]));
 }
 
+const QString NotStartedReason = QStringLiteral("not started: stopped by the user");
+
+bool stopped(const BatchIo &io)
+{
+    return io.stopRequested && io.stopRequested();
+}
+
 // Redraws the progress a few times a second, so it moves (and its rate and
 // time left stay true) while an archive takes long.
 class Ticker {
@@ -278,6 +296,13 @@ std::vector<ArchiveResult> extractAll(const Plan &plan, const BatchOptions &o, c
         Ticker ticker(progress);
         RunChains(plan.chains, workers, [&](std::size_t i) {
             const QString &archive = plan.archives[qsizetype(i)];
+            const QString destination = QString::fromStdString(plan.destinations[i]);
+            ArchiveResult &result = results[i]; // each its own: no lock
+            if (stopped(io)) {
+                result = ArchiveResult{archive, destination, ArchiveProblem{archive, NotStartedReason, {}},
+                                       0, 0, 0, 0, {}};
+                return;
+            }
             progress.started(i);
             const UnzipFunction unzip = [&](const std::string &path, const std::string &destination, bool overwrite,
                                             const UnzipHooks &hooks) {
@@ -289,9 +314,8 @@ std::vector<ArchiveResult> extractAll(const Plan &plan, const BatchOptions &o, c
             UnzipHooks hooks;
             hooks.workDone = [&](std::uint64_t bytes) { progress.advanced(i, std::min(bytes, plan.sizes[i])); };
             hooks.passwords = plan.passwords;
+            hooks.cancelRequested = [&io] { return stopped(io); };
             const QString gone = outputFolder.gone();
-            const QString destination = QString::fromStdString(plan.destinations[i]);
-            ArchiveResult &result = results[i]; // each its own: no lock
             if (plan.mode == UnzipMode::None)
                 result = ArchiveResult{archive, destination, std::nullopt, 0, 0, 0, 0, {}};
             else if (!gone.isEmpty())
@@ -339,6 +363,8 @@ int summarize(const Plan &plan, const std::vector<ArchiveResult> &results, const
             say(to, summary.detail);
         }
     }
+    if (stopped(io))
+        return Stopped;
     return ordered.empty() && !plan.scanIncomplete && !reportFailed ? AllExtracted : SomeNotExtracted;
 }
 
@@ -351,7 +377,7 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
     case ParsedCommandLine::Action::UsageError:
         return usageError(io, parsed.error);
     case ParsedCommandLine::Action::Help:
-        std::fputs(parsed.helpText.toLocal8Bit().constData(), io.out);
+        std::fputs((parsed.helpText + exitStatusText()).toLocal8Bit().constData(), io.out);
         return AllExtracted;
     case ParsedCommandLine::Action::Version:
         say(io.out, versionText());

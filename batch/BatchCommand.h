@@ -21,12 +21,16 @@ struct BatchIo {
     // It need not read more than kMaxPasswordBytes + 1 bytes of a longer line.
     std::function<std::optional<std::string>()> readStdinLine;
     int processors = 0;   // 0: ask the system
+    // Asked before each archive and while one is extracted: true stops the
+    // run (Ctrl-C). Default: never.
+    std::function<bool()> stopRequested;
 };
 
 // A password line longer than this is refused: what names a device such as
 // /dev/zero, or a file that is no password file, would otherwise be read for ever.
 constexpr std::size_t kMaxPasswordBytes = 64 * 1024;
 
-enum BatchExit { AllExtracted = 0, SomeNotExtracted = 1, UsageError = 2 };
+// Stopped follows the shells' number for a command ended by Ctrl-C.
+enum BatchExit { AllExtracted = 0, SomeNotExtracted = 1, UsageError = 2, Stopped = 130 };
 
 int RunBatchCommand(const QStringList &arguments, const BatchIo &io);

@@ -238,6 +238,8 @@ TEST_F(BatchCommandTest, BadArgumentsAreUsageErrorsInPlainWords)
     EXPECT_NE(stdoutText.find("engine libunzip32 1."), std::string::npos) << stdoutText;
     EXPECT_EQ(run({"--help"}), AllExtracted);
     EXPECT_NE(stdoutText.find("--jobs"), std::string::npos);
+    EXPECT_NE(stdoutText.find("Exit status:\n  0 "), std::string::npos) << stdoutText;
+    EXPECT_NE(stdoutText.find("\n  130  stopped"), std::string::npos) << stdoutText;
 }
 
 // A terminal sees the bar move through one large archive, never wider than

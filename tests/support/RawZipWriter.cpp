@@ -2,6 +2,9 @@
 
 #include "Codecs.h"
 
+#include <zlib.h>
+
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -183,6 +186,32 @@ void WriteRawZip(const std::filesystem::path &file, const RawZip &zip)
     out << BuildRawZip(zip);
     if (!out)
         throw std::runtime_error("WriteRawZip: cannot write " + file.string());
+}
+
+void WriteSparseZeroZip(const std::filesystem::path &file, const std::string &name, uint32_t size)
+{
+    RawEntry entry = StoredEntry(name, "");
+    entry.size = entry.compressedSize = size;
+    const std::string zeros(1 << 20, '\0');
+    uint32_t crc = 0;
+    for (uint32_t left = size; left > 0;) {
+        const uint32_t chunk = std::min<uint32_t>(left, uint32_t(zeros.size()));
+        crc = uint32_t(crc32(crc, reinterpret_cast<const Bytef *>(zeros.data()), chunk));
+        left -= chunk;
+    }
+    entry.crc = crc;
+    // Laid out as if the data were empty, then the data's room let in after
+    // the local header and the central directory's offset moved past it.
+    std::string bytes = BuildRawZip({.entries = {entry}});
+    const size_t central = bytes.find(std::string("PK\1\2"));
+    const size_t end = bytes.rfind(std::string("PK\5\6"));
+    bytes.replace(end + 16, 4, LittleEndian32(uint32_t(central + size)));
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(central));
+    out.seekp(std::streamoff(central + size));
+    out.write(bytes.data() + central, std::streamsize(bytes.size() - central));
+    if (!out)
+        throw std::runtime_error("WriteSparseZeroZip: cannot write " + file.string());
 }
 
 void ZeroCrcFields(const std::filesystem::path &file)

@@ -44,6 +44,9 @@ struct RawZip {
 
 std::string BuildRawZip(const RawZip &zip);
 void WriteRawZip(const std::filesystem::path &file, const RawZip &zip);
+// One stored entry of `size` zero bytes (under 4 GiB), its data left a hole:
+// an archive that takes long to extract, made in an instant.
+void WriteSparseZeroZip(const std::filesystem::path &file, const std::string &name, uint32_t size);
 
 // Encrypts `data` in place with the traditional PKWARE cipher and returns the
 // 12-byte header to put before it; checkByte is the byte the header ends with.
