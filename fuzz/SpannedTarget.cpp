@@ -76,12 +76,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             fuzz::Finding("an entry's data accepted beyond the end of the whole");
     }
     // The parts' bytes come back in order, read in steps that cross their seams.
+    // A set whose end record names fewer parts than were written has the same
+    // first parts, then the last: only those first ones are the input in order.
+    const uint64_t inOrder = file.partCount() == count
+                                 ? file.partsEnd()
+                                 : std::min<uint64_t>(file.partsEnd(), (file.partCount() - 1) * partSize);
     uint8_t buffer[97];
     for (uint64_t at = 0; at < file.size(); at += sizeof buffer) {
         size_t want = size_t(std::min<uint64_t>(sizeof buffer, file.size() - at));
         if (!unzip32::ReadExactly(file, at, buffer, want))
             fuzz::Finding("the whole cannot be read to its end");
-        if (file.partCount() > 1 && at + want <= file.partsEnd() && std::memcmp(buffer, stream + at, want) != 0)
+        if (file.partCount() > 1 && at + want <= inOrder && std::memcmp(buffer, stream + at, want) != 0)
             fuzz::Finding("the parts read back out of order");
     }
     return 0;
