@@ -299,8 +299,7 @@ std::vector<ArchiveResult> extractAll(const Plan &plan, const BatchOptions &o, c
             const QString destination = QString::fromStdString(plan.destinations[i]);
             ArchiveResult &result = results[i]; // each its own: no lock
             if (stopped(io)) {
-                result = ArchiveResult{archive, destination, ArchiveProblem{archive, NotStartedReason, {}},
-                                       0, 0, 0, 0, {}};
+                result = ArchiveResult{archive, destination, ArchiveProblem{archive, NotStartedReason, {}}};
                 return;
             }
             progress.started(i);
@@ -317,9 +316,9 @@ std::vector<ArchiveResult> extractAll(const Plan &plan, const BatchOptions &o, c
             hooks.cancelRequested = [&io] { return stopped(io); };
             const QString gone = outputFolder.gone();
             if (plan.mode == UnzipMode::None)
-                result = ArchiveResult{archive, destination, std::nullopt, 0, 0, 0, 0, {}};
+                result = ArchiveResult{archive, destination, std::nullopt};
             else if (!gone.isEmpty())
-                result = ArchiveResult{archive, destination, ArchiveProblem{archive, gone, {}}, 0, 0, 0, 0, {}};
+                result = ArchiveResult{archive, destination, ArchiveProblem{archive, gone, {}}};
             else
                 result = RunArchiveJob(archive, destination, unzip, hooks, plan.options);
             const auto &problem = result.problem;

@@ -89,7 +89,7 @@ QString OpenedByNote(std::size_t position)
 ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, const UnzipFunction &unzip,
                             UnzipHooks hooks, const RunOptions &options)
 {
-    ArchiveResult result{archive, destination, {}, 0, 0, 0, 0, {}};
+    ArchiveResult result{archive, destination, {}};
     EngineLines lines;
     lines.keepNames = options.report || !options.reportFile.isEmpty() || options.nested;
     hooks.existingFile = RuleFor(options.onConflict);

@@ -239,8 +239,8 @@ void BatchRun::run()
             if (gate.pass(percent))
                 showProgressFrom(archive, percent);
         };
-        ArchiveResult result{path, destination, ArchiveProblem{path, QStringLiteral("the extraction could not be started"), {}},
-                             0, 0, 0, 0, {}};
+        ArchiveResult result{path, destination,
+                             ArchiveProblem{path, QStringLiteral("the extraction could not be started"), {}}};
         trap.step(130, [&] {
             runArchive([&] { result = RunArchiveJob(path, destination, unzip, hooks, options); });
         });

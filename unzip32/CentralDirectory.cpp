@@ -10,11 +10,6 @@ namespace unzip32 {
 
 namespace {
 
-bool readAt(const ArchiveFile &file, uint64_t offset, void *buffer, size_t length)
-{
-    return ReadExactly(file, offset, buffer, length);
-}
-
 // Windows writers (7-Zip by default) keep the exact times here: after four
 // reserved bytes, tagged attributes; tag 1 holds modification, access and
 // creation times.
@@ -67,13 +62,13 @@ bool findEnd(const ArchiveFile &file, uint64_t fileSize, uint64_t &endOffset)
 {
     // Most archives have no comment: their end record is their last 22 bytes.
     uint8_t last[22];
-    if (fileSize >= 22 && readAt(file, fileSize - 22, last, 22) && get32(last) == 0x06054b50 && get16(last + 20) == 0) {
+    if (fileSize >= 22 && ReadExactly(file, fileSize - 22, last, 22) && get32(last) == 0x06054b50 && get16(last + 20) == 0) {
         endOffset = fileSize - 22;
         return true;
     }
     size_t span = size_t(std::min<uint64_t>(fileSize, 65535 + 22));
     std::vector<uint8_t> tail(span);
-    if (span < 22 || !readAt(file, fileSize - span, tail.data(), span))
+    if (span < 22 || !ReadExactly(file, fileSize - span, tail.data(), span))
         return false;
     for (size_t i = span - 22 + 1; i-- > 0;) {
         if (get32(&tail[i]) == 0x06054b50) {
@@ -90,16 +85,16 @@ bool ReadEndRecord(const ArchiveFile &file, EndRecord &record, std::string &reas
 {
     uint64_t endOffset = 0;
     uint8_t end[22];
-    if (!findEnd(file, file.size(), endOffset) || !readAt(file, endOffset, end, sizeof end)) {
+    if (!findEnd(file, file.size(), endOffset) || !ReadExactly(file, endOffset, end, sizeof end)) {
         reason = "not a ZIP archive";
         return false;
     }
     record = EndRecord{endOffset, get16(end + 4), get16(end + 6), get16(end + 10), get32(end + 12), get32(end + 16)};
     uint8_t locator[20];
-    if (endOffset >= 20 && readAt(file, endOffset - 20, locator, 20) && get32(locator) == 0x07064b50) {
+    if (endOffset >= 20 && ReadExactly(file, endOffset - 20, locator, 20) && get32(locator) == 0x07064b50) {
         uint8_t zip64[56];
         uint64_t zip64Offset = get64(locator + 8);
-        if (!readAt(file, zip64Offset, zip64, 56) || get32(zip64) != 0x06064b50) {
+        if (!ReadExactly(file, zip64Offset, zip64, 56) || get32(zip64) != 0x06064b50) {
             reason = "the Zip64 end record is damaged";
             return false;
         }
@@ -137,7 +132,7 @@ bool ReadCentralDirectory(const ArchiveFile &file, std::string &reason, bool loc
         return false;
     }
     std::vector<uint8_t> cd(cdSize);
-    if (cdSize > 0 && !readAt(file, cdOffset, cd.data(), cdSize)) {
+    if (cdSize > 0 && !ReadExactly(file, cdOffset, cd.data(), cdSize)) {
         reason = "the central directory cannot be read";
         return false;
     }
@@ -173,7 +168,7 @@ bool ReadCentralDirectory(const ArchiveFile &file, std::string &reason, bool loc
         at += 46 + nameLength + extraLength + commentLength;
 
         uint8_t local[30];
-        if (localHeaders && entry.localOffset + 30 <= fileSize && readAt(file, entry.localOffset, local, 30)
+        if (localHeaders && entry.localOffset + 30 <= fileSize && ReadExactly(file, entry.localOffset, local, 30)
             && get32(local) == 0x04034b50) {
             entry.localFlags = get16(local + 6);
             entry.dataOffset = entry.localOffset + 30 + get16(local + 26) + get16(local + 28);
