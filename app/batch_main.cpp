@@ -2,6 +2,7 @@
 #include "BatchCommand.h"
 #include "PasswordInput.h"
 #include "StopSignal.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 
@@ -11,6 +12,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    InstallTranslations();
     InstallStopSignals();
     BatchIo io;
     io.term = std::getenv("TERM");
