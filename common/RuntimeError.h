@@ -2,6 +2,8 @@
 // Header only and free of Qt, so the engine wrapper can throw it too.
 #pragma once
 
+#include "UserText.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -25,14 +27,14 @@ public:
     static std::string defaultDescription(ErrorNumber number)
     {
         switch (number) {
-        case ErrorNumber::InvalidArgument: return "Invalid procedure call or argument";
-        case ErrorNumber::Overflow: return "Overflow";
-        case ErrorNumber::SubscriptOutOfRange: return "Subscript out of range";
-        case ErrorNumber::TypeMismatch: return "Type mismatch";
-        case ErrorNumber::PermissionDenied: return "Permission denied";
-        case ErrorNumber::PathNotFound: return "Path not found";
+        case ErrorNumber::InvalidArgument: return Translated("RuntimeError", "Invalid procedure call or argument");
+        case ErrorNumber::Overflow: return Translated("RuntimeError", "Overflow");
+        case ErrorNumber::SubscriptOutOfRange: return Translated("RuntimeError", "Subscript out of range");
+        case ErrorNumber::TypeMismatch: return Translated("RuntimeError", "Type mismatch");
+        case ErrorNumber::PermissionDenied: return Translated("RuntimeError", "Permission denied");
+        case ErrorNumber::PathNotFound: return Translated("RuntimeError", "Path not found");
         }
-        return "Application-defined or object-defined error";
+        return Translated("RuntimeError", "Application-defined or object-defined error");
     }
 
 private:

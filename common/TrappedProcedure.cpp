@@ -3,14 +3,18 @@
 #include "Prompts.h"
 #include "RuntimeError.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 namespace {
 
-const QString ErrorTitle = QStringLiteral("Application Error");
 const QString ProjectPrefix = QStringLiteral("in Plindrave2021/08/31.");
+
+QString errorTitle() { return QCoreApplication::translate("TrappedProcedure", "Application Error"); }
+
 // What the user sees for a failure that carries no description of its own.
-const QString UnknownFailure = QString::fromStdString(RuntimeError::defaultDescription(ErrorNumber(0)));
+QString unknownFailure() { return QString::fromStdString(RuntimeError::defaultDescription(ErrorNumber(0))); }
 
 } // namespace
 
@@ -27,7 +31,7 @@ void TrappedProcedure::step(int line, const std::function<void()> &statement)
         // RuntimeError is a std::exception; its what() is the description.
         report(QString::fromUtf8(failure.what()), line);
     } catch (...) {
-        report(UnknownFailure, line);
+        report(unknownFailure(), line);
     }
 }
 
@@ -38,7 +42,7 @@ bool TrappedProcedure::test(int line, const std::function<bool()> &condition)
     } catch (const std::exception &failure) {
         report(QString::fromUtf8(failure.what()), line);
     } catch (...) {
-        report(UnknownFailure, line);
+        report(unknownFailure(), line);
     }
     // A failed test resumes at the next statement, which is the first of the then-branch.
     return true;
@@ -46,8 +50,8 @@ bool TrappedProcedure::test(int line, const std::function<bool()> &condition)
 
 QString TrappedProcedure::errorText(const QString &description, const QString &location, int line)
 {
-    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") + QString::number(line)
-           + QStringLiteral("\r\r") + QStringLiteral("Please email screenshot of this message to ") + SupportAddress;
+    return QCoreApplication::translate("TrappedProcedure", "%1\r\n%2at line %3\r\rPlease email screenshot of this message to %4")
+        .arg(description, location, QString::number(line), SupportAddress);
 }
 
 QString TrappedProcedure::location(const QString &module, const QString &procedure)
@@ -58,6 +62,6 @@ QString TrappedProcedure::location(const QString &module, const QString &procedu
 void TrappedProcedure::report(const QString &description, int line)
 {
     ++m_failures;
-    m_prompts.message(errorText(description, m_location, line), ErrorTitle, Prompts::Buttons::Ok,
+    m_prompts.message(errorText(description, m_location, line), errorTitle(), Prompts::Buttons::Ok,
                       Prompts::Icon::Exclamation);
 }

@@ -1,4 +1,5 @@
 #include "EngineLibrary.h"
+#include "UserText.h"
 
 #include "ProgramFolder.h"
 #include "RuntimeError.h"
@@ -35,7 +36,8 @@ void *Symbol(const char *name)
         if (!library.handle) {
             const char *why = dlerror();
             throw RuntimeError(static_cast<ErrorNumber>(EngineFileNotFound),
-                               "File not found: " + path + (why ? std::string(" (") + why + ")" : std::string()));
+                               why ? FillIn(Translated("EngineLibrary", "File not found: %1 (%2)"), {path, why})
+                                   : FillIn(Translated("EngineLibrary", "File not found: %1"), {path}));
         }
         library.loadedFrom = path;
     }
@@ -43,7 +45,7 @@ void *Symbol(const char *name)
     void *symbol = dlsym(library.handle, name);
     if (!symbol)
         throw RuntimeError(static_cast<ErrorNumber>(EngineEntryPointNotFound),
-                           std::string("Can't find DLL entry point ") + name + " in " + path);
+                           FillIn(Translated("EngineLibrary", "Can't find DLL entry point %1 in %2"), {name, path}));
     return symbol;
 }
 

@@ -1,5 +1,7 @@
 #include "FailureSummary.h"
 
+#include "UserText.h"
+
 #include <map>
 #include <string_view>
 
@@ -17,7 +19,8 @@ bool has(std::string_view text, std::string_view part)
 
 std::string files(int count)
 {
-    return std::to_string(count) + (count == 1 ? " file" : " files");
+    return count == 1 ? Translated("FailureSummary", "1 file")
+                      : FillIn(Translated("FailureSummary", "%1 files"), {std::to_string(count)});
 }
 
 struct Tally {
@@ -48,25 +51,31 @@ struct Tally {
     {
         std::vector<std::string> parts;
         if (wrongPassword)
-            parts.push_back(wrongPassword == 1 ? "wrong password" : "wrong password (" + files(wrongPassword) + ")");
+            parts.push_back(wrongPassword == 1
+                                ? Translated("FailureSummary", "wrong password")
+                                : FillIn(Translated("FailureSummary", "wrong password (%1)"), {files(wrongPassword)}));
         if (noPassword)
-            parts.push_back(NeedsPasswordSummary);
+            parts.push_back(NeedsPasswordSummary());
         if (damaged)
-            parts.push_back("damaged: " + files(damaged) + (damaged == 1 ? " failed its check" : " failed their check"));
+            parts.push_back(FillIn(damaged == 1 ? Translated("FailureSummary", "damaged: %1 failed its check")
+                                                : Translated("FailureSummary", "damaged: %1 failed their check"),
+                                   {files(damaged)}));
         for (const auto &[method, count] : unsupported) {
             // An unnamed method is already "method 77".
             const bool named = method.rfind("method ", 0) != 0;
-            parts.push_back("unsupported " + std::string(named ? "method " : "") + method + " in " + files(count));
+            parts.push_back(FillIn(named ? Translated("FailureSummary", "unsupported method %1 in %2")
+                                         : Translated("FailureSummary", "unsupported %1 in %2"),
+                                   {method, files(count)}));
         }
         if (unsafe)
-            parts.push_back(files(unsafe) + " refused as unsafe");
+            parts.push_back(FillIn(Translated("FailureSummary", "%1 refused as unsafe"), {files(unsafe)}));
         if (diskFull)
-            parts.push_back("the disk is full");
+            parts.push_back(Translated("FailureSummary", "the disk is full"));
         if (other)
-            parts.push_back(files(other) + " could not be extracted");
+            parts.push_back(FillIn(Translated("FailureSummary", "%1 could not be extracted"), {files(other)}));
         std::string joined;
         for (const std::string &part : parts)
-            joined += (joined.empty() ? "" : "; ") + part;
+            joined += (joined.empty() ? "" : Translated("FailureSummary", "; ")) + part;
         return joined;
     }
 };
@@ -89,6 +98,43 @@ bool namesAPart(std::string_view text)
 
 } // namespace
 
+namespace {
+
+// The engine's words for a part, in the user's language: the forms the
+// engine writes are known; anything else is passed on as it came.
+std::string partReasonInLanguage(const std::string &text)
+{
+    static constexpr std::string_view lastPrefix = "the last part (\"";
+    static constexpr std::string_view lastEnd = "\") of the set is cut short or damaged: it has no end record";
+    if (text.starts_with(lastPrefix) && text.ends_with(lastEnd) && text.size() > lastPrefix.size() + lastEnd.size()) {
+        const std::string name = text.substr(lastPrefix.size(), text.size() - lastPrefix.size() - lastEnd.size());
+        return FillIn(Translated("FailureSummary",
+                                 "the last part (\"%1\") of the set is cut short or damaged: it has no end record"),
+                      {name});
+    }
+    const size_t open = text.find(" (\"");
+    if (!text.starts_with("part ") || open == std::string::npos)
+        return text;
+    const std::string number = text.substr(5, open - 5);
+    const std::string_view rest = std::string_view(text).substr(open + 3);
+    struct Form { std::string_view end; std::string (*say)(); };
+    static const Form forms[] = {
+        {"\") is missing", [] { return Translated("FailureSummary", "part %1 (\"%2\") is missing"); }},
+        {"\") is cut short or damaged: it is not as long as the first",
+         [] { return Translated("FailureSummary", "part %1 (\"%2\") is cut short or damaged: it is not as long as the first"); }},
+        {"\") is cut short or damaged: it has no end record",
+         [] { return Translated("FailureSummary", "part %1 (\"%2\") is cut short or damaged: it has no end record"); }},
+        {"\") is cut short or damaged", [] { return Translated("FailureSummary", "part %1 (\"%2\") is cut short or damaged"); }},
+    };
+    for (const Form &form : forms) {
+        if (rest.size() > form.end.size() && rest.ends_with(form.end))
+            return FillIn(form.say(), {number, rest.substr(0, rest.size() - form.end.size())});
+    }
+    return text;
+}
+
+} // namespace
+
 std::string MissingPartReason(const std::vector<std::string> &errorLines)
 {
     for (const std::string &line : errorLines) {
@@ -96,7 +142,7 @@ std::string MissingPartReason(const std::vector<std::string> &errorLines)
             continue;
         for (size_t at = line.find(": "); at != std::string::npos; at = line.find(": ", at + 2)) {
             if (namesAPart(std::string_view(line).substr(at + 2)))
-                return line.substr(at + 2);
+                return partReasonInLanguage(line.substr(at + 2));
         }
     }
     return {};
@@ -110,4 +156,9 @@ std::string FailureSummary(const std::vector<std::string> &errorLines)
             tally.count(line);
     }
     return tally.text();
+}
+
+std::string NeedsPasswordSummary()
+{
+    return Translated("FailureSummary", "needs a password: none is in force for this run");
 }

@@ -14,10 +14,10 @@
 // extracted"; joined by "; ". Empty when there is no entry line.
 std::string FailureSummary(const std::vector<std::string> &errorLines);
 
-// What the engine said of a set in parts that is not whole ("part 3
+// What the engine said of a set in parts that is not whole, in the user's language ("part 3
 // (\"NAME.z03\") is missing"), or empty.
 std::string MissingPartReason(const std::vector<std::string> &errorLines);
 
 // The start of the summary's part for a missing password, so a front end can
 // say how to give one.
-inline constexpr const char *NeedsPasswordSummary = "needs a password: none is in force for this run";
+std::string NeedsPasswordSummary();

@@ -4,6 +4,7 @@
 #include "CreatedFolders.h"
 #include "EngineLibrary.h"
 #include "FailureSummary.h"
+#include "UserText.h"
 #include "cUnzip.h"
 #include "mUnzip.h"
 #include "unzip32.h"
@@ -130,14 +131,15 @@ std::string FolderBesideArchive(const std::string &archivePath)
 namespace {
 
 // The system's reason the engine gave for the folder it could not make or
-// open, which ends its line ("... cannot be made: the destination is read-only").
+// open, which ends its line ("... cannot be made: the destination is read-only"),
+// or "" when no line gives one.
 std::string SystemReason(const std::vector<std::string> &errors)
 {
     for (const std::string &line : errors) {
         const size_t cannot = line.find(" cannot be ");
         const size_t colon = line.rfind(": ");
         if (cannot != std::string::npos && colon != std::string::npos && colon > cannot)
-            return " (" + line.substr(colon + 2) + ")";
+            return line.substr(colon + 2);
     }
     return {};
 }
@@ -151,36 +153,46 @@ UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors)
         return Outcome(Status::Extracted, {});
     case -1:
         return Outcome(Status::EngineMissing,
-                       std::string("the unzip engine (") + EngineLibraryName + ") is missing or damaged");
+                       FillIn(Translated("UnzipArchive", "the unzip engine (%1) is missing or damaged"),
+                              {EngineLibraryName}));
     case UZ_CANCELLED:
-        return Outcome(Status::Cancelled, "stopped on request", std::move(errors));
+        return Outcome(Status::Cancelled, Translated("UnzipArchive", "stopped on request"), std::move(errors));
     case UZ_SOME_FAILED: {
         std::string reason = FailureSummary(errors);
         if (reason.empty())
-            reason = "some entries could not be extracted";
+            reason = Translated("UnzipArchive", "some entries could not be extracted");
         return Outcome(Status::EngineFailed, std::move(reason), std::move(errors));
     }
     case UZ_NOT_ARCHIVE: {
         // A set in parts that is not whole says which part; that is the news.
         std::string reason = MissingPartReason(errors);
         if (reason.empty())
-            reason = "the archive is damaged or not a ZIP archive";
+            reason = Translated("UnzipArchive", "the archive is damaged or not a ZIP archive");
         return Outcome(Status::EngineFailed, std::move(reason), std::move(errors));
     }
     case UZ_NO_SPACE:
-        return Outcome(Status::EngineFailed, "there is not enough free space at the destination", std::move(errors));
+        return Outcome(Status::EngineFailed,
+                       Translated("UnzipArchive", "there is not enough free space at the destination"), std::move(errors));
     case UZ_UNSAFE_ARCHIVE:
-        return Outcome(Status::EngineFailed, "the archive was refused as unsafe", std::move(errors));
+        return Outcome(Status::EngineFailed,
+                       Translated("UnzipArchive", "the archive was refused as unsafe"), std::move(errors));
     case UZ_CANNOT_CREATE: {
-        std::string reason = "the destination folder cannot be created or written" + SystemReason(errors);
+        const std::string why = SystemReason(errors);
+        std::string reason =
+            why.empty() ? Translated("UnzipArchive", "the destination folder cannot be created or written")
+                        : FillIn(Translated("UnzipArchive", "the destination folder cannot be created or written (%1)"),
+                                 {why});
         return Outcome(Status::EngineFailed, std::move(reason), std::move(errors));
     }
     case UZ_NO_MATCH:
-        return Outcome(Status::EngineFailed, "none of the requested entries is in the archive", std::move(errors));
+        return Outcome(Status::EngineFailed,
+                       Translated("UnzipArchive", "none of the requested entries is in the archive"), std::move(errors));
     case UZ_BAD_ARGUMENTS:
-        return Outcome(Status::Failed, "the unzip engine refused the request", std::move(errors));
+        return Outcome(Status::Failed,
+                       Translated("UnzipArchive", "the unzip engine refused the request"), std::move(errors));
     default:
-        return Outcome(Status::EngineFailed, "the unzip engine answered " + std::to_string(result),
+        return Outcome(Status::EngineFailed,
+                       FillIn(Translated("UnzipArchive", "the unzip engine answered %1"), {std::to_string(result)}),
                        std::move(errors));
     }
 }
@@ -214,27 +226,29 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
     for (;;) {
         if (std::chrono::duration_cast<std::chrono::seconds>(now() - start) > hooks.waitLimit) {
             return Outcome(Status::StillUnreadable,
-                           "the file could not be read within " + std::to_string(hooks.waitLimit.count())
-                               + " seconds" + (whyUnreadable.empty() ? "" : " (" + whyUnreadable + ")"));
+                           FillIn(whyUnreadable.empty()
+                                      ? Translated("UnzipArchive", "the file could not be read within %1 seconds")
+                                      : Translated("UnzipArchive", "the file could not be read within %1 seconds (%2)"),
+                                  {std::to_string(hooks.waitLimit.count()), whyUnreadable}));
         }
         if (hooks.pumpEvents)
             hooks.pumpEvents();
         if (cancelled())
-            return Outcome(Status::Cancelled, "stopped on request");
+            return Outcome(Status::Cancelled, Translated("UnzipArchive", "stopped on request"));
         struct stat info {};
         if (TrimSpaces(archivePath).empty())
-            return Outcome(Status::Missing, "no archive was named");
+            return Outcome(Status::Missing, Translated("UnzipArchive", "no archive was named"));
         if (::stat(archivePath.c_str(), &info) != 0)
-            return Outcome(Status::Missing, "the file does not exist");
+            return Outcome(Status::Missing, Translated("UnzipArchive", "the file does not exist"));
         if (info.st_size < 1)
-            return Outcome(Status::Empty, "the file is empty");
+            return Outcome(Status::Empty, Translated("UnzipArchive", "the file is empty"));
         if (!HasArchiveName(archivePath))
-            return Outcome(Status::NotZipName, "the file name does not end in .zip");
+            return Outcome(Status::NotZipName, Translated("UnzipArchive", "the file name does not end in .zip"));
         const ReadResult read = ReadSignature(hooks, archivePath, signature, whyUnreadable);
         if (read == ReadResult::Read)
             break;
         if (read == ReadResult::NotAFile)
-            return Outcome(Status::NotArchive, "it is not a regular file");
+            return Outcome(Status::NotArchive, Translated("UnzipArchive", "it is not a regular file"));
         pause(hooks.pollInterval);
     }
 
@@ -246,14 +260,16 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
             signature = partSignature;
     }
     if (!HasArchiveSignature(signature))
-        return Outcome(Status::NotArchive, "the file is not a ZIP archive (it does not begin with \"PK\")");
+        return Outcome(Status::NotArchive,
+                       Translated("UnzipArchive", "the file is not a ZIP archive (it does not begin with \"PK\")"));
 
     std::string destination = destinationFolder;
     if (TrimSpaces(destination).empty())
         destination = FolderBesideArchive(archivePath);
     if (TrimSpaces(destination).empty())
         return Outcome(Status::NoDestination,
-                       "no destination folder was given and none can be named after the archive");
+                       Translated("UnzipArchive",
+                                  "no destination folder was given and none can be named after the archive"));
 
     // With a list, the password is chosen before anything is written; the
     // engine's requests are then answered with it alone.
@@ -327,9 +343,10 @@ UnzipOutcome UnzipArchive(cUnzip &unzip, const std::string &archivePath, const s
     try {
         return Extract(unzip, archivePath, destinationFolder, overwrite, hooks);
     } catch (const std::exception &failure) {
-        return Outcome(Status::Failed, std::string("extraction could not be set up: ") + failure.what());
+        return Outcome(Status::Failed,
+                       FillIn(Translated("UnzipArchive", "extraction could not be set up: %1"), {failure.what()}));
     } catch (...) {
-        return Outcome(Status::Failed, "extraction could not be set up");
+        return Outcome(Status::Failed, Translated("UnzipArchive", "extraction could not be set up"));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "Prompts.h"
 #include "TrappedProcedure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -69,7 +70,7 @@ public:
                 m_hooks.failed(QString::fromLocal8Bit(failure.what()));
         } catch (...) {
             if (m_hooks.failed)
-                m_hooks.failed(QStringLiteral("the folder scan failed"));
+                m_hooks.failed(QCoreApplication::translate("AddFolder", "the folder scan failed"));
         }
     }
 

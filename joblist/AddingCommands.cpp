@@ -8,6 +8,7 @@
 #include "Settings.h"
 #include "TrappedProcedure.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -50,13 +51,13 @@ void PushButton1_Click(AddingContext &context)
     bool overflow = false;
     procedure.step(102, [&] {
         try {
-            answer = context.prompts.openFiles(AddFilesTitle, AddFilesFilter, startFolder);
+            answer = context.prompts.openFiles(AddFilesTitle(), AddFilesFilter(), startFolder);
         } catch (const FileDialogOverflow &) {
             overflow = true;
         }
     });
     if (overflow) {
-        context.prompts.message(TooManyFilesText, context.applicationTitle);
+        context.prompts.message(TooManyFilesText(), context.applicationTitle);
         return;
     }
     if (answer.isEmpty())
@@ -109,7 +110,7 @@ void PushButton4_Click(AddingContext &context)
     procedure.step(100, [&] {
         const QString stored = GetSetting(SettingsApplication, SettingsSection, SettingKey::Extension,
                                           QStringLiteral("zip"));
-        extension = context.prompts.input(ExtensionPrompt, context.applicationTitle, stored);
+        extension = context.prompts.input(ExtensionPrompt(), context.applicationTitle, stored);
         // ".zip" is how many people write an extension; the pattern has its own dot.
         if (extension.startsWith(QChar(u'.')))
             extension.remove(0, 1);
@@ -123,7 +124,7 @@ void PushButton4_Click(AddingContext &context)
     procedure.step(104, [&] {
         context.lastFolder = GetSetting(SettingsApplication, SettingsSection, SettingKey::LastFolder, QString());
     });
-    procedure.step(106, [&] { chosen = BrowseForFolder(context.prompts, FolderPrompt, context.lastFolder); });
+    procedure.step(106, [&] { chosen = BrowseForFolder(context.prompts, FolderPrompt(), context.lastFolder); });
     if (chosen.isEmpty())
         return;
     procedure.step(108, [&] {
@@ -171,7 +172,7 @@ void ListView1_OLEDragDrop(AddingContext &context, const QStringList &paths)
                 const ScanUnderWay scan(context);
                 if (!WalkArchives(path, QStringLiteral("*.*"), hooks,
                                   [&context](const QString &file) { context.list.Add(file); }))
-                    problems << path + QStringLiteral(": the folder could not be read");
+                    problems << QCoreApplication::translate("AddingCommands", "%1: the folder could not be read").arg(path);
                 break;
             }
             case DroppedKind::Other: {
@@ -191,8 +192,10 @@ void ListView1_OLEDragDrop(AddingContext &context, const QStringList &paths)
     if (problems.isEmpty())
         return;
     const QString text = problems.size() == 1
-                             ? QStringLiteral("One dropped item could not be examined and was not added.")
-                             : QStringLiteral("%1 dropped items could not be examined and were not added.")
+                             ? QCoreApplication::translate("AddingCommands",
+                                                           "One dropped item could not be examined and was not added.")
+                             : QCoreApplication::translate("AddingCommands",
+                                                           "%1 dropped items could not be examined and were not added.")
                                    .arg(problems.size());
     context.prompts.message(text, context.applicationTitle, Prompts::Buttons::Ok, Prompts::Icon::Exclamation,
                             problems.join(QChar('\n')));

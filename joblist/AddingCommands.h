@@ -6,6 +6,7 @@
 #include "PathHelpers.h"
 
 #include <QChar>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <exception>
@@ -27,14 +28,31 @@ struct AddingContext {
     std::function<bool()> stopRequested;         // true once a scan under way is to stop (the window is closing)
 };
 
-inline const QString AddFilesTitle = QStringLiteral("Add File(s) - Hold Ctrl to select multiple files");
-inline const QString AddFilesFilter =
-    QStringLiteral("Zip Files (*.zip)|*.zip|Split Zip Files (*.zip.001)|*.zip.001");
-inline const QString ExtensionPrompt =
-    QStringLiteral("Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all doc files, etc.)");
-inline const QString FolderPrompt = QStringLiteral("Please select folder:");
-inline const QString TooManyFilesText =
-    QStringLiteral("You've selected too many files to add.\r\rPlease try adding via the \"Add All\" button.");
+inline QString AddFilesTitle()
+{
+    return QCoreApplication::translate("AddingCommands",
+        "Add File(s) - Hold Ctrl to select multiple files");
+}
+inline QString AddFilesFilter()
+{
+    return QCoreApplication::translate("AddingCommands",
+        "Zip Files (*.zip)|*.zip|Split Zip Files (*.zip.001)|*.zip.001");
+}
+inline QString ExtensionPrompt()
+{
+    return QCoreApplication::translate("AddingCommands",
+        "Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all doc files, etc.)");
+}
+inline QString FolderPrompt()
+{
+    return QCoreApplication::translate("AddingCommands",
+        "Please select folder:");
+}
+inline QString TooManyFilesText()
+{
+    return QCoreApplication::translate("AddingCommands",
+        "You've selected too many files to add.\r\rPlease try adding via the \"Add All\" button.");
+}
 
 // A file dialog whose answer has a size limit throws this from
 // Prompts::openFiles instead of handing back a cut-off list. The Qt dialog has

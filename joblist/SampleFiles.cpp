@@ -24,9 +24,9 @@ void LoadSampleFiles(JobList &list, Prompts &prompts, const QString &programFold
             list.Add(path);
     }
     const Prompts::Answer answer =
-        prompts.message(OpenSamplesQuestion, applicationTitle, Prompts::Buttons::YesNo);
+        prompts.message(OpenSamplesQuestion(), applicationTitle, Prompts::Buttons::YesNo);
     if (answer == Prompts::Answer::Yes && !prompts.openWithShell(folder))
-        prompts.message(SamplesNotOpenedText + folder, applicationTitle);
+        prompts.message(SamplesNotOpenedText() + folder, applicationTitle);
 }
 
 void PushButton6_Click(AddingContext &context)

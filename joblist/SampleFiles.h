@@ -2,6 +2,7 @@
 // "Samples" folder go into the job list once, then the user may open the folder.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class JobList;
@@ -9,14 +10,20 @@ class Prompts;
 struct AddingContext;
 
 inline const QString SamplesFolderName = QStringLiteral("Samples");
-inline const QString OpenSamplesQuestion = QStringLiteral(
-    "Would you like this software to open the folder where these sample files are stored "
-    "(so that you can view them before working with them)?");
+inline QString OpenSamplesQuestion()
+{
+    return QCoreApplication::translate("SampleFiles",
+        "Would you like this software to open the folder where these sample files are stored "
+        "(so that you can view them before working with them)?");
+}
 
 // Shown when no program could be found to open the folder named after it.
-inline const QString SamplesNotOpenedText = QStringLiteral(
-    "The folder could not be opened: no program to show folders was found on this computer.\r\r"
-    "The sample files are in:\r");
+inline QString SamplesNotOpenedText()
+{
+    return QCoreApplication::translate("SampleFiles",
+        "The folder could not be opened: no program to show folders was found on this computer.\r\r"
+        "The sample files are in:\r");
+}
 
 // The program's folder + "/Samples".
 QString SamplesFolder(const QString &programFolder);

@@ -2,6 +2,7 @@
 
 #include "joblist/PartSets.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +34,7 @@ QString moveTo(const QStringList &parts, const QString &folderPath)
 {
     const QDir folder(folderPath);
     if (!QFileInfo(folderPath).isDir())
-        return QStringLiteral("extracted, but not moved: the folder \"%1\" does not exist").arg(folderPath);
+        return QCoreApplication::translate("AfterExtract", "extracted, but not moved: the folder \"%1\" does not exist").arg(folderPath);
     // Nothing in the folder is replaced: the first number free for every part.
     int n = 1;
     for (bool taken = true; taken; ++n) {
@@ -47,7 +48,7 @@ QString moveTo(const QStringList &parts, const QString &folderPath)
         QFile file(part);
         const QString target = folder.filePath(numbered(QFileInfo(part).fileName(), n));
         if (!file.rename(target))
-            return QStringLiteral("extracted, but \"%1\" could not be moved to \"%2\": %3")
+            return QCoreApplication::translate("AfterExtract", "extracted, but \"%1\" could not be moved to \"%2\": %3")
                 .arg(part, folderPath, file.errorString());
     }
     return {};
@@ -65,7 +66,7 @@ QString DisposeOfArchive(const QString &archive, RunOptions::After after, const 
     for (const QString &part : parts) {
         QFile file(part);
         if (!file.moveToTrash())
-            return QStringLiteral("extracted, but \"%1\" could not be moved to the trash: %2")
+            return QCoreApplication::translate("AfterExtract", "extracted, but \"%1\" could not be moved to the trash: %2")
                 .arg(part, file.errorString());
     }
     return {};

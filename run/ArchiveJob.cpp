@@ -3,6 +3,7 @@
 #include "AfterExtract.h"
 #include "NestedArchives.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -55,9 +56,9 @@ QStringList ConflictNotes(int skipped, int renamed)
 {
     QStringList notes;
     if (skipped == 1)
-        notes << QStringLiteral("1 file kept as it was");
+        notes << QCoreApplication::translate("ArchiveJob", "1 file kept as it was");
     else if (skipped > 1)
-        notes << QStringLiteral("%1 files kept as they were").arg(skipped);
+        notes << QCoreApplication::translate("ArchiveJob", "%1 files kept as they were").arg(skipped);
     if (renamed > 0)
         notes << QStringLiteral("%1 file%2 renamed").arg(renamed).arg(renamed == 1 ? "" : "s");
     return notes;
@@ -77,11 +78,13 @@ std::uint64_t sizeOf(const QStringList &names, const QString &destination)
 QString OpenedByNote(std::size_t position)
 {
     const std::size_t lastTwo = position % 100, last = position % 10;
-    const char *suffix = (lastTwo >= 11 && lastTwo <= 13) || last == 0 || last > 3 ? "th"
-                         : last == 1                                             ? "st"
-                         : last == 2                                             ? "nd"
-                                                                                 : "rd";
-    return QStringLiteral("opened by the %1%2 password of the list").arg(position).arg(QLatin1String(suffix));
+    const QString ordinal = ((lastTwo >= 11 && lastTwo <= 13) || last == 0 || last > 3
+                                 ? QCoreApplication::translate("ArchiveJob", "%1th")
+                             : last == 1 ? QCoreApplication::translate("ArchiveJob", "%1st")
+                             : last == 2 ? QCoreApplication::translate("ArchiveJob", "%1nd")
+                                         : QCoreApplication::translate("ArchiveJob", "%1rd"))
+                                .arg(position);
+    return QCoreApplication::translate("ArchiveJob", "opened by the %1 password of the list").arg(ordinal);
 }
 
 } // namespace
@@ -116,7 +119,7 @@ ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, 
         if (!nested.failures.isEmpty()) {
             // Not clean as a whole: it stays where it is, whatever was asked.
             result.problem = ArchiveProblem{
-                archive, QStringLiteral("extracted, but not every archive inside: %1").arg(nested.failures.join("; ")),
+                archive, QCoreApplication::translate("ArchiveJob", "extracted, but not every archive inside: %1").arg(nested.failures.join("; ")),
                 {}};
             return result;
         }
@@ -129,8 +132,8 @@ ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, 
     if (const QString failed = DisposeOfArchive(archive, options.after, options.afterFolder); !failed.isEmpty())
         result.problem = ArchiveProblem{archive, failed, {}};
     else if (options.after == RunOptions::After::Trash)
-        result.notes << QStringLiteral("moved to the trash");
+        result.notes << QCoreApplication::translate("ArchiveJob", "moved to the trash");
     else if (options.after == RunOptions::After::Move)
-        result.notes << QStringLiteral("moved to \"%1\"").arg(options.afterFolder);
+        result.notes << QCoreApplication::translate("ArchiveJob", "moved to \"%1\"").arg(options.afterFolder);
     return result;
 }

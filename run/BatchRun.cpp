@@ -16,6 +16,7 @@
 #include "engine/FailureSummary.h"
 #include "joblist/JobList.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
 
@@ -39,14 +40,19 @@ qsizetype notStarted(JobList &rows, qsizetype from, qsizetype bound, std::vector
         try {
             path = rows.Text(i);
         } catch (...) {
-            path = QStringLiteral("row %1").arg(i);
+            path = QCoreApplication::translate("BatchRun", "row %1").arg(i);
         }
-        problems.push_back({path, QStringLiteral("not started: the run was stopped"), {}});
+        problems.push_back({path, QCoreApplication::translate("BatchRun", "not started: the run was stopped"), {}});
     }
     return bound - from + 1;
 }
 
 } // namespace
+
+QString NeedsPasswordHint()
+{
+    return QCoreApplication::translate("BatchRun", " (a stored one must be confirmed with Set Password (Optional))");
+}
 
 QString ReasonFor(const UnzipOutcome &outcome)
 {
@@ -55,18 +61,18 @@ QString ReasonFor(const UnzipOutcome &outcome)
     using S = UnzipOutcome::Status;
     switch (outcome.status) {
     case S::Extracted: return QStringLiteral("extracted");
-    case S::Missing: return QStringLiteral("the file does not exist");
-    case S::Empty: return QStringLiteral("the file is empty");
-    case S::NotZipName: return QStringLiteral("the name does not end in .zip");
-    case S::NotArchive: return QStringLiteral("the file is not a ZIP archive");
-    case S::StillUnreadable: return QStringLiteral("the file could not be read in time");
-    case S::NoDestination: return QStringLiteral("no destination folder");
-    case S::EngineFailed: return QStringLiteral("some entries could not be extracted");
-    case S::EngineMissing: return QStringLiteral("the unzip engine library is missing");
+    case S::Missing: return QCoreApplication::translate("BatchRun", "the file does not exist");
+    case S::Empty: return QCoreApplication::translate("BatchRun", "the file is empty");
+    case S::NotZipName: return QCoreApplication::translate("BatchRun", "the name does not end in .zip");
+    case S::NotArchive: return QCoreApplication::translate("BatchRun", "the file is not a ZIP archive");
+    case S::StillUnreadable: return QCoreApplication::translate("BatchRun", "the file could not be read in time");
+    case S::NoDestination: return QCoreApplication::translate("BatchRun", "no destination folder");
+    case S::EngineFailed: return QCoreApplication::translate("BatchRun", "some entries could not be extracted");
+    case S::EngineMissing: return QCoreApplication::translate("BatchRun", "the unzip engine library is missing");
     case S::Cancelled: return QStringLiteral("cancelled");
     case S::Failed: break;
     }
-    return QStringLiteral("the extraction failed");
+    return QCoreApplication::translate("BatchRun", "the extraction failed");
 }
 
 std::optional<ArchiveProblem> ExtractArchive(const QString &archivePath, const QString &destination,
@@ -136,7 +142,7 @@ void BatchRun::run()
     JobList &rows = m_surface.Rows();
 
     if (trap.test(100, [&] { return !(rows.Count() > 0); })) {
-        trap.step(102, [&] { prompts.message(QStringLiteral("No files added."), ApplicationTitle()); });
+        trap.step(102, [&] { prompts.message(QCoreApplication::translate("BatchRun", "No files added."), ApplicationTitle()); });
         return;
     }
     if (trap.test(104, [&] { return !IsFolderPresent(m_surface.OutputFolderText()); })) {
@@ -207,7 +213,7 @@ void BatchRun::run()
             gate.shown(percent);
         });
         trap.step(120, [&] {
-            m_surface.SetProgressText(QStringLiteral("Processing: ") + FileNameFromPath(path, separator));
+            m_surface.SetProgressText(QCoreApplication::translate("BatchRun", "Processing: %1").arg(FileNameFromPath(path, separator)));
         });
         trap.step(122, [&] { m_surface.PumpEvents(); });
         trap.step(124, [&] { m_surface.SetMousePointer(Pointer::Hourglass); });
@@ -220,7 +226,7 @@ void BatchRun::run()
         UnzipMode mode = UnzipMode::None;
         trap.step(126, [&] { mode = ModeFromOptions(m_surface.Option1Value(), m_surface.Option2Value()); });
         if (mode == UnzipMode::None) {
-            problems.push_back({path, QStringLiteral("passed over: no unzip mode is selected"), {}});
+            problems.push_back({path, QCoreApplication::translate("BatchRun", "passed over: no unzip mode is selected"), {}});
             continue;
         }
         QString destination;
@@ -240,14 +246,16 @@ void BatchRun::run()
                 showProgressFrom(archive, percent);
         };
         ArchiveResult result{path, destination,
-                             ArchiveProblem{path, QStringLiteral("the extraction could not be started"), {}}};
+                             ArchiveProblem{path, QCoreApplication::translate("BatchRun", "the extraction could not be started"), {}}};
         trap.step(130, [&] {
             runArchive([&] { result = RunArchiveJob(path, destination, unzip, hooks, options); });
         });
         std::optional<ArchiveProblem> &problem = result.problem;
         if (problem && !m_surface.PasswordSet())
-            problem->reason.replace(QString::fromLatin1(NeedsPasswordSummary),
-                                    QString::fromLatin1(NeedsPasswordSummary) + NeedsPasswordHint);
+        {
+            const QString summary = QString::fromStdString(NeedsPasswordSummary());
+            problem->reason.replace(summary, summary + NeedsPasswordHint());
+        }
         if (problem)
             problems.push_back(*problem);
         else if (!result.notes.isEmpty())
@@ -260,7 +268,7 @@ void BatchRun::run()
     trap.step(132, [&] { m_surface.SetMousePointer(Pointer::Default); });
     trap.step(134, [&] {
         m_surface.SetProgressValue(0);
-        m_surface.SetProgressText(IdleProgressText);
+        m_surface.SetProgressText(IdleProgressText());
     });
     // The window is closing: nobody is left to read the box.
     if (m_cancel)
@@ -268,7 +276,7 @@ void BatchRun::run()
     if (options.report && !results.empty()) {
         const QString report = WindowReportPath(m_surface.OutputFolderText(), started);
         if (const QString failed = WriteRunReport(report, results); !failed.isEmpty())
-            notes.push_back({report, QStringLiteral("the report could not be written: ") + failed});
+            notes.push_back({report, QCoreApplication::translate("BatchRun", "the report could not be written: %1").arg(failed)});
     }
     const RunSummary summary = SummarizeRun(attempted, problems, notes);
     Prompts::Answer answer = Prompts::Answer::Ok;

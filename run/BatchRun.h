@@ -34,8 +34,7 @@ inline const QString RunLocation = QStringLiteral("in Plindrave2021/08/31.Form1.
 
 // Said after "needs a password: none is in force for this run" when no
 // password was confirmed in this session: a stored one is not used until then.
-inline const QString NeedsPasswordHint =
-    QStringLiteral(" (a stored one must be confirmed with Set Password (Optional))");
+QString NeedsPasswordHint();
 
 // The reason shown for an archive whose extraction was not clean.
 QString ReasonFor(const UnzipOutcome &outcome);

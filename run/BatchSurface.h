@@ -3,6 +3,7 @@
 // end over plain values.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class JobList;
@@ -16,7 +17,11 @@ inline constexpr int Hourglass = 11;
 inline constexpr int Custom = 99;
 }
 
-inline const QString IdleProgressText = QStringLiteral("Progress Bar");
+inline QString IdleProgressText()
+{
+    return QCoreApplication::translate("BatchSurface",
+        "Progress Bar");
+}
 
 class BatchSurface {
 public:

@@ -5,6 +5,7 @@
 #include "common/Prompts.h"
 #include "common/VisibleQText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,8 +15,8 @@
 
 bool OfferMissingFolder(const QString &folder, Prompts &prompts, bool offerToCreate)
 {
-    const QString shown = folder.isEmpty() ? QStringLiteral("(No folder is given.)") : VisibleText(folder);
-    const QString text = MissingFolderText + QStringLiteral("\r\r") + shown;
+    const QString shown = folder.isEmpty() ? QCoreApplication::translate("MissingOutputFolder", "(No folder is given.)") : VisibleText(folder);
+    const QString text = MissingFolderText() + QStringLiteral("\r\r") + shown;
     // A relative path would be made wherever the program happens to run, and
     // a file in the folder's place cannot become one.
     const bool canCreate = offerToCreate && QDir::isAbsolutePath(folder) && !QFileInfo::exists(folder);
@@ -23,16 +24,16 @@ bool OfferMissingFolder(const QString &folder, Prompts &prompts, bool offerToCre
         prompts.message(text, ApplicationTitle());
         return false;
     }
-    if (prompts.message(text + QStringLiteral("\r\r") + CreateFolderQuestion, ApplicationTitle(),
+    if (prompts.message(text + QStringLiteral("\r\r") + CreateFolderQuestion(), ApplicationTitle(),
                         Prompts::Buttons::YesNo)
         != Prompts::Answer::Yes)
         return false;
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder).toStdString()), error);
     if (!IsFolderPresent(folder)) {
-        const QString reason = error ? QString::fromLocal8Bit(error.message()) : QStringLiteral("unknown reason");
-        prompts.message(QStringLiteral("The folder could not be created:\r\r") + shown + QStringLiteral("\r\r")
-                            + reason,
+        const QString reason = error ? QString::fromLocal8Bit(error.message()) : QCoreApplication::translate("MissingOutputFolder", "unknown reason");
+        prompts.message(QCoreApplication::translate("MissingOutputFolder", "The folder could not be created:\r\r%1\r\r%2")
+                            .arg(shown, reason),
                         ApplicationTitle());
         return false;
     }

@@ -2,12 +2,21 @@
 // which folder it is, and the window offers to create it.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class Prompts;
 
-inline const QString MissingFolderText = QStringLiteral("Folder does not exist. Please select another folder.");
-inline const QString CreateFolderQuestion = QStringLiteral("Create this folder now and start unzipping?");
+inline QString MissingFolderText()
+{
+    return QCoreApplication::translate("MissingOutputFolder",
+        "Folder does not exist. Please select another folder.");
+}
+inline QString CreateFolderQuestion()
+{
+    return QCoreApplication::translate("MissingOutputFolder",
+        "Create this folder now and start unzipping?");
+}
 
 // Tells the user that `folder` does not exist. With `offerToCreate`, a
 // folder that could be made (a full path, nothing in its place) is offered

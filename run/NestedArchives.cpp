@@ -2,6 +2,7 @@
 
 #include "SubfolderNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,11 +38,14 @@ QString NestedNote(const NestedOutcome &outcome)
 {
     if (outcome.extracted == 0)
         return {};
-    QString note = outcome.extracted == 1 ? QStringLiteral("1 archive inside extracted")
-                                          : QStringLiteral("%1 archives inside extracted").arg(outcome.extracted);
     if (outcome.removed == outcome.extracted)
-        note += QStringLiteral(" and removed");
-    else if (outcome.removed > 0)
-        note += QStringLiteral(", %1 removed").arg(outcome.removed);
-    return note;
+        return outcome.extracted == 1
+                   ? QCoreApplication::translate("NestedArchives", "1 archive inside extracted and removed")
+                   : QCoreApplication::translate("NestedArchives", "%1 archives inside extracted and removed").arg(outcome.extracted);
+    if (outcome.removed > 0)
+        return QCoreApplication::translate("NestedArchives", "%1 archives inside extracted, %2 removed")
+            .arg(outcome.extracted)
+            .arg(outcome.removed);
+    return outcome.extracted == 1 ? QCoreApplication::translate("NestedArchives", "1 archive inside extracted")
+                                  : QCoreApplication::translate("NestedArchives", "%1 archives inside extracted").arg(outcome.extracted);
 }

@@ -2,6 +2,8 @@
 
 #include "common/VisibleQText.h"
 
+#include <QCoreApplication>
+
 namespace {
 // Paths and reasons name what a sender chose: one line each, no terminal commands.
 QString problemLine(const ArchiveProblem &problem)
@@ -22,7 +24,7 @@ void addNotes(RunSummary &summary, const std::vector<ArchiveNote> &notes)
     const qsizetype shown = std::min<qsizetype>(lines.size(), SummaryListLimit);
     summary.text += QStringLiteral("\n\n") + lines.mid(0, shown).join(QLatin1Char('\n'));
     if (shown < lines.size())
-        summary.text += QStringLiteral("\nand %1 more; the details list them all.").arg(lines.size() - shown);
+        summary.text += QCoreApplication::translate("RunSummary", "\nand %1 more; the details list them all.").arg(lines.size() - shown);
     if (shown < lines.size() || !summary.detail.isEmpty())
         summary.detail += (summary.detail.isEmpty() ? QString() : QStringLiteral("\n\n")) + lines.join(QLatin1Char('\n'));
 }
@@ -30,16 +32,18 @@ void addNotes(RunSummary &summary, const std::vector<ArchiveNote> &notes)
 RunSummary summarizeProblems(qsizetype archiveCount, const std::vector<ArchiveProblem> &problems)
 {
     RunSummary summary;
-    summary.text = QStringLiteral("Done.");
+    summary.text = QCoreApplication::translate("RunSummary", "Done.");
     summary.headline = summary.text;
     if (problems.empty())
         return summary;
 
     const auto count = qsizetype(problems.size());
-    summary.headline += QStringLiteral("\n\n%1 of %2 %3 not extracted cleanly")
-                            .arg(count)
-                            .arg(archiveCount)
-                            .arg(archiveCount == 1 ? QStringLiteral("archive was") : QStringLiteral("archives were"));
+    summary.headline += QStringLiteral("\n\n")
+                        + (archiveCount == 1
+                               ? QCoreApplication::translate("RunSummary", "%1 of %2 archive was not extracted cleanly")
+                               : QCoreApplication::translate("RunSummary", "%1 of %2 archives were not extracted cleanly"))
+                              .arg(count)
+                              .arg(archiveCount);
     summary.text = summary.headline;
     bool anyMessages = false;
     for (const ArchiveProblem &problem : problems)
@@ -50,7 +54,7 @@ RunSummary summarizeProblems(qsizetype archiveCount, const std::vector<ArchivePr
         for (const ArchiveProblem &problem : problems)
             summary.text += QLatin1Char('\n') + problemLine(problem);
     } else {
-        summary.text += QStringLiteral("; the details list them all.");
+        summary.text += QCoreApplication::translate("RunSummary", "; the details list them all.");
     }
 
     if (count > SummaryListLimit || anyMessages) {

@@ -129,5 +129,5 @@ void Form1::createControls()
     PushButton2 = button(this, QStringLiteral("Start Unzipping"), twips(120, 6250, 7800, 405));
     ProgressBar1 = new ProgressBar(this);
     ProgressBar1->setGeometry(twips(120, 6770, 7800, 405));
-    ProgressBar1->SetText(IdleProgressText);
+    ProgressBar1->SetText(IdleProgressText());
 }

@@ -17,7 +17,7 @@ TEST(SampleFiles, EachSampleIsListedOnceAndTheQuestionAskedEveryTime)
     f.prompts.expectMessage(Prompts::Answer::No);
     PushButton6_Click(f.context);
     EXPECT_EQ(Sorted(f.list.rows()), (QStringList{a, b})) << "the folder's files, not its sub-folders";
-    EXPECT_EQ(f.prompts.last().text, OpenSamplesQuestion);
+    EXPECT_EQ(f.prompts.last().text, OpenSamplesQuestion());
     EXPECT_EQ(f.prompts.last().title, QStringLiteral("Marrowlyn"));
     EXPECT_EQ(f.prompts.last().buttons, Prompts::Buttons::YesNo);
     EXPECT_EQ(f.prompts.last().icon, Prompts::Icon::None);
@@ -43,5 +43,5 @@ TEST(SampleFiles, MissingFolderStillAsks)
     f.prompts.expectMessage(Prompts::Answer::No);
     PushButton6_Click(f.context);
     EXPECT_EQ(f.list.Count(), 0);
-    EXPECT_EQ(f.prompts.last().text, OpenSamplesQuestion);
+    EXPECT_EQ(f.prompts.last().text, OpenSamplesQuestion());
 }

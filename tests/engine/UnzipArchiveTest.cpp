@@ -324,7 +324,7 @@ TEST(FailureSummary, TheBoxNamesWhyByKind)
     } cases[] = {
         {{"error: a.txt: wrong password"}, "wrong password"},
         {{"error: a.txt: wrong password", "error: b.txt: wrong password"}, "wrong password (2 files)"},
-        {{"error: a.txt: encrypted, and no password was given"}, NeedsPasswordSummary},
+        {{"error: a.txt: encrypted, and no password was given"}, NeedsPasswordSummary()},
         {{"error: a.txt: the data is damaged (CRC mismatch)", "error: b: the compressed data is damaged",
           "error: c: the data is shorter than the declared size (damaged entry)"},
          "damaged: 3 files failed their check"},

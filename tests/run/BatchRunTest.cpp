@@ -67,7 +67,7 @@ TEST_F(BatchRunTest, RefusalsChangeNothing)
     EXPECT_EQ(prompts.last().text, "No files added.");
     EXPECT_EQ(prompts.last().title, "Marrowlyn");
     EXPECT_EQ(surface.pointer, Pointer::Default);
-    EXPECT_EQ(surface.progressText, IdleProgressText);
+    EXPECT_EQ(surface.progressText, IdleProgressText());
     EXPECT_EQ(GetCurrentPassword(), "untouched");
 
     surface.list.Add(q(dir / "a.zip"));
@@ -132,7 +132,7 @@ TEST_F(BatchRunTest, ModesFollowTheirCaptionsAndTheSummaryNamesFailures)
     EXPECT_FALSE(fs::exists(out / "secret")) << "the failed archive's empty subfolder is taken away";
     EXPECT_EQ(pointerDuringArchive, (std::vector<int>{11, 11, 11, 11}));
     EXPECT_EQ(surface.pointer, Pointer::Default);
-    EXPECT_EQ(surface.progressText, IdleProgressText);
+    EXPECT_EQ(surface.progressText, IdleProgressText());
     EXPECT_EQ(surface.list.rows(), rows);
 
     // Option2: all straight into the output folder, the later archive winning.
@@ -231,7 +231,7 @@ TEST_F(BatchRunTest, ASecondStartDuringARunDoesNothingAndCancelStopsTheWalk)
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(prompts.calls().size(), 1u);
     EXPECT_EQ(surface.pointer, Pointer::Default);
-    EXPECT_EQ(surface.progressText, IdleProgressText);
+    EXPECT_EQ(surface.progressText, IdleProgressText());
 }
 
 // Longer than a 16-bit index can count; all passed over (no mode), so the
@@ -302,14 +302,14 @@ TEST_F(BatchRunTest, TheBoxSaysHowToGiveAMissingPassword)
     run.unzip = [&](const std::string &, const std::string &, bool, const UnzipHooks &) {
         UnzipOutcome outcome;
         outcome.status = UnzipOutcome::Status::EngineFailed;
-        outcome.reason = std::string(NeedsPasswordSummary) + "; damaged: 1 file failed its check";
+        outcome.reason = NeedsPasswordSummary() + "; damaged: 1 file failed its check";
         return outcome;
     };
     for (bool confirmed : {false, true}) {
         surface.passwordSet = confirmed;
         prompts.expectMessage();
         run.Start();
-        EXPECT_EQ(prompts.last().text.contains(NeedsPasswordHint), !confirmed) << prompts.last().text.toStdString();
+        EXPECT_EQ(prompts.last().text.contains(NeedsPasswordHint()), !confirmed) << prompts.last().text.toStdString();
         EXPECT_TRUE(prompts.last().text.contains("; damaged: 1 file failed its check"));
     }
 }

@@ -17,7 +17,7 @@ public:
     bool option2 = false;
     bool passwordSet = false;
     int progressValue = 0;
-    QString progressText = IdleProgressText;
+    QString progressText = IdleProgressText();
     int pointer = Pointer::Default;
     Prompts &prompts;
     std::vector<int> valuesSeen;

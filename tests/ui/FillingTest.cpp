@@ -85,7 +85,7 @@ TEST_F(FormTest, SamplesAreListedOnceAndTheQuestionAskedEachTime)
     QStringList first = rowsOf(f);
     first.sort();
     EXPECT_EQ(first, (QStringList{samples + "/Garden Notebook.zip", samples + "/Pictures.zip"}));
-    EXPECT_EQ(prompts.last().text, OpenSamplesQuestion);
+    EXPECT_EQ(prompts.last().text, OpenSamplesQuestion());
     EXPECT_EQ(prompts.last().title, "Marrowlyn");
     EXPECT_EQ(prompts.last().buttons, Prompts::Buttons::YesNo);
 

@@ -44,9 +44,9 @@ TEST_F(FormTest, ProgressCaptionPaintsOncePerFrameAndEndsOnTheLatest)
         << counter.paints << " paints in " << elapsed << " ms";
 
     const int before = counter.paints;
-    f.SetProgressText(IdleProgressText);
+    f.SetProgressText(IdleProgressText());
     EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > before; }, 2000)) << "the last caption is painted";
-    EXPECT_EQ(f.ProgressBar1->text(), IdleProgressText);
+    EXPECT_EQ(f.ProgressBar1->text(), IdleProgressText());
 }
 
 }

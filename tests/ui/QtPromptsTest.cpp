@@ -17,7 +17,7 @@ TEST(QtPrompts, ConvertsTextsFiltersAndAnswers)
     EXPECT_EQ(DisplayText("a\r\rb\r\nc"), "a\n\nb\nc");
     EXPECT_EQ(QtFilter("Zip Files (*.zip)|*.zip"), "Zip Files (*.zip)");
     EXPECT_EQ(QtFilter("Zip Files|*.zip|All|*.*"), "Zip Files (*.zip);;All (*.*)");
-    EXPECT_EQ(QtFilter(AddFilesFilter), "Zip Files (*.zip);;Split Zip Files (*.zip.001)");
+    EXPECT_EQ(QtFilter(AddFilesFilter()), "Zip Files (*.zip);;Split Zip Files (*.zip.001)");
     EXPECT_EQ(OpenFilesAnswer({}), "");
     EXPECT_EQ(OpenFilesAnswer({"/in/one.zip"}), "/in/one.zip");
     EXPECT_EQ(OpenFilesAnswer({"/in/a.zip", "/in/b c.zip"}), QString("/in") + QChar(0) + "a.zip" + QChar(0) + "b c.zip");
