@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -31,6 +32,21 @@ void paintBackground(QWidget *widget, const QColor &colour)
     if (qobject_cast<QRadioButton *>(widget) || qobject_cast<QCheckBox *>(widget))
         palette.setColor(QPalette::Button, colour);
     widget->setPalette(palette);
+}
+
+// Screens of twice the density or more take the picture drawn at twice the
+// size, "<name>@2x.png" beside the file, where there is one; the pointer's
+// tip stays where the 32-pixel picture has it, in the screen's own units.
+std::optional<QPixmap> sharperPicture(const QString &path, qreal density)
+{
+    if (density < 1.5)
+        return std::nullopt;
+    const QFileInfo file(path);
+    QPixmap picture(file.path() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral("@2x.png"));
+    if (picture.isNull())
+        return std::nullopt;
+    picture.setDevicePixelRatio(2);
+    return picture;
 }
 
 }
@@ -84,17 +100,20 @@ QCursor Form1::LoadPointerPicture(const QString &path) const
     const QImage image = QImage::fromData(cursor->bytes, "ico");
     if (image.isNull())
         throw RuntimeError(ErrorNumber::InvalidArgument, "Invalid picture");
-    return QCursor(QPixmap::fromImage(image), cursor->hotspot.x(), cursor->hotspot.y());
+    const std::optional<QPixmap> sharper = sharperPicture(path, devicePixelRatioF());
+    return QCursor(sharper ? *sharper : QPixmap::fromImage(image), cursor->hotspot.x(), cursor->hotspot.y());
 }
 
 // Read at each click on a row, so a picture put in place while the program
 // runs is used; an icon has no tip, so the picture's centre points.
 std::optional<QCursor> Form1::DragPicture() const
 {
-    const QPixmap picture(m_env.programFolder + DragPictureFile);
+    const QString path = m_env.programFolder + DragPictureFile;
+    const QPixmap picture(path);
     if (picture.isNull())
         return std::nullopt;
-    return QCursor(picture);
+    const std::optional<QPixmap> sharper = sharperPicture(path, devicePixelRatioF());
+    return QCursor(sharper ? *sharper : picture);
 }
 
 // The hover of a push button shows the hand, leaving the hourglass alone.

@@ -128,11 +128,14 @@ QImage Icon(int size)
     return image;
 }
 
-// A white hand pointing up with a dark outline; the fingertip is the hotspot.
-QImage HandCursor(QPoint &hotspot)
+// A white hand pointing up with a dark outline; the fingertip is the hotspot,
+// given for the 32-pixel picture at every scale (screens of twice the density
+// take the picture at scale 2 and the same hotspot in their own units).
+QImage HandCursor(QPoint &hotspot, int scale = 1)
 {
-    QImage image = Canvas(32, 32);
+    QImage image = Canvas(32 * scale, 32 * scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath hand;
     hand.addRoundedRect(QRectF(9.5, 1.5, 5, 17), 2.5, 2.5);      // index finger
@@ -158,10 +161,11 @@ QImage HandCursor(QPoint &hotspot)
 }
 
 // The list's pointer while a row is dragged: a row between up and down arrows.
-QImage DragIcon()
+QImage DragIcon(int scale = 1)
 {
-    QImage image = Canvas(32, 32);
+    QImage image = Canvas(32 * scale, 32 * scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink(0x1F, 0x4E, 0x8C);
     p.setPen(QPen(Qt::white, 1.5));
@@ -293,6 +297,9 @@ int main(int argc, char **argv)
     const QImage hand = HandCursor(hotspot);
     ok &= Save(assets.filePath(QStringLiteral("HAND-M.CUR")), IconFileBytes(hand, &hotspot));
     ok &= Save(assets.filePath(QStringLiteral("drag.ico")), IconFileBytes(DragIcon()));
+    // Twice the pixels for screens of twice the density, found beside the 32-pixel files.
+    ok &= SavePng(assets.filePath(QStringLiteral("HAND-M@2x.png")), HandCursor(hotspot, 2));
+    ok &= SavePng(assets.filePath(QStringLiteral("drag@2x.png")), DragIcon(2));
     ok &= SavePng(pictures.filePath(QStringLiteral("Hills at Dusk.png")), HillsAtDusk());
     ok &= SavePng(pictures.filePath(QStringLiteral("Tiles.png")), Tiles());
     return ok ? 0 : 1;
