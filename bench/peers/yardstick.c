@@ -1,0 +1,123 @@
+/* The yardstick: the least an extractor must do. Every entry of every archive
+ * named is read whole, inflated whole by libdeflate into one buffer, checked
+ * against its CRC and written with one call, on one thread per processor.
+ *   yardstick OUTDIR ARCHIVE...   (each archive into OUTDIR/<name without .zip>/) */
+#include "zipentries.h"
+
+#include <fcntl.h>
+#include <libdeflate.h>
+#include <pthread.h>
+#include <stdatomic.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+struct job { const unsigned char *archive; const char *folder; struct zip_entry_info *entry; };
+
+struct buffer { unsigned char *data; size_t size; };
+
+static struct job *jobs;
+static long job_count;
+static atomic_long next_job;
+static atomic_int failures;
+
+static int write_whole(const char *path, const unsigned char *data, size_t size)
+{
+    int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0)
+        return -1;
+    for (size_t done = 0; done < size;) {
+        ssize_t n = write(fd, data + done, size - done);
+        if (n <= 0)
+            return close(fd), -1;
+        done += (size_t)n;
+    }
+    return close(fd);
+}
+
+// Grown, never shrunk: the pages faulted in once serve every later entry.
+static unsigned char *room(struct buffer *b, size_t size)
+{
+    if (size <= b->size)
+        return b->data;
+    if (b->data)
+        munmap(b->data, b->size);
+    b->size = size < ((size_t)1 << 21) ? (size_t)1 << 21 : size;
+    b->data = mmap(NULL, b->size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (b->data == MAP_FAILED)
+        return b->data = NULL, b->size = 0, NULL;
+    madvise(b->data, b->size, MADV_HUGEPAGE);
+    return b->data;
+}
+
+static int extract(const struct job *job, struct libdeflate_decompressor *inflater, struct buffer *out)
+{
+    const struct zip_entry_info *e = job->entry;
+    char path[4096];
+    snprintf(path, sizeof path, "%s/%s", job->folder, e->name);
+    make_parents(path);
+    if (path[strlen(path) - 1] == '/')
+        return mkdir(path, 0755) == 0 || access(path, F_OK) == 0 ? 0 : -1;
+    const unsigned char *packed = job->archive + e->data_offset;
+    const unsigned char *data = packed;
+    if (e->method == 8) {
+        unsigned char *into = room(out, e->size);
+        if (!into || libdeflate_deflate_decompress(inflater, packed, e->packed, into, e->size, NULL) != LIBDEFLATE_SUCCESS)
+            return -1;
+        data = into;
+    }
+    return libdeflate_crc32(0, data, e->size) == e->crc ? write_whole(path, data, e->size) : -1;
+}
+
+static void *worker(void *unused)
+{
+    (void)unused;
+    struct libdeflate_decompressor *inflater = libdeflate_alloc_decompressor();
+    struct buffer out = {NULL, 0};
+    for (long i; (i = atomic_fetch_add(&next_job, 1)) < job_count;)
+        if (extract(&jobs[i], inflater, &out) != 0)
+            atomic_fetch_add(&failures, 1);
+    libdeflate_free_decompressor(inflater);
+    return NULL;
+}
+
+static int larger_first(const void *a, const void *b)
+{
+    const uint64_t x = ((const struct job *)a)->entry->size, y = ((const struct job *)b)->entry->size;
+    return x < y ? 1 : x > y ? -1 : 0;
+}
+
+int main(int argc, char **argv)
+{
+    if (argc < 3)
+        return fprintf(stderr, "usage: yardstick OUTDIR ARCHIVE...\n"), 2;
+    for (int a = 2; a < argc; ++a) {
+        int fd = open(argv[a], O_RDONLY);
+        struct zip_entry_info *entries;
+        long count = fd < 0 ? -1 : read_entries(fd, &entries);
+        if (count < 0)
+            return fprintf(stderr, "cannot read %s\n", argv[a]), 1;
+        const char *base = strrchr(argv[a], '/') ? strrchr(argv[a], '/') + 1 : argv[a];
+        char *folder = malloc(strlen(argv[1]) + strlen(base) + 2);
+        sprintf(folder, "%s/%.*s", argv[1], (int)(strlen(base) - 4), base);
+        mkdir(folder, 0755);
+        struct stat info;
+        fstat(fd, &info);
+        const unsigned char *map = mmap(NULL, (size_t)info.st_size, PROT_READ, MAP_SHARED, fd, 0);
+        if (map == MAP_FAILED)
+            return fprintf(stderr, "cannot map %s\n", argv[a]), 1;
+        jobs = realloc(jobs, (size_t)(job_count + count) * sizeof *jobs);
+        for (long i = 0; i < count; ++i)
+            jobs[job_count++] = (struct job){map, folder, &entries[i]};
+    }
+    qsort(jobs, (size_t)job_count, sizeof *jobs, larger_first);
+    long threads = sysconf(_SC_NPROCESSORS_ONLN);
+    pthread_t ids[64];
+    for (long t = 0; t < threads && t < 64; ++t)
+        pthread_create(&ids[t], NULL, worker, NULL);
+    for (long t = 0; t < threads && t < 64; ++t)
+        pthread_join(ids[t], NULL);
+    return atomic_load(&failures) ? 1 : 0;
+}
