@@ -1,6 +1,8 @@
 #include "SingleInstance.h"
 
 #include <QDataStream>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
 
 #include <unistd.h>
@@ -14,7 +16,28 @@ constexpr char Taken = '1';
 
 QString SingleInstanceName()
 {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+        return runtime + QStringLiteral("/marrowlyn.socket");
     return QStringLiteral("marrowlyn-%1").arg(getuid());
+}
+
+namespace {
+
+QString lockPath(const QString &name)
+{
+    return QDir::isAbsolutePath(name) ? name + QStringLiteral(".lock")
+                                      : QDir::tempPath() + QLatin1Char('/') + name + QStringLiteral(".lock");
+}
+
+} // namespace
+
+StartupLock::StartupLock(const QString &name) : m_lock(lockPath(name))
+{
+    // A start holds it for well under a second; one that does not come back
+    // within ten has hung, and starting alone beats not starting.
+    m_lock.setStaleLockTime(10000);
+    m_lock.tryLock(10000);
 }
 
 bool HandOverToRunningInstance(const QString &name, const QStringList &paths, int timeoutMs)

@@ -3,13 +3,28 @@
 #pragma once
 
 #include <QLocalServer>
+#include <QLockFile>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
-// The name a user's instances meet under.
+// Where a user's instances meet: a socket in the user's own runtime folder
+// (XDG_RUNTIME_DIR), or marrowlyn-<uid> in the temporary folder without one.
 QString SingleInstanceName();
+
+// Held by a start from its look for a running instance until it listens
+// itself (or has handed over), so two starts at the same moment cannot both
+// open windows: the second waits, then finds the first. A lock left by a
+// crashed start is taken over.
+class StartupLock {
+public:
+    explicit StartupLock(const QString &name);
+    void release() { m_lock.unlock(); }
+
+private:
+    QLockFile m_lock;
+};
 
 // Gives `paths` to the instance listening under `name`; true once it has
 // confirmed them. False when none listens (none runs, or one crashed) or it

@@ -32,6 +32,7 @@ int main(int argc, char *argv[])
     InstallTranslations();
     const QStringList paths = AbsolutePaths(app.arguments().mid(1));
     const QString name = SingleInstanceName();
+    StartupLock startup(name);
     if (HandOverToRunningInstance(name, paths))
         return 0;
 
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
     });
     if (!server.listen(name))
         std::fprintf(stderr, "marrowlyn: later starts will open windows of their own\n");
+    startup.release();
     form.Form_Load();
     form.show();
     // Added from the event loop, so the window is on screen while a folder
