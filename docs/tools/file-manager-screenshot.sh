@@ -122,9 +122,7 @@ done
 cp "$build/marrowlyn-batch" "$build/libunzip32.so" \
     "$repo/packaging/file-managers/marrowlyn-extract-each" "$SHOT/bin/"
 for p in sh dirname; do ln -s "$(command -v $p)" "$SHOT/bin/$p"; done
-# zenity sizes its box to the text, too narrow for the title on a one-word text
-printf '#!/bin/sh\nexec %s --width=220 "$@"\n' "$(command -v zenity)" >"$SHOT/bin/zenity"
-chmod +x "$SHOT/bin/zenity"
+ln -s "$(command -v zenity)" "$SHOT/bin/zenity"
 cp "$build/Samples/Garden Notebook.zip" "$build/Samples/Pictures.zip" \
     "$build/Samples/Short Stories.zip" "$SHOT/home/Downloads/"
 {
