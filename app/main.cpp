@@ -46,7 +46,8 @@ int main(int argc, char *argv[])
             form.ListView1_OLEDragDrop(more);
     });
     if (!server.listen(name))
-        std::fprintf(stderr, "marrowlyn: later starts will open windows of their own\n");
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("main", "marrowlyn: later starts will open windows of their own")));
     startup.release();
     form.Form_Load();
     form.show();

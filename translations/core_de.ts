@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>You&apos;ve selected too many files to add.<byte value="xd"/><byte value="xd"/>Please try adding via the &quot;Add All&quot; button.</source>
-        <translation>Sie haben zu viele Dateien zum Hinzufügen gewählt.<byte value="xd"/><byte value="xd"/>Bitte fügen Sie sie über die Schaltfläche „Alle hinzufügen“ hinzu.</translation>
+        <translation>Sie haben zu viele Dateien zum Hinzufügen gewählt.<byte value="xd"/><byte value="xd"/>Bitte fügen Sie sie über die Schaltfläche „Alle ZIP-Dateien im Ordner“ hinzu.</translation>
     </message>
 </context>
 <context>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source> (a stored one must be confirmed with Set Password (Optional))</source>
-        <translation> (ein gespeichertes muss mit „Kennwort festlegen (optional)“ bestätigt werden)</translation>
+        <translation> (ein gespeichertes muss mit „Kennwort setzen (optional)“ bestätigt werden)</translation>
     </message>
     <message>
         <source>the file does not exist</source>

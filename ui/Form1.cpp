@@ -125,7 +125,7 @@ void Form1::Form_Load()
         trap.step(108, [&] { m_mouseIcon = LoadPointerPicture(pointerPicture); });
     trap.step(110, [&] { OpenHomePageAtRandom(m_prompts, m_env.random); });
     trap.step(112, [&] {
-        ListView1->setHeaderLabels({QStringLiteral("Zip File(s)")});
+        ListView1->setHeaderLabels({QCoreApplication::translate("Form1", "Zip File(s)")});
         ListView1->setHeaderHidden(false);
         ListView1->setColumnWidth(0, ColumnWidthAtLoad);
     });
@@ -190,7 +190,7 @@ void Form1::AskToStop()
     if (!m_run.Running() || m_run.StopRequested())
         return;
     const Prompts::Answer answer =
-        m_prompts.message(StopQuestion, ApplicationTitle(), Prompts::Buttons::YesNoStopNow, Prompts::Icon::Information);
+        m_prompts.message(StopQuestion(), ApplicationTitle(), Prompts::Buttons::YesNoStopNow, Prompts::Icon::Information);
     if (answer == Prompts::Answer::Yes || answer == Prompts::Answer::StopNow)
         m_run.RequestStop(answer == Prompts::Answer::StopNow);
 }
@@ -219,7 +219,7 @@ void Form1::PushButton3_Click()
     trap.step(100, [&] {
         startFolder = IsFolderPresent(Text1->text()) ? Text1->text() : setting(SettingKey::LastFolderDot);
     });
-    trap.step(102, [&] { chosen = BrowseForFolder(m_prompts, BrowsePrompt, startFolder); });
+    trap.step(102, [&] { chosen = BrowseForFolder(m_prompts, BrowsePrompt(), startFolder); });
     if (chosen.isEmpty())
         return;
     trap.step(104, [&] { store(SettingKey::LastFolderDot, chosen); });
@@ -255,7 +255,7 @@ void Form1::PushButton7_Click()
     QString answer;
     trap.step(100, [&] { stored = setting(SettingKey::Password); });
     trap.step(102, [&] {
-        answer = m_prompts.input(PasswordPrompt, ApplicationTitle(), stored, true);
+        answer = m_prompts.input(PasswordPrompt(), ApplicationTitle(), stored, true);
         SetEnginePassword(answer.toStdString());
     });
     if (!answer.isEmpty()) {
@@ -269,7 +269,7 @@ void Form1::PushButton7_Click()
 void Form1::PushButton8_Click()
 {
     TrappedProcedure trap(m_prompts, location(QStringLiteral("PushButton8_Click")));
-    trap.step(100, [&] { m_prompts.message(HelpText, ApplicationTitle()); });
+    trap.step(100, [&] { m_prompts.message(HelpText(), ApplicationTitle()); });
 }
 
 void Form1::ListView1_KeyDown(int keyCode, int /*shift: Shift+Delete removes too*/)

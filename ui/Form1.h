@@ -9,6 +9,7 @@
 #include "ListViewJobList.h"
 #include "PasswordListStore.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QPersistentModelIndex>
 #include <QWidget>
@@ -33,15 +34,32 @@ struct Form1Environment {
     std::function<double()> random;      // the home-page draw; default: time-seeded
 };
 
-inline const QString ListTooltip = QStringLiteral(
-    "Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to "
-    "reveal full names.");
+inline QString ListTooltip()
+{
+    return QCoreApplication::translate("Form1",
+        "Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to "
+        "reveal full names.");
+}
 inline const QString ContactAddress = QStringLiteral("https://marrowlyn.app/contact/");
-inline const QString HelpText = QStringLiteral("Questions? Please contact Team Quorvane at ") + ContactAddress;
-inline const QString PasswordPrompt = QStringLiteral("Please specify the 1 password to use for all unzips:");
-inline const QString BrowsePrompt = QStringLiteral("Please select folder:");
-inline const QString StopQuestion = QStringLiteral(
-    "Stop after the current archive?\n\nYes lets it finish; Stop Now stops it too, leaving nothing half-written.");
+inline QString HelpText()
+{
+    return QCoreApplication::translate("Form1", "Questions? Please contact Team Quorvane at %1").arg(ContactAddress);
+}
+inline QString PasswordPrompt()
+{
+    return QCoreApplication::translate("Form1",
+        "Please specify the 1 password to use for all unzips:");
+}
+inline QString BrowsePrompt()
+{
+    return QCoreApplication::translate("Form1",
+        "Please select folder:");
+}
+inline QString StopQuestion()
+{
+    return QCoreApplication::translate("Form1",
+        "Stop after the current archive?\n\nYes lets it finish; Stop Now stops it too, leaving nothing half-written.");
+}
 
 // The key code the list's key handler compares with (the Delete key).
 inline constexpr int KeyCodeDelete = 46;

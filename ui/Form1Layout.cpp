@@ -4,6 +4,7 @@
 
 #include "ProgressBar.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -68,7 +69,7 @@ void Form1::createControls()
 
     ListView1->setGeometry(twips(120, 120, 7800, 2535));
     ListView1->setFont(boldFont(9));
-    ListView1->setToolTip(ListTooltip);
+    ListView1->setToolTip(ListTooltip());
     ListView1->setRootIsDecorated(false);
     ListView1->setUniformRowHeights(true);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -92,41 +93,41 @@ void Form1::createControls()
     ListView1->setAcceptDrops(true);
     ListView1->viewport()->setAcceptDrops(true);
 
-    PushButton1 = button(this, QStringLiteral("Add Zip File(s)"), twips(120, 2750, 3840, 405));
-    PushButton4 = button(this, QStringLiteral("Add All Zip Files In Folder"), twips(4080, 2750, 3840, 405));
-    PushButton5 = button(this, QStringLiteral("Clear List"), twips(120, 3260, 3840, 405));
-    PushButton6 = button(this, QStringLiteral("Load Sample/Example Files"), twips(4080, 3260, 3840, 405));
-    PushButton7 = button(this, QStringLiteral("Set Password (Optional)"), twips(120, 3770, 3840, 405));
-    PushButton8 = button(this, QStringLiteral("Help"), twips(4080, 3770, 3840, 405));
+    PushButton1 = button(this, QCoreApplication::translate("Form1", "&Add Zip File(s)"), twips(120, 2750, 3840, 405));
+    PushButton4 = button(this, QCoreApplication::translate("Form1", "Add All Zip Files In &Folder"), twips(4080, 2750, 3840, 405));
+    PushButton5 = button(this, QCoreApplication::translate("Form1", "&Clear List"), twips(120, 3260, 3840, 405));
+    PushButton6 = button(this, QCoreApplication::translate("Form1", "Load &Sample/Example Files"), twips(4080, 3260, 3840, 405));
+    PushButton7 = button(this, QCoreApplication::translate("Form1", "Set &Password (Optional)"), twips(120, 3770, 3840, 405));
+    PushButton8 = button(this, QCoreApplication::translate("Form1", "&Help"), twips(4080, 3770, 3840, 405));
 
-    Frame2 = new QGroupBox(QStringLiteral("Unzip Option"), this);
+    Frame2 = new QGroupBox(QCoreApplication::translate("Form1", "Unzip Option"), this);
     Frame2->setGeometry(twips(120, 4245, 7800, 1035));
     paintWhite(Frame2);
     Frame2->setMouseTracking(true);
-    Option1 = new QRadioButton(QStringLiteral("Unzip each zip into its own subfolder folder"), Frame2);
+    Option1 = new QRadioButton(QCoreApplication::translate("Form1", "Unzip &each zip into its own subfolder folder"), Frame2);
     Option1->setGeometry(twips(240, 300, 5655, 255));
     paintWhite(Option1);
     // The frame's style draws its own faint panel; the option buttons let it
     // show through instead of cutting white boxes out of it.
     Option1->setAutoFillBackground(false);
-    Option2 = new QRadioButton(QStringLiteral("Unzip all zips into one folder"), Frame2);
+    Option2 = new QRadioButton(QCoreApplication::translate("Form1", "Unzip all zips into &one folder"), Frame2);
     Option2->setGeometry(twips(240, 650, 5655, 255));
     paintWhite(Option2);
     Option2->setAutoFillBackground(false);
     Option1->setChecked(true);
     // In the frame's free right-hand part, beside the options it adds to.
-    MoreOptionsButton = button(Frame2, QStringLiteral("More Options..."), twips(5960, 360, 1720, 405));
+    MoreOptionsButton = button(Frame2, QCoreApplication::translate("Form1", "&More Options..."), twips(5960, 360, 1720, 405));
     MoreOptionsButton->setFont(boldFont(9));
 
-    Frame1 = new QGroupBox(QStringLiteral("Unzip To This Folder"), this);
+    Frame1 = new QGroupBox(QCoreApplication::translate("Form1", "Unzip To This Folder"), this);
     Frame1->setGeometry(twips(120, 5340, 7800, 800));
     paintWhite(Frame1);
     Frame1->setMouseTracking(true);
     Text1 = new QLineEdit(QStringLiteral("Text1"), Frame1);
     Text1->setGeometry(twips(240, 300, 6675, 345));
-    PushButton3 = button(Frame1, QStringLiteral("..."), twips(6960, 300, 600, 345));
+    PushButton3 = button(Frame1, QCoreApplication::translate("Form1", "..."), twips(6960, 300, 600, 345));
 
-    PushButton2 = button(this, QStringLiteral("Start Unzipping"), twips(120, 6250, 7800, 405));
+    PushButton2 = button(this, QCoreApplication::translate("Form1", "Start &Unzipping"), twips(120, 6250, 7800, 405));
     ProgressBar1 = new ProgressBar(this);
     ProgressBar1->setGeometry(twips(120, 6770, 7800, 405));
     ProgressBar1->SetText(IdleProgressText());

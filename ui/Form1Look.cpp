@@ -9,6 +9,7 @@
 #include "common/RuntimeError.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -73,7 +74,7 @@ void Form1::ApplySkin()
     }
     QFile file(skin);
     if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError(ErrorNumber::PathNotFound, "Skin file could not be read: " + file.errorString().toStdString());
+        throw RuntimeError(ErrorNumber::PathNotFound, QCoreApplication::translate("Form1", "Skin file could not be read: %1").arg(file.errorString()).toStdString());
     setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
@@ -96,10 +97,10 @@ QCursor Form1::LoadPointerPicture(const QString &path) const
 {
     const std::optional<CursorFileInfo> cursor = ReadCursorFile(path);
     if (!cursor)
-        throw RuntimeError(ErrorNumber::InvalidArgument, "Invalid picture");
+        throw RuntimeError(ErrorNumber::InvalidArgument, QCoreApplication::translate("Form1", "Invalid picture").toStdString());
     const QImage image = QImage::fromData(cursor->bytes, "ico");
     if (image.isNull())
-        throw RuntimeError(ErrorNumber::InvalidArgument, "Invalid picture");
+        throw RuntimeError(ErrorNumber::InvalidArgument, QCoreApplication::translate("Form1", "Invalid picture").toStdString());
     const std::optional<QPixmap> sharper = sharperPicture(path, devicePixelRatioF());
     return QCursor(sharper ? *sharper : QPixmap::fromImage(image), cursor->hotspot.x(), cursor->hotspot.y());
 }

@@ -4,6 +4,7 @@
 #include "common/Prompts.h"
 #include "joblist/AddFolder.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -30,7 +31,7 @@ MoreOptionsDialog::MoreOptionsDialog(Prompts &prompts, RunOptions options, Store
                                      PasswordListStore *passwords)
     : QDialog(parent), m_prompts(prompts), m_options(std::move(options)), m_store(std::move(store))
 {
-    setWindowTitle(QStringLiteral("More Options"));
+    setWindowTitle(QCoreApplication::translate("MoreOptionsDialog", "More Options"));
     buildControls(passwords);
     showOptions();
     if (Passwords)
@@ -40,45 +41,45 @@ MoreOptionsDialog::MoreOptionsDialog(Prompts &prompts, RunOptions options, Store
 void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
 {
     SubfolderName = choices(this,
-                            {QStringLiteral("Up to the first dot"), QStringLiteral("The whole name without .zip"),
-                             QStringLiteral("Smart: none when the archive has one top folder")},
-                            QStringLiteral("Subfolder name"));
+                            {QCoreApplication::translate("MoreOptionsDialog", "Up to the first dot"), QCoreApplication::translate("MoreOptionsDialog", "The whole name without .zip"),
+                             QCoreApplication::translate("MoreOptionsDialog", "Smart: none when the archive has one top folder")},
+                            QCoreApplication::translate("MoreOptionsDialog", "Subfolder name"));
     OnConflict = choices(this,
-                         {QStringLiteral("Replace it"), QStringLiteral("Skip it"),
-                          QStringLiteral("Keep both (the new one gets \" (2)\")"),
-                          QStringLiteral("Replace it only with a newer one")},
-                         QStringLiteral("When a file exists"));
+                         {QCoreApplication::translate("MoreOptionsDialog", "Replace it"), QCoreApplication::translate("MoreOptionsDialog", "Skip it"),
+                          QCoreApplication::translate("MoreOptionsDialog", "Keep both (the new one gets \" (2)\")"),
+                          QCoreApplication::translate("MoreOptionsDialog", "Replace it only with a newer one")},
+                         QCoreApplication::translate("MoreOptionsDialog", "When a file exists"));
     After = choices(this,
-                    {QStringLiteral("Leave it"), QStringLiteral("Move it to the trash"),
-                     QStringLiteral("Move it to this folder:")},
-                    QStringLiteral("After an archive is extracted cleanly"));
+                    {QCoreApplication::translate("MoreOptionsDialog", "Leave it"), QCoreApplication::translate("MoreOptionsDialog", "Move it to the trash"),
+                     QCoreApplication::translate("MoreOptionsDialog", "Move it to this folder:")},
+                    QCoreApplication::translate("MoreOptionsDialog", "After an archive is extracted cleanly"));
     AfterFolder = new QLineEdit(this);
-    AfterFolder->setAccessibleName(QStringLiteral("Folder for extracted archives"));
+    AfterFolder->setAccessibleName(QCoreApplication::translate("MoreOptionsDialog", "Folder for extracted archives"));
     AfterBrowse = new QPushButton(QStringLiteral("..."), this);
-    AfterBrowse->setAccessibleName(QStringLiteral("Choose the folder for extracted archives"));
-    Report = new QCheckBox(QStringLiteral("Write a report of each run (CSV) into the output folder"), this);
-    Nested = new QCheckBox(QStringLiteral("Also extract the ZIP archives found inside the archives, once"), this);
-    RemoveNested = new QCheckBox(QStringLiteral("and then remove them"), this);
+    AfterBrowse->setAccessibleName(QCoreApplication::translate("MoreOptionsDialog", "Choose the folder for extracted archives"));
+    Report = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "Write a report of each run (CSV) into the output folder"), this);
+    Nested = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "Also extract the ZIP archives found inside the archives, once"), this);
+    RemoveNested = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "and then re&move them"), this);
 
     auto *afterRow = new QHBoxLayout;
     afterRow->addWidget(AfterFolder, 1);
     afterRow->addWidget(AfterBrowse);
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Subfolder name (one subfolder per archive):"), SubfolderName);
-    form->addRow(QStringLiteral("When a file exists:"), OnConflict);
-    form->addRow(QStringLiteral("After an archive is extracted cleanly:"), After);
+    form->addRow(QCoreApplication::translate("MoreOptionsDialog", "&Subfolder name (one subfolder per archive):"), SubfolderName);
+    form->addRow(QCoreApplication::translate("MoreOptionsDialog", "When a file &exists:"), OnConflict);
+    form->addRow(QCoreApplication::translate("MoreOptionsDialog", "&After an archive is extracted cleanly:"), After);
     form->addRow(QString(), afterRow);
     if (passwords) {
         Passwords = new PasswordListEditor(m_prompts, *passwords, this);
-        form->addRow(QStringLiteral("Passwords tried in turn:"), Passwords);
+        form->addRow(QCoreApplication::translate("MoreOptionsDialog", "Passwords tried in &turn:"), Passwords);
     }
-    form->addRow(QStringLiteral("When the run ends:"), Report);
-    form->addRow(QStringLiteral("Archives inside archives:"), Nested);
+    form->addRow(QCoreApplication::translate("MoreOptionsDialog", "When the run e&nds:"), Report);
+    form->addRow(QCoreApplication::translate("MoreOptionsDialog", "Archives &inside archives:"), Nested);
     form->addRow(QString(), RemoveNested);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QStringLiteral("Each choice is kept as soon as it is made; the passwords when this closes."), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("MoreOptionsDialog", "Each choice is kept as soon as it is made; the passwords when this closes."), this));
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
@@ -136,7 +137,7 @@ void MoreOptionsDialog::changed()
 void MoreOptionsDialog::browseAfterFolder()
 {
     const QString chosen =
-        BrowseForFolder(m_prompts, QStringLiteral("Move extracted archives to this folder:"), AfterFolder->text());
+        BrowseForFolder(m_prompts, QCoreApplication::translate("MoreOptionsDialog", "Move extracted archives to this folder:"), AfterFolder->text());
     if (chosen.isEmpty())
         return;
     AfterFolder->setText(chosen);

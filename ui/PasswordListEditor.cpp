@@ -4,6 +4,7 @@
 #include "PasswordListStore.h"
 #include "common/Prompts.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -31,16 +32,16 @@ PasswordListEditor::PasswordListEditor(Prompts &prompts, PasswordListStore &stor
     : QWidget(parent), m_prompts(prompts), m_store(store), m_passwords(store.load())
 {
     auto *buttons = new QVBoxLayout;
-    AddButton = button(QStringLiteral("Add..."), QStringLiteral("Add a password"), buttons);
-    RemoveButton = button(QStringLiteral("Remove"), QStringLiteral("Remove the chosen password"), buttons);
-    MoveUpButton = button(QStringLiteral("Move Up"), QStringLiteral("Try the chosen password earlier"), buttons);
-    MoveDownButton = button(QStringLiteral("Move Down"), QStringLiteral("Try the chosen password later"), buttons);
+    AddButton = button(QCoreApplication::translate("PasswordListEditor", "Ad&d..."), QCoreApplication::translate("PasswordListEditor", "Add a password"), buttons);
+    RemoveButton = button(QCoreApplication::translate("PasswordListEditor", "&Remove"), QCoreApplication::translate("PasswordListEditor", "Remove the chosen password"), buttons);
+    MoveUpButton = button(QCoreApplication::translate("PasswordListEditor", "Move &Up"), QCoreApplication::translate("PasswordListEditor", "Try the chosen password earlier"), buttons);
+    MoveDownButton = button(QCoreApplication::translate("PasswordListEditor", "Move Do&wn"), QCoreApplication::translate("PasswordListEditor", "Try the chosen password later"), buttons);
     buttons->addStretch();
 
     List = new QListWidget;
-    List->setAccessibleName(QStringLiteral("Passwords, in the order they are tried"));
-    WhereKept = new QLabel(store.keyringAvailable() ? KeptInKeyringText : KeptInMemoryText);
-    WhereKept->setAccessibleName(QStringLiteral("Where the list is kept"));
+    List->setAccessibleName(QCoreApplication::translate("PasswordListEditor", "Passwords, in the order they are tried"));
+    WhereKept = new QLabel(store.keyringAvailable() ? KeptInKeyringText() : KeptInMemoryText());
+    WhereKept->setAccessibleName(QCoreApplication::translate("PasswordListEditor", "Where the list is kept"));
     WhereKept->setWordWrap(true);
 
     auto *row = new QHBoxLayout;
@@ -66,7 +67,7 @@ bool PasswordListEditor::save()
 
 void PasswordListEditor::Add_Click()
 {
-    const QString password = m_prompts.input(AddPasswordPrompt, ApplicationTitle(), QString(), true);
+    const QString password = m_prompts.input(AddPasswordPrompt(), ApplicationTitle(), QString(), true);
     if (password.trimmed().isEmpty())
         return;
     m_passwords << password;

@@ -3,6 +3,7 @@
 // line saying where the list is kept.
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QWidget>
 
@@ -12,10 +13,21 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-inline const QString AddPasswordPrompt = QStringLiteral("Please type a password to add to the list:");
-inline const QString KeptInKeyringText = QStringLiteral("The list is kept in the system's keyring.");
-inline const QString KeptInMemoryText =
-    QStringLiteral("No keyring is available: the list is kept until Marrowlyn closes.");
+inline QString AddPasswordPrompt()
+{
+    return QCoreApplication::translate("PasswordListEditor",
+        "Please type a password to add to the list:");
+}
+inline QString KeptInKeyringText()
+{
+    return QCoreApplication::translate("PasswordListEditor",
+        "The list is kept in the system's keyring.");
+}
+inline QString KeptInMemoryText()
+{
+    return QCoreApplication::translate("PasswordListEditor",
+        "No keyring is available: the list is kept until Marrowlyn closes.");
+}
 
 class PasswordListEditor : public QWidget {
 public:

@@ -1,5 +1,6 @@
 #include "QtPrompts.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -144,12 +145,12 @@ Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Bu
         box.setStandardButtons(QMessageBox::Ok);
     }
     QPushButton *openFolder = buttons == Buttons::OkOpenFolder
-                                  ? box.addButton(QStringLiteral("Open Output Folder"), QMessageBox::ActionRole)
+                                  ? box.addButton(QCoreApplication::translate("QtPrompts", "Open Output Folder"), QMessageBox::ActionRole)
                                   : nullptr;
     if (openFolder)
         box.setDefaultButton(QMessageBox::Ok);
     QPushButton *stopNow = buttons == Buttons::YesNoStopNow
-                               ? box.addButton(QStringLiteral("Stop Now"), QMessageBox::DestructiveRole)
+                               ? box.addButton(QCoreApplication::translate("QtPrompts", "Stop Now"), QMessageBox::DestructiveRole)
                                : nullptr;
     if (!detail.isEmpty())
         box.setDetailedText(DisplayText(detail));

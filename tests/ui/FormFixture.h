@@ -7,6 +7,7 @@
 #include "Settings.h"
 #include "TempDir.h"
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -18,6 +19,33 @@
 #include <memory>
 
 inline QString q(const std::filesystem::path &path) { return QString::fromStdString(path.string()); }
+
+// A caption as it shows: "&Clear List" reads "Clear List", "&&" reads "&".
+inline QString withoutMnemonic(QString text)
+{
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QChar(1), QLatin1Char('&'));
+}
+
+// The captions of `root`'s visible buttons and group boxes that are wider
+// than their control: a caption cut short is a fault at any density and in
+// any language.
+inline QStringList CutCaptions(QWidget *root)
+{
+    QStringList cut;
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        if (!w->isVisible() || w->isWindow())
+            continue;
+        QString caption;
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            caption = withoutMnemonic(button->text());
+        else if (auto *group = qobject_cast<QGroupBox *>(w))
+            caption = group->title();
+        if (!w->parentWidget()->rect().contains(w->geometry())
+            || (!caption.isEmpty() && w->fontMetrics().horizontalAdvance(caption) > w->width()))
+            cut << (caption.isEmpty() ? w->objectName() : caption);
+    }
+    return cut;
+}
 
 class FormTest : public ::testing::Test {
 protected:

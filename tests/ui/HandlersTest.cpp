@@ -2,10 +2,13 @@
 #include "MoreOptionsDialog.h"
 #include "mUnzip.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QKeySequence>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -78,6 +81,18 @@ TEST_F(FormTest, ControlsAreNamedAndTheKeyboardMovesRows)
         EXPECT_FALSE(face->text(QAccessible::Description).isEmpty()) << face->text(QAccessible::Name).toStdString();
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f.PushButton3)->text(QAccessible::Name), "Choose the output folder");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.PushButton5)->text(QAccessible::Name), "Clear List");
+
+    // Every captioned button has an Alt key of its own.
+    QSet<QKeySequence> mnemonics;
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
+             f.PushButton1, f.PushButton2, f.PushButton4, f.PushButton5, f.PushButton6, f.PushButton7,
+             f.PushButton8, f.MoreOptionsButton, f.Option1, f.Option2}) {
+        const QKeySequence key = QKeySequence::mnemonic(b->text());
+        EXPECT_FALSE(key.isEmpty()) << withoutMnemonic(b->text()).toStdString();
+        EXPECT_FALSE(mnemonics.contains(key)) << key.toString().toStdString();
+        mnemonics.insert(key);
+    }
 
     for (const char *row : {"/a.zip", "/b.zip", "/c.zip"})
         f.JobRows().Add(row);
@@ -104,7 +119,7 @@ TEST_F(FormTest, BrowsingSetsTheFolderWithItsSeparator)
     std::filesystem::create_directories(dir / "Data");
     prompts.expectPickFolder(chosen);
     f.PushButton3_Click();
-    EXPECT_EQ(prompts.last().text, BrowsePrompt);
+    EXPECT_EQ(prompts.last().text, BrowsePrompt());
     EXPECT_EQ(f.Text1->text(), chosen + "/");
     EXPECT_EQ(stored(SettingKey::OutputDirectory), chosen + "/");
     EXPECT_EQ(stored(SettingKey::LastFolderDot), chosen);
@@ -162,7 +177,7 @@ TEST_F(FormTest, PasswordFlow)
     Form1 &f = load();
     prompts.expectInput("s3cret");
     f.PushButton7_Click();
-    EXPECT_EQ(prompts.last().text, PasswordPrompt);
+    EXPECT_EQ(prompts.last().text, PasswordPrompt());
     EXPECT_EQ(prompts.last().title, "Marrowlyn");
     EXPECT_EQ(prompts.last().preset, "");
     EXPECT_TRUE(prompts.last().secret);

@@ -50,7 +50,7 @@ TEST(PasswordListEditorTest, AddRemoveAndMoveShowOnlyDots)
     PasswordListStore store(TestService, 0ms);
     store.save({"first"});
     PasswordListEditor editor(prompts, store);
-    EXPECT_EQ(editor.WhereKept->text(), KeptInMemoryText);
+    EXPECT_EQ(editor.WhereKept->text(), KeptInMemoryText());
     for (QWidget *control : std::initializer_list<QWidget *>{editor.List, editor.AddButton, editor.RemoveButton,
                                                              editor.MoveUpButton, editor.MoveDownButton})
         EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
@@ -60,7 +60,7 @@ TEST(PasswordListEditorTest, AddRemoveAndMoveShowOnlyDots)
         prompts.expectInput(typed);
         editor.Add_Click();
         EXPECT_TRUE(prompts.last().secret);
-        EXPECT_EQ(prompts.last().text, AddPasswordPrompt);
+        EXPECT_EQ(prompts.last().text, AddPasswordPrompt());
     }
     EXPECT_EQ(editor.passwords(), (QStringList{"first", "second", "third"}));
     EXPECT_EQ(editor.List->currentRow(), 2) << "the one added is chosen";

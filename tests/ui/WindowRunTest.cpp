@@ -232,7 +232,7 @@ TEST_F(WindowRunTest, TheWindowStaysAliveDuringAnArchive)
         f.ListView1_DblClick();
         QTest::mouseClick(f.PushButton5, Qt::LeftButton);
         QTest::mouseClick(f.PushButton2, Qt::LeftButton);   // a second start asks to stop; No goes on
-        EXPECT_EQ(prompts.last().text, StopQuestion);
+        EXPECT_EQ(prompts.last().text, StopQuestion());
         EXPECT_EQ(listNow(), rows);
         EXPECT_EQ(calls, 1);
         busyChecked = true;
