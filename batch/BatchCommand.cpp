@@ -21,6 +21,7 @@
 #include "engine/cUnzip.h"
 #include "engine/mUnzip.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,7 +59,7 @@ QString versionText()
         if (!level.isEmpty())
             text += QLatin1Char(' ') + level;
     } catch (const std::exception &e) {
-        text += QStringLiteral("engine libunzip32: not available (%1)").arg(QString::fromLocal8Bit(e.what()));
+        text += QCoreApplication::translate("BatchCommand", "engine libunzip32: not available (%1)").arg(QString::fromLocal8Bit(e.what()));
     }
     return text;
 }
@@ -66,11 +67,12 @@ QString versionText()
 // For scripts, which branch on the status; the README lists the same.
 QString exitStatusText()
 {
-    return QStringLiteral("\nExit status:\n"
-                          "  %1    every archive was extracted cleanly\n"
-                          "  %2    some were not, or a folder could not be scanned whole\n"
-                          "  %3    a usage error: nothing was extracted\n"
-                          "  %4  stopped by Ctrl-C or SIGTERM; the summary says what was done\n")
+    return QCoreApplication::translate("BatchCommand",
+                                       "\nExit status:\n"
+                                       "  %1    every archive was extracted cleanly\n"
+                                       "  %2    some were not, or a folder could not be scanned whole\n"
+                                       "  %3    a usage error: nothing was extracted\n"
+                                       "  %4  stopped by Ctrl-C or SIGTERM; the summary says what was done\n")
         .arg(AllExtracted).arg(SomeNotExtracted).arg(UsageError).arg(Stopped);
 }
 
@@ -78,7 +80,7 @@ bool openToRead(QFile &file, const QString &what, QString &error)
 {
     if (file.open(QIODevice::ReadOnly))
         return true;
-    error = QStringLiteral("Cannot read the %1 \"%2\": %3.").arg(what, VisibleText(file.fileName()), file.errorString());
+    error = QCoreApplication::translate("BatchCommand", "Cannot read the %1 \"%2\": %3.").arg(what, VisibleText(file.fileName()), file.errorString());
     return false;
 }
 
@@ -88,12 +90,12 @@ std::optional<std::string> readPassword(const BatchOptions &o, const BatchIo &io
     if (o.passwordStdin) {
         line = io.readStdinLine ? io.readStdinLine() : std::nullopt;
         if (!line) {
-            error = QStringLiteral("No password could be read from standard input.");
+            error = QCoreApplication::translate("BatchCommand", "No password could be read from standard input.");
             return std::nullopt;
         }
     } else if (!o.passwordFile.isEmpty()) {
         QFile file(o.passwordFile);
-        if (!openToRead(file, QStringLiteral("password file"), error))
+        if (!openToRead(file, QCoreApplication::translate("BatchCommand", "password file"), error))
             return std::nullopt;
         line = file.readLine(qint64(kMaxPasswordBytes) + 2).toStdString();
     } else {
@@ -102,11 +104,11 @@ std::optional<std::string> readPassword(const BatchOptions &o, const BatchIo &io
     while (!line->empty() && (line->back() == '\n' || line->back() == '\r'))
         line->pop_back();
     if (line->size() > kMaxPasswordBytes) {
-        error = QStringLiteral("The password is longer than 64 KiB: give one line holding the password.");
+        error = QCoreApplication::translate("BatchCommand", "The password is longer than 64 KiB: give one line holding the password.");
         return std::nullopt;
     }
     if (line->empty())
-        error = QStringLiteral("The password is empty.");
+        error = QCoreApplication::translate("BatchCommand", "The password is empty.");
     return line->empty() ? std::nullopt : line;
 }
 
@@ -118,11 +120,11 @@ std::optional<std::vector<std::string>> readPasswordList(const QString &path, QS
     if (path.isEmpty())
         return list;
     QFile file(path);
-    if (!openToRead(file, QStringLiteral("passwords file"), error))
+    if (!openToRead(file, QCoreApplication::translate("BatchCommand", "passwords file"), error))
         return std::nullopt;
     const QByteArray text = file.read(qint64(kMaxPasswordBytes) + 1);
     if (text.size() > qsizetype(kMaxPasswordBytes)) {
-        error = QStringLiteral("The passwords file is longer than 64 KiB.");
+        error = QCoreApplication::translate("BatchCommand", "The passwords file is longer than 64 KiB.");
         return std::nullopt;
     }
     for (QByteArray line : text.split('\n')) {
@@ -132,7 +134,7 @@ std::optional<std::vector<std::string>> readPasswordList(const QString &path, QS
             list.push_back(line.toStdString());
     }
     if (list.empty()) {
-        error = QStringLiteral("The passwords file holds no password.");
+        error = QCoreApplication::translate("BatchCommand", "The passwords file holds no password.");
         return std::nullopt;
     }
     return list;
@@ -172,7 +174,7 @@ bool chooseOutputAndMode(const BatchOptions &o, Plan &plan, QString &error)
         try {
             plan.output = ReadSetting(SettingKey::OutputDirectory);
         } catch (const RuntimeError &e) {
-            error = QStringLiteral("No output folder given, and the window's stored one cannot be read (%1).")
+            error = QCoreApplication::translate("BatchCommand", "No output folder given, and the window's stored one cannot be read (%1).")
                         .arg(QString::fromStdString(e.what()));
             return false;
         }
@@ -180,7 +182,7 @@ bool chooseOutputAndMode(const BatchOptions &o, Plan &plan, QString &error)
         plan.output = QDir::currentPath();
     }
     if (!IsFolderPresent(plan.output)) {
-        error = QStringLiteral("The output folder \"%1\" does not exist.").arg(VisibleText(plan.output));
+        error = QCoreApplication::translate("BatchCommand", "The output folder \"%1\" does not exist.").arg(VisibleText(plan.output));
         return false;
     }
     plan.mode = o.mode ? (*o.mode == BatchOptions::Mode::Subfolders ? UnzipMode::OwnSubfolder : UnzipMode::OneFolder)
@@ -201,7 +203,7 @@ bool collectArchives(const BatchOptions &o, const BatchIo &io, Plan &plan, QStri
             const QString folder = QDir::cleanPath(info.absoluteFilePath());
             ScanHooks hooks;
             hooks.failed = [&](const QString &why) {
-                say(io.err, QStringLiteral("marrowlyn-batch: the scan of \"%1\" is incomplete: %2")
+                say(io.err, QCoreApplication::translate("BatchCommand", "marrowlyn-batch: the scan of \"%1\" is incomplete: %2")
                                 .arg(VisibleText(folder), VisibleText(why)));
                 plan.scanIncomplete = true;
             };
@@ -211,7 +213,7 @@ bool collectArchives(const BatchOptions &o, const BatchIo &io, Plan &plan, QStri
             if (!archive.isEmpty())
                 plan.archives += archive;
         } else {
-            error = QStringLiteral("\"%1\" is neither an archive nor a folder.").arg(VisibleText(path));
+            error = QCoreApplication::translate("BatchCommand", "\"%1\" is neither an archive nor a folder.").arg(VisibleText(path));
             return false;
         }
     }
@@ -241,7 +243,7 @@ void planChains(Plan &plan)
         plan.chains.push_back(std::move(chains[c]));
 }
 
-const QString NotStartedReason = QStringLiteral("not started: stopped by the user");
+QString notStartedReason() { return QCoreApplication::translate("BatchCommand", "not started: stopped by the user"); }
 
 bool stopped(const BatchIo &io)
 {
@@ -299,7 +301,7 @@ std::vector<ArchiveResult> extractAll(const Plan &plan, const BatchOptions &o, c
             const QString destination = QString::fromStdString(plan.destinations[i]);
             ArchiveResult &result = results[i]; // each its own: no lock
             if (stopped(io)) {
-                result = ArchiveResult{archive, destination, ArchiveProblem{archive, NotStartedReason, {}}};
+                result = ArchiveResult{archive, destination, ArchiveProblem{archive, notStartedReason(), {}}};
                 return;
             }
             progress.started(i);
@@ -345,7 +347,7 @@ int summarize(const Plan &plan, const std::vector<ArchiveResult> &results, const
     bool reportFailed = false;
     if (!plan.options.reportFile.isEmpty()) {
         if (const QString failed = WriteRunReport(plan.options.reportFile, results); !failed.isEmpty()) {
-            say(io.err, QStringLiteral("marrowlyn-batch: the report \"%1\" could not be written: %2")
+            say(io.err, QCoreApplication::translate("BatchCommand", "marrowlyn-batch: the report \"%1\" could not be written: %2")
                             .arg(VisibleText(plan.options.reportFile), VisibleText(failed)));
             reportFailed = true;
         }

@@ -1,12 +1,13 @@
 #include "BatchOptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
 QString usageHint()
 {
-    return QStringLiteral("Try 'marrowlyn-batch --help' for more information.");
+    return QCoreApplication::translate("BatchOptions", "Try 'marrowlyn-batch --help' for more information.");
 }
 
 }
@@ -15,33 +16,33 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
 {
     ParsedCommandLine result;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Extracts ZIP archives the way Marrowlyn's \"Start Unzipping\" does.\n"
-        "Each PATH is an archive, or a folder whose whole tree is scanned for archives."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "BatchOptions", "Extracts ZIP archives the way Marrowlyn's \"Start Unzipping\" does.\n"
+                        "Each PATH is an archive, or a folder whose whole tree is scanned for archives."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    const QCommandLineOption output({"o", "output"}, "Extract into DIR (default: the current folder).", "DIR");
-    const QCommandLineOption mode("mode", "subfolders: one subfolder per archive (the default); one-folder: "
-                                          "everything into DIR.", "MODE");
-    const QCommandLineOption windowSettings("window-settings", "Where -o, --mode or a choice of the window's "
+    const QCommandLineOption output({"o", "output"}, QCoreApplication::translate("BatchOptions", "Extract into DIR (default: the current folder)."), "DIR");
+    const QCommandLineOption mode("mode", QCoreApplication::translate("BatchOptions", "subfolders: one subfolder per archive (the default); one-folder: "
+                                          "everything into DIR."), "MODE");
+    const QCommandLineOption windowSettings("window-settings", QCoreApplication::translate("BatchOptions", "Where -o, --mode or a choice of the window's "
                                                                "\"More Options...\" is not given, take the one the "
-                                                               "window last used.");
-    const QCommandLineOption extension("extension", "Extension of the archives a folder scan collects "
-                                                    "(default zip; * for every file).", "EXT");
-    const QCommandLineOption passwordFile("password-file", "Read the one password for all archives from FILE.", "FILE");
-    const QCommandLineOption passwordStdin("password-stdin", "Read the one password for all archives from standard input (a terminal is asked for it with the echo off).");
-    const QCommandLineOption nameEncoding("name-encoding", "How names stored without the UTF-8 flag are read: auto "
+                                                               "window last used."));
+    const QCommandLineOption extension("extension", QCoreApplication::translate("BatchOptions", "Extension of the archives a folder scan collects "
+                                                    "(default zip; * for every file)."), "EXT");
+    const QCommandLineOption passwordFile("password-file", QCoreApplication::translate("BatchOptions", "Read the one password for all archives from FILE."), "FILE");
+    const QCommandLineOption passwordStdin("password-stdin", QCoreApplication::translate("BatchOptions", "Read the one password for all archives from standard input (a terminal is asked for it with the echo off)."));
+    const QCommandLineOption nameEncoding("name-encoding", QCoreApplication::translate("BatchOptions", "How names stored without the UTF-8 flag are read: auto "
                                                            "(the default: found per archive from all its names), or "
                                                            "one of cp437, cp850, cp852, cp866, cp1250, cp1251, cp1252, "
                                                            "cp1253, shift_jis (cp932), gbk (cp936), cp949, big5 "
-                                                           "(cp950), utf-8.", "NAME");
-    const QCommandLineOption jobs({"j", "jobs"}, "Extract up to N archives at once (default: one per processor).", "N");
-    const QCommandLineOption quiet({"q", "quiet"}, "Print nothing but errors.");
-    const QCommandLineOption help({"h", "help"}, "Show this help.");
-    const QCommandLineOption version("version", "Show the program's and the engine's versions.");
+                                                           "(cp950), utf-8."), "NAME");
+    const QCommandLineOption jobs({"j", "jobs"}, QCoreApplication::translate("BatchOptions", "Extract up to N archives at once (default: one per processor)."), "N");
+    const QCommandLineOption quiet({"q", "quiet"}, QCoreApplication::translate("BatchOptions", "Print nothing but errors."));
+    const QCommandLineOption help({"h", "help"}, QCoreApplication::translate("BatchOptions", "Show this help."));
+    const QCommandLineOption version("version", QCoreApplication::translate("BatchOptions", "Show the program's and the engine's versions."));
     parser.addOptions({output, mode, windowSettings, extension, passwordFile, passwordStdin, nameEncoding, jobs, quiet});
     parser.addOptions(RunOptionFlags::Options());
     parser.addOptions({help, version});
-    parser.addPositionalArgument("PATH", "Archives or folders to extract.", "PATH...");
+    parser.addPositionalArgument("PATH", QCoreApplication::translate("BatchOptions", "Archives or folders to extract."), "PATH...");
     result.helpText = parser.helpText();
 
     auto usage = [&](const QString &message) {
@@ -64,10 +65,10 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
     BatchOptions &o = result.options;
     o.paths = parser.positionalArguments();
     if (o.paths.isEmpty())
-        return usage(QStringLiteral("No archive or folder given."));
+        return usage(QCoreApplication::translate("BatchOptions", "No archive or folder given."));
     o.output = parser.value(output);
     if (parser.isSet(output) && o.output.isEmpty())
-        return usage(QStringLiteral("The output folder must not be empty."));
+        return usage(QCoreApplication::translate("BatchOptions", "The output folder must not be empty."));
     if (parser.isSet(mode)) {
         const QString m = parser.value(mode);
         if (m == QLatin1String("subfolders"))
@@ -75,30 +76,30 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
         else if (m == QLatin1String("one-folder"))
             o.mode = BatchOptions::Mode::OneFolder;
         else
-            return usage(QStringLiteral("Unknown mode '%1': use subfolders or one-folder.").arg(m));
+            return usage(QCoreApplication::translate("BatchOptions", "Unknown mode '%1': use subfolders or one-folder.").arg(m));
     }
     if (parser.isSet(extension)) {
         o.extension = parser.value(extension);
         if (o.extension.isEmpty())
-            return usage(QStringLiteral("The extension must not be empty."));
+            return usage(QCoreApplication::translate("BatchOptions", "The extension must not be empty."));
     }
     o.passwordFile = parser.value(passwordFile);
     o.passwordStdin = parser.isSet(passwordStdin);
     if (parser.isSet(passwordFile) && o.passwordStdin)
-        return usage(QStringLiteral("Give the password either from a file or from standard input, not both."));
+        return usage(QCoreApplication::translate("BatchOptions", "Give the password either from a file or from standard input, not both."));
     if (parser.isSet(passwordFile) && o.passwordFile.isEmpty())
-        return usage(QStringLiteral("The password file name must not be empty."));
+        return usage(QCoreApplication::translate("BatchOptions", "The password file name must not be empty."));
     if (parser.isSet(jobs)) {
         bool ok = false;
         o.jobs = parser.value(jobs).toInt(&ok);
         if (!ok || o.jobs < 1 || o.jobs > 1024)
-            return usage(QStringLiteral("The number of jobs must be a whole number from 1 to 1024, not '%1'.")
+            return usage(QCoreApplication::translate("BatchOptions", "The number of jobs must be a whole number from 1 to 1024, not '%1'.")
                              .arg(parser.value(jobs)));
     }
     if (parser.isSet(nameEncoding)) {
         const std::optional<int> codePage = NameEncodingCodePage(parser.value(nameEncoding));
         if (!codePage)
-            return usage(QStringLiteral("Unknown name encoding '%1': use auto, or one listed under --help.")
+            return usage(QCoreApplication::translate("BatchOptions", "Unknown name encoding '%1': use auto, or one listed under --help.")
                              .arg(parser.value(nameEncoding)));
         o.nameCodePage = *codePage;
     }

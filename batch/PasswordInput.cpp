@@ -1,4 +1,5 @@
 #include "PasswordInput.h"
+#include "engine/UserText.h"
 
 #include <cerrno>
 #include <csignal>
@@ -62,7 +63,7 @@ std::optional<std::string> ReadPasswordLine(int fd, std::FILE *prompt, std::size
     std::optional<EchoOff> echoOff;
     if (isatty(fd) == 1) {
         echoOff.emplace(fd);
-        std::fputs("Password: ", prompt);
+        std::fputs(Translated("PasswordInput", "Password: ").c_str(), prompt);
         std::fflush(prompt);
     }
     std::string line;

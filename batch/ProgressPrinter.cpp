@@ -1,6 +1,7 @@
 #include "ProgressPrinter.h"
 
 #include "common/VisibleText.h"
+#include "engine/UserText.h"
 
 #include <algorithm>
 #include <cinttypes>
@@ -87,14 +88,15 @@ ProgressPrinter::Figures ProgressPrinter::figures() const
     f.share = m_totalBytes ? std::min(1.0, double(done) / double(m_totalBytes))
                            : (m_archives ? double(m_done) / double(m_archives) : 1.0);
     f.percent = std::to_string(int(f.share * 100)) + "%";
-    f.count = std::to_string(m_done) + "/" + std::to_string(m_archives) + " archives";
-    f.bytes = sizeText(done) + " of " + sizeText(m_totalBytes);
+    f.count = FillIn(Translated("ProgressPrinter", "%1/%2 archives"), {std::to_string(m_done), std::to_string(m_archives)});
+    f.bytes = FillIn(Translated("ProgressPrinter", "%1 of %2"), {sizeText(done), sizeText(m_totalBytes)});
     const double elapsed = duration<double>(m_now() - m_start).count();
     if (elapsed > 0.5 && done > 0) {
         const double rate = double(done) / elapsed;
         f.rate = sizeText(std::uint64_t(rate)) + "/s";
         if (done < m_totalBytes)
-            f.left = durationText(seconds(std::int64_t(double(m_totalBytes - done) / rate))) + " left";
+            f.left = FillIn(Translated("ProgressPrinter", "%1 left"),
+                            {durationText(seconds(std::int64_t(double(m_totalBytes - done) / rate)))});
     }
     return f;
 }

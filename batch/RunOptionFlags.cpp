@@ -1,5 +1,6 @@
 #include "RunOptionFlags.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 
 namespace {
@@ -16,17 +17,17 @@ const QString NestedFlag = QStringLiteral("nested");
 QList<QCommandLineOption> RunOptionFlags::Options()
 {
     return {
-        {SubfolderNameFlag, "How each archive's subfolder is named: first-dot (the name up to its first dot, the "
+        {SubfolderNameFlag, QCoreApplication::translate("RunOptionFlags", "How each archive's subfolder is named: first-dot (the name up to its first dot, the "
                             "default), full (the whole name without .zip), smart (no subfolder when everything in "
-                            "the archive already sits under one top folder).", "RULE"},
-        {OnConflictFlag, "When a file exists: replace (the default), skip, rename (keep both: the new file gets "
-                         "\" (2)\"), newer (replace it only with a newer one).", "RULE"},
-        {AfterFlag, "After an archive is extracted cleanly: keep it (the default), trash it, or move:DIR (all the "
-                    "parts of a set together).", "WHAT"},
-        {ReportFlag, "Write a report of the run to FILE (CSV: archive, destination, result, reason, files, bytes, "
-                     "seconds).", "FILE"},
-        {PasswordsFileFlag, "Try each password of FILE (one a line) in turn on each encrypted archive.", "FILE"},
-        {NestedFlag, "Also extract the ZIP archives found inside the archives, once, each into a folder beside it."},
+                            "the archive already sits under one top folder)."), "RULE"},
+        {OnConflictFlag, QCoreApplication::translate("RunOptionFlags", "When a file exists: replace (the default), skip, rename (keep both: the new file gets "
+                         "\" (2)\"), newer (replace it only with a newer one)."), "RULE"},
+        {AfterFlag, QCoreApplication::translate("RunOptionFlags", "After an archive is extracted cleanly: keep it (the default), trash it, or move:DIR (all the "
+                    "parts of a set together)."), "WHAT"},
+        {ReportFlag, QCoreApplication::translate("RunOptionFlags", "Write a report of the run to FILE (CSV: archive, destination, result, reason, files, bytes, "
+                     "seconds)."), "FILE"},
+        {PasswordsFileFlag, QCoreApplication::translate("RunOptionFlags", "Try each password of FILE (one a line) in turn on each encrypted archive."), "FILE"},
+        {NestedFlag, QCoreApplication::translate("RunOptionFlags", "Also extract the ZIP archives found inside the archives, once, each into a folder beside it.")},
     };
 }
 
@@ -35,7 +36,7 @@ bool RunOptionFlags::read(const QCommandLineParser &parser, QString &error)
     if (parser.isSet(SubfolderNameFlag)) {
         subfolderName = SubfolderNameFromWord(parser.value(SubfolderNameFlag));
         if (!subfolderName) {
-            error = QStringLiteral("Unknown subfolder name rule '%1': use first-dot, full or smart.")
+            error = QCoreApplication::translate("RunOptionFlags", "Unknown subfolder name rule '%1': use first-dot, full or smart.")
                         .arg(parser.value(SubfolderNameFlag));
             return false;
         }
@@ -43,7 +44,7 @@ bool RunOptionFlags::read(const QCommandLineParser &parser, QString &error)
     if (parser.isSet(OnConflictFlag)) {
         onConflict = OnConflictFromWord(parser.value(OnConflictFlag));
         if (!onConflict) {
-            error = QStringLiteral("Unknown conflict rule '%1': use replace, skip, rename or newer.")
+            error = QCoreApplication::translate("RunOptionFlags", "Unknown conflict rule '%1': use replace, skip, rename or newer.")
                         .arg(parser.value(OnConflictFlag));
             return false;
         }
@@ -51,7 +52,7 @@ bool RunOptionFlags::read(const QCommandLineParser &parser, QString &error)
     if (parser.isSet(AfterFlag)) {
         RunOptions::After chosen{};
         if (!AfterFromWord(parser.value(AfterFlag), chosen, afterFolder)) {
-            error = QStringLiteral("Unknown choice '%1' for --after: use keep, trash or move:DIR.")
+            error = QCoreApplication::translate("RunOptionFlags", "Unknown choice '%1' for --after: use keep, trash or move:DIR.")
                         .arg(parser.value(AfterFlag));
             return false;
         }
@@ -59,12 +60,12 @@ bool RunOptionFlags::read(const QCommandLineParser &parser, QString &error)
     }
     reportFile = parser.value(ReportFlag);
     if (parser.isSet(ReportFlag) && reportFile.isEmpty()) {
-        error = QStringLiteral("The report file name must not be empty.");
+        error = QCoreApplication::translate("RunOptionFlags", "The report file name must not be empty.");
         return false;
     }
     passwordsFile = parser.value(PasswordsFileFlag);
     if (parser.isSet(PasswordsFileFlag) && passwordsFile.isEmpty()) {
-        error = QStringLiteral("The passwords file name must not be empty.");
+        error = QCoreApplication::translate("RunOptionFlags", "The passwords file name must not be empty.");
         return false;
     }
     nested = parser.isSet(NestedFlag);

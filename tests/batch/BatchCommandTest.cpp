@@ -5,7 +5,10 @@
 #include "TempDir.h"
 #include "ZipBuilder.h"
 #include "common/Settings.h"
+#include "common/Translations.h"
 #include "engine/EngineLibrary.h"
+
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -376,4 +379,49 @@ TEST_F(BatchCommandTest, APasswordsFileIsTriedInTurnOnEachArchive)
                   UsageError);
         EXPECT_NE(stderrText.find(c.mentions), std::string::npos) << stderrText;
     }
+}
+
+// In German the command speaks German, and everything a script reads (exit
+// statuses, the report's columns and result words) is as in English.
+TEST_F(BatchCommandTest, InGermanTheWordsChangeAndWhatScriptsReadDoesNot)
+{
+    static int argc = 1;
+    static char name[] = "test_batch";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    MakeZip(in("good.zip"), {{"f.txt", "f"}});
+    fs::copy_file(in("good.zip"), in("cut.zip"));
+    fs::resize_file(in("cut.zip"), fs::file_size(in("cut.zip")) - 30);
+    const QString missing = out() + "/missing";
+    struct Outcome {
+        int help, usage, runStatus;
+        std::string helpText, usageText, report;
+    };
+    const auto outcome = [&](const char *report) {
+        Outcome o{};
+        o.help = run({"--help"});
+        o.helpText = stdoutText;
+        o.usage = run({"-o", missing, QString::fromStdString(in("good.zip"))});
+        o.usageText = stderrText;
+        o.runStatus = run({"-o", out(), "--report", QString::fromStdString((dir / report).string()),
+                           QString::fromStdString((dir / "in").string())});
+        o.report = dir.read(report);
+        return o;
+    };
+    const Outcome english = outcome("en.csv");
+    ASSERT_EQ(InstallTranslation(QStringLiteral("de")), QStringLiteral("de"));
+    const Outcome german = outcome("de.csv");
+    RemoveTranslations();
+
+    EXPECT_EQ(german.help, english.help);
+    EXPECT_EQ(german.usage, english.usage);
+    EXPECT_EQ(german.runStatus, english.runStatus);
+    EXPECT_EQ(english.runStatus, SomeNotExtracted);
+    EXPECT_NE(german.helpText.find("Rückgabewert:"), std::string::npos) << german.helpText;
+    EXPECT_NE(german.helpText.find("--on-conflict <RULE>"), std::string::npos) << "the flags stay as they are";
+    EXPECT_NE(german.usageText.find("existiert nicht"), std::string::npos) << german.usageText;
+    const auto firstLine = [](const std::string &text) { return text.substr(0, text.find('\n')); };
+    EXPECT_EQ(firstLine(german.report), firstLine(english.report));
+    for (const char *word : {",extracted,", ",failed,"})
+        EXPECT_NE(german.report.find(word), std::string::npos) << german.report;
 }

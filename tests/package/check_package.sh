@@ -16,6 +16,7 @@ dpkg-deb -x "$deb" "$scratch/root"
 usr=$scratch/root/usr
 
 "$usr/bin/marrowlyn-batch" --version | grep -q "^engine libunzip32 " || { echo "the installed engine was not found"; exit 1; }
+MARROWLYN_LANGUAGE=de "$usr/bin/marrowlyn-batch" --help | grep -q "^Rückgabewert:" || { echo "the installed German translation was not found"; exit 1; }
 mkdir "$scratch/out/x"
 HOME=$scratch XDG_CONFIG_HOME=$scratch "$usr/bin/marrowlyn-batch" -q -o "$scratch/out/x" \
   "$usr/lib/marrowlyn/Samples/Short Stories.zip"
