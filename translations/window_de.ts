@@ -141,7 +141,7 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
     </message>
     <message>
         <source>&amp;More Options...</source>
-        <translation>&amp;Mehr Optionen...</translation>
+        <translation>O&amp;ptionen...</translation>
     </message>
     <message>
         <source>Unzip To This Folder</source>

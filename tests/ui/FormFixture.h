@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -40,8 +42,16 @@ inline QStringList CutCaptions(QWidget *root)
             caption = withoutMnemonic(button->text());
         else if (auto *group = qobject_cast<QGroupBox *>(w))
             caption = group->title();
+        int room = w->width();
+        // A push button's caption has the room its style (and style sheet) leaves inside the frame.
+        if (auto *push = qobject_cast<QPushButton *>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(push);
+            option.text = push->text();
+            room = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push).width();
+        }
         if (!w->parentWidget()->rect().contains(w->geometry())
-            || (!caption.isEmpty() && w->fontMetrics().horizontalAdvance(caption) > w->width()))
+            || (!caption.isEmpty() && w->fontMetrics().horizontalAdvance(caption) > room))
             cut << (caption.isEmpty() ? w->objectName() : caption);
     }
     return cut;

@@ -39,9 +39,15 @@ class GermanTest : public FormTest {
 protected:
     void TearDown() override { RemoveTranslations(); }
 
-    QStringList windowTexts(bool german, const QString &shot = {})
+    // In the plain look and, with its style sheet's padding, the skinned one.
+    QStringList windowTexts(bool german, bool skinned, const QString &shot = {})
     {
         RemoveTranslations();
+        if (skinned) {
+            std::filesystem::create_directories(dir / "program" / "x");
+            std::filesystem::copy_file(std::filesystem::path(ASSETS_FOLDER) / "x/o.cjs", dir / "program" / "x/o.cjs",
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
         if (german) {
             EXPECT_EQ(InstallTranslation(QStringLiteral("de")), QStringLiteral("de"));
         }
@@ -51,7 +57,7 @@ protected:
         f.Text1->setText(QStringLiteral("/home/ann/Schreibtisch/entpackt/"));
         f.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&f));
-        EXPECT_EQ(CutCaptions(&f), QStringList());
+        EXPECT_EQ(CutCaptions(&f), QStringList()) << (german ? "German" : "English") << (skinned ? ", skinned" : "");
         if (!shot.isEmpty()) {
             EXPECT_TRUE(f.grab().save(shot));
         }
@@ -64,9 +70,11 @@ protected:
 
 TEST_F(GermanTest, EveryTextIsTranslatedAndTheStoredChoicesStayTheSame)
 {
-    const QStringList english = windowTexts(false);
+    const QStringList english = windowTexts(false, false);
     const QString folder = qEnvironmentVariable("MARROWLYN_SCREENSHOTS");
-    const QStringList german = windowTexts(true, folder.isEmpty() ? QString() : folder + "/window-de.png");
+    const QStringList german = windowTexts(true, false, folder.isEmpty() ? QString() : folder + "/window-de.png");
+    windowTexts(false, true);
+    windowTexts(true, true);
     ASSERT_EQ(german.size(), english.size());
     // The product's name, paths and the browse button's dots are no words.
     const QStringList same{QStringLiteral("Marrowlyn"), QStringLiteral("..."), QStringLiteral("/home/ann/Downloads/Urlaubsfotos 2023.zip"),
