@@ -30,6 +30,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <atomic>
 #include <thread>
 
 namespace {
@@ -285,10 +286,18 @@ std::vector<ArchiveResult> extractAll(const Plan &plan, const BatchOptions &o, c
 {
     const int processors = io.processors > 0 ? io.processors : int(std::max(1u, std::thread::hardware_concurrency()));
     const int workers = o.jobs > 0 ? o.jobs : processors;
-    // The engine spreads one archive's entries over threads too. Giving each
-    // call every processor oversubscribes a little, but keeps the processors
-    // busy when one archive holds a single large entry that decodes alone.
-    const int engineThreads = processors;
+    // The engine spreads one archive's entries over threads too. While other
+    // archives wait their turn, the processors are shared out between the
+    // archives running side by side: more threads would only take turns on
+    // them, and each call would pay for starting and waking its own. The last
+    // archives get every processor, so that one that holds a single large
+    // entry does not leave a processor idle at the end.
+    const std::size_t archiveCount = std::size_t(plan.archives.size());
+    std::atomic<std::size_t> begun{0};
+    auto engineThreadsFor = [&] {
+        const bool othersWait = ++begun < archiveCount;
+        return othersWait && workers > 1 ? std::max(1, processors / workers) : processors;
+    };
 
     ProgressPrinter progress(ProgressPrinter::StyleFor(o.quiet, io.err, io.term), std::size_t(plan.archives.size()),
                              plan.totalBytes, io.err, io.now);
@@ -305,6 +314,7 @@ std::vector<ArchiveResult> extractAll(const Plan &plan, const BatchOptions &o, c
                 return;
             }
             progress.started(i);
+            const int engineThreads = engineThreadsFor();
             const UnzipFunction unzip = [&](const std::string &path, const std::string &destination, bool overwrite,
                                             const UnzipHooks &hooks) {
                 cUnzip unzip;

@@ -16,6 +16,12 @@ namespace {
 // closing in turn, while a set of hundreds of parts never holds hundreds.
 constexpr size_t kOpenParts = 4;
 
+// Archives up to this size are read whole when opened. Most archives are
+// small, and for them reading the directory, every local header and every
+// entry apart costs more than reading the file once; the memory it takes is
+// bounded by the archives being extracted at once.
+constexpr uint64_t kWholeArchiveLimit = 4u << 20;
+
 ssize_t preadFully(int fd, uint8_t *buffer, size_t length, uint64_t offset)
 {
     ssize_t n;
@@ -57,6 +63,26 @@ void ArchiveFile::setPlain(std::string path, int fd, uint64_t size, bool owned)
     m_ownsFd = owned;
     m_parts = {{m_path, size, 0}};
     m_partsEnd = m_size = size;
+    m_whole.clear();
+    m_loaded = false;
+    if (size > 0 && size <= kWholeArchiveLimit)
+        loadWhole();
+}
+
+void ArchiveFile::loadWhole()
+{
+    m_whole.resize(size_t(m_size));
+    size_t done = 0;
+    while (done < m_whole.size()) {
+        ssize_t n = preadFully(m_fd, m_whole.data() + done, m_whole.size() - done, done);
+        if (n <= 0)
+            break;
+        done += size_t(n);
+    }
+    // A file that changed size meanwhile is read as it comes, as before.
+    m_loaded = done == m_whole.size();
+    if (!m_loaded)
+        std::vector<uint8_t>().swap(m_whole);
 }
 
 void ArchiveFile::setParts(std::string path, std::vector<ArchivePart> parts)
@@ -64,6 +90,8 @@ void ArchiveFile::setParts(std::string path, std::vector<ArchivePart> parts)
     if (m_fd >= 0 && m_ownsFd)
         ::close(m_fd);
     m_fd = -1;
+    std::vector<uint8_t>().swap(m_whole);
+    m_loaded = false;
     m_path = std::move(path);
     m_parts = std::move(parts);
     uint64_t at = 0;
@@ -84,6 +112,13 @@ void ArchiveFile::replaceEnd(uint64_t end, std::string tail)
 
 ssize_t ArchiveFile::read(void *buffer, size_t length, uint64_t offset) const
 {
+    if (m_loaded) {
+        if (offset >= m_size)
+            return 0;
+        length = size_t(std::min<uint64_t>(length, m_size - offset));
+        std::memcpy(buffer, m_whole.data() + offset, length);
+        return ssize_t(length);
+    }
     if (m_fd >= 0)
         return preadFully(m_fd, static_cast<uint8_t *>(buffer), length, offset);
     auto *out = static_cast<uint8_t *>(buffer);

@@ -44,6 +44,12 @@ public:
     // pread over the whole: short only at its end, -1 with errno set.
     ssize_t read(void *buffer, size_t length, uint64_t offset) const;
     uint64_t size() const { return m_size; }
+    // The `length` bytes at `offset` where they are in memory already; null
+    // when they are not (a larger archive, a set of parts) or out of range.
+    const uint8_t *view(uint64_t offset, uint64_t length) const
+    {
+        return m_loaded && offset <= m_size && length <= m_size - offset ? m_whole.data() + offset : nullptr;
+    }
     // The path it was opened by (a split set's first part, a spanned set's last).
     const std::string &path() const { return m_path; }
     // One file read as it is, which libzip may open by its name.
@@ -65,8 +71,14 @@ private:
     std::shared_ptr<OpenPart> openPart(size_t index) const;
     ssize_t readParts(uint8_t *buffer, size_t length, uint64_t offset) const;
 
+    void loadWhole();
+
     std::string m_path;
     int m_fd = -1; // a plain archive's, open for the archive's life
+    // A small plain archive, read in one go when opened: its directory, local
+    // headers and entries are then taken from memory, not read one by one.
+    std::vector<uint8_t> m_whole;
+    bool m_loaded = false;
     bool m_ownsFd = true;
     std::vector<ArchivePart> m_parts;
     uint64_t m_partsEnd = 0; // where the parts' bytes stop counting

@@ -18,6 +18,15 @@ namespace unzip32 {
 
 namespace {
 
+// Room for `size` bytes at the start of `buffer`. It only ever grows: shrinking
+// and growing again would clear the bytes in between each time.
+uint8_t *Room(std::vector<uint8_t> &buffer, size_t size)
+{
+    if (buffer.size() < size)
+        buffer.resize(size);
+    return buffer.data();
+}
+
 // Counts, checks and passes on what a decoder produces. A large entry's file
 // is written behind the decoder, from two buffers taking turns, once the entry
 // has shown it is large by producing a whole buffer: a damaged or hostile entry
@@ -33,10 +42,7 @@ public:
     // Where the decoder puts its next kChunk bytes at most.
     uint8_t *buffer()
     {
-        std::vector<uint8_t> &chunk = m_context.chunks[m_turn];
-        if (chunk.size() < kChunk)
-            chunk.resize(kChunk);
-        return chunk.data();
+        return Room(m_context.chunks[m_turn], kChunk);
     }
 
     DecodeStatus put(const uint8_t *data, size_t length)
@@ -124,6 +130,11 @@ ssize_t readFull(Source &source, uint8_t *buffer, size_t capacity)
 
 DecodeStatus copyStored(const DecodeRequest &request, Source &source, Sink &sink)
 {
+    // Already in memory: passed on as it is, and an entry longer than declared
+    // is noticed by its source's bound.
+    uint64_t length = 0;
+    if (const uint8_t *data = source.view(length))
+        return sink.put(data, size_t(length));
     // One read and one write for small entries; at most one extra byte is asked
     // for so that an entry longer than declared is noticed.
     size_t chunk = size_t(std::min<uint64_t>(request.size + 1, kChunk));
@@ -140,19 +151,24 @@ DecodeStatus copyStored(const DecodeRequest &request, Source &source, Sink &sink
 
 DecodeStatus inflateWhole(const DecodeRequest &request, Source &source, Sink &sink, DecoderContext &context)
 {
-    context.in.resize(size_t(request.packedSize) + 1);
-    ssize_t n = readFull(source, context.in.data(), context.in.size());
-    if (n < 0)
-        return DecodeStatus::ReadFailed;
-    context.out.resize(size_t(request.size));
+    uint64_t length = 0;
+    const uint8_t *in = source.view(length);
+    if (!in) {
+        const size_t capacity = size_t(request.packedSize) + 1;
+        ssize_t n = readFull(source, Room(context.in, capacity), capacity);
+        if (n < 0)
+            return DecodeStatus::ReadFailed;
+        in = context.in.data();
+        length = size_t(n);
+    }
+    uint8_t *out = Room(context.out, size_t(request.size));
     size_t produced = 0;
-    auto rc = libdeflate_deflate_decompress(context.deflater, context.in.data(), size_t(n), context.out.data(),
-                                            context.out.size(), &produced);
+    auto rc = libdeflate_deflate_decompress(context.deflater, in, size_t(length), out, size_t(request.size), &produced);
     if (rc == LIBDEFLATE_INSUFFICIENT_SPACE)
         return DecodeStatus::TooLong;
     if (rc != LIBDEFLATE_SUCCESS)
         return DecodeStatus::Corrupt;
-    return sink.put(context.out.data(), produced);
+    return sink.put(out, produced);
 }
 
 // Gives a streaming codec the next chunk of input once it has used up the
@@ -178,7 +194,7 @@ DecodeStatus inflateStream(Source &source, Sink &sink, DecoderContext &context)
     inflate_state &state = *context.isal;
     isal_inflate_init(&state);
     state.crc_flag = ISAL_DEFLATE;
-    context.in.resize(kChunk);
+    Room(context.in, kChunk);
     bool ended = false;
     while (state.block_state != ISAL_BLOCK_FINISH) {
         if (!refill(source, context, ended, state.next_in, state.avail_in))
@@ -204,7 +220,7 @@ DecodeStatus inflate64(Source &source, Sink &sink, DecoderContext &context)
         context.deflate64 = std::make_unique<Deflate64Decoder>();
     Deflate64Decoder &decoder = *context.deflate64;
     decoder.reset();
-    context.in.resize(kChunk);
+    Room(context.in, kChunk);
     const uint8_t *next = nullptr;
     size_t avail = 0;
     bool ended = false;
@@ -231,7 +247,7 @@ DecodeStatus bunzip(Source &source, Sink &sink, DecoderContext &context)
         bz_stream &s;
         ~Closer() { BZ2_bzDecompressEnd(&s); }
     } closer{stream};
-    context.in.resize(kChunk);
+    Room(context.in, kChunk);
     bool ended = false;
     for (;;) {
         if (!refill(source, context, ended, stream.next_in, stream.avail_in))
@@ -275,7 +291,7 @@ DecodeStatus runLzma(lzma_stream &stream, Source &source, Sink &sink, DecoderCon
 DecodeStatus unLzma(const DecodeRequest &request, Source &source, Sink &sink, DecoderContext &context)
 {
     // The ZIP form: version (2 bytes), properties size (2 bytes, 5), properties.
-    context.in.resize(kChunk);
+    Room(context.in, kChunk);
     ssize_t n = readFull(source, context.in.data(), 9);
     if (n < 0)
         return DecodeStatus::ReadFailed;
@@ -315,7 +331,7 @@ DecodeStatus unXz(Source &source, Sink &sink, DecoderContext &context)
         lzma_stream &s;
         ~Ender() { lzma_end(&s); }
     } ender{stream};
-    context.in.resize(kChunk);
+    Room(context.in, kChunk);
     return runLzma(stream, source, sink, context, false);
 }
 
@@ -324,7 +340,7 @@ DecodeStatus unZstd(Source &source, Sink &sink, DecoderContext &context)
     std::unique_ptr<ZSTD_DCtx, size_t (*)(ZSTD_DCtx *)> dctx(ZSTD_createDCtx(), ZSTD_freeDCtx);
     if (!dctx)
         return DecodeStatus::NeedsTooMuchMemory;
-    context.in.resize(kChunk);
+    Room(context.in, kChunk);
     ZSTD_inBuffer in{context.in.data(), 0, 0};
     size_t lastRc = 1;
     for (;;) {
@@ -387,7 +403,7 @@ DecodeStatus unPpmd(const DecodeRequest &request, Source &source, Sink &sink, De
     if (!context.ppmd->reserve(parameters.memorySize))
         return DecodeStatus::NeedsTooMuchMemory;
 
-    context.in.resize(kChunk);
+    Room(context.in, kChunk);
     PpmdFeed feed(source, context);
     ppmd::RangeDecoder coder(feed);
     if (!coder.start())

@@ -28,6 +28,13 @@ public:
     // Bytes read, 0 at the end, -1 on failure (reason in error()).
     virtual ssize_t read(void *buffer, size_t length) = 0;
     virtual std::string error() const = 0;
+    // All the bytes left and their number, when they are in memory already
+    // (null otherwise, and nothing is taken); taking them ends the stream.
+    virtual const uint8_t *view(uint64_t &length)
+    {
+        length = 0;
+        return nullptr;
+    }
 };
 
 // Where decoded bytes go: a file, or nowhere when testing.

@@ -52,6 +52,16 @@ public:
         return n;
     }
     std::string error() const override { return m_error; }
+    const uint8_t *view(uint64_t &length) override
+    {
+        const uint8_t *data = m_file.view(m_offset, m_left);
+        length = data ? m_left : 0;
+        if (data) {
+            m_offset += m_left;
+            m_left = 0;
+        }
+        return data;
+    }
 
 private:
     const ArchiveFile &m_file;

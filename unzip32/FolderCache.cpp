@@ -32,6 +32,7 @@ void FolderCache::closeFrom(size_t depth)
     }
     m_fds.resize(std::min(depth, m_fds.size()));
     m_names.resize(m_fds.size());
+    m_made.resize(m_fds.size());
 }
 
 void FolderCache::dropMiddle()
@@ -44,8 +45,14 @@ void FolderCache::dropMiddle()
     }
 }
 
-int FolderCache::step(int parent, const std::string &name, bool create, std::string &reason)
+int FolderCache::step(int parent, const std::string &name, bool create, bool parentMade, bool &made,
+                      std::string &reason)
 {
+    made = false;
+    // In a folder this walk made, nothing is there but what the call itself
+    // makes: making the child first spares an open that would only fail.
+    if (create && parentMade && mkdirat(parent, name.c_str(), 0777) == 0)
+        made = true;
     int next = openFolder(parent, name);
     if (next < 0 && (errno == EMFILE || errno == ENFILE)) {
         // Other jobs of the process hold many descriptors: give back all but
@@ -59,7 +66,8 @@ int FolderCache::step(int parent, const std::string &name, bool create, std::str
         next = openFolder(parent, name);
     }
     if (next < 0 && errno == ENOENT && create) {
-        if (mkdirat(parent, name.c_str(), 0777) != 0 && errno != EEXIST) {
+        made = mkdirat(parent, name.c_str(), 0777) == 0;
+        if (!made && errno != EEXIST) {
             reason = "cannot make folder \"" + name + "\": " + ErrnoText(errno);
             return -1;
         }
@@ -93,13 +101,15 @@ int FolderCache::open(const std::vector<std::string> &components, size_t count, 
     int fd = depth ? m_fds[depth - 1] : m_root;
     int result = fd;
     for (size_t i = depth; i < count; ++i) {
-        int next = step(fd, components[i], create, reason);
+        bool made = false;
+        int next = step(fd, components[i], create, i > 0 && m_made[i - 1], made, reason);
         if (next < 0) {
             result = -1;
             break;
         }
         m_names.push_back(components[i]);
         m_fds.push_back(next);
+        m_made.push_back(made);
         // The middle of a deep path is not kept: close the parent as soon as
         // its child is open.
         if (i > 0 && !keeps(i, count) && m_fds[i - 1] >= 0) {

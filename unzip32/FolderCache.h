@@ -32,7 +32,7 @@ public:
     size_t held() const;
 
 private:
-    int step(int parent, const std::string &name, bool create, std::string &reason);
+    int step(int parent, const std::string &name, bool create, bool parentMade, bool &made, std::string &reason);
     bool keeps(size_t depth, size_t deepest) const { return depth <= kShallowHeld || depth + kDeepHeld > deepest; }
     void closeFrom(size_t depth);
     void dropMiddle();
@@ -40,6 +40,7 @@ private:
     int m_root;
     std::vector<std::string> m_names; // the chain: the components of the folder reached last
     std::vector<int> m_fds;           // m_fds[i]: the folder of the first i + 1 names, or -1 when closed
+    std::vector<bool> m_made;         // m_made[i]: that folder was made by this cache
 };
 
 } // namespace unzip32
