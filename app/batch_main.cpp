@@ -2,6 +2,7 @@
 #include "BatchCommand.h"
 #include "PasswordInput.h"
 #include "StopSignal.h"
+#include "TimeZone.h"
 #include "Translations.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 
 int main(int argc, char *argv[])
 {
+    PinTimeZone();
     QCoreApplication app(argc, argv);
     InstallTranslations();
     InstallStopSignals();

@@ -4,6 +4,7 @@
 #include "Form1.h"
 #include "QtPrompts.h"
 #include "SingleInstance.h"
+#include "TimeZone.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ QStringList AbsolutePaths(const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
+    PinTimeZone();
     QApplication app(argc, argv);
     InstallTranslations();
     const QStringList paths = AbsolutePaths(app.arguments().mid(1));

@@ -19,30 +19,36 @@ int openFolder(int parent, const std::string &name)
 
 } // namespace
 
-size_t FolderCache::held() const
+FolderCache::Slot *FolderCache::find(std::string_view path)
 {
-    return size_t(std::count_if(m_fds.begin(), m_fds.end(), [](int fd) { return fd >= 0; }));
-}
-
-void FolderCache::closeFrom(size_t depth)
-{
-    for (size_t i = depth; i < m_fds.size(); ++i) {
-        if (m_fds[i] >= 0)
-            ::close(m_fds[i]);
-    }
-    m_fds.resize(std::min(depth, m_fds.size()));
-    m_names.resize(m_fds.size());
-    m_made.resize(m_fds.size());
-}
-
-void FolderCache::dropMiddle()
-{
-    for (size_t i = 0; i < m_fds.size(); ++i) {
-        if (m_fds[i] >= 0 && !keeps(i + 1, m_fds.size())) {
-            ::close(m_fds[i]);
-            m_fds[i] = -1;
+    for (Slot &slot : m_slots) {
+        if (slot.path == path) {
+            slot.used = ++m_clock;
+            return &slot;
         }
     }
+    return nullptr;
+}
+
+FolderCache::Slot &FolderCache::hold(std::string path, int fd, bool made)
+{
+    if (m_slots.size() >= kHeld) {
+        auto oldest = std::min_element(m_slots.begin(), m_slots.end(),
+                                       [](const Slot &a, const Slot &b) { return a.used < b.used; });
+        ::close(oldest->fd);
+        m_slots.erase(oldest);
+    }
+    return m_slots.emplace_back(Slot{std::move(path), fd, made, ++m_clock});
+}
+
+void FolderCache::closeAll(int keep)
+{
+    std::erase_if(m_slots, [keep](const Slot &slot) {
+        if (slot.fd == keep)
+            return false;
+        ::close(slot.fd);
+        return true;
+    });
 }
 
 int FolderCache::step(int parent, const std::string &name, bool create, bool parentMade, bool &made,
@@ -57,12 +63,7 @@ int FolderCache::step(int parent, const std::string &name, bool create, bool par
     if (next < 0 && (errno == EMFILE || errno == ENFILE)) {
         // Other jobs of the process hold many descriptors: give back all but
         // the one this walk stands in, and try once more.
-        for (int &fd : m_fds) {
-            if (fd >= 0 && fd != parent) {
-                ::close(fd);
-                fd = -1;
-            }
-        }
+        closeAll(parent);
         next = openFolder(parent, name);
     }
     if (next < 0 && errno == ENOENT && create) {
@@ -89,37 +90,30 @@ int FolderCache::open(const std::vector<std::string> &components, size_t count, 
 {
     if (count == 0)
         return m_root;
-    size_t common = 0;
-    while (common < m_names.size() && common < count && m_names[common] == components[common])
-        ++common;
-    closeFrom(common);
-    // Resume from the deepest folder of the shared part still open.
-    size_t depth = common;
-    while (depth > 0 && m_fds[depth - 1] < 0)
-        --depth;
-    closeFrom(depth);
-    int fd = depth ? m_fds[depth - 1] : m_root;
-    int result = fd;
-    for (size_t i = depth; i < count; ++i) {
-        bool made = false;
-        int next = step(fd, components[i], create, i > 0 && m_made[i - 1], made, reason);
-        if (next < 0) {
-            result = -1;
-            break;
-        }
-        m_names.push_back(components[i]);
-        m_fds.push_back(next);
-        m_made.push_back(made);
-        // The middle of a deep path is not kept: close the parent as soon as
-        // its child is open.
-        if (i > 0 && !keeps(i, count) && m_fds[i - 1] >= 0) {
-            ::close(m_fds[i - 1]);
-            m_fds[i - 1] = -1;
-        }
-        fd = result = next;
+    // The path of each depth ends at ends[depth - 1].
+    std::string path;
+    std::vector<size_t> ends(count);
+    for (size_t i = 0; i < count; ++i) {
+        path.append(i ? "/" : "").append(components[i]);
+        ends[i] = path.size();
     }
-    dropMiddle();
-    return result;
+    // The deepest folder of the path already held.
+    size_t depth = count;
+    Slot *from = nullptr;
+    while (depth > 0 && !(from = find(std::string_view(path).substr(0, ends[depth - 1]))))
+        --depth;
+    int fd = from ? from->fd : m_root;
+    bool made = from && from->made;
+    for (size_t i = depth; i < count; ++i) {
+        bool childMade = false;
+        const int next = step(fd, components[i], create, made, childMade, reason);
+        if (next < 0)
+            return -1;
+        // The parent may be given back now: the child is open.
+        fd = hold(path.substr(0, ends[i]), next, childMade).fd;
+        made = childMade;
+    }
+    return fd;
 }
 
 } // namespace unzip32

@@ -2,21 +2,24 @@
 // O_NOFOLLOW so that nothing is ever written through a link.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace unzip32 {
 
-// The open folders of one thread: the chain of the folder reached last. Its
-// shallow end and its deep end stay open, the middle of a deep path is
-// closed again, so the descriptors held never grow with a path's depth (an
-// archive of thousand-deep paths must not starve the other archives of the
-// process), and the next entry, usually in the same folder or beside it,
-// costs one openat or none.
+// The open folders of one thread: the few it used last, each under its path
+// below the destination. An archive's entries often go back and forth
+// between a handful of folders, and each folder found here costs no openat at
+// all; one that is not is reached from its deepest ancestor that is. The
+// number held is fixed, so it never grows with a path's depth or an
+// archive's size (an archive of thousand-deep paths must not starve the
+// other archives of the process of descriptors).
 class FolderCache {
 public:
     explicit FolderCache(int rootFd) : m_root(rootFd) {}
-    ~FolderCache() { closeFrom(0); }
+    ~FolderCache() { closeAll(-1); }
     FolderCache(const FolderCache &) = delete;
     FolderCache &operator=(const FolderCache &) = delete;
 
@@ -25,22 +28,29 @@ public:
     // The descriptor stays valid until the next call.
     int open(const std::vector<std::string> &components, size_t count, bool create, std::string &reason);
 
-    // Folders held open at each end of the chain.
-    static constexpr size_t kShallowHeld = 8;
-    static constexpr size_t kDeepHeld = 4;
+    // Folders held open at most.
+    static constexpr size_t kHeld = 16;
     // Descriptors held now (for tests).
-    size_t held() const;
+    size_t held() const { return m_slots.size(); }
 
 private:
+    struct Slot {
+        std::string path; // below the destination, components joined with "/"
+        int fd = -1;
+        bool made = false; // made by this cache: only what the call puts there is in it
+        uint64_t used = 0;
+    };
+
     int step(int parent, const std::string &name, bool create, bool parentMade, bool &made, std::string &reason);
-    bool keeps(size_t depth, size_t deepest) const { return depth <= kShallowHeld || depth + kDeepHeld > deepest; }
-    void closeFrom(size_t depth);
-    void dropMiddle();
+    Slot *find(std::string_view path);
+    // Holds `fd` under `path`, giving back the folder used longest ago when full.
+    Slot &hold(std::string path, int fd, bool made);
+    // Closes every folder held but `keep`.
+    void closeAll(int keep);
 
     int m_root;
-    std::vector<std::string> m_names; // the chain: the components of the folder reached last
-    std::vector<int> m_fds;           // m_fds[i]: the folder of the first i + 1 names, or -1 when closed
-    std::vector<bool> m_made;         // m_made[i]: that folder was made by this cache
+    std::vector<Slot> m_slots;
+    uint64_t m_clock = 0;
 };
 
 } // namespace unzip32

@@ -1,0 +1,8 @@
+#include "TimeZone.h"
+
+#include <cstdlib>
+
+void PinTimeZone()
+{
+    setenv("TZ", ":/etc/localtime", 0);
+}
