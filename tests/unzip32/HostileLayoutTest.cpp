@@ -10,6 +10,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -166,6 +167,35 @@ TEST(HostileLayout, MoreThan65535EntriesNeedZip64Counts)
     EXPECT_EQ(call.run(), UZ_OK);
     EXPECT_EQ(FilesBelow(dir / "out"), (std::vector<std::string>{"d0/f0", "last.txt"}));
     EXPECT_EQ(dir.read("out/last.txt"), "the last");
+}
+
+TEST(HostileLayout, EntriesGoingBackAndForthBetweenManyFoldersLandWhereTheyBelong)
+{
+    // More folders than a thread keeps open, visited in turn and at two
+    // depths, with folders of the same name under different parents: every
+    // file must land in its own folder, and no descriptor may outlive the call.
+    TempDir dir;
+    RawZip zip;
+    std::map<std::string, std::string> expected;
+    for (int i = 0; i < 300; ++i) {
+        const std::string name = "p" + std::to_string(i % 7) + "/c" + std::to_string(i % 11)
+                                 + (i % 3 ? "/" : "/deeper/") + "f" + std::to_string(i) + ".txt";
+        expected[name] = "file " + std::to_string(i);
+        zip.entries.push_back(StoredEntry(name, expected[name]));
+    }
+    WriteRawZip(dir / "many.zip", zip);
+    const auto descriptors = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator{}); };
+    const auto before = descriptors();
+    EngineCall call((dir / "many.zip").string(), (dir / "out").string());
+    call.options.Threads = 2;
+    EXPECT_EQ(call.run(), UZ_OK);
+    EXPECT_EQ(descriptors(), before);
+    std::vector<std::string> names;
+    for (const auto &[name, text] : expected) {
+        names.push_back(name);
+        EXPECT_EQ(dir.read("out/" + name), text) << name;
+    }
+    EXPECT_EQ(FilesBelow(dir / "out"), names);
 }
 
 TEST(HostileLayout, DeepChainsOfFoldersHoldFewDescriptors)
