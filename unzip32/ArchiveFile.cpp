@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,7 +64,7 @@ void ArchiveFile::setPlain(std::string path, int fd, uint64_t size, bool owned)
     m_ownsFd = owned;
     m_parts = {{m_path, size, 0}};
     m_partsEnd = m_size = size;
-    m_whole.clear();
+    m_whole.reset();
     m_loaded = false;
     if (size > 0 && size <= kWholeArchiveLimit)
         loadWhole();
@@ -71,18 +72,20 @@ void ArchiveFile::setPlain(std::string path, int fd, uint64_t size, bool owned)
 
 void ArchiveFile::loadWhole()
 {
-    m_whole.resize(size_t(m_size));
+    m_whole.reset(new (std::nothrow) uint8_t[size_t(m_size)]);
+    if (!m_whole)
+        return; // read as it comes instead
     size_t done = 0;
-    while (done < m_whole.size()) {
-        ssize_t n = preadFully(m_fd, m_whole.data() + done, m_whole.size() - done, done);
+    while (done < m_size) {
+        ssize_t n = preadFully(m_fd, m_whole.get() + done, size_t(m_size) - done, done);
         if (n <= 0)
             break;
         done += size_t(n);
     }
     // A file that changed size meanwhile is read as it comes, as before.
-    m_loaded = done == m_whole.size();
+    m_loaded = done == m_size;
     if (!m_loaded)
-        std::vector<uint8_t>().swap(m_whole);
+        m_whole.reset();
 }
 
 void ArchiveFile::setParts(std::string path, std::vector<ArchivePart> parts)
@@ -90,7 +93,7 @@ void ArchiveFile::setParts(std::string path, std::vector<ArchivePart> parts)
     if (m_fd >= 0 && m_ownsFd)
         ::close(m_fd);
     m_fd = -1;
-    std::vector<uint8_t>().swap(m_whole);
+    m_whole.reset();
     m_loaded = false;
     m_path = std::move(path);
     m_parts = std::move(parts);
@@ -116,7 +119,7 @@ ssize_t ArchiveFile::read(void *buffer, size_t length, uint64_t offset) const
         if (offset >= m_size)
             return 0;
         length = size_t(std::min<uint64_t>(length, m_size - offset));
-        std::memcpy(buffer, m_whole.data() + offset, length);
+        std::memcpy(buffer, m_whole.get() + offset, length);
         return ssize_t(length);
     }
     if (m_fd >= 0)

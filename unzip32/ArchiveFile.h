@@ -48,7 +48,7 @@ public:
     // when they are not (a larger archive, a set of parts) or out of range.
     const uint8_t *view(uint64_t offset, uint64_t length) const
     {
-        return m_loaded && offset <= m_size && length <= m_size - offset ? m_whole.data() + offset : nullptr;
+        return m_loaded && offset <= m_size && length <= m_size - offset ? m_whole.get() + offset : nullptr;
     }
     // The path it was opened by (a split set's first part, a spanned set's last).
     const std::string &path() const { return m_path; }
@@ -77,7 +77,7 @@ private:
     int m_fd = -1; // a plain archive's, open for the archive's life
     // A small plain archive, read in one go when opened: its directory, local
     // headers and entries are then taken from memory, not read one by one.
-    std::vector<uint8_t> m_whole;
+    std::unique_ptr<uint8_t[]> m_whole; // not cleared first: every byte is read into it
     bool m_loaded = false;
     bool m_ownsFd = true;
     std::vector<ArchivePart> m_parts;

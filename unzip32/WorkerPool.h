@@ -14,8 +14,10 @@
 #include <functional>
 #include <mutex>
 #include <optional>
-#include <thread>
+#include <system_error>
 #include <vector>
+
+#include "ThreadParking.h"
 
 namespace unzip32 {
 
@@ -27,21 +29,32 @@ public:
     // so that each can keep state of its own.
     using Work = std::function<Result(Job &job, unsigned worker)>;
 
+    // Helpers are parked threads (ThreadParking.h); fewer start when the
+    // system gives no more, and the caller does their share.
     WorkerPool(unsigned helpers, Work work) : m_work(std::move(work)), m_callerId(helpers)
     {
-        for (unsigned i = 0; i < helpers; ++i)
-            m_threads.emplace_back([this, i] { run(i); });
+        for (unsigned i = 0; i < helpers; ++i) {
+            {
+                std::lock_guard lock(m_mutex);
+                ++m_helpers;
+            }
+            try {
+                RunOnParkedThread([this, i] { run(i); });
+            } catch (const std::system_error &) {
+                std::lock_guard lock(m_mutex);
+                --m_helpers;
+                break;
+            }
+        }
     }
 
+    // Returns once every helper has left the pool.
     ~WorkerPool()
     {
-        {
-            std::lock_guard lock(m_mutex);
-            m_closing = true;
-        }
+        std::unique_lock lock(m_mutex);
+        m_closing = true;
         m_jobReady.notify_all();
-        for (std::thread &thread : m_threads)
-            thread.join();
+        m_helpersLeft.wait(lock, [this] { return m_helpers == 0; });
     }
 
     void submit(Job job)
@@ -134,8 +147,12 @@ private:
         std::unique_lock lock(m_mutex);
         for (;;) {
             if (m_jobs.empty()) {
-                if (m_closing)
+                if (m_closing) {
+                    // The last thing done with the pool: it may be gone as soon as the lock is let go.
+                    if (--m_helpers == 0)
+                        m_helpersLeft.notify_all();
                     return;
+                }
                 ++m_idle;
                 m_jobReady.wait(lock, [this] { return m_closing || !m_jobs.empty(); });
                 --m_idle;
@@ -155,7 +172,7 @@ private:
     Work m_work;
     unsigned m_callerId;
     std::mutex m_mutex;
-    std::condition_variable m_jobReady, m_resultReady;
+    std::condition_variable m_jobReady, m_resultReady, m_helpersLeft;
     std::deque<Job> m_jobs;
     std::vector<Result> m_results;
     unsigned m_idle = 0;   // helpers waiting for a job
@@ -163,7 +180,7 @@ private:
     size_t m_pending = 0;  // changed and read by the calling thread only
     bool m_closing = false;
     bool m_nudged = false;  // a helper has news for a caller sleeping in finishAll
-    std::vector<std::thread> m_threads;
+    unsigned m_helpers = 0; // helpers that have not left run() yet
 };
 
 } // namespace unzip32
