@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <pthread.h>
 #include <thread>
 
 namespace unzip32 {
@@ -21,10 +22,23 @@ struct Parking {
     unsigned idle = 0;
 };
 
+Parking *instance = nullptr;
+
+// A child made by fork() has none of the parked threads, and the lock may
+// have been held by one of them: it starts with an empty parking of its own.
+void forgetParkedThreads()
+{
+    instance = new Parking;
+}
+
 // Never destroyed: a parked thread may still wait on it while the process ends.
 Parking &parking()
 {
-    static Parking *instance = new Parking;
+    static std::once_flag made;
+    std::call_once(made, [] {
+        instance = new Parking;
+        pthread_atfork(nullptr, nullptr, forgetParkedThreads);
+    });
     return *instance;
 }
 

@@ -272,6 +272,32 @@ TEST(Faults, KilledInTheMiddleOfAnEntryLeavesNothingBehind)
     EXPECT_EQ(fs::file_size(dir / "out/big.bin"), size);
 }
 
+TEST(Faults, AChildMadeByForkExtractsWithHelpersOfItsOwn)
+{
+    // The helpers of the parent's calls wait between calls; a child made by
+    // fork() has none of them and must not wait for them.
+    TempDir dir;
+    RawZip zip;
+    for (int i = 0; i < 40; ++i)
+        zip.entries.push_back(CompressedEntry("f" + std::to_string(i) + ".txt", 8, std::string(5000, char('a' + i % 26))));
+    WriteRawZip(dir / "a.zip", zip);
+    EngineCall parent((dir / "a.zip").string(), (dir / "parent").string());
+    parent.options.Threads = 4;
+    ASSERT_EQ(parent.run(), UZ_OK);
+
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        alarm(20);
+        EngineCall call((dir / "a.zip").string(), (dir / "child").string());
+        call.options.Threads = 4;
+        _exit(call.run() == UZ_OK && FilesBelow(dir / "child").size() == 40 ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child hung or failed";
+}
+
 TEST(Faults, OnlyTheRecordedTemporariesOfADeadCallAreRemoved)
 {
     TempDir dir;
