@@ -114,7 +114,8 @@ void releaseFreedMemory(size_t entries)
 
 zip_t *OpenWithLibzip(const std::shared_ptr<const ArchiveFile> &file, const BytePatches &patches, std::string &reason)
 {
-    if (!patches.empty() || !file->plain())
+    // An archive read whole is read by libzip from memory too.
+    if (!patches.empty() || !file->plain() || file->inMemory())
         return OpenPatched(file, patches, reason);
     int code = 0;
     zip_t *zip = zip_open(file->path().c_str(), ZIP_RDONLY, &code);

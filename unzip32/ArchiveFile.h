@@ -44,6 +44,8 @@ public:
     // pread over the whole: short only at its end, -1 with errno set.
     ssize_t read(void *buffer, size_t length, uint64_t offset) const;
     uint64_t size() const { return m_size; }
+    // Read whole when opened (a small plain archive).
+    bool inMemory() const { return m_loaded; }
     // The `length` bytes at `offset` where they are in memory already; null
     // when they are not (a larger archive, a set of parts) or out of range.
     const uint8_t *view(uint64_t offset, uint64_t length) const

@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <atomic>
 #include <random>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -22,6 +23,19 @@
 namespace unzip32 {
 
 namespace {
+
+// Unique to each call of the process, and unforeseeable from outside: a
+// random start, drawn once (drawing costs more than a small archive's
+// entry), and a count from there.
+uint64_t CallToken()
+{
+    static const uint64_t start = [] {
+        std::random_device random;
+        return uint64_t(random()) << 32 | random();
+    }();
+    static std::atomic<uint64_t> calls{0};
+    return start + calls++;
+}
 
 std::optional<unsigned> currentUmask()
 {
@@ -178,8 +192,7 @@ int32_t Call::extract()
 {
     m_testOnly = m_options.TestOnly != 0;
     int32_t code = UZ_OK;
-    std::random_device random;
-    m_shared.settings.token = uint64_t(random()) << 32 | random();
+    m_shared.settings.token = CallToken();
     if (!m_testOnly && !prepareDestination(code))
         return code;
     m_shared.settings.umask = currentUmask();

@@ -93,7 +93,9 @@ zip_t *OpenPatched(const std::shared_ptr<const ArchiveFile> &archive, const Byte
     }
     zip_t *zip = zip_open_from_source(source, ZIP_RDONLY, &error);
     if (!zip) {
-        reason = std::string("cannot be read as a ZIP archive (") + zip_error_strerror(&error) + ")";
+        reason = zip_error_code_zip(&error) == ZIP_ER_NOZIP
+                     ? "not a ZIP archive"
+                     : std::string("cannot be read as a ZIP archive (") + zip_error_strerror(&error) + ")";
         zip_source_free(source); // frees the file through ZIP_SOURCE_FREE
     }
     zip_error_fini(&error);
