@@ -27,10 +27,10 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
-#include <atomic>
 #include <thread>
 
 namespace {

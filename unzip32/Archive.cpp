@@ -47,15 +47,6 @@ private:
     std::unordered_map<uint32_t, int64_t> m_hours;
 };
 
-std::string zipErrorText(int code)
-{
-    zip_error_t error;
-    zip_error_init_with_code(&error, code);
-    std::string text = zip_error_strerror(&error);
-    zip_error_fini(&error);
-    return text;
-}
-
 // The most exact time the entry carries: NTFS (100 ns), then the extended
 // timestamp (seconds, UTC), then the DOS time (2 s, local).
 void setModified(ArchiveEntry &entry, DosTimes &times)
@@ -120,7 +111,7 @@ zip_t *OpenWithLibzip(const std::shared_ptr<const ArchiveFile> &file, const Byte
     int code = 0;
     zip_t *zip = zip_open(file->path().c_str(), ZIP_RDONLY, &code);
     if (!zip)
-        reason = code == ZIP_ER_NOZIP ? "not a ZIP archive" : "cannot be read as a ZIP archive (" + zipErrorText(code) + ")";
+        reason = LibzipOpenFailure(code);
     return zip;
 }
 

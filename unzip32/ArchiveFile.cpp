@@ -65,7 +65,6 @@ void ArchiveFile::setPlain(std::string path, int fd, uint64_t size, bool owned)
     m_parts = {{m_path, size, 0}};
     m_partsEnd = m_size = size;
     m_whole.reset();
-    m_loaded = false;
     if (size > 0 && size <= kWholeArchiveLimit)
         loadWhole();
 }
@@ -83,8 +82,7 @@ void ArchiveFile::loadWhole()
         done += size_t(n);
     }
     // A file that changed size meanwhile is read as it comes, as before.
-    m_loaded = done == m_size;
-    if (!m_loaded)
+    if (done != m_size)
         m_whole.reset();
 }
 
@@ -94,7 +92,6 @@ void ArchiveFile::setParts(std::string path, std::vector<ArchivePart> parts)
         ::close(m_fd);
     m_fd = -1;
     m_whole.reset();
-    m_loaded = false;
     m_path = std::move(path);
     m_parts = std::move(parts);
     uint64_t at = 0;
@@ -115,7 +112,7 @@ void ArchiveFile::replaceEnd(uint64_t end, std::string tail)
 
 ssize_t ArchiveFile::read(void *buffer, size_t length, uint64_t offset) const
 {
-    if (m_loaded) {
+    if (m_whole) {
         if (offset >= m_size)
             return 0;
         length = size_t(std::min<uint64_t>(length, m_size - offset));

@@ -45,12 +45,12 @@ public:
     ssize_t read(void *buffer, size_t length, uint64_t offset) const;
     uint64_t size() const { return m_size; }
     // Read whole when opened (a small plain archive).
-    bool inMemory() const { return m_loaded; }
+    bool inMemory() const { return m_whole != nullptr; }
     // The `length` bytes at `offset` where they are in memory already; null
     // when they are not (a larger archive, a set of parts) or out of range.
     const uint8_t *view(uint64_t offset, uint64_t length) const
     {
-        return m_loaded && offset <= m_size && length <= m_size - offset ? m_whole.get() + offset : nullptr;
+        return m_whole && offset <= m_size && length <= m_size - offset ? m_whole.get() + offset : nullptr;
     }
     // The path it was opened by (a split set's first part, a spanned set's last).
     const std::string &path() const { return m_path; }
@@ -79,8 +79,7 @@ private:
     int m_fd = -1; // a plain archive's, open for the archive's life
     // A small plain archive, read in one go when opened: its directory, local
     // headers and entries are then taken from memory, not read one by one.
-    std::unique_ptr<uint8_t[]> m_whole; // not cleared first: every byte is read into it
-    bool m_loaded = false;
+    std::unique_ptr<uint8_t[]> m_whole; // null for any other; not cleared first: every byte is read into it
     bool m_ownsFd = true;
     std::vector<ArchivePart> m_parts;
     uint64_t m_partsEnd = 0; // where the parts' bytes stop counting

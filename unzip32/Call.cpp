@@ -7,13 +7,13 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <atomic>
 #include <random>
 #include <sys/stat.h>
 #include <sys/statvfs.h>

@@ -55,11 +55,12 @@ public:
     const uint8_t *view(uint64_t &length) override
     {
         const uint8_t *data = m_file.view(m_offset, m_left);
-        length = data ? m_left : 0;
-        if (data) {
-            m_offset += m_left;
-            m_left = 0;
-        }
+        length = 0;
+        if (!data)
+            return nullptr;
+        length = m_left;
+        m_offset += m_left;
+        m_left = 0;
         return data;
     }
 

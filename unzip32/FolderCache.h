@@ -30,8 +30,6 @@ public:
 
     // Folders held open at most.
     static constexpr size_t kHeld = 16;
-    // Descriptors held now (for tests).
-    size_t held() const { return m_slots.size(); }
 
 private:
     struct Slot {

@@ -74,6 +74,17 @@ zip_int64_t callback(void *userdata, void *data, zip_uint64_t length, zip_source
 
 } // namespace
 
+std::string LibzipOpenFailure(int code)
+{
+    if (code == ZIP_ER_NOZIP)
+        return "not a ZIP archive";
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    std::string reason = std::string("cannot be read as a ZIP archive (") + zip_error_strerror(&error) + ")";
+    zip_error_fini(&error);
+    return reason;
+}
+
 zip_t *OpenPatched(const std::shared_ptr<const ArchiveFile> &archive, const BytePatches &patches, std::string &reason)
 {
     auto *file = new PatchedFile;
@@ -93,9 +104,7 @@ zip_t *OpenPatched(const std::shared_ptr<const ArchiveFile> &archive, const Byte
     }
     zip_t *zip = zip_open_from_source(source, ZIP_RDONLY, &error);
     if (!zip) {
-        reason = zip_error_code_zip(&error) == ZIP_ER_NOZIP
-                     ? "not a ZIP archive"
-                     : std::string("cannot be read as a ZIP archive (") + zip_error_strerror(&error) + ")";
+        reason = LibzipOpenFailure(zip_error_code_zip(&error));
         zip_source_free(source); // frees the file through ZIP_SOURCE_FREE
     }
     zip_error_fini(&error);

@@ -10,7 +10,8 @@
 //   the data and checks the CRC wherever there is one.
 // Such an archive is opened through a source that reads the file as it is,
 // except for those bytes. An archive in parts is opened through it as well,
-// patched or not: libzip cannot read one by itself.
+// patched or not: libzip cannot read one by itself; and so is a small archive
+// read whole when opened, which libzip then reads from memory.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +34,9 @@ struct BytePatch {
 };
 // Sorted by offset.
 using BytePatches = std::vector<BytePatch>;
+
+// Why libzip would not open an archive, from its error code.
+std::string LibzipOpenFailure(int code);
 
 // Opens the archive read-only through the patching source, which also reads
 // an archive in parts as one; null with a reason on failure.

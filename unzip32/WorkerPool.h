@@ -33,16 +33,13 @@ public:
     // system gives no more, and the caller does their share.
     WorkerPool(unsigned helpers, Work work) : m_work(std::move(work)), m_callerId(helpers)
     {
+        m_helpers = helpers;
         for (unsigned i = 0; i < helpers; ++i) {
-            {
-                std::lock_guard lock(m_mutex);
-                ++m_helpers;
-            }
             try {
                 RunOnParkedThread([this, i] { run(i); });
             } catch (const std::system_error &) {
                 std::lock_guard lock(m_mutex);
-                --m_helpers;
+                m_helpers -= helpers - i;
                 break;
             }
         }
