@@ -9,9 +9,19 @@
 
 #include <functional>
 
-// Where a user's instances meet: a socket in the user's own runtime folder
-// (XDG_RUNTIME_DIR), or marrowlyn-<uid> in the temporary folder without one.
+// Where a user's instances meet: a socket in a folder only the user can
+// enter, XDG_RUNTIME_DIR when it is one, else marrowlyn-<uid> in the
+// temporary folder, made so when missing. Another user could have made that
+// one first to catch the paths; a folder that is not the user's own, is open
+// to others or is a link is refused, and the name is empty: the start then
+// opens a window of its own. The folder checked stays held for the rest of
+// the process and the name reaches it through its descriptor, so the socket
+// and the start lock are made in that very folder, whatever is renamed since.
 QString SingleInstanceName();
+
+// True for a real folder (not a link) owned by this user with no access for
+// group or others; checked on the descriptor.
+bool IsPrivateFolder(int fd);
 
 // Held by a start from its look for a running instance until it listens
 // itself (or has handed over), so two starts at the same moment cannot both
@@ -27,12 +37,14 @@ private:
 };
 
 // Gives `paths` to the instance listening under `name`; true once it has
-// confirmed them. False when none listens (none runs, or one crashed) or it
-// does not answer within `timeoutMs`. Blocks; needs no event loop.
+// confirmed them. False when none listens (none runs, or one crashed), the
+// one listening is another user's, or it does not answer within
+// `timeoutMs`. Blocks; needs no event loop.
 bool HandOverToRunningInstance(const QString &name, const QStringList &paths, int timeoutMs = 5000);
 
 // The first instance's side: `received` is called, in the event loop, with
-// each later start's paths.
+// each later start's absolute paths. Only starts of the same user are heard;
+// another user's connection is dropped unanswered.
 class SingleInstanceServer : public QObject {
 public:
     using Received = std::function<void(const QStringList &)>;

@@ -8,21 +8,37 @@
 #include "Translations.h"
 
 #include <QApplication>
-#include <QFileInfo>
+#include <QDir>
+#include <QFile>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
 namespace {
 
 // The running window has another current folder: relative paths are made
-// absolute here.
+// absolute here (joined as they are: QFileInfo would take ":x" for one of
+// its own resources).
 QStringList AbsolutePaths(const QStringList &arguments)
 {
     QStringList paths;
     for (const QString &argument : arguments)
-        paths << QFileInfo(argument).absoluteFilePath();
+        paths << QDir::cleanPath(argument.startsWith(QLatin1Char('/')) ? argument
+                                                                       : QDir::currentPath() + QLatin1Char('/') + argument);
     return paths;
+}
+
+// What follows "--" is paths only: Qt never sees them, so a file called
+// "-style" or "-reverse" is not taken for one of its options.
+int ArgumentsBeforeDoubleDash(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            return i;
+    }
+    return argc;
 }
 
 } // namespace
@@ -30,13 +46,25 @@ QStringList AbsolutePaths(const QStringList &arguments)
 int main(int argc, char *argv[])
 {
     PinTimeZone();
-    QApplication app(argc, argv);
+    const int firstPath = ArgumentsBeforeDoubleDash(argc, argv);
+    int qtArgc = firstPath;
+    QApplication app(qtArgc, argv);
     InstallTranslations();
-    const QStringList paths = AbsolutePaths(app.arguments().mid(1));
+    QStringList arguments = app.arguments().mid(1);
+    for (int i = firstPath + 1; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+    const QStringList paths = AbsolutePaths(arguments);
     const QString name = SingleInstanceName();
-    StartupLock startup(name);
-    if (HandOverToRunningInstance(name, paths))
-        return 0;
+    if (name.isEmpty())
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "main", "marrowlyn: no folder of this user's own for the socket; this start opens a window of its own")));
+    std::optional<StartupLock> startup;
+    if (!name.isEmpty()) {
+        startup.emplace(name);
+        if (HandOverToRunningInstance(name, paths))
+            return 0;
+    }
 
     QtPrompts prompts;
     Form1 form(prompts);
@@ -47,10 +75,11 @@ int main(int argc, char *argv[])
         if (!more.isEmpty())
             form.ListView1_OLEDragDrop(more);
     });
-    if (!server.listen(name))
+    if (!name.isEmpty() && !server.listen(name))
         std::fprintf(stderr, "%s\n",
                      qPrintable(QCoreApplication::translate("main", "marrowlyn: later starts will open windows of their own")));
-    startup.release();
+    if (startup)
+        startup->release();
     form.Form_Load();
     form.show();
     // Added from the event loop, so the window is on screen while a folder

@@ -347,5 +347,9 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
         <source>marrowlyn: later starts will open windows of their own</source>
         <translation>marrowlyn: spätere Starts öffnen eigene Fenster</translation>
     </message>
+    <message>
+        <source>marrowlyn: no folder of this user&apos;s own for the socket; this start opens a window of its own</source>
+        <translation>marrowlyn: kein eigener Ordner dieses Benutzers für den Socket; dieser Start öffnet ein eigenes Fenster</translation>
+    </message>
 </context>
 </TS>

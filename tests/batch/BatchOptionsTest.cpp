@@ -69,6 +69,18 @@ TEST(BatchOptions, RefusesBadArgumentsInPlainWords)
     }
 }
 
+// The file managers' action puts "--" before the names it is given: a file
+// called "--report=important.zip" is an archive, never an option.
+TEST(BatchOptions, EverythingAfterADoubleDashIsAPath)
+{
+    auto p = parse({"-q", "--output=-out", "--", "--report=important.zip", "-o", "--help", "--"});
+    ASSERT_EQ(p.action, ParsedCommandLine::Action::Run) << p.error.toStdString();
+    EXPECT_EQ(p.options.paths, QStringList({"--report=important.zip", "-o", "--help", "--"}));
+    EXPECT_TRUE(p.options.run.reportFile.isEmpty());
+    EXPECT_EQ(p.options.output, "-out");
+    EXPECT_TRUE(p.options.quiet);
+}
+
 TEST(BatchOptions, HelpAndVersionWin)
 {
     EXPECT_EQ(parse({"--help"}).action, ParsedCommandLine::Action::Help);

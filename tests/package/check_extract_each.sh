@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The file managers' action over archives whose names read like options, as
+# a shell glob hands them over: each is extracted, none is taken as an option
+# (a "--report=important.zip" once wrote a report over important.zip).
+# Usage: check_extract_each.sh DIR_OF_MARROWLYN_BATCH SOURCE_DIR
+set -euo pipefail
+bin=$(cd "$1" && pwd)
+action=$(cd "$2" && pwd)/packaging/file-managers/marrowlyn-extract-each
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export MARROWLYN_LANGUAGE=en HOME=$scratch XDG_CONFIG_HOME=$scratch
+
+# The result goes to a stand-in for notify-send, whatever the machine has.
+mkdir "$scratch/bin"
+ln -s "$bin/marrowlyn-batch" "$scratch/bin/marrowlyn-batch"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"$NOTIFIED"\n' >"$scratch/bin/notify-send"
+chmod +x "$scratch/bin/notify-send"
+export PATH="$scratch/bin:$PATH"
+
+# Each order puts another name first: the output folder comes from the first.
+orders=("other.zip --report=important.zip important.zip -o.zip"
+        "--report=important.zip important.zip other.zip -o.zip"
+        "-o.zip other.zip important.zip --report=important.zip")
+for order in "${orders[@]}"; do
+  dir=$(mktemp -d "$scratch/fm.XXXX")
+  python3 - "$dir" <<'EOF'
+import sys, zipfile
+for name in ("--report=important.zip", "important.zip", "other.zip", "-o.zip"):
+    with zipfile.ZipFile(f"{sys.argv[1]}/{name}", "w") as z:
+        z.writestr("inside.txt", name)
+EOF
+  before=$(sha256sum "$dir/important.zip")
+  # shellcheck disable=SC2086
+  (cd "$dir" && NOTIFIED="$scratch/notified" "$action" $order) || { echo "[$order] the action failed: $(cat "$scratch/notified")"; exit 1; }
+  for folder in "--report=important" important other -o; do
+    [ "$(cat "$dir/$folder/inside.txt" 2>/dev/null)" = "$folder.zip" ] || { echo "[$order] not extracted: $folder.zip"; exit 1; }
+  done
+  [ "$(sha256sum "$dir/important.zip")" = "$before" ] || { echo "[$order] important.zip was changed"; exit 1; }
+  [ "$(ls -A "$dir" | wc -l)" = 8 ] || { echo "[$order] more than the four archives and their folders:"; ls -A "$dir"; exit 1; }
+  [ "$(tail -n 2 "$scratch/notified")" = "$(printf 'Marrowlyn\nDone.')" ] || { echo "[$order] said: $(cat "$scratch/notified")"; exit 1; }
+done
+echo "file managers' action ok"
