@@ -107,7 +107,7 @@ void Form1::connectHandlers()
             ListView1->scrollToItem(current);
     });
     for (QPushButton *b : {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6,
-                           PushButton7, PushButton8})
+                           PushButton7, PushButton8, MoreOptionsButton})
         b->installEventFilter(this);
 }
 

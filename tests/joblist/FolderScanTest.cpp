@@ -131,13 +131,15 @@ TEST(FolderScan, PumpsEventsAndReportsItsOwnFailuresThenGoesOn)
 TEST(FolderScan, UnreadableFoldersAreDroppedWithEverythingBelow)
 {
     TempDir dir;
-    makeFolders(dir, {"one/a/b/c", "two/a/b/c", "three/a"});
+    makeFolders(dir, {"one/a/b/c", "two/a/b/c", "three/a", "four/a", "four/b", "four/c/d"});
     for (const auto &item : fs::recursive_directory_iterator(dir.path()))
         fs::permissions(item.path(), fs::perms(0755));
     fs::permissions(dir.path(), fs::perms(0755));
     fs::permissions(dir / "one/a/b", fs::perms(0700));
     fs::permissions(dir / "two/a/b/c", fs::perms(0700));
     fs::permissions(dir / "three", fs::perms(0700));
+    fs::permissions(dir / "four/a", fs::perms(0700));
+    fs::permissions(dir / "four/b", fs::perms(0700));
 
     // Root reads everything, so the scan runs as an ordinary user.
     QString command = QStringLiteral(SCAN_HELPER);
@@ -146,7 +148,7 @@ TEST(FolderScan, UnreadableFoldersAreDroppedWithEverythingBelow)
         GTEST_SKIP() << "running as root without setpriv: no folder is unreadable to root";
     command = QString::fromStdString(*asNobody) + command;
     if (::geteuid() != 0) {
-        for (const char *folder : {"one/a/b", "two/a/b/c", "three"})
+        for (const char *folder : {"one/a/b", "two/a/b/c", "three", "four/a", "four/b"})
             fs::permissions(dir / folder, fs::perms(0));
     }
     auto run = [&](const char *start) {
@@ -162,6 +164,8 @@ TEST(FolderScan, UnreadableFoldersAreDroppedWithEverythingBelow)
     };
     EXPECT_EQ(run("one/a"), (QStringList{entry(dir, "one/a")}));
     EXPECT_EQ(run("two/a"), (QStringList{entry(dir, "two/a"), entry(dir, "two/a/b")}));
+    // Two unreadable neighbours: each is dropped, and the folder after them still read.
+    EXPECT_EQ(run("four"), (QStringList{entry(dir, "four"), entry(dir, "four/c"), entry(dir, "four/c/d")}));
     // An unreadable start folder leaves the list empty.
     EXPECT_EQ(run("three"), QStringList());
 }

@@ -156,6 +156,7 @@ TEST_F(BatchRunTest, ModesFollowTheirCaptionsAndTheSummaryNamesFailures)
     run.Start();
     EXPECT_EQ(prompts.last().text, "Done.");
     EXPECT_EQ(prompts.last().detail, "");
+    EXPECT_EQ(prompts.last().buttons, Prompts::Buttons::OkOpenFolder) << "with every option at its default";
 }
 
 // The bar shows the share of the run's bytes done: archives weigh their sizes,

@@ -1,5 +1,6 @@
 #include "FormFixture.h"
 #include "MoreOptionsDialog.h"
+#include "PasswordListEditor.h"
 #include "mUnzip.h"
 
 #include <QAbstractButton>
@@ -8,6 +9,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
@@ -45,6 +48,20 @@ TEST_F(FormTest, MoreOptionsAreStoredAsTheyChange)
             EXPECT_EQ(dialog.SubfolderName->currentIndex(), 2) << "restored when opened again";
             return;
         }
+        // Each labelled choice and each button has an Alt key of its own.
+        QStringList captions{dialog.RemoveNested->text()};
+        for (const QPushButton *b : dialog.Passwords->findChildren<QPushButton *>())
+            captions << b->text();
+        for (const QLabel *label : dialog.findChildren<QLabel *>())
+            if (label->buddy())
+                captions << label->text();
+        QSet<QKeySequence> keys;
+        for (const QString &caption : captions) {
+            const QKeySequence key = QKeySequence::mnemonic(caption);
+            EXPECT_FALSE(key.isEmpty() || keys.contains(key)) << caption.toStdString();
+            keys.insert(key);
+        }
+        EXPECT_EQ(keys.size(), 11);
         dialog.SubfolderName->setCurrentIndex(2);
         dialog.OnConflict->setCurrentIndex(1);
         dialog.Report->setChecked(true);

@@ -89,10 +89,10 @@ TEST_F(LookTest, TheHandShowsOverTheButtonsButNeverReplacesTheHourglass)
     EXPECT_EQ(f.MouseIcon()->hotSpot(), QPoint(12, 1)) << "the tip as the cursor file gives it";
     EXPECT_EQ(f.MouseIcon()->pixmap().size(), QSize(32, 32));
 
-    for (QPushButton *b : {f.PushButton1, f.PushButton3, f.PushButton8}) {
+    for (QPushButton *b : {f.PushButton1, f.PushButton3, f.PushButton8, f.MoreOptionsButton}) {
         f.SetMousePointer(Pointer::Default);
         hoverOver(b);
-        EXPECT_EQ(f.MousePointer(), Pointer::Custom);
+        EXPECT_EQ(f.MousePointer(), Pointer::Custom) << b->text().toStdString();
         EXPECT_EQ(b->cursor().shape(), Qt::BitmapCursor) << "buttons show the window's pointer";
         EXPECT_EQ(b->cursor().hotSpot(), QPoint(12, 1));
     }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -330,4 +331,23 @@ TEST(Version, FillsTheRecord)
     version.StructLength = 20;
     EXPECT_EQ(UzpVersion2(&version), -1);
     EXPECT_EQ(sizeof(UZ_VERSION), 64u);
+}
+
+// Fifteen 32-bit fields in their order, then the two paths as the platform's
+// own pointers: 68 bytes on a 32-bit system, 80 on a 64-bit one (the first
+// pointer aligned to 64).
+TEST(Records, TheOptionRecordKeepsItsOrderWithPointersOfThePlatformsWidth)
+{
+    const std::size_t fields[] = {
+        offsetof(DCL, ExtractOnlyNewer), offsetof(DCL, SpaceToUnderscore), offsetof(DCL, PromptToOverwrite),
+        offsetof(DCL, MessageLevel),     offsetof(DCL, Reserved5),         offsetof(DCL, TestOnly),
+        offsetof(DCL, ListOnly),         offsetof(DCL, Reserved8),         offsetof(DCL, Reserved9),
+        offsetof(DCL, UseFolderNames),   offsetof(DCL, OverwriteExisting), offsetof(DCL, ConvertCRToCRLF),
+        offsetof(DCL, NameCodePage),     offsetof(DCL, CaseSensitive),     offsetof(DCL, Threads)};
+    for (std::size_t i = 0; i < std::size(fields); ++i)
+        EXPECT_EQ(fields[i], 4 * i) << "field " << i + 1;
+    const std::size_t pointer = sizeof(char *);
+    EXPECT_EQ(offsetof(DCL, ZipFileName), (60 + pointer - 1) / pointer * pointer);
+    EXPECT_EQ(offsetof(DCL, ExtractDir), offsetof(DCL, ZipFileName) + pointer);
+    EXPECT_EQ(sizeof(DCL), pointer == 8 ? 80u : 68u);
 }
