@@ -1,5 +1,6 @@
 // marrowlyn-batch: the window's "Start Unzipping" for scripts and terminals.
 #include "BatchCommand.h"
+#include "PathHelpers.h"
 #include "PasswordInput.h"
 #include "StopSignal.h"
 #include "TimeZone.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 
 #include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 
 int main(int argc, char *argv[])
@@ -20,5 +22,10 @@ int main(int argc, char *argv[])
     io.term = std::getenv("TERM");
     io.stopRequested = StopSignalled;
     io.readStdinLine = [] { return ReadPasswordLine(STDIN_FILENO, stderr, kMaxPasswordBytes); };
-    return RunBatchCommand(app.arguments(), io);
+    // Qt's own arguments() turns bytes that are not UTF-8 into U+FFFD, and
+    // such a file name would then name nothing.
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << FileNameFromBytes(QByteArrayView(argv[i], qsizetype(std::strlen(argv[i]))));
+    return RunBatchCommand(args, io);
 }

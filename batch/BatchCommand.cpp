@@ -31,6 +31,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -200,7 +201,9 @@ bool collectArchives(const BatchOptions &o, const BatchIo &io, Plan &plan, QStri
     PartSetFilter sets;
     for (const QString &path : o.paths) {
         const QFileInfo info(path);
-        if (info.isDir()) {
+        struct stat named {};
+        const bool exists = ::stat(FileNameBytes(path).constData(), &named) == 0;
+        if (exists && S_ISDIR(named.st_mode)) {
             const QString folder = QDir::cleanPath(info.absoluteFilePath());
             ScanHooks hooks;
             hooks.failed = [&](const QString &why) {
@@ -209,7 +212,7 @@ bool collectArchives(const BatchOptions &o, const BatchIo &io, Plan &plan, QStri
                 plan.scanIncomplete = true;
             };
             plan.archives += CollectArchives(folder, o.extension, hooks);
-        } else if (info.exists()) {
+        } else if (exists) {
             const QString archive = sets.admit(info.absoluteFilePath());
             if (!archive.isEmpty())
                 plan.archives += archive;
@@ -227,7 +230,7 @@ void planChains(Plan &plan)
 {
     SubfolderNamer subfolders(plan.options.subfolderName);
     for (const QString &archive : plan.archives) {
-        plan.destinations.push_back(subfolders.destinationFor(archive, plan.output, plan.mode).toStdString());
+        plan.destinations.push_back(FileNameBytes(subfolders.destinationFor(archive, plan.output, plan.mode)).toStdString());
         plan.sizes.push_back(WorkShare::WeightOf(archive)); // every part of a set
         plan.totalBytes += plan.sizes.back();
     }
@@ -307,7 +310,7 @@ std::vector<ArchiveResult> extractAll(const Plan &plan, const BatchOptions &o, c
         Ticker ticker(progress);
         RunChains(plan.chains, workers, [&](std::size_t i) {
             const QString &archive = plan.archives[qsizetype(i)];
-            const QString destination = QString::fromStdString(plan.destinations[i]);
+            const QString destination = FileNameFromBytes(QByteArrayView(plan.destinations[i].data(), qsizetype(plan.destinations[i].size())));
             ArchiveResult &result = results[i]; // each its own: no lock
             if (stopped(io)) {
                 result = ArchiveResult{archive, destination, ArchiveProblem{archive, notStartedReason(), {}}};
@@ -334,7 +337,7 @@ std::vector<ArchiveResult> extractAll(const Plan &plan, const BatchOptions &o, c
             else
                 result = RunArchiveJob(archive, destination, unzip, hooks, plan.options);
             const auto &problem = result.problem;
-            progress.finished(i, archive.toStdString(), plan.sizes[i], !problem,
+            progress.finished(i, FileNameBytes(archive).toStdString(), plan.sizes[i], !problem,
                               problem ? problem->reason.toStdString() : "");
         });
     }

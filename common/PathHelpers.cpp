@@ -1,6 +1,7 @@
 #include "PathHelpers.h"
 
 #include "RuntimeError.h"
+#include "VisibleText.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,13 +12,13 @@
 bool IsFilePresent(const QString &path)
 {
     struct stat info;
-    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &info) == 0;
+    return !path.isEmpty() && ::stat(FileNameBytes(path).constData(), &info) == 0;
 }
 
 bool IsFolderPresent(const QString &path)
 {
     struct stat info;
-    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+    return !path.isEmpty() && ::stat(FileNameBytes(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 QString FileNameFromPath(const QString &path, QChar separator)
@@ -103,4 +104,42 @@ QString GetDesktopFolder()
     if (!folder.endsWith(NativeSeparator))
         folder += NativeSeparator;
     return folder;
+}
+
+QString FileNameFromBytes(QByteArrayView bytes)
+{
+    const std::string_view text(bytes.data(), std::size_t(bytes.size()));
+    if (IsValidUtf8(text))
+        return QString::fromUtf8(bytes);
+    QString name;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = 1;
+        while (length <= 4 && !IsValidUtf8(text.substr(i, length)))
+            ++length;
+        if (length > 4 || i + length > text.size()) {
+            name += QChar(char16_t(0xDC00 + static_cast<unsigned char>(text[i])));
+            ++i;
+            continue;
+        }
+        name += QString::fromUtf8(text.data() + i, qsizetype(length));
+        i += length;
+    }
+    return name;
+}
+
+QByteArray FileNameBytes(const QString &name)
+{
+    QByteArray bytes;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t unit = name.at(i).unicode();
+        const bool paired = i > 0 && name.at(i - 1).isHighSurrogate();
+        if (unit < 0xDC80 || unit > 0xDCFF || paired)
+            continue;
+        bytes += QStringView(name).mid(from, i - from).toUtf8();
+        bytes += char(unit - 0xDC00);
+        from = i + 1;
+    }
+    bytes += QStringView(name).mid(from).toUtf8();
+    return bytes;
 }

@@ -3,6 +3,8 @@
 // Windows-style worked examples as well as with the native "/".
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QChar>
 #include <QString>
 #include <functional>
@@ -10,6 +12,13 @@
 class Prompts;
 
 inline constexpr QChar NativeSeparator = QChar('/');
+
+// A file name's bytes as text and back, exactly. Qt turns bytes that are not
+// UTF-8 into U+FFFD, and that name opens nothing; here each such byte is
+// carried as the lone surrogate U+DC80 + (byte - 0x80), which no UTF-8 text
+// decodes to, so every path handed to the system goes through FileNameBytes.
+QString FileNameFromBytes(QByteArrayView bytes);
+QByteArray FileNameBytes(const QString &name);
 
 // True when the path's modification time can be read.
 bool IsFilePresent(const QString &path);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -93,6 +94,56 @@ std::string VisibleText(std::string_view text)
         else
             out.append(text.substr(i, length));
         i += length;
+    }
+    return out;
+}
+
+namespace {
+
+void appendUtf8(std::string &out, unsigned long code)
+{
+    if (code < 0x80) {
+        out += char(code);
+    } else if (code < 0x800) {
+        out += char(0xC0 | (code >> 6));
+        out += char(0x80 | (code & 0x3F));
+    } else {
+        out += char(0xE0 | (code >> 12));
+        out += char(0x80 | ((code >> 6) & 0x3F));
+        out += char(0x80 | (code & 0x3F));
+    }
+}
+
+} // namespace
+
+std::string TextFromVisible(std::string_view shown)
+{
+    std::string out;
+    out.reserve(shown.size());
+    for (size_t i = 0; i < shown.size(); ++i) {
+        const char next = i + 1 < shown.size() ? shown[i + 1] : '\0';
+        const size_t digits = next == 'x' ? 2 : next == 'u' ? 4 : 0;
+        if (shown[i] != '\\' || (digits == 0 && next != 'n' && next != 'r' && next != 't')) {
+            out += shown[i];
+            continue;
+        }
+        if (digits == 0) {
+            out += next == 'n' ? '\n' : next == 'r' ? '\r' : '\t';
+            ++i;
+            continue;
+        }
+        const std::string hex(shown.substr(i + 2, digits));
+        char *end = nullptr;
+        const unsigned long code = std::strtoul(hex.c_str(), &end, 16);
+        if (hex.size() != digits || end != hex.c_str() + digits) {
+            out += shown[i];
+            continue;
+        }
+        if (digits == 2)
+            out += char(code); // "\xff" is the byte itself, not a code point
+        else
+            appendUtf8(out, code);
+        i += 1 + digits;
     }
     return out;
 }

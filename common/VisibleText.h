@@ -17,3 +17,7 @@ bool IsValidUtf8(std::string_view text);
 // not UTF-8 become "\xff". Backslashes stay as they are (Windows-made names
 // hold them), so the result is for reading, not for parsing back.
 std::string VisibleText(std::string_view text);
+
+// VisibleText undone, for a text that held no backslash of its own (a path
+// the engine wrote, whose backslashes all come from the escapes).
+std::string TextFromVisible(std::string_view shown);

@@ -68,7 +68,7 @@ QStringList GetFilesInFolder(const QString &folder, const QStringList &patterns,
 {
     const QString prefix = folder.endsWith(NativeSeparator) ? folder : folder + NativeSeparator;
     QStringList names;
-    DIR *dir = ::opendir(QFile::encodeName(prefix).constData());
+    DIR *dir = ::opendir(FileNameBytes(prefix).constData());
     if (!dir)
         return names;
     while (const dirent *entry = ::readdir(dir)) {
@@ -80,11 +80,9 @@ QStringList GetFilesInFolder(const QString &folder, const QStringList &patterns,
             break;
         if (entry->d_type == DT_DIR)
             continue;
-        const char *raw = entry->d_name;
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString name = decoder(QByteArrayView(raw, qsizetype(std::strlen(raw))));
-        if (decoder.hasError()
-            || std::none_of(patterns.begin(), patterns.end(),
+        // A name that is not UTF-8 is carried byte for byte (see FileNameBytes).
+        const QString name = FileNameFromBytes(QByteArrayView(entry->d_name, qsizetype(std::strlen(entry->d_name))));
+        if (std::none_of(patterns.begin(), patterns.end(),
                             [&name](const QString &pattern) { return WildcardMatch(name, pattern); }))
             continue;
         if (IsOpenableFile(prefix + name))
@@ -110,7 +108,7 @@ bool IsOpenableFile(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    const QByteArray encoded = QFile::encodeName(path);
+    const QByteArray encoded = FileNameBytes(path);
     // Look before opening: opening a device or a FIFO can have side effects.
     struct stat info;
     if (::stat(encoded.constData(), &info) != 0 || !S_ISREG(info.st_mode))

@@ -3,40 +3,54 @@
 #include "AfterExtract.h"
 #include "NestedArchives.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include "common/HeldFolder.h"
+#include "common/PathHelpers.h"
+#include "common/VisibleText.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <chrono>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
-// The engine names each file it writes ("extracted: NAME", or "renamed:
-// NAME: written as PATH" beside a file of its name) and each entry it passes
-// over ("skipped: NAME: why"); the sizes are read back only for a report.
+// The engine names each file it writes ("extracted: NAME", or "...: written
+// as PATH" when the path written is not the entry's name, as beside a file of
+// its name) and each entry it passes over ("skipped: NAME: why"). The paths are
+// kept as the engine wrote them, relative to the destination, and only ever
+// opened beneath it: the entry's name may say "../" where the file did not go.
 struct EngineLines {
     int files = 0, skipped = 0, renamed = 0;
-    QStringList written;
+    std::vector<std::string> written;
     bool keepNames = false;
 
     void take(const std::string &line)
     {
-        static const std::string writtenAs = ": written as ";
-        if (line.rfind("extracted: ", 0) == 0) {
+        const bool renaming = line.rfind("renamed: ", 0) == 0;
+        if (line.rfind("extracted: ", 0) == 0 || renaming) {
             // A folder entry is said too; it is no file of the summary's.
-            if (line.back() == '/' || line.back() == '\\')
+            if (!renaming && (line.back() == '/' || line.back() == '\\'))
                 return;
             ++files;
+            renamed += renaming ? 1 : 0;
             if (keepNames)
-                written << QString::fromStdString(line.substr(11));
-        } else if (line.rfind("renamed: ", 0) == 0) {
-            ++files;
-            ++renamed;
-            if (const auto at = line.find(writtenAs, 9); keepNames && at != std::string::npos)
-                written << QString::fromStdString(line.substr(at + writtenAs.size()));
+                written.push_back(writtenPath(line, renaming ? 9 : 11));
         } else if (line.rfind("skipped: ", 0) == 0) {
             ++skipped;
         }
+    }
+
+    static std::string writtenPath(const std::string &line, std::size_t nameStart)
+    {
+        static const std::string writtenAs = ": written as ";
+        const std::size_t at = line.rfind(writtenAs);
+        if (at == std::string::npos || at < nameStart)
+            return TextFromVisible(std::string_view(line).substr(nameStart));
+        return TextFromVisible(std::string_view(line).substr(at + writtenAs.size()));
     }
 };
 
@@ -64,13 +78,18 @@ QStringList ConflictNotes(int skipped, int renamed)
     return notes;
 }
 
-std::uint64_t sizeOf(const QStringList &names, const QString &destination)
+std::uint64_t sizeOf(const std::vector<std::string> &paths, const QString &destination)
 {
-    const QDir folder(destination);
+    const HeldFolder folder = HeldFolder::open(FileNameBytes(destination).toStdString());
     std::uint64_t bytes = 0;
-    for (const QString &name : names)
-        if (const QFileInfo file(folder.filePath(name)); file.isFile())
-            bytes += std::uint64_t(std::max<qint64>(file.size(), 0));
+    for (const std::string &path : paths) {
+        const int fd = folder.openRegularFile(path);
+        struct stat info {};
+        if (fd >= 0 && ::fstat(fd, &info) == 0)
+            bytes += std::uint64_t(std::max<off_t>(info.st_size, 0));
+        if (fd >= 0)
+            ::close(fd);
+    }
     return bytes;
 }
 
@@ -115,7 +134,8 @@ ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, 
     if (result.problem)
         return result;
     if (options.nested) {
-        const NestedOutcome nested = ExtractNested(lines.written, destination, unzip, hooks, options.removeNested);
+        const NestedOutcome nested = ExtractNested(lines.written, destination, unzip, hooks,
+                                                  {options.removeNested, NestedBudget(archive, result.bytes)});
         if (!nested.failures.isEmpty()) {
             // Not clean as a whole: it stays where it is, whatever was asked.
             result.problem = ArchiveProblem{

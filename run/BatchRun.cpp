@@ -78,7 +78,8 @@ QString ReasonFor(const UnzipOutcome &outcome)
 std::optional<ArchiveProblem> ExtractArchive(const QString &archivePath, const QString &destination,
                                              const UnzipFunction &unzip, const UnzipHooks &hooks)
 {
-    const UnzipOutcome outcome = unzip(archivePath.toStdString(), destination.toStdString(), true, hooks);
+    const UnzipOutcome outcome =
+        unzip(FileNameBytes(archivePath).toStdString(), FileNameBytes(destination).toStdString(), true, hooks);
     if (outcome.ok())
         return std::nullopt;
     ArchiveProblem problem{archivePath, ReasonFor(outcome), {}};

@@ -1,17 +1,20 @@
 #include "RunProgress.h"
 
 #include "PartSets.h"
-
-#include <QFileInfo>
+#include "common/PathHelpers.h"
 
 #include <algorithm>
+#include <sys/stat.h>
 
 std::uint64_t WorkShare::WeightOf(const QString &archivePath)
 {
-    qint64 size = 0;
-    for (const QString &part : PartsOfSet(archivePath))
-        size += QFileInfo(part).size();
-    return std::uint64_t(std::max<qint64>(size, 1));
+    std::uint64_t size = 0;
+    for (const QString &part : PartsOfSet(archivePath)) {
+        struct stat info {};
+        if (::stat(FileNameBytes(part).constData(), &info) == 0 && info.st_size > 0)
+            size += std::uint64_t(info.st_size);
+    }
+    return std::max<std::uint64_t>(size, 1);
 }
 
 void WorkShare::next(std::uint64_t weight)

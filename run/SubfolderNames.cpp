@@ -1,5 +1,6 @@
 #include "SubfolderNames.h"
 
+#include "common/HeldFolder.h"
 #include "engine/cUnzip.h"
 
 #include <cstring>
@@ -11,12 +12,18 @@ bool endsWithNoCase(const QString &text, const char *end)
     return text.endsWith(QLatin1String(end), Qt::CaseInsensitive);
 }
 
+// A folder named after a file is one plain entry: "...zip" must not make "..".
+QString plainFolderName(const QString &name)
+{
+    return FileNameFromBytes(QByteArray::fromStdString(PlainNameOf(FileNameBytes(name).toStdString())));
+}
+
 } // namespace
 
 std::optional<QString> SingleTopFolder(const QString &archive)
 {
     cUnzip unzip;
-    unzip.ZipFile(archive.toStdString());
+    unzip.ZipFile(FileNameBytes(archive).toStdString());
     unzip.Directory();
     if (unzip.LastEngineResult() != 0 || unzip.FileCount() == 0)
         return std::nullopt;
@@ -65,7 +72,7 @@ QString SubfolderNamer::destinationFor(const QString &archive, const QString &ou
             }
         }
     }
-    return unique(outputText, FullBaseNameOf(archive, separator), separator);
+    return unique(outputText, plainFolderName(FullBaseNameOf(archive, separator)), separator);
 }
 
 QString SubfolderNamer::unique(const QString &outputText, const QString &name, QChar separator)

@@ -314,6 +314,14 @@
         <source>%1 archives inside extracted</source>
         <translation>%1 enthaltene Archive entpackt</translation>
     </message>
+    <message>
+        <source>refused, with the archives inside after it: together they would unpack to more than %1 times the size of the archive that holds them</source>
+        <translation>abgelehnt, samt den enthaltenen Archiven danach: zusammen würden sie mehr als das %1-Fache der Größe des Archivs ergeben, das sie enthält</translation>
+    </message>
+    <message>
+        <source>it was replaced before it could be extracted</source>
+        <translation>es wurde ersetzt, bevor es entpackt werden konnte</translation>
+    </message>
 </context>
 <context>
     <name>OutputFolderWatch</name>

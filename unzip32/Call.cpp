@@ -88,7 +88,19 @@ void Call::skip(const ArchiveEntry &entry, const std::string &reason)
 
 void Call::written(const ArchiveEntry &entry, bool renamed, const std::string &target)
 {
-    print(renamed ? "renamed: " + entry.name + ": written as " + target : "extracted: " + entry.name);
+    // The program follows these lines to the files it may open afterwards, so
+    // a line names the path written whenever the entry's name is not that
+    // path. A colon in the path is written "\x3a": the path then holds no
+    // ": written as " of its own, and the last one in the line is the divide.
+    static const std::string writtenAs = ": written as ";
+    if (!renamed && target == entry.name && entry.name.find(writtenAs) == std::string::npos) {
+        print("extracted: " + entry.name);
+        return;
+    }
+    std::string path;
+    for (char c : target)
+        path += c == ':' ? std::string("\\x3a") : std::string(1, c);
+    print((renamed ? "renamed: " : "extracted: ") + entry.name + writtenAs + path);
 }
 
 int32_t Call::failArchive(int32_t code, const std::string &reason)

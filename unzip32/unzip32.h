@@ -73,7 +73,13 @@ enum {
    "extracted: ", of tested entries with "tested: ", of entries passed over
    because of a file on disk with "skipped: ", and of entries written under a
    new name (UZ_REPLACE_RENAME) with "renamed: ENTRY: written as PATH", PATH
-   relative to the extraction folder. Returns 0. */
+   relative to the extraction folder. A file written under another path than
+   its entry's name ("../a.txt" written as "a.txt", "a\b.txt" as "a/b.txt"),
+   or whose name holds ": written as ", is said as "extracted: ENTRY: written
+   as PATH"; otherwise the line is "extracted: ENTRY". Every line is shown as
+   VisibleText shows it; a PATH holds no backslash but the escapes, and its
+   colons are written "\x3a", so the last ": written as " of a line is the
+   divide and PATH reads back exactly. Returns 0. */
 typedef int32_t (*UzPrintCallback)(const char *text, uint32_t length);
 /* Not used by this engine; may be null. */
 typedef void (*UzSoundCallback)(void);

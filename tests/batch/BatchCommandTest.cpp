@@ -4,6 +4,7 @@
 
 #include "TempDir.h"
 #include "ZipBuilder.h"
+#include "common/PathHelpers.h"
 #include "common/Settings.h"
 #include "common/Translations.h"
 #include "engine/EngineLibrary.h"
@@ -325,6 +326,21 @@ TEST_F(BatchCommandTest, NamesFromOutsideCannotDriveTheTerminalOrForgeLines)
     EXPECT_NE(lines.find("title\\x1b]0;owned\\x07.zip"), std::string::npos) << lines;
     EXPECT_NE(lines.find("forged\\nextracted: fine.zip"), std::string::npos) << lines;
     EXPECT_NE(usage.find("gone\\x1b[2J.zip"), std::string::npos) << usage;
+}
+
+// A file name that is not UTF-8 is a name all the same: found by a folder
+// scan, taken by name, extracted, and shown with its odd byte escaped.
+TEST_F(BatchCommandTest, NamesThatAreNotUtf8AreExtractedAndShownEscaped)
+{
+    MakeZip(in("caf\xe9.zip"), {{"menu.txt", "soup"}});
+    const QString byName = FileNameFromBytes(QByteArray::fromStdString(in("caf\xe9.zip").string()));
+    for (const QString &given : {QString::fromStdString((dir / "in").string()), byName}) {
+        fs::remove_all(dir / "out/caf\xe9");
+        EXPECT_EQ(run({"-o", out(), "--subfolder-name", "full", given}), AllExtracted) << stderrText;
+        EXPECT_EQ(dir.read("out/caf\xe9/menu.txt"), "soup") << given.toStdString();
+        EXPECT_NE(stderrText.find("caf\\xe9.zip"), std::string::npos) << stderrText;
+        EXPECT_EQ(stderrText.find("\xef\xbf\xbd"), std::string::npos) << "no U+FFFD in place of the byte";
+    }
 }
 
 // The run's own password first, then the list's in order; the summary says

@@ -35,11 +35,12 @@ TEST(SubfolderNamer, EachRuleAndTheArchivesOfOneRunKeptApart)
         QStringList archives;
         QStringList destinations;
     } cases[] = {
-        {R::FirstDot, {"/in/a.v1.zip", "/in/a.v2.zip"}, {"/out/a", "/out/a"}},
-        {R::Full, {"/in/a.v1.zip", "/in/a.v2.zip", "/in/b.ZIP", "/in/set.zip.001", "/sub/a.v1.zip"},
-         {"/out/a.v1", "/out/a.v2", "/out/b", "/out/set", "/out/a.v1 (2)"}},
-        {R::Smart, {"/in/one-top.zip", "/in/loose.zip", "/in/x/one-top.zip", "/in/project.zip"},
-         {"/out", "/out/loose", "/out/one-top", "/out/project (2)"}},
+        // A name from its first dot on is the output folder itself, never a folder above it.
+        {R::FirstDot, {"/in/a.v1.zip", "/in/a.v2.zip", "/in/...zip"}, {"/out/a", "/out/a", "/out/"}},
+        {R::Full, {"/in/a.v1.zip", "/in/a.v2.zip", "/in/b.ZIP", "/in/set.zip.001", "/sub/a.v1.zip", "/in/...zip", "/in/..zip"},
+         {"/out/a.v1", "/out/a.v2", "/out/b", "/out/set", "/out/a.v1 (2)", "/out/_", "/out/_ (2)"}},
+        {R::Smart, {"/in/one-top.zip", "/in/loose.zip", "/in/x/one-top.zip", "/in/project.zip", "/in/...zip"},
+         {"/out", "/out/loose", "/out/one-top", "/out/project (2)", "/out/_"}},
     };
     for (const Case &c : cases) {
         SubfolderNamer namer(c.rule, tops);

@@ -45,9 +45,9 @@ TEST(HostileNames, ControlCharactersBecomeUnderscores)
                                                                  "line_break/tab_.txt", "ok.txt",
                                                                  "old\xe2\x98\xba.txt"}));
     // A message is one line and carries no terminal commands either: the
-    // controls are shown as escapes.
-    EXPECT_TRUE(call.printed("extracted: c1\\u0085.txt"));
-    EXPECT_TRUE(call.printed("extracted: line\\nbreak/tab\\t.txt"));
+    // controls are shown as escapes, and the path written beside them.
+    EXPECT_TRUE(call.printed("extracted: c1\\u0085.txt: written as c1_.txt"));
+    EXPECT_TRUE(call.printed("extracted: line\\nbreak/tab\\t.txt: written as line_break/tab_.txt"));
     for (const std::string &line : call.lines)
         EXPECT_EQ(line.find_first_of("\n\x07\x1b\x7f"), std::string::npos) << line;
 }

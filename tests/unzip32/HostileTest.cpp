@@ -41,14 +41,20 @@ TEST(Hostile, TraversalAbsoluteAndDrivePathsStayInside)
     WriteRawZip(dir / "evil.zip", {.entries = {StoredEntry("../up.txt", "1"), StoredEntry("..\\..\\back.txt", "2"),
                                                StoredEntry("/etc/abs.txt", "3"), StoredEntry("C:\\drive.txt", "4"),
                                                StoredEntry("//server/share/unc.txt", "5"),
-                                               StoredEntry("a/./../../b/c.txt", "6")}});
+                                               StoredEntry("a/./../../b/c.txt", "6"),
+                                               StoredEntry("../x: written as ../../y.zip", "7")}});
     EngineCall call((dir / "evil.zip").string(), (dir / "deep/out").string());
     EXPECT_EQ(call.run(), UZ_OK);
+    // The program follows these lines to the files written: each names the
+    // path it wrote, and no name can make another path read as that one.
+    EXPECT_TRUE(call.printed("extracted: ../up.txt: written as up.txt"));
+    EXPECT_TRUE(call.printed("extracted: /etc/abs.txt: written as etc/abs.txt"));
+    EXPECT_TRUE(call.printed("extracted: ../x: written as ../../y.zip: written as x\\x3a written as ../y.zip"));
     EXPECT_FALSE(fs::exists(dir / "deep/up.txt")) << "\"..\" must not climb out of the destination";
     EXPECT_FALSE(fs::exists(dir / "back.txt")) << "\"\\\" counts as a separator, so \"..\\\" must not climb either";
     EXPECT_EQ(filesBelow(dir / "deep"),
               (std::vector<std::string>{"out/a/b/c.txt", "out/back.txt", "out/drive.txt", "out/etc/abs.txt",
-                                        "out/server/share/unc.txt", "out/up.txt"}));
+                                        "out/server/share/unc.txt", "out/up.txt", "out/x: written as ../y.zip"}));
 }
 
 TEST(Hostile, SymlinkEscapesAreRefused)
