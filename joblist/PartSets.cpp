@@ -2,8 +2,10 @@
 
 #include "AddFolder.h"
 #include "PathHelpers.h"
+#include "SetParts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <optional>
 
@@ -52,22 +54,8 @@ bool SameButForCase(const QString &candidate, const FirstPartName &wanted)
 QStringList PartsOfSet(const QString &path)
 {
     QStringList parts;
-    const auto numbered = [](const QString &stem, int number, int width) {
-        return stem + QStringLiteral("%1").arg(number, width, 10, QChar(u'0'));
-    };
-    if (path.endsWith(QLatin1String(".zip") + SplitFirstSuffix, Qt::CaseInsensitive)) {
-        for (int number = 1; number <= 999 && IsOpenableFile(numbered(path.chopped(3), number, 3)); ++number)
-            parts << numbered(path.chopped(3), number, 3);
-    } else if (path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive)) {
-        for (const QString &stem : {path.chopped(2), path.chopped(3) + (path.at(path.size() - 3) == u'z' ? u'Z' : u'z')}) {
-            for (int number = 1; number <= 99 && IsOpenableFile(numbered(stem, number, 2)); ++number)
-                parts << numbered(stem, number, 2);
-            if (!parts.isEmpty())
-                break;
-        }
-    }
-    if (parts.isEmpty() || !path.endsWith(SplitFirstSuffix))
-        parts << path;
+    for (const std::string &part : unzip32::FilesOfArchive(QFile::encodeName(path).toStdString()))
+        parts << QFile::decodeName(QByteArray::fromStdString(part));
     return parts;
 }
 

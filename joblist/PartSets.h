@@ -13,9 +13,10 @@
 // first parts of split sets too ("*.zip" and "*.zip.001").
 QStringList ScanPatterns(const QString &pattern);
 
-// Every file of the archive extracted from `path`, first to last: the parts
-// of a split set from its first part, of a spanned set from "NAME.zip", or
-// `path` alone. A run weighs an archive by their sizes.
+// Every file the engine reads for the archive at `path`, first to last: the
+// parts of a split set from its first part up to the first missing, of a
+// spanned set the parts its "NAME.zip"'s end record counts, or `path` alone.
+// A run weighs an archive by their sizes, and moves or trashes exactly these.
 QStringList PartsOfSet(const QString &path);
 
 // Takes the paths of one adding command in order and answers the row for each.

@@ -1,12 +1,13 @@
 #include "AfterExtract.h"
 
+#include "SetMove.h"
+#include "Trash.h"
 #include "joblist/PartSets.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
+#include <cerrno>
 
 namespace {
 
@@ -22,39 +23,43 @@ qsizetype extensionStart(const QString &name)
     return dot > 0 ? dot : name.size();
 }
 
-QString numbered(const QString &name, int n)
-{
-    if (n == 1)
-        return name;
-    const qsizetype at = extensionStart(name);
-    return name.left(at) + QStringLiteral(" (%1)").arg(n) + name.mid(at);
-}
-
 QString moveTo(const QStringList &parts, const QString &folderPath)
 {
-    const QDir folder(folderPath);
-    if (!QFileInfo(folderPath).isDir())
+    const HeldFolder folder = HeldFolder::open(QFile::encodeName(folderPath).toStdString());
+    if (!folder.held())
         return QCoreApplication::translate("AfterExtract", "extracted, but not moved: the folder \"%1\" does not exist").arg(folderPath);
+    const auto notMoved = [&](const QString &part, int error) {
+        return QCoreApplication::translate("AfterExtract", "extracted, but \"%1\" could not be moved to \"%2\": %3")
+            .arg(part, folderPath, FileErrorWords(error));
+    };
+    SetMove move;
+    QString failed;
+    if (const int error = move.open(parts, failed))
+        return notMoved(failed, error);
+    if (const int error = move.prepare(folder))
+        return notMoved(parts.front(), error);
     // Nothing in the folder is replaced: the first number free for every part.
-    int n = 1;
-    for (bool taken = true; taken; ++n) {
-        taken = false;
-        for (const QString &part : parts)
-            taken = taken || QFileInfo::exists(folder.filePath(numbered(QFileInfo(part).fileName(), n)));
-        if (!taken)
-            break;
-    }
-    for (const QString &part : parts) {
-        QFile file(part);
-        const QString target = folder.filePath(numbered(QFileInfo(part).fileName(), n));
-        if (!file.rename(target))
-            return QCoreApplication::translate("AfterExtract", "extracted, but \"%1\" could not be moved to \"%2\": %3")
-                .arg(part, folderPath, file.errorString());
-    }
-    return {};
+    int error = EEXIST;
+    for (int n = 1; error == EEXIST && n <= kMostNumberedNames; ++n)
+        error = move.place(NumberedNames(parts, n));
+    if (!error)
+        error = move.finish();
+    return error ? notMoved(parts.front(), error) : QString();
 }
 
 } // namespace
+
+std::vector<std::string> NumberedNames(const QStringList &paths, int n)
+{
+    std::vector<std::string> names;
+    for (const QString &path : paths) {
+        QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+        if (n > 1)
+            name.insert(extensionStart(name), QStringLiteral(" (%1)").arg(n));
+        names.push_back(QFile::encodeName(name).toStdString());
+    }
+    return names;
+}
 
 QString DisposeOfArchive(const QString &archive, RunOptions::After after, const QString &folder)
 {
@@ -63,11 +68,5 @@ QString DisposeOfArchive(const QString &archive, RunOptions::After after, const 
     const QStringList parts = PartsOfSet(archive);
     if (after == RunOptions::After::Move)
         return moveTo(parts, folder);
-    for (const QString &part : parts) {
-        QFile file(part);
-        if (!file.moveToTrash())
-            return QCoreApplication::translate("AfterExtract", "extracted, but \"%1\" could not be moved to the trash: %2")
-                .arg(part, file.errorString());
-    }
-    return {};
+    return MoveToTrash(parts);
 }

@@ -402,6 +402,53 @@ und %1 weitere; die Details führen alle auf.</translation>
     </message>
 </context>
 <context>
+    <name>SetMove</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk quota is exhausted</source>
+        <translation>das Kontingent auf dem Datenträger ist erschöpft</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>the folder is read-only</source>
+        <translation>der Ordner ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>sie ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>sie ist keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>sie ist eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>every free name is taken</source>
+        <translation>jeder freie Name ist vergeben</translation>
+    </message>
+    <message>
+        <source>it was replaced while it was moved</source>
+        <translation>sie wurde während des Verschiebens ersetzt</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>der Datenträger konnte nicht gelesen oder beschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>TrappedProcedure</name>
     <message>
         <source>Application Error</source>

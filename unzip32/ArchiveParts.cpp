@@ -17,29 +17,6 @@ namespace unzip32 {
 
 namespace {
 
-// 7-Zip numbers its pieces with three digits; a set of more would be absurd.
-constexpr size_t kMostSplitParts = 999;
-
-bool endsWithNoCase(std::string_view text, std::string_view end)
-{
-    if (text.size() < end.size())
-        return false;
-    text.remove_prefix(text.size() - end.size());
-    for (size_t i = 0; i < end.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) != end[i])
-            return false;
-    }
-    return true;
-}
-
-std::optional<uint64_t> regularFileSize(const std::string &path)
-{
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
-    return uint64_t(info.st_size);
-}
-
 std::string baseName(const std::string &path)
 {
     size_t slash = path.rfind('/');
@@ -51,48 +28,16 @@ std::string partFault(size_t number, const std::string &path, const char *what)
     return "part " + std::to_string(number) + " (\"" + baseName(path) + "\") " + what;
 }
 
-// NAME.zip.001 -> NAME.zip.00N
-std::string splitPartName(const std::string &first, size_t number)
-{
-    std::string digits = std::to_string(number);
-    return first.substr(0, first.size() - 3) + std::string(digits.size() < 3 ? 3 - digits.size() : 0, '0') + digits;
-}
-
-// NAME.zip -> NAME.zNN, the z in the letter case of the .zip's.
-std::string spannedPartName(const std::string &last, size_t number, bool otherCase = false)
-{
-    char z = last[last.size() - 3];
-    if (otherCase)
-        z = char(std::isupper(static_cast<unsigned char>(z)) ? 'z' : 'Z');
-    std::string digits = std::to_string(number);
-    return last.substr(0, last.size() - 3) + z + (digits.size() < 2 ? "0" : "") + digits;
-}
-
-std::optional<ArchivePart> spannedPart(const std::string &last, size_t number)
-{
-    for (bool otherCase : {false, true}) {
-        std::string path = spannedPartName(last, number, otherCase);
-        if (auto size = regularFileSize(path))
-            return ArchivePart{path, *size, 0};
-    }
-    return std::nullopt;
-}
-
 bool openSplit(ArchiveFile &file, const std::string &first, std::string &reason)
 {
     std::vector<ArchivePart> parts;
-    for (size_t number = 1; number <= kMostSplitParts; ++number) {
-        std::string path = splitPartName(first, number);
-        auto size = regularFileSize(path);
-        if (!size) {
-            // A gap in the numbers: the parts after it show the set goes on.
-            if (number > 1 && regularFileSize(splitPartName(first, number + 1))) {
-                reason = partFault(number, path, "is missing");
-                return false;
-            }
-            break;
-        }
-        parts.push_back({path, *size, 0});
+    for (FoundPart &part : FindSplitParts(first))
+        parts.push_back({std::move(part.path), part.size, 0});
+    // A gap in the numbers: the parts after it show the set goes on.
+    if (size_t next = parts.size() + 1; next > 1 && next <= kMostSplitParts
+        && RegularFileSize(SplitPartName(first, next + 1))) {
+        reason = partFault(next, SplitPartName(first, next), "is missing");
+        return false;
     }
     if (parts.empty()) {
         reason = "the archive cannot be opened";
@@ -113,8 +58,8 @@ bool openSplit(ArchiveFile &file, const std::string &first, std::string &reason)
         // The end record is the set's last bytes: without it, either a piece
         // after the last one found is missing, or the last one is cut short.
         reason = count > 1 && lastIsWhole
-                     ? partFault(count + 1, splitPartName(first, count + 1), "is missing")
-                     : partFault(count, splitPartName(first, count), "is cut short or damaged: it has no end record");
+                     ? partFault(count + 1, SplitPartName(first, count + 1), "is missing")
+                     : partFault(count, SplitPartName(first, count), "is cut short or damaged: it has no end record");
         return false;
     }
     return true;
@@ -124,12 +69,12 @@ bool openSpanned(ArchiveFile &file, const std::string &last, const EndRecord &en
 {
     std::vector<ArchivePart> parts;
     for (size_t number = 1; number <= end.disk; ++number) {
-        auto part = spannedPart(last, number);
+        auto part = FindSpannedPart(last, number);
         if (!part) {
-            reason = partFault(number, spannedPartName(last, number), "is missing");
+            reason = partFault(number, SpannedPartName(last, number), "is missing");
             return false;
         }
-        parts.push_back(*part);
+        parts.push_back({std::move(part->path), part->size, 0});
     }
     parts.push_back({last, file.size(), 0});
     file.setParts(last, std::move(parts));
@@ -146,7 +91,7 @@ bool openSpanned(ArchiveFile &file, const std::string &last, const EndRecord &en
 std::shared_ptr<const ArchiveFile> ArchiveFile::open(const std::string &path, std::string &reason)
 {
     auto file = std::make_shared<ArchiveFile>();
-    if (endsWithNoCase(path, ".zip.001"))
+    if (EndsWithNoCase(path, ".zip.001"))
         return openSplit(*file, path, reason) ? file : nullptr;
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -160,7 +105,7 @@ std::shared_ptr<const ArchiveFile> ArchiveFile::open(const std::string &path, st
         return nullptr;
     }
     file->setPlain(path, fd, uint64_t(info.st_size), true);
-    if (!endsWithNoCase(path, ".zip"))
+    if (!EndsWithNoCase(path, ".zip"))
         return file;
     // The last part of a spanned set says which part it is in its end record.
     EndRecord end;
@@ -168,7 +113,7 @@ std::shared_ptr<const ArchiveFile> ArchiveFile::open(const std::string &path, st
     if (ReadEndRecord(*file, end, why)) {
         if (end.disk > 0 && !openSpanned(*file, path, end, reason))
             return nullptr;
-    } else if (spannedPart(path, 1)) {
+    } else if (FindSpannedPart(path, 1)) {
         reason = "the last part (\"" + baseName(path) + "\") of the set is cut short or damaged: it has no end record";
         return nullptr;
     }

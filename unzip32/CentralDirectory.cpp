@@ -58,53 +58,13 @@ void readExtra(CentralEntry &entry, const uint8_t *extra, uint64_t extraOffset, 
     }
 }
 
-bool findEnd(const ArchiveFile &file, uint64_t fileSize, uint64_t &endOffset)
-{
-    // Most archives have no comment: their end record is their last 22 bytes.
-    uint8_t last[22];
-    if (fileSize >= 22 && ReadExactly(file, fileSize - 22, last, 22) && get32(last) == 0x06054b50 && get16(last + 20) == 0) {
-        endOffset = fileSize - 22;
-        return true;
-    }
-    size_t span = size_t(std::min<uint64_t>(fileSize, 65535 + 22));
-    std::vector<uint8_t> tail(span);
-    if (span < 22 || !ReadExactly(file, fileSize - span, tail.data(), span))
-        return false;
-    for (size_t i = span - 22 + 1; i-- > 0;) {
-        if (get32(&tail[i]) == 0x06054b50) {
-            endOffset = fileSize - span + i;
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 bool ReadEndRecord(const ArchiveFile &file, EndRecord &record, std::string &reason)
 {
-    uint64_t endOffset = 0;
-    uint8_t end[22];
-    if (!findEnd(file, file.size(), endOffset) || !ReadExactly(file, endOffset, end, sizeof end)) {
-        reason = "not a ZIP archive";
-        return false;
-    }
-    record = EndRecord{endOffset, get16(end + 4), get16(end + 6), get16(end + 10), get32(end + 12), get32(end + 16)};
-    uint8_t locator[20];
-    if (endOffset >= 20 && ReadExactly(file, endOffset - 20, locator, 20) && get32(locator) == 0x07064b50) {
-        uint8_t zip64[56];
-        uint64_t zip64Offset = get64(locator + 8);
-        if (!ReadExactly(file, zip64Offset, zip64, 56) || get32(zip64) != 0x06064b50) {
-            reason = "the Zip64 end record is damaged";
-            return false;
-        }
-        record.disk = get32(zip64 + 16);
-        record.directoryDisk = get32(zip64 + 20);
-        record.count = get64(zip64 + 32);
-        record.directorySize = get64(zip64 + 40);
-        record.directoryOffset = get64(zip64 + 48);
-    }
-    return true;
+    return ReadEndRecord(
+        file.size(), [&file](uint64_t at, uint8_t *into, size_t length) { return ReadExactly(file, at, into, length); },
+        record, reason);
 }
 
 bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reason, bool localHeaders)

@@ -3,6 +3,8 @@
 // what tells an honest archive from one whose entries share their data.
 #pragma once
 
+#include "SetParts.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -51,16 +53,6 @@ struct CentralDirectory {
     uint64_t archiveSize = 0;
 };
 
-// The end of central directory record, with its Zip64 record's values where
-// it has one. Parts are counted from 0; offsets are from the start of the part.
-struct EndRecord {
-    uint64_t offset = 0;        // of the classic record
-    uint32_t disk = 0;          // the part it lies in
-    uint32_t directoryDisk = 0; // the part the directory begins in
-    uint64_t count = 0;
-    uint64_t directorySize = 0;
-    uint64_t directoryOffset = 0;
-};
 // False with a reason when the file has none, or its Zip64 record is damaged.
 bool ReadEndRecord(const ArchiveFile &file, EndRecord &end, std::string &reason);
 

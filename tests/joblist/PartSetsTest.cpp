@@ -77,9 +77,52 @@ TEST(PartSets, AFolderScanListsOneRowPerSet)
                   + PathsIn(sub, {"C.ZIP.001", "d.ZIP"}));
     EXPECT_EQ(CollectArchives(q(dir.path()), QStringLiteral("z01")), PathsIn(dir.path(), {"b.zip"}) + PathsIn(sub, {"d.ZIP"}))
         << "a scan for one later part finds the set";
-    // What a run weighs each row by.
-    EXPECT_EQ(PartsOfSet(q(dir / "a.zip.001")), PathsIn(dir.path(), {"a.zip.001", "a.zip.002", "a.zip.003"}));
-    EXPECT_EQ(PartsOfSet(q(dir / "b.zip")), PathsIn(dir.path(), {"b.z01", "b.z02", "b.zip"}));
-    EXPECT_EQ(PartsOfSet(q(sub / "d.ZIP")), PathsIn(sub, {"d.Z01", "d.ZIP"}));
-    EXPECT_EQ(PartsOfSet(q(dir / "plain.zip")), PathsIn(dir.path(), {"plain.zip"}));
+}
+
+namespace {
+
+std::string Little(uint64_t value, int bytes)
+{
+    std::string out;
+    for (int i = 0; i < bytes; ++i)
+        out += char(value >> (8 * i) & 0xFF);
+    return out;
+}
+
+// The last bytes of a set's last part: its end record saying which part it
+// is, with the Zip64 records in front when `zip64`.
+std::string EndOfPart(uint32_t disk, bool zip64 = false)
+{
+    std::string end;
+    if (zip64)
+        end = Little(0x06064b50, 4) + Little(44, 8) + Little(45, 4) + Little(disk, 4) + std::string(36, '\0')
+              + Little(0x07064b50, 4) + Little(0, 4) + Little(0, 8) + Little(disk + 1, 4);
+    return end + Little(0x06054b50, 4) + Little(zip64 ? 0xFFFF : disk, 2) + std::string(16, '\0');
+}
+
+} // namespace
+
+// What a run weighs an archive by, and moves or trashes after it: the files
+// the engine reads for it, and no other file that merely has a part's name.
+TEST(PartSets, TheFilesOfAnArchiveAreThoseTheEngineReads)
+{
+    const struct Case {
+        std::vector<std::pair<std::string, std::string>> files;
+        Names parts;  // of the first file
+    } cases[] = {
+        {{{"report.zip", EndOfPart(0)}, {"report.z01", "an unrelated file"}}, {"report.zip"}},
+        {{{"b.zip", EndOfPart(2)}, {"b.z01", "1"}, {"b.z02", "2"}, {"b.z03", "not of this set"}},
+         {"b.z01", "b.z02", "b.zip"}},
+        {{{"d.ZIP", EndOfPart(1)}, {"d.z01", "1"}}, {"d.z01", "d.ZIP"}},
+        {{{"w.zip", EndOfPart(1, true)}, {"w.z01", "1"}}, {"w.z01", "w.zip"}},
+        {{{"a.zip.001", "1"}, {"a.zip.002", "2"}, {"a.zip.003", "3"}, {"a.z01", "no"}},
+         {"a.zip.001", "a.zip.002", "a.zip.003"}},
+        {{{"plain.zip", "not an archive at all"}, {"plain.z01", "no"}}, {"plain.zip"}},
+    };
+    for (const Case &c : cases) {
+        TempDir dir;
+        for (const auto &[name, content] : c.files)
+            dir.write(name, content);
+        EXPECT_EQ(PartsOfSet(q(dir / c.files.front().first)), PathsIn(dir.path(), c.parts)) << c.files.front().first;
+    }
 }
