@@ -65,9 +65,20 @@ ArchivePassword ChooseArchivePassword(cUnzip &unzip, const std::string &archiveP
     if (first > 0) {
         for (int32_t i = 1; i <= unzip.FileCount(); ++i)
             unzip.FileSelected(i, i == first);
-        std::string answer;
+        // The engine asks again after each wrong one, so one test call tries
+        // the candidates on the entry's header check, one after another. A
+        // candidate that passes it but does not decode the entry (damage, or
+        // a wrong one that passed the check by chance) costs a call of its own.
+        std::size_t next = 0;
+        std::optional<std::size_t> answered;
         bool wrongPassword = false;
-        ScopedListener ask(unzip.PasswordRequest, [&](std::string &password, bool &) { password = answer; });
+        ScopedListener ask(unzip.PasswordRequest, [&](std::string &password, bool &) {
+            password.clear(); // refused: no candidate is left, or the run stops
+            if (next < candidates.size() && !(cancelled && cancelled())) {
+                answered = next++;
+                password = candidates[*answered].password;
+            }
+        });
         ScopedListener lines(unzip.Progress, [&](int32_t, const std::string &line) {
             wrongPassword = wrongPassword || EndsWith(line, ": wrong password");
         });
@@ -75,17 +86,19 @@ ArchivePassword ChooseArchivePassword(cUnzip &unzip, const std::string &archiveP
             cancel = cancel || (cancelled && cancelled());
         });
         unzip.TestZip(true);
-        for (std::size_t k = 0; k < candidates.size() && !opened; ++k) {
-            answer = candidates[k].password;
+        while (next < candidates.size() && !opened && !(cancelled && cancelled())) {
+            answered.reset();
             wrongPassword = false;
             unzip.Unzip();
             const int32_t result = unzip.LastEngineResult();
+            if (!answered)
+                break; // never asked
             if (result == UZ_OK)
-                opened = k;
+                opened = answered;
             else if (result != UZ_SOME_FAILED)
                 break; // stopped, or the test cannot tell (an entry name the engine reads as a pattern)
             else if (!wrongPassword && !passedCheck)
-                passedCheck = k;
+                passedCheck = answered;
         }
         unzip.TestZip(false);
     }

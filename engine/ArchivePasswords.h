@@ -21,7 +21,9 @@ struct ArchivePassword {
 std::vector<ArchivePassword> PasswordCandidates(const std::string &runPassword, const std::vector<std::string> &list);
 
 // Tests each candidate in turn on the first encrypted entry of `archivePath`
-// (nothing is written) and answers the first that opens it. When none opens
+// (nothing is written; one engine call tries them on the entry's header
+// check, and only a candidate that passes it but fails to decode the entry
+// costs a call of its own) and answers the first that opens it. When none opens
 // it, the first whose only fault was not the password (a damaged entry) is
 // answered, else the first candidate. `unzip` is left ready for the
 // extraction: no longer testing, every entry wanted. Needs one candidate.

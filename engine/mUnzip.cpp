@@ -238,15 +238,13 @@ int32_t PasswordCallback(char *buffer, int32_t size, const char *, const char *)
             PasswordRefused = true;
             return 1;
         }
-        // Never more than the engine's buffer holds, with room for a NUL, and
-        // never half a character.
-        if (!buffer || size < 2)
+        // A password is handed over whole or not at all: a cut one is a
+        // wrong one. The engine's buffer holds 64 KiB, as much as any way in
+        // accepts.
+        if (!buffer || size < 2 || password.size() > std::min(PasswordByteLimit, static_cast<std::size_t>(size) - 1))
             return 1;
-        std::size_t n = std::min({password.size(), PasswordByteLimit, static_cast<std::size_t>(size) - 1});
-        while (n > 0 && n < password.size() && (static_cast<unsigned char>(password[n]) & 0xC0) == 0x80)
-            --n;
-        std::memcpy(buffer, password.data(), n);
-        buffer[n] = '\0';
+        std::memcpy(buffer, password.data(), password.size());
+        buffer[password.size()] = '\0';
         result = 0;
     } catch (...) {
     }

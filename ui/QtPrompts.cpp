@@ -168,10 +168,16 @@ Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Bu
 
 QString QtPrompts::input(const QString &prompt, const QString &title, const QString &preset, bool secret)
 {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(m_owner, title, DisplayText(prompt),
-                                                 secret ? QLineEdit::Password : QLineEdit::Normal, preset, &ok);
-    return ok ? answer : QString();
+    QInputDialog dialog(m_owner);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(DisplayText(prompt));
+    dialog.setTextEchoMode(secret ? QLineEdit::Password : QLineEdit::Normal);
+    dialog.setTextValue(preset);
+    // A line edit cuts its text at 32,767 characters unless told otherwise;
+    // a password may be as long as the engine takes, 64 KiB.
+    if (auto *edit = dialog.findChild<QLineEdit *>())
+        edit->setMaxLength(64 * 1024);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QString QtPrompts::openFiles(const QString &title, const QString &filter, const QString &startFolder)

@@ -19,6 +19,7 @@
 #include <sys/statvfs.h>
 #include <thread>
 #include <unistd.h>
+#include <unordered_set>
 
 namespace unzip32 {
 
@@ -446,6 +447,9 @@ Call::Existing Call::nameBeside(const ArchiveEntry &entry, std::vector<std::stri
     return Existing::Skip;
 }
 
+// libzip's check of the encryption header, before any decoding: WinZip
+// AES's 2-byte verifier, ZipCrypto's check byte. One wrong password in 256
+// passes that byte; its entry then fails to decode (as damage would).
 bool Call::passwordOpens(const ArchiveEntry &entry, const std::string &password)
 {
     zip_file_t *file = zip_fopen_index_encrypted(m_archive.handle(), entry.index, ZIP_FL_COMPRESSED, password.c_str());
@@ -464,19 +468,37 @@ bool Call::obtainPassword(const ArchiveEntry &entry, std::string &password)
         password = *m_goodPassword;
         return true;
     }
-    char buffer[256];
-    std::memset(buffer, 0, sizeof buffer);
+    // After a wrong one the caller is asked again for the same entry: a list of
+    // candidates is tried on the entry's header check within one call, not a
+    // call (and a reading of the directory) each. A caller that answers one it
+    // has given already has no other, and the entry fails.
+    std::unordered_set<std::string> tried;
     std::string prompt = "Enter the password for " + entry.name;
-    if (!m_callbacks.password || m_callbacks.password(buffer, int32_t(sizeof buffer), prompt.c_str(), entry.name.c_str()) != 0) {
-        fail(entry, "encrypted, and no password was given");
-        return false;
+    for (;;) {
+        if (!askPassword(entry, prompt, password)) {
+            fail(entry, tried.empty() ? "encrypted, and no password was given" : "wrong password");
+            return false;
+        }
+        if (!tried.insert(password).second) {
+            fail(entry, "wrong password");
+            return false;
+        }
+        if (!password.empty() && passwordOpens(entry, password)) {
+            m_goodPassword = password;
+            return true;
+        }
+        prompt = "The password was wrong; enter another for " + entry.name;
     }
-    password.assign(buffer, strnlen(buffer, sizeof buffer - 1));
-    if (password.empty() || !passwordOpens(entry, password)) {
-        fail(entry, "wrong password");
+}
+
+bool Call::askPassword(const ArchiveEntry &entry, const std::string &prompt, std::string &password)
+{
+    if (!m_callbacks.password)
         return false;
-    }
-    m_goodPassword = password;
+    m_passwordBuffer.assign(kPasswordBufferSize, '\0');
+    if (m_callbacks.password(m_passwordBuffer.data(), int32_t(kPasswordBufferSize), prompt.c_str(), entry.name.c_str()) != 0)
+        return false;
+    password.assign(m_passwordBuffer.data(), strnlen(m_passwordBuffer.data(), kPasswordBufferSize - 1));
     return true;
 }
 

@@ -47,6 +47,7 @@ private:
     void reportMovement();                       // a large entry has decoded further
     bool obtainPassword(const ArchiveEntry &entry, std::string &password);
     bool passwordOpens(const ArchiveEntry &entry, const std::string &password);
+    bool askPassword(const ArchiveEntry &entry, const std::string &prompt, std::string &password); // false: refused
     bool conflicts(const std::string &target) const; // with a file being written
     // Renamed: `components` now name where the entry goes instead.
     Existing decideExisting(const ArchiveEntry &entry, std::vector<std::string> &components);
@@ -78,6 +79,9 @@ private:
     std::vector<const ArchiveEntry *> m_folderTimes;
     std::set<std::string> m_targets; // being written by the workers (a handful, never the whole archive)
     std::optional<std::string> m_goodPassword;
+    // Room for the longest password a caller may give, 64 KiB, and its NUL.
+    static constexpr size_t kPasswordBufferSize = 64 * 1024 + 1;
+    std::vector<char> m_passwordBuffer;
     std::optional<bool> m_replaceAll; // a sticky answer of the replace callback
     // Entries counted into the totals: handled, or reported by their decoder.
     uint64_t m_countedSize = 0, m_countedPacked = 0;

@@ -87,9 +87,13 @@ typedef void (*UzSoundCallback)(void);
    the file's path; answers one of UZ_REPLACE_*; any other value means YES. */
 typedef int32_t (*UzReplaceCallback)(char *filePath);
 /* Asked for the password of an encrypted entry: write it into buffer (at most
-   size - 1 bytes; the engine clears the buffer before asking, so a NUL after
-   the password is optional) and return 0, or return 1 to refuse. A refused or
-   wrong password skips the entry; the engine asks again for the next one. */
+   size - 1 bytes; size is 65,537, room for a password of 64 KiB; the engine
+   clears the buffer before asking, so a NUL after the password is optional)
+   and return 0, or return 1 to refuse. After a wrong password the engine asks
+   again for the same entry, the prompt saying the last one was wrong, until
+   the caller refuses or answers one it has given for that entry already; the
+   entry is then skipped ("wrong password"). A refusal of the first request
+   skips the entry too. Either way the engine asks again for the next one. */
 typedef int32_t (*UzPasswordCallback)(char *buffer, int32_t size, const char *prompt, const char *entryName);
 /* Listing: once per entry, in archive order, when ListOnly is 1.
    packedSize and size saturate at 0xFFFFFFFF; ratio is the percentage saved

@@ -1,6 +1,7 @@
 #include "BatchCommand.h"
 #include "PasswordInput.h"
 #include "Pty.h"
+#include "SevenZip.h"
 
 #include "TempDir.h"
 #include "ZipBuilder.h"
@@ -395,6 +396,24 @@ TEST_F(BatchCommandTest, APasswordsFileIsTriedInTurnOnEachArchive)
                   UsageError);
         EXPECT_NE(stderrText.find(c.mentions), std::string::npos) << stderrText;
     }
+}
+
+// The longest password --password-file takes, 64 KiB, reaches the engine whole.
+TEST_F(BatchCommandTest, TheLongestPasswordAFileHoldsOpensItsArchive)
+{
+    if (!Have7zz())
+        GTEST_SKIP() << "7zz (Debian package 7zip) is needed";
+    std::string password;
+    for (std::size_t i = 0; i < 64 * 1024; ++i)
+        password += "Ab3x9"[i % 5];
+    dir.write("src/long.txt", "opened");
+    ASSERT_TRUE(Run7zz(dir / "src", "Deflate", "-p" + password + " long.zip long.txt"));
+    dir.write("pw", password + "\n");
+    EXPECT_EQ(run({"--mode", "one-folder", "-o", out(), "--password-file", QString::fromStdString((dir / "pw").string()),
+                   QString::fromStdString((dir / "src/long.zip").string())}),
+              AllExtracted)
+        << stderrText;
+    EXPECT_TRUE(fs::exists(dir / "out/long.txt") && dir.read("out/long.txt") == "opened");
 }
 
 // In German the command speaks German, and everything a script reads (exit

@@ -96,7 +96,7 @@ TEST_F(CallbackTest, ARefusedPasswordIsNotAskedAgainInTheSameCall)
     EXPECT_EQ(std::string(answer.buffer.c_str()), "secret");
 }
 
-TEST_F(CallbackTest, PasswordsAreTrimmedCutAndClosedByANul)
+TEST_F(CallbackTest, PasswordsAreTrimmedHandedOverWholeOrRefusedAndClosedByANul)
 {
     std::vector<PasswordAnswer> answers;
     const auto ask = [&](int32_t size) {
@@ -110,18 +110,23 @@ TEST_F(CallbackTest, PasswordsAreTrimmedCutAndClosedByANul)
     EXPECT_EQ(answers.back().result, 0);
     EXPECT_EQ(answers.back().buffer.substr(0, 10), std::string("pass word") + '\0');
 
-    SetCurrentPassword(std::string(300, 'p'));
-    ask(1024);
-    EXPECT_EQ(std::strlen(answers.back().buffer.c_str()), 254u);
-    EXPECT_EQ(answers.back().buffer[255], 'X');   // nothing written past the NUL
+    // Up to 64 KiB, as long as the engine's buffer holds it: never cut.
+    for (const std::size_t length : {std::size_t{300}, std::size_t{64 * 1024}}) {
+        SetCurrentPassword(std::string(length, 'p'));
+        ask(int32_t(length) + 1);
+        EXPECT_EQ(answers.back().result, 0) << length;
+        EXPECT_EQ(std::strlen(answers.back().buffer.c_str()), length);
+    }
+    SetCurrentPassword(std::string(64 * 1024 + 1, 'p'));
+    ask(1024 * 1024);
+    EXPECT_EQ(answers.back().result, 1) << "longer than any way in accepts";
 
-    // A small buffer is never overrun, and a character is never cut in half.
-    ask(16);
-    EXPECT_EQ(answers.back().buffer, std::string(15, 'p') + '\0');
+    // A buffer too small is never overrun: a cut password would be a wrong one.
     SetCurrentPassword("ab\xC3\xA9\xC3\xA9");   // "abéé": 6 bytes
-    ask(4);
-    EXPECT_EQ(std::string(answers.back().buffer.c_str()), "ab");
-    ask(64);
+    ask(6);
+    EXPECT_EQ(answers.back().result, 1);
+    EXPECT_EQ(answers.back().buffer, std::string(6, 'X'));
+    ask(7);
     EXPECT_EQ(std::string(answers.back().buffer.c_str()), "ab\xC3\xA9\xC3\xA9");
 
     // A listener may change the password or cancel the request.

@@ -1,6 +1,7 @@
 // UnzipArchive through the real engine library: what ends up on disk.
 #include "EngineLibrary.h"
 #include "FakeClock.h"
+#include "SevenZip.h"
 #include "TempDir.h"
 #include "UnzipArchive.h"
 #include "ZipBuilder.h"
@@ -93,6 +94,57 @@ TEST_F(UnzipArchiveEngineTest, AWrongPasswordIsReportedWithTheEnginesMessages)
     outcome = UnzipArchive(archive.string(), (dir / "out").string(), true, clock.hooks());
     EXPECT_TRUE(outcome.ok()) << outcome.reason;
     EXPECT_EQ(dir.read("out/hidden.txt"), "x");
+}
+
+// A list of passwords is tried on the first encrypted entry within one test
+// call, not a call (and a reading of the archive's directory) per password.
+TEST_F(UnzipArchiveEngineTest, AListOfPasswordsIsTriedInOneEngineCall)
+{
+    const fs::path archive = dir / "secret.zip";
+    MakeZip(archive, {{.name = "plain.txt", .data = "open"}, {.name = "hidden.txt", .data = "x", .encrypted = true}},
+            "right");
+    UnzipHooks hooks;
+    for (int i = 0; i < 40; ++i)
+        hooks.passwords.push_back("wrong " + std::to_string(i));
+    hooks.passwords.push_back("right");
+    std::size_t openedBy = 0;
+    hooks.openedByListPassword = [&](std::size_t position) { openedBy = position; };
+    cUnzip unzip;
+    int callsOnTheEntry = 0;
+    ScopedListener count(unzip.Cancel, [&](const std::string &name, bool &) { callsOnTheEntry += name == "hidden.txt"; });
+    const UnzipOutcome outcome = UnzipArchive(unzip, archive.string(), (dir / "out").string(), true, clock.hooks(hooks));
+    EXPECT_TRUE(outcome.ok()) << outcome.reason;
+    EXPECT_EQ(openedBy, 41u);
+    EXPECT_EQ(dir.read("out/hidden.txt"), "x");
+    EXPECT_EQ(callsOnTheEntry, 2) << "one test call and the extraction";
+}
+
+// Passwords up to 64 KiB (as long as --password-file takes) open the archives
+// 7zz makes with them. 7zz writes AES only with passwords up to 99 bytes; the
+// longer AES ones come from the test's own writer.
+TEST_F(UnzipArchiveEngineTest, PasswordsUpTo64KiBOpenTheirArchives)
+{
+    if (!Have7zz())
+        GTEST_SKIP() << "7zz (Debian package 7zip) is needed";
+    dir.write("src/a.txt", "long secret");
+    for (const std::size_t length : {99, 254, 255, 1000, 65536}) {
+        std::string password;
+        for (std::size_t i = 0; i < length; ++i)
+            password += "Ab3x9"[i % 5];
+        const std::string zc = "zc" + std::to_string(length) + ".zip", aes = "aes" + std::to_string(length) + ".zip";
+        ASSERT_TRUE(Run7zz(dir / "src", "Deflate", "-p" + password + " " + zc + " a.txt")) << length;
+        if (length <= 99)
+            ASSERT_TRUE(Run7zz(dir / "src", "Deflate", "-mem=AES256 -p" + password + " " + aes + " a.txt"));
+        else
+            MakeZip(dir / "src" / aes, {{.name = "a.txt", .data = "long secret", .encrypted = true}}, password);
+        SetCurrentPassword(password);
+        for (const std::string &name : {zc, aes}) {
+            const fs::path out = dir / ("out-" + name);
+            const UnzipOutcome outcome = UnzipArchive((dir / "src" / name).string(), out.string(), true, clock.hooks());
+            EXPECT_TRUE(outcome.ok()) << name << ": " << outcome.reason;
+            EXPECT_TRUE(fs::exists(out / "a.txt") && dir.read("out-" + name + "/a.txt") == "long secret") << name;
+        }
+    }
 }
 
 TEST_F(UnzipArchiveEngineTest, AnArchiveHeldUnreadableIsExtractedOnceReleasedOrSkippedAfterTheLimit)

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +31,23 @@ TEST(QtPrompts, ConvertsTextsFiltersAndAnswers)
                           Case{"see https://a.example/b/.", R"(see <a href="https://a.example/b/">https://a.example/b/</a>.)"},
                           Case{"<b> & http://x.example\nnext", R"(&lt;b&gt; &amp; <a href="http://x.example">http://x.example</a><br>next)"}})
         EXPECT_EQ(TextWithLinks(c.text), c.html) << c.text.toStdString();
+}
+
+// The password box takes a password as long as the engine does, 64 KiB.
+TEST(QtPrompts, ThePasswordBoxTakesAPasswordOf64KiB)
+{
+    const QString password(64 * 1024, QChar('p'));
+    QtPrompts prompts;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->findChild<QLineEdit *>()->insert(password + "cut");
+        dialog->accept();
+    });
+    const QString answer = prompts.input("Password:", "Title", QString(), true);
+    EXPECT_EQ(answer.size(), password.size());
+    EXPECT_TRUE(answer == password);
 }
 
 class OpeningPrompts : public QtPrompts {

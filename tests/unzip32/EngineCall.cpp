@@ -47,9 +47,10 @@ int32_t onReplace(char *path)
     return answer;
 }
 
-int32_t onPassword(char *buffer, int32_t size, const char *, const char *entryName)
+int32_t onPassword(char *buffer, int32_t size, const char *prompt, const char *entryName)
 {
     current->passwordAsked.emplace_back(entryName);
+    current->passwordPrompts.emplace_back(prompt);
     if (current->passwords.empty())
         return 1;
     std::string password = current->passwords.front();

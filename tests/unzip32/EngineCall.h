@@ -31,7 +31,7 @@ struct EngineCall {
     std::function<void(int)> serviceHook; // run on each service call with its index (faults)
 
     // What the engine said.
-    std::vector<std::string> lines, replaceAsked, passwordAsked, serviced;
+    std::vector<std::string> lines, replaceAsked, passwordAsked, passwordPrompts, serviced;
     std::vector<uint64_t> packedAtService; // TotalPackedSize as each service call saw it
     std::vector<ListedEntry> listed;
     USERFUNCTIONS callbacks{};

@@ -129,13 +129,32 @@ TEST(Methods, ZipCryptoWithRightWrongAndRefusedPasswords)
     EXPECT_EQ(dir.read("right/two.txt"), "second secret");
     EXPECT_EQ(right.passwordAsked.size(), 1u) << "a password that worked is tried first for the next entry";
 
+    // A caller with one password (the program's extraction) hears "wrong
+    // password" once per entry: answering the same again ends the asking.
     EngineCall wrong((dir / "zc.zip").string(), (dir / "wrong").string());
-    wrong.passwords = {"guess", "guess again"};
+    wrong.passwords = {"guess", "guess", "guess", "guess"};
     EXPECT_EQ(wrong.run(), UZ_SOME_FAILED);
     EXPECT_TRUE(wrong.printed("error: one.txt: wrong password"));
     EXPECT_TRUE(wrong.printed("error: two.txt: wrong password"));
+    EXPECT_EQ(wrong.callbacks.FailedCount, 2u);
+    EXPECT_EQ(wrong.passwordAsked, (std::vector<std::string>{"one.txt", "one.txt", "two.txt", "two.txt"}));
     EXPECT_EQ(dir.read("wrong/plain.txt"), "plain");
     EXPECT_FALSE(std::filesystem::exists(dir / "wrong/one.txt"));
+
+    // After a wrong one the same entry is asked again, so that a list of
+    // passwords is tried within one call; a refusal then ends it as wrong.
+    EngineCall retried((dir / "zc.zip").string(), (dir / "retried").string());
+    retried.passwords = {"guess", "guess again", "open sesame"};
+    EXPECT_EQ(retried.run(), UZ_OK);
+    EXPECT_EQ(retried.passwordAsked, (std::vector<std::string>{"one.txt", "one.txt", "one.txt"}));
+    EXPECT_EQ(retried.passwordPrompts[0], "Enter the password for one.txt");
+    EXPECT_EQ(retried.passwordPrompts[2], "The password was wrong; enter another for one.txt");
+    EXPECT_EQ(dir.read("retried/two.txt"), "second secret");
+    EngineCall gaveUp((dir / "zc.zip").string(), (dir / "gave-up").string());
+    gaveUp.passwords = {"guess"};
+    EXPECT_EQ(gaveUp.run(), UZ_SOME_FAILED);
+    EXPECT_TRUE(gaveUp.printed("error: one.txt: wrong password"));
+    EXPECT_TRUE(gaveUp.printed("error: two.txt: encrypted, and no password was given"));
 
     EngineCall refused((dir / "zc.zip").string(), (dir / "refused").string());
     EXPECT_EQ(refused.run(), UZ_SOME_FAILED);
