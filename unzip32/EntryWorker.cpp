@@ -142,6 +142,12 @@ DecodeRequest EntryWorker::requestFor(const ArchiveEntry &entry) const
     request.crc = entry.central.crc;
     request.checkCrc = entry.central.crcIsMeaningful();
     request.cancel = &m_shared.cancel;
+    // The caller is asked whether to go on while a decoder waits, as while a large entry decodes.
+    request.waiting = [this, &entry] {
+        m_shared.progress.latest = &entry;
+        if (m_shared.progress.moved)
+            m_shared.progress.moved();
+    };
     return request;
 }
 
