@@ -13,6 +13,7 @@
 #include <set>
 #include <thread>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -79,6 +80,7 @@ private:
     std::set<std::string> m_targets; // being written by the workers (a handful, never the whole archive)
     std::optional<std::string> m_goodPassword;
     std::optional<bool> m_replaceAll; // a sticky answer of the replace callback
+    std::unordered_map<std::string, int> m_nextNumber; // per path renamed: the first number not tried yet
     // Entries counted into the totals: handled, or reported by their decoder.
     uint64_t m_countedSize = 0, m_countedPacked = 0;
     std::thread::id m_callingThread;
