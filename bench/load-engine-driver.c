@@ -1,6 +1,7 @@
 /* A tiny program over the engine's C interface for the load runs: extracts
-   (or lists, or tests) one archive and says how it went.
-     load-engine-driver x|l|t ARCHIVE [FOLDER] */
+   (or lists, or tests) one archive and says how it went; k extracts keeping
+   both files where a name is taken (the new one numbered).
+     load-engine-driver x|k|l|t ARCHIVE [FOLDER] */
 #include "unzip32.h"
 
 #include <stdio.h>
@@ -21,17 +22,24 @@ static void onList(uint32_t a, uint32_t b, int32_t c, uint32_t d, uint32_t e, ui
     ++listed;
 }
 
+static int32_t onReplace(char *path)
+{
+    (void)path;
+    return UZ_REPLACE_RENAME;
+}
+
 int main(int argc, char **argv)
 {
-    if (argc < 3 || strlen(argv[1]) != 1 || !strchr("xlt", argv[1][0])) {
-        fprintf(stderr, "usage: load-engine-driver x|l|t ARCHIVE [FOLDER]\n");
+    if (argc < 3 || strlen(argv[1]) != 1 || !strchr("xklt", argv[1][0])) {
+        fprintf(stderr, "usage: load-engine-driver x|k|l|t ARCHIVE [FOLDER]\n");
         return 2;
     }
     DCL options;
     memset(&options, 0, sizeof options);
     options.MessageLevel = 1; /* failures only */
     options.UseFolderNames = 1;
-    options.OverwriteExisting = 1;
+    options.OverwriteExisting = argv[1][0] != 'k';
+    options.PromptToOverwrite = argv[1][0] == 'k';
     options.ListOnly = argv[1][0] == 'l';
     options.TestOnly = argv[1][0] == 't';
     options.ZipFileName = argv[2];
@@ -40,6 +48,7 @@ int main(int argc, char **argv)
     memset(&callbacks, 0, sizeof callbacks);
     callbacks.print = onPrint;
     callbacks.listEntry = onList;
+    callbacks.replace = onReplace;
     int32_t result = Wiz_SingleEntryUnzip(0, NULL, 0, NULL, &options, &callbacks);
     printf("result %d, entries %u, failed %u, bytes %llu, listed %lu\n", (int)result, callbacks.EntryCount,
            callbacks.FailedCount, (unsigned long long)callbacks.TotalSize, listed);

@@ -1,5 +1,6 @@
 #include "Archive.h"
 
+#include "common/HeldFolder.h"
 #include "common/VisibleText.h"
 
 #include "Cp437.h"
@@ -108,8 +109,13 @@ zip_t *OpenWithLibzip(const std::shared_ptr<const ArchiveFile> &file, const Byte
     // An archive read whole is read by libzip from memory too.
     if (!patches.empty() || !file->plain() || file->inMemory())
         return OpenPatched(file, patches, reason);
+    // Through the descriptor, not the name: by now the name may lead to
+    // another file, even a FIFO that would hang the open. Without /proc,
+    // libzip reads through ours.
     int code = 0;
-    zip_t *zip = zip_open(file->path().c_str(), ZIP_RDONLY, &code);
+    zip_t *zip = zip_open(DescriptorPath(file->descriptor()).c_str(), ZIP_RDONLY, &code);
+    if (!zip && (code == ZIP_ER_OPEN || code == ZIP_ER_NOENT))
+        return OpenPatched(file, patches, reason);
     if (!zip)
         reason = LibzipOpenFailure(code);
     return zip;

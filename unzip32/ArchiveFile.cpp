@@ -1,4 +1,6 @@
 #include "ArchiveFile.h"
+#include "FileWriter.h"
+#include "common/HeldFolder.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -33,6 +35,17 @@ ssize_t preadFully(int fd, uint8_t *buffer, size_t length, uint64_t offset)
 }
 
 } // namespace
+
+int OpenArchiveFile(const std::string &path)
+{
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0 && !IsRegularFile(fd)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
+}
 
 struct ArchiveFile::OpenPart {
     int fd = -1;
@@ -110,7 +123,7 @@ void ArchiveFile::replaceEnd(uint64_t end, std::string tail)
     m_size = m_partsEnd + m_tail.size();
 }
 
-ssize_t ArchiveFile::read(void *buffer, size_t length, uint64_t offset) const
+ssize_t ArchiveFile::read(void *buffer, size_t length, uint64_t offset, std::string *why) const
 {
     if (m_whole) {
         if (offset >= m_size)
@@ -128,7 +141,7 @@ ssize_t ArchiveFile::read(void *buffer, size_t length, uint64_t offset) const
         if (offset >= m_partsEnd) {
             n = ssize_t(std::min<uint64_t>(length - done, m_size - offset));
             std::memcpy(out + done, m_tail.data() + (offset - m_partsEnd), size_t(n));
-        } else if ((n = readParts(out + done, length - done, offset)) <= 0) {
+        } else if ((n = readParts(out + done, length - done, offset, why)) <= 0) {
             if (done > 0)
                 break;
             return n;
@@ -139,7 +152,7 @@ ssize_t ArchiveFile::read(void *buffer, size_t length, uint64_t offset) const
     return ssize_t(done);
 }
 
-ssize_t ArchiveFile::readParts(uint8_t *buffer, size_t length, uint64_t offset) const
+ssize_t ArchiveFile::readParts(uint8_t *buffer, size_t length, uint64_t offset, std::string *why) const
 {
     auto after = std::upper_bound(m_parts.begin(), m_parts.end(), offset,
                                   [](uint64_t at, const ArchivePart &part) { return at < part.start; });
@@ -147,18 +160,20 @@ ssize_t ArchiveFile::readParts(uint8_t *buffer, size_t length, uint64_t offset) 
     const ArchivePart &part = m_parts[index];
     uint64_t end = std::min(part.start + part.size, m_partsEnd);
     length = size_t(std::min<uint64_t>(length, end - offset));
-    std::shared_ptr<OpenPart> open = openPart(index);
+    std::shared_ptr<OpenPart> open = openPart(index, why);
     if (!open)
         return -1;
     ssize_t n = preadFully(open->fd, buffer, length, offset - part.start);
     if (n == 0) {
-        errno = EIO; // the part has shrunk since the set was put together
+        errno = EIO;
+        if (why)
+            *why = PartFault(index + 1, part.path, "has shrunk since the set was put together");
         return -1;
     }
     return n;
 }
 
-std::shared_ptr<ArchiveFile::OpenPart> ArchiveFile::openPart(size_t index) const
+std::shared_ptr<ArchiveFile::OpenPart> ArchiveFile::openPart(size_t index, std::string *why) const
 {
     std::lock_guard lock(m_mutex);
     for (auto it = m_open.begin(); it != m_open.end(); ++it) {
@@ -167,13 +182,21 @@ std::shared_ptr<ArchiveFile::OpenPart> ArchiveFile::openPart(size_t index) const
             return m_open.back().second;
         }
     }
+    // A part may have been replaced since the set was put together, even by
+    // a FIFO, which must not hang the call.
+    const std::string &path = m_parts[index].path;
     auto part = std::make_shared<OpenPart>();
-    part->fd = ::open(m_parts[index].path.c_str(), O_RDONLY | O_CLOEXEC);
+    part->fd = OpenArchiveFile(path);
     struct stat info {};
-    if (part->fd < 0)
+    if (part->fd < 0) {
+        if (why)
+            *why = PartFault(index + 1, path, errno == EINVAL ? "is not a regular file" : "cannot be opened: " + ErrnoText(errno));
         return nullptr;
+    }
     if (::fstat(part->fd, &info) != 0 || uint64_t(info.st_size) != m_parts[index].size) {
-        errno = EIO; // replaced since the set was put together
+        errno = EIO;
+        if (why)
+            *why = PartFault(index + 1, path, "has changed since the set was put together");
         return nullptr;
     }
     if (m_open.size() >= kOpenParts)

@@ -41,8 +41,9 @@ public:
     ArchiveFile &operator=(const ArchiveFile &) = delete;
     ~ArchiveFile();
 
-    // pread over the whole: short only at its end, -1 with errno set.
-    ssize_t read(void *buffer, size_t length, uint64_t offset) const;
+    // pread over the whole: short only at its end, -1 with errno set, and
+    // `why` naming the part when one of the parts is at fault.
+    ssize_t read(void *buffer, size_t length, uint64_t offset, std::string *why = nullptr) const;
     uint64_t size() const { return m_size; }
     // Read whole when opened (a small plain archive).
     bool inMemory() const { return m_whole != nullptr; }
@@ -54,8 +55,9 @@ public:
     }
     // The path it was opened by (a split set's first part, a spanned set's last).
     const std::string &path() const { return m_path; }
-    // One file read as it is, which libzip may open by its name.
+    // One file read as it is, which libzip may open through its descriptor.
     bool plain() const { return m_fd >= 0; }
+    int descriptor() const { return m_fd; }
     size_t partCount() const { return m_parts.size(); }
     // Where the parts' own bytes stop and a written directory begins.
     uint64_t partsEnd() const { return m_partsEnd; }
@@ -70,8 +72,8 @@ public:
 
 private:
     struct OpenPart;
-    std::shared_ptr<OpenPart> openPart(size_t index) const;
-    ssize_t readParts(uint8_t *buffer, size_t length, uint64_t offset) const;
+    std::shared_ptr<OpenPart> openPart(size_t index, std::string *why) const;
+    ssize_t readParts(uint8_t *buffer, size_t length, uint64_t offset, std::string *why) const;
 
     void loadWhole();
 
@@ -88,6 +90,14 @@ private:
     mutable std::mutex m_mutex;
     mutable std::vector<std::pair<size_t, std::shared_ptr<OpenPart>>> m_open; // the most recent last
 };
+
+// "part 3 ("NAME.z03") is missing": what is wrong with one part of a set.
+std::string PartFault(size_t number, const std::string &path, const std::string &what);
+
+// Opens a file of an archive for reading without waiting: a FIFO or device
+// put in its place would block open() and every read. -1 with errno (EINVAL
+// when it is no regular file).
+int OpenArchiveFile(const std::string &path);
 
 // Reads `length` bytes at `offset`, or fails.
 bool ReadExactly(const ArchiveFile &file, uint64_t offset, void *buffer, size_t length);

@@ -23,10 +23,6 @@ std::string baseName(const std::string &path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string partFault(size_t number, const std::string &path, const char *what)
-{
-    return "part " + std::to_string(number) + " (\"" + baseName(path) + "\") " + what;
-}
 
 bool openSplit(ArchiveFile &file, const std::string &first, std::string &reason)
 {
@@ -36,7 +32,7 @@ bool openSplit(ArchiveFile &file, const std::string &first, std::string &reason)
     // A gap in the numbers: the parts after it show the set goes on.
     if (size_t next = parts.size() + 1; next > 1 && next <= kMostSplitParts
         && RegularFileSize(SplitPartName(first, next + 1))) {
-        reason = partFault(next, SplitPartName(first, next), "is missing");
+        reason = PartFault(next, SplitPartName(first, next), "is missing");
         return false;
     }
     if (parts.empty()) {
@@ -46,7 +42,7 @@ bool openSplit(ArchiveFile &file, const std::string &first, std::string &reason)
     // Every piece but the last is as long as the first.
     for (size_t i = 1; i + 1 < parts.size(); ++i) {
         if (parts[i].size != parts[0].size) {
-            reason = partFault(i + 1, parts[i].path, "is cut short or damaged: it is not as long as the first");
+            reason = PartFault(i + 1, parts[i].path, "is cut short or damaged: it is not as long as the first");
             return false;
         }
     }
@@ -58,8 +54,8 @@ bool openSplit(ArchiveFile &file, const std::string &first, std::string &reason)
         // The end record is the set's last bytes: without it, either a piece
         // after the last one found is missing, or the last one is cut short.
         reason = count > 1 && lastIsWhole
-                     ? partFault(count + 1, SplitPartName(first, count + 1), "is missing")
-                     : partFault(count, SplitPartName(first, count), "is cut short or damaged: it has no end record");
+                     ? PartFault(count + 1, SplitPartName(first, count + 1), "is missing")
+                     : PartFault(count, SplitPartName(first, count), "is cut short or damaged: it has no end record");
         return false;
     }
     return true;
@@ -71,7 +67,7 @@ bool openSpanned(ArchiveFile &file, const std::string &last, const EndRecord &en
     for (size_t number = 1; number <= end.disk; ++number) {
         auto part = FindSpannedPart(last, number);
         if (!part) {
-            reason = partFault(number, SpannedPartName(last, number), "is missing");
+            reason = PartFault(number, SpannedPartName(last, number), "is missing");
             return false;
         }
         parts.push_back({std::move(part->path), part->size, 0});
@@ -82,26 +78,31 @@ bool openSpanned(ArchiveFile &file, const std::string &last, const EndRecord &en
     if (RelocateSpannedDirectory(file, end, faulty, reason))
         return true;
     if (faulty < file.partCount())
-        reason = partFault(faulty + 1, file.parts()[faulty].path, "is cut short or damaged");
+        reason = PartFault(faulty + 1, file.parts()[faulty].path, "is cut short or damaged");
     return false;
 }
 
 } // namespace
+
+std::string PartFault(size_t number, const std::string &path, const std::string &what)
+{
+    return "part " + std::to_string(number) + " (\"" + baseName(path) + "\") " + what;
+}
 
 std::shared_ptr<const ArchiveFile> ArchiveFile::open(const std::string &path, std::string &reason)
 {
     auto file = std::make_shared<ArchiveFile>();
     if (EndsWithNoCase(path, ".zip.001"))
         return openSplit(*file, path, reason) ? file : nullptr;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = OpenArchiveFile(path);
     if (fd < 0) {
-        reason = "the archive cannot be opened";
+        reason = errno == EINVAL ? "not a file" : "the archive cannot be opened";
         return nullptr;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0) {
         ::close(fd);
-        reason = "not a file";
+        reason = "the archive cannot be opened";
         return nullptr;
     }
     file->setPlain(path, fd, uint64_t(info.st_size), true);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -435,13 +436,18 @@ Call::Existing Call::nameBeside(const ArchiveEntry &entry, std::vector<std::stri
     // A name being written by a worker is as taken as one on disk. Should
     // another file take the chosen name before the entry is in place, the
     // entry fails rather than replace it (its job does not replace).
+    // Many entries of one name look at each number once: the search goes on
+    // from where the last one for this path stopped.
     const std::string name = components.back();
-    for (int number = 2; number <= 9999; ++number) {
-        components.back() = NumberedName(name, number);
+    int &next = m_nextNumber.try_emplace(JoinComponents(components), 2).first->second;
+    for (; next < INT_MAX; ++next) {
+        components.back() = NumberedName(name, next);
         const std::string path = JoinComponents(components);
         struct stat info {};
-        if (!conflicts(path) && fstatat(m_shared.rootFd, path.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        if (!conflicts(path) && fstatat(m_shared.rootFd, path.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            ++next;
             return Existing::Renamed;
+        }
     }
     fail(entry, "no free name is left beside the existing file");
     return Existing::Skip;

@@ -13,6 +13,7 @@
 #include <set>
 #include <thread>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -83,6 +84,7 @@ private:
     static constexpr size_t kPasswordBufferSize = 64 * 1024 + 1;
     std::vector<char> m_passwordBuffer;
     std::optional<bool> m_replaceAll; // a sticky answer of the replace callback
+    std::unordered_map<std::string, int> m_nextNumber; // per path renamed: the first number not tried yet
     // Entries counted into the totals: handled, or reported by their decoder.
     uint64_t m_countedSize = 0, m_countedPacked = 0;
     std::thread::id m_callingThread;

@@ -1,4 +1,5 @@
 #include "Decoders.h"
+#include "DecoderMemory.h"
 #include "Deflate64.h"
 #include "PpmdDecoder.h"
 #include "WriteBehind.h"
@@ -269,7 +270,18 @@ DecodeStatus bunzip(Source &source, Sink &sink, DecoderContext &context)
 
 constexpr uint64_t kLzmaMemoryLimit = 512u << 20;
 
-DecodeStatus runLzma(lzma_stream &stream, Source &source, Sink &sink, DecoderContext &context, bool ended)
+// An XZ stream says what its dictionary needs only in its blocks' headers:
+// the decoder starts below any real dictionary, and each time a block needs
+// more, the budget is asked for it before the limit is raised.
+constexpr uint64_t kXzStartLimit = 1u << 20;
+
+struct LzmaMemory {
+    MemoryGrant &grant;
+    const KeepWaiting &keepWaiting;
+};
+
+DecodeStatus runLzma(lzma_stream &stream, Source &source, Sink &sink, DecoderContext &context, bool ended,
+                     const LzmaMemory &memory)
 {
     for (;;) {
         if (!refill(source, context, ended, stream.next_in, stream.avail_in))
@@ -281,6 +293,14 @@ DecodeStatus runLzma(lzma_stream &stream, Source &source, Sink &sink, DecoderCon
         PASS_ON(sink.put(out, kChunk - stream.avail_out));
         if (rc == LZMA_STREAM_END)
             return DecodeStatus::Ok;
+        const uint64_t needed = rc == LZMA_MEMLIMIT_ERROR ? lzma_memusage(&stream) : 0;
+        if (rc == LZMA_MEMLIMIT_ERROR && needed <= kLzmaMemoryLimit) {
+            if (!memory.grant.raise(needed, memory.keepWaiting))
+                return DecodeStatus::Cancelled;
+            if (lzma_memlimit_set(&stream, needed) != LZMA_OK)
+                return DecodeStatus::NeedsTooMuchMemory;
+            continue;
+        }
         if (rc == LZMA_MEM_ERROR || rc == LZMA_MEMLIMIT_ERROR)
             return DecodeStatus::NeedsTooMuchMemory;
         if (rc != LZMA_OK)
@@ -288,7 +308,8 @@ DecodeStatus runLzma(lzma_stream &stream, Source &source, Sink &sink, DecoderCon
     }
 }
 
-DecodeStatus unLzma(const DecodeRequest &request, Source &source, Sink &sink, DecoderContext &context)
+DecodeStatus unLzma(const DecodeRequest &request, Source &source, Sink &sink, DecoderContext &context,
+                    const KeepWaiting &keepWaiting)
 {
     // The ZIP form: version (2 bytes), properties size (2 bytes, 5), properties.
     Room(context.in, kChunk);
@@ -312,6 +333,9 @@ DecodeStatus unLzma(const DecodeRequest &request, Source &source, Sink &sink, De
     uint64_t known = (request.flags & 2) ? UINT64_MAX : request.size;
     options->ext_size_low = uint32_t(known);
     options->ext_size_high = uint32_t(known >> 32);
+    MemoryGrant grant;
+    if (!grant.raise(lzma_raw_decoder_memusage(filters), keepWaiting))
+        return DecodeStatus::Cancelled;
     lzma_stream stream = LZMA_STREAM_INIT;
     if (lzma_raw_decoder(&stream, filters) != LZMA_OK)
         return DecodeStatus::Corrupt;
@@ -319,20 +343,21 @@ DecodeStatus unLzma(const DecodeRequest &request, Source &source, Sink &sink, De
         lzma_stream &s;
         ~Ender() { lzma_end(&s); }
     } ender{stream};
-    return runLzma(stream, source, sink, context, false);
+    return runLzma(stream, source, sink, context, false, {grant, keepWaiting});
 }
 
-DecodeStatus unXz(Source &source, Sink &sink, DecoderContext &context)
+DecodeStatus unXz(Source &source, Sink &sink, DecoderContext &context, const KeepWaiting &keepWaiting)
 {
+    MemoryGrant grant; // outlives the stream, whose memory it stands for
     lzma_stream stream = LZMA_STREAM_INIT;
-    if (lzma_stream_decoder(&stream, kLzmaMemoryLimit, 0) != LZMA_OK)
+    if (lzma_stream_decoder(&stream, kXzStartLimit, 0) != LZMA_OK)
         return DecodeStatus::NeedsTooMuchMemory;
     struct Ender {
         lzma_stream &s;
         ~Ender() { lzma_end(&s); }
     } ender{stream};
     Room(context.in, kChunk);
-    return runLzma(stream, source, sink, context, false);
+    return runLzma(stream, source, sink, context, false, {grant, keepWaiting});
 }
 
 DecodeStatus unZstd(Source &source, Sink &sink, DecoderContext &context)
@@ -384,7 +409,8 @@ private:
     DecoderContext &m_context;
 };
 
-DecodeStatus unPpmd(const DecodeRequest &request, Source &source, Sink &sink, DecoderContext &context)
+DecodeStatus unPpmd(const DecodeRequest &request, Source &source, Sink &sink, DecoderContext &context,
+                    const KeepWaiting &keepWaiting)
 {
     uint8_t header[2];
     ssize_t n = readFull(source, header, sizeof header);
@@ -400,8 +426,16 @@ DecodeStatus unPpmd(const DecodeRequest &request, Source &source, Sink &sink, De
     }
     if (!context.ppmd)
         context.ppmd = std::make_unique<ppmd::Model>();
-    if (!context.ppmd->reserve(parameters.memorySize))
-        return DecodeStatus::NeedsTooMuchMemory;
+    switch (context.ppmd->reserve(parameters.memorySize, keepWaiting)) {
+    case ppmd::Allocator::Reserved::Ok: break;
+    case ppmd::Allocator::Reserved::NoMemory: return DecodeStatus::NeedsTooMuchMemory;
+    case ppmd::Allocator::Reserved::GaveUp: return DecodeStatus::Cancelled;
+    }
+    // Between entries the model's block counts as the process's, not this thread's.
+    struct PutAway {
+        ppmd::Model &model;
+        ~PutAway() { model.putAway(); }
+    } putAway{*context.ppmd};
 
     Room(context.in, kChunk);
     PpmdFeed feed(source, context);
@@ -432,11 +466,16 @@ DecodeStatus unPpmd(const DecodeRequest &request, Source &source, Sink &sink, De
 
 } // namespace
 
-DecoderContext::DecoderContext() : deflater(libdeflate_alloc_decompressor()) {}
+DecoderContext::DecoderContext() : deflater(libdeflate_alloc_decompressor())
+{
+    DecoderContextOpened();
+}
 
 DecoderContext::~DecoderContext()
 {
     libdeflate_free_decompressor(deflater);
+    ppmd.reset();
+    DecoderContextClosed();
 }
 
 std::string MethodName(uint16_t method)
@@ -488,6 +527,12 @@ std::string DescribeStatus(DecodeStatus status)
 DecodeStatus DecodeEntry(const DecodeRequest &request, Source &source, Output *output, DecoderContext &context)
 {
     Sink sink(request, output, context);
+    // A decoder that waits for memory keeps the caller informed, and stops waiting when the call is cancelled.
+    const KeepWaiting keepWaiting = [&request] {
+        if (request.waiting)
+            request.waiting();
+        return !(request.cancel && request.cancel->load(std::memory_order_relaxed));
+    };
     DecodeStatus status;
     switch (request.method) {
     case 0: status = copyStored(request, source, sink); break;
@@ -498,10 +543,10 @@ DecodeStatus DecodeEntry(const DecodeRequest &request, Source &source, Output *o
         break;
     case 9: status = inflate64(source, sink, context); break;
     case 12: status = bunzip(source, sink, context); break;
-    case 14: status = unLzma(request, source, sink, context); break;
+    case 14: status = unLzma(request, source, sink, context, keepWaiting); break;
     case 20: case 93: status = unZstd(source, sink, context); break;
-    case 95: status = unXz(source, sink, context); break;
-    case 98: status = unPpmd(request, source, sink, context); break;
+    case 95: status = unXz(source, sink, context, keepWaiting); break;
+    case 98: status = unPpmd(request, source, sink, context, keepWaiting); break;
     default: return DecodeStatus::Unsupported;
     }
     if (status != DecodeStatus::Ok)

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <sys/types.h>
@@ -96,6 +97,9 @@ struct DecodeRequest {
     bool checkCrc = true;
     const std::atomic<bool> *cancel = nullptr;
     DecodeProgress *progress = nullptr;
+    // Called now and then, on the decoder's thread, while it waits for
+    // memory that other decoders hold (DecoderMemory.h).
+    std::function<void()> waiting;
 };
 
 // Entries up to this size are decoded in one piece; larger ones are streamed.

@@ -42,9 +42,10 @@ public:
         if (m_left == 0)
             return 0;
         length = size_t(std::min<uint64_t>(length, m_left));
-        ssize_t n = m_file.read(buffer, length, m_offset);
+        std::string why;
+        ssize_t n = m_file.read(buffer, length, m_offset, &why);
         if (n <= 0) {
-            m_error = n == 0 ? "the archive ends before the entry's data" : ErrnoText(errno);
+            m_error = !why.empty() ? why : n == 0 ? "the archive ends before the entry's data" : ErrnoText(errno);
             return -1;
         }
         m_offset += uint64_t(n);
@@ -142,6 +143,12 @@ DecodeRequest EntryWorker::requestFor(const ArchiveEntry &entry) const
     request.crc = entry.central.crc;
     request.checkCrc = entry.central.crcIsMeaningful();
     request.cancel = &m_shared.cancel;
+    // The caller is asked whether to go on while a decoder waits, as while a large entry decodes.
+    request.waiting = [this, &entry] {
+        m_shared.progress.latest = &entry;
+        if (m_shared.progress.moved)
+            m_shared.progress.moved();
+    };
     return request;
 }
 

@@ -60,21 +60,40 @@ Allocator::Allocator()
     }
 }
 
-bool Allocator::reserve(uint32_t size)
+Allocator::Reserved Allocator::reserve(uint32_t size, const KeepWaiting &keepWaiting)
 {
     if (m_base && m_size == size)
-        return true;
+        return Reserved::Ok;
     m_base.reset();
+    m_grant.release();
     m_size = 0;
     // Units are laid down from the top; this puts the top on a 4-byte boundary.
     m_alignOffset = 4 - (size & 3);
-    m_base.reset(allocateBlock(size_t(m_alignOffset) + size + kTail));
-    if (!m_base)
-        return false;
+    // One length for each model size, whatever its offset: kept blocks are found by it.
+    const size_t bytes = size_t(4) + size + kTail;
+    if (void *kept = m_grant.takeKept(bytes)) {
+        m_base.reset(static_cast<uint8_t *>(kept)); // made below, for a model of this size
+        m_size = size;
+        return Reserved::Ok;
+    }
+    if (!m_grant.raise(bytes, keepWaiting))
+        return Reserved::GaveUp;
+    m_base.reset(allocateBlock(bytes));
+    if (!m_base) {
+        m_grant.release();
+        return Reserved::NoMemory;
+    }
     std::memset(m_base.get(), 0, m_alignOffset);
     std::memset(m_base.get() + m_alignOffset + size, 0, kTail);
     m_size = size;
-    return true;
+    return Reserved::Ok;
+}
+
+void Allocator::putAway()
+{
+    if (m_base)
+        m_grant.keep(m_base.release());
+    m_size = 0;
 }
 
 void Allocator::reset()

@@ -5,6 +5,8 @@
 // so it must behave exactly as the encoder's allocator did.
 #pragma once
 
+#include "DecoderMemory.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -54,8 +56,12 @@ class Allocator {
 public:
     Allocator();
 
-    // Keeps the block when the size is unchanged. False if memory is short.
-    bool reserve(uint32_t size);
+    enum class Reserved { Ok, NoMemory, GaveUp };
+    // Takes a block of that size that another entry put away, or makes one
+    // once the process's budget has room (DecoderMemory.h).
+    Reserved reserve(uint32_t size, const KeepWaiting &keepWaiting);
+    // Hands the block to the process for the next entry of the same size.
+    void putAway();
     uint32_t size() const { return m_size; }
 
     // Empties the block: text at the bottom, the upper 7/8 for units.
@@ -100,6 +106,7 @@ private:
     struct Release {
         void operator()(uint8_t *p) const { std::free(p); }
     };
+    MemoryGrant m_grant; // given back after the block is freed
     std::unique_ptr<uint8_t, Release> m_base;
     uint32_t m_size = 0;
     uint32_t m_alignOffset = 0;

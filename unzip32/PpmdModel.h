@@ -40,7 +40,11 @@ class Model {
 public:
     Model();
 
-    bool reserve(uint32_t memorySize) { return m_heap.reserve(memorySize); }
+    Allocator::Reserved reserve(uint32_t memorySize, const KeepWaiting &keepWaiting)
+    {
+        return m_heap.reserve(memorySize, keepWaiting);
+    }
+    void putAway() { m_heap.putAway(); }
     uint32_t memorySize() const { return m_heap.size(); }
     void start(unsigned maxOrder, Restore restore);
 

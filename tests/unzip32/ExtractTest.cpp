@@ -252,6 +252,33 @@ TEST(Extract, ReplacingAskingAndKeeping)
     EXPECT_EQ(dir.read("out/a.txt"), "old");
 }
 
+TEST(Extract, KeepingBothGivesEveryEntryOfOneNameANumberOfItsOwn)
+{
+    // More entries of one name than the numbers a search from " (2)" used
+    // to try; each is numbered by where the last one stopped.
+    TempDir dir;
+    const int count = 10050;
+    RawZip zip;
+    for (int i = 0; i < count; ++i)
+        zip.entries.push_back(StoredEntry("a.txt", std::to_string(i)));
+    WriteRawZip(dir / "same.zip", zip);
+    dir.write("out/a (3).txt", "on disk");
+
+    EngineCall call((dir / "same.zip").string(), (dir / "out").string());
+    call.options.OverwriteExisting = 0;
+    call.options.PromptToOverwrite = 1;
+    call.options.MessageLevel = 1; // failures only
+    call.replaceAnswers.assign(count - 1, UZ_REPLACE_RENAME);
+    EXPECT_EQ(call.run(), UZ_OK);
+    EXPECT_EQ(call.callbacks.FailedCount, 0u);
+    EXPECT_EQ(FilesBelow(dir / "out").size(), size_t(count) + 1);
+    EXPECT_EQ(dir.read("out/a.txt"), "0");
+    EXPECT_EQ(dir.read("out/a (2).txt"), "1");
+    EXPECT_EQ(dir.read("out/a (3).txt"), "on disk");
+    EXPECT_EQ(dir.read("out/a (4).txt"), "2");
+    EXPECT_EQ(dir.read("out/a (" + std::to_string(count + 1) + ").txt"), std::to_string(count - 1));
+}
+
 TEST(Extract, FailedEntryKeepsTheExistingFileAndLeavesNoPartialFile)
 {
     TempDir dir;

@@ -12,12 +12,23 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <random>
+#include <thread>
 
 namespace fs = std::filesystem;
 
+// The engine's own count, for tests: the most its decoders held at once.
+extern "C" uint64_t Unzip32DecoderMemoryPeak(int reset);
+
 namespace {
+
+// The process's decoder memory budget for one scope.
+struct DecoderBudget {
+    explicit DecoderBudget(const char *bytes) { setenv("MARROWLYN_DECODER_MEMORY", bytes, 1); }
+    ~DecoderBudget() { unsetenv("MARROWLYN_DECODER_MEMORY"); }
+};
 
 bool Run7zz(const TempDir &dir, const std::string &arguments)
 {
@@ -153,4 +164,54 @@ TEST(Ppmd, ModelsOneAfterAnotherDamageAndBadParameters)
     for (const Case &c : cases)
         entries.push_back({RawEntry{.name = c.name, .method = 98, .data = c.data, .plain = c.plain}, c.error});
     ExpectEachEntryAsSaid(dir, entries);
+}
+
+TEST(Ppmd, DecodersTakeTurnsWithinTheMemoryBudget)
+{
+    if (!Have7zz())
+        GTEST_SKIP() << "7zz (Debian package 7zip) is not installed; it writes the archives";
+    TempDir dir;
+    for (int i = 0; i < 4; ++i)
+        dir.write("four/f" + std::to_string(i) + ".txt", Text(600000, uint32_t(20 + i)));
+    dir.write("big/large.txt", Text((9u << 20), 30)); // large: its decoder calls the service callback
+    ASSERT_TRUE(Run7zz(dir, "-mo=8 -mmem=16m four.zip ./four"));
+    ASSERT_TRUE(Run7zz(dir, "-mo=8 -mmem=16m large.zip ./big/large.txt"));
+    const uint64_t model = 16u << 20;
+
+    // A budget below two models: one at a time. Below one: still one at a time.
+    for (const char *budget : {"20M", "1K"}) {
+        DecoderBudget set(budget);
+        Unzip32DecoderMemoryPeak(1);
+        EngineCall call((dir / "four.zip").string(), (dir / "out" / budget).string());
+        call.options.Threads = 4;
+        EXPECT_EQ(call.run(), UZ_OK) << budget;
+        EXPECT_EQ(FilesBelow(dir / "out" / budget).size(), 4u) << budget;
+        const uint64_t peak = Unzip32DecoderMemoryPeak(0);
+        EXPECT_GE(peak, model) << budget;
+        EXPECT_LT(peak, 2 * model) << budget << ": two models were decoding at once";
+    }
+
+    // One call holds its model while its caller is busy; every thread of
+    // another call waits for memory, and that call can still be cancelled.
+    DecoderBudget set("20M");
+    std::promise<int32_t> waiterDone;
+    std::future<int32_t> waiterResult = waiterDone.get_future();
+    std::thread waiter;
+    EngineCall holder((dir / "large.zip").string(), (dir / "holder").string());
+    holder.options.Threads = 1;
+    holder.serviceHook = [&](int index) {
+        if (index != 1) // 0: the entry's start; 1: its first step decoded
+            return;
+        waiter = std::thread([&] {
+            EngineCall call((dir / "four.zip").string(), (dir / "waiter").string());
+            call.options.Threads = 2;
+            call.cancelAt = 5; // 0-4: the folder and files handed out; then asked while waiting
+            waiterDone.set_value(call.run());
+        });
+        waiterResult.wait_for(std::chrono::seconds(60));
+    };
+    EXPECT_EQ(holder.run(), UZ_OK);
+    ASSERT_TRUE(waiter.joinable()) << "the large entry never reported progress";
+    waiter.join();
+    EXPECT_EQ(waiterResult.get(), UZ_CANCELLED);
 }
