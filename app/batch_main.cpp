@@ -3,6 +3,7 @@
 #include "PathHelpers.h"
 #include "PasswordInput.h"
 #include "StopSignal.h"
+#include "ProgramFolder.h"
 #include "TimeZone.h"
 #include "Translations.h"
 
@@ -16,7 +17,7 @@ int main(int argc, char *argv[])
 {
     PinTimeZone();
     QCoreApplication app(argc, argv);
-    InstallTranslations();
+    InstallTranslations(QString::fromStdString(ProgramFolder()));
     InstallStopSignals();
     BatchIo io;
     io.term = std::getenv("TERM");

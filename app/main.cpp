@@ -4,6 +4,7 @@
 #include "Form1.h"
 #include "QtPrompts.h"
 #include "SingleInstance.h"
+#include "ProgramFolder.h"
 #include "TimeZone.h"
 #include "Translations.h"
 
@@ -49,7 +50,7 @@ int main(int argc, char *argv[])
     const int firstPath = ArgumentsBeforeDoubleDash(argc, argv);
     int qtArgc = firstPath;
     QApplication app(qtArgc, argv);
-    InstallTranslations();
+    InstallTranslations(QString::fromStdString(ProgramFolder()));
     QStringList arguments = app.arguments().mid(1);
     for (int i = firstPath + 1; i < argc; ++i)
         arguments << QFile::decodeName(argv[i]);

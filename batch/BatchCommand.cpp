@@ -15,7 +15,7 @@
 #include "RunSummary.h"
 #include "SubfolderNames.h"
 #include "common/PathHelpers.h"
-#include "common/RuntimeError.h"
+#include "RuntimeError.h"
 #include "common/VisibleQText.h"
 #include "common/Settings.h"
 #include "engine/cUnzip.h"

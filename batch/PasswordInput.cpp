@@ -1,5 +1,5 @@
 #include "PasswordInput.h"
-#include "engine/UserText.h"
+#include "UserText.h"
 
 #include <cerrno>
 #include <csignal>

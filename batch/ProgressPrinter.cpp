@@ -1,7 +1,7 @@
 #include "ProgressPrinter.h"
 
-#include "common/VisibleText.h"
-#include "engine/UserText.h"
+#include "VisibleText.h"
+#include "UserText.h"
 
 #include <algorithm>
 #include <cinttypes>

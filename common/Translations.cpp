@@ -1,6 +1,5 @@
 #include "Translations.h"
 
-#include "ProgramFolder.h"
 #include "UserText.h"
 
 #include <QCoreApplication>
@@ -34,11 +33,9 @@ bool install(const QLocale &locale, const QString &name, const QString &folder)
     return true;
 }
 
-QString programTranslations() { return QString::fromStdString(ProgramFolder()) + QStringLiteral("/translations"); }
-
 } // namespace
 
-QString InstallTranslation(const QString &language)
+QString InstallTranslation(const QString &language, const QString &programFolder)
 {
     RemoveTranslations();
     const QLocale locale(language);
@@ -46,24 +43,24 @@ QString InstallTranslation(const QString &language)
     // where a translation of another language would match the locale's list.
     if (language.isEmpty() || locale.language() == QLocale::English || locale.language() == QLocale::C)
         return {};
-    if (!install(locale, QStringLiteral("marrowlyn"), programTranslations()))
+    if (!install(locale, QStringLiteral("marrowlyn"), programFolder + QStringLiteral("/translations")))
         return {};
     install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     SetTextLookup(&lookUp);
     return installed().front()->language();
 }
 
-QString InstallTranslations()
+QString InstallTranslations(const QString &programFolder)
 {
     const QByteArray forced = qgetenv("MARROWLYN_LANGUAGE");
     if (!forced.isEmpty())
-        return InstallTranslation(QString::fromLocal8Bit(forced));
+        return InstallTranslation(QString::fromLocal8Bit(forced), programFolder);
     // The desktop's languages in the order the user prefers them; the first
     // one shipped wins, and English (the source) ends the search.
     for (const QString &language : QLocale::system().uiLanguages()) {
         if (QLocale(language).language() == QLocale::English)
             return {};
-        const QString loaded = InstallTranslation(language);
+        const QString loaded = InstallTranslation(language, programFolder);
         if (!loaded.isEmpty())
             return loaded;
     }

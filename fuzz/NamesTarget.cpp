@@ -4,7 +4,7 @@
 // carries no control character.
 #include "EntryNames.h"
 #include "FuzzSandbox.h"
-#include "common/VisibleText.h"
+#include "VisibleText.h"
 
 #include <string>
 #include <vector>

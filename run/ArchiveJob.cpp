@@ -3,9 +3,9 @@
 #include "AfterExtract.h"
 #include "NestedArchives.h"
 
-#include "common/HeldFolder.h"
+#include "HeldFolder.h"
 #include "common/PathHelpers.h"
-#include "common/VisibleText.h"
+#include "VisibleText.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
 #include "NestedArchives.h"
 
 #include "RunProgress.h"
-#include "common/HeldFolder.h"
+#include "HeldFolder.h"
 #include "common/PathHelpers.h"
-#include "common/VisibleText.h"
+#include "VisibleText.h"
 #include "engine/cUnzip.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "SubfolderNames.h"
 
-#include "common/HeldFolder.h"
+#include "HeldFolder.h"
 #include "engine/cUnzip.h"
 
 #include <cstring>

@@ -21,7 +21,7 @@ ROOT = HERE.parent
 PARTS = {
     "window": ["ui", "app"],
     "command": ["batch"],
-    "core": ["engine", "common", "joblist", "run"],
+    "core": ["base", "engine", "common", "joblist", "run"],
 }
 LUPDATE_HINTS = ["/usr/lib/qt6/bin/lupdate", "/usr/lib/qt6/libexec/lupdate"]
 

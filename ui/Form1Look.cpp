@@ -6,7 +6,7 @@
 
 #include "common/CursorFile.h"
 #include "common/PathHelpers.h"
-#include "common/RuntimeError.h"
+#include "RuntimeError.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "ListViewJobList.h"
 
-#include "common/RuntimeError.h"
+#include "RuntimeError.h"
 
 #include <QTreeWidget>
 #include <QTreeWidgetItem>

@@ -1,7 +1,7 @@
 #include "Archive.h"
 
-#include "common/HeldFolder.h"
-#include "common/VisibleText.h"
+#include "HeldFolder.h"
+#include "VisibleText.h"
 
 #include "Cp437.h"
 #include "EntryNames.h"

@@ -1,6 +1,6 @@
 #include "ArchiveFile.h"
 #include "FileWriter.h"
-#include "common/HeldFolder.h"
+#include "HeldFolder.h"
 
 #include <algorithm>
 #include <cerrno>

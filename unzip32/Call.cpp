@@ -1,7 +1,7 @@
 #include "Call.h"
 
 #include "DeclaredSizes.h"
-#include "common/VisibleText.h"
+#include "VisibleText.h"
 #include "WorkerPool.h"
 
 #include <zip.h>

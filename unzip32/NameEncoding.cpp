@@ -1,7 +1,7 @@
 #include "NameEncoding.h"
 
 #include "Cp437.h"
-#include "common/VisibleText.h"
+#include "VisibleText.h"
 
 #include <uchardet/uchardet.h>
 

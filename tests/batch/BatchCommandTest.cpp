@@ -1,5 +1,6 @@
 #include "BatchCommand.h"
 #include "PasswordInput.h"
+#include "ProgramFolder.h"
 #include "Pty.h"
 #include "SevenZip.h"
 
@@ -444,7 +445,7 @@ TEST_F(BatchCommandTest, InGermanTheWordsChangeAndWhatScriptsReadDoesNot)
         return o;
     };
     const Outcome english = outcome("en.csv");
-    ASSERT_EQ(InstallTranslation(QStringLiteral("de")), QStringLiteral("de"));
+    ASSERT_EQ(InstallTranslation(QStringLiteral("de"), QString::fromStdString(ProgramFolder())), QStringLiteral("de"));
     const Outcome german = outcome("de.csv");
     RemoveTranslations();
 

@@ -2,6 +2,7 @@
 // engine's words for parts of a set put into German too, and English again
 // once the translation is removed.
 #include "FailureSummary.h"
+#include "ProgramFolder.h"
 #include "RunSummary.h"
 #include "Translations.h"
 
@@ -37,7 +38,7 @@ TEST(SharedTexts, ComeOutInGermanAndBackInEnglish)
                                         SummarizeRun(3, problems).headline.toStdString()};
     };
     const std::vector<std::string> english = texts();
-    ASSERT_EQ(InstallTranslation(QStringLiteral("de")), QStringLiteral("de"));
+    ASSERT_EQ(InstallTranslation(QStringLiteral("de"), QString::fromStdString(ProgramFolder())), QStringLiteral("de"));
     const std::vector<std::string> german = texts();
     RemoveTranslations();
     EXPECT_EQ(texts(), english);

@@ -3,6 +3,7 @@
 // same as in English.
 #include "FormFixture.h"
 #include "MoreOptionsDialog.h"
+#include "ProgramFolder.h"
 #include "Translations.h"
 
 #include <QComboBox>
@@ -49,7 +50,7 @@ protected:
                                        std::filesystem::copy_options::overwrite_existing);
         }
         if (german) {
-            EXPECT_EQ(InstallTranslation(QStringLiteral("de")), QStringLiteral("de"));
+            EXPECT_EQ(InstallTranslation(QStringLiteral("de"), QString::fromStdString(ProgramFolder())), QStringLiteral("de"));
         }
         Form1 &f = load();
         f.JobRows().Add(QStringLiteral("/home/ann/Downloads/Urlaubsfotos 2023.zip"));

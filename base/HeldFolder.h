@@ -5,7 +5,7 @@
 // symbolic link on the way or at the end. What was opened is what is used
 // afterwards (by descriptor), so nothing can be swapped in between.
 //
-// Qt-free on purpose: every layer above the engine may use it.
+// Qt-free on purpose: every layer, the engine library included, may use it.
 #pragma once
 
 #include <sys/types.h>
