@@ -1,6 +1,7 @@
 #include "AddFolder.h"
 
 #include "PathHelpers.h"
+#include "Wildcard.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -16,27 +17,7 @@ namespace {
 
 bool matchFrom(const QList<uint> &name, const QList<uint> &pattern)
 {
-    // Greedy match with one backtrack point: the last "*" seen.
-    qsizetype n = 0, p = 0;
-    qsizetype starPattern = -1, starName = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && pattern[p] == '*') {
-            starPattern = p++;
-            starName = n;
-        } else if (p < pattern.size()
-                   && (pattern[p] == '?' || QChar::toCaseFolded(pattern[p]) == QChar::toCaseFolded(name[n]))) {
-            ++n;
-            ++p;
-        } else if (starPattern >= 0) {
-            p = starPattern + 1;
-            n = ++starName;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*')
-        ++p;
-    return p == pattern.size();
+    return WildcardMatches(name, pattern, [](uint a, uint b) { return QChar::toCaseFolded(a) == QChar::toCaseFolded(b); });
 }
 
 bool listingOrder(const QString &a, const QString &b)

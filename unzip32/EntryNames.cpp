@@ -1,5 +1,7 @@
 #include "EntryNames.h"
 
+#include "Wildcard.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -19,27 +21,10 @@ char fold(char c, bool caseSensitive)
     return (!caseSensitive && c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
-// "*" matches any run of characters (also "/"), "?" any one character.
+// "*" matches any run of bytes (also "/"), "?" any one byte.
 bool wildcardMatch(const std::string &pattern, const std::string &text, bool caseSensitive)
 {
-    size_t p = 0, t = 0, star = std::string::npos, resume = 0;
-    while (t < text.size()) {
-        if (p < pattern.size() && pattern[p] == '*') {
-            star = p++;
-            resume = t;
-        } else if (p < pattern.size() && (pattern[p] == '?' || fold(pattern[p], caseSensitive) == fold(text[t], caseSensitive))) {
-            ++p;
-            ++t;
-        } else if (star != std::string::npos) {
-            p = star + 1;
-            t = ++resume;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*')
-        ++p;
-    return p == pattern.size();
+    return WildcardMatches(text, pattern, [caseSensitive](char a, char b) { return fold(a, caseSensitive) == fold(b, caseSensitive); });
 }
 
 } // namespace
