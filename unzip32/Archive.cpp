@@ -187,15 +187,8 @@ bool Archive::open(const std::string &path, std::string &reason, int codePage)
         reason = "the archive changed while it was read";
         return false;
     }
-    std::vector<DataSpan> spans;
-    spans.reserve(m_entries.size());
-    for (const ArchiveEntry &entry : m_entries) {
-        const CentralEntry &e = entry.central;
-        if (e.localHeaderValid) // one that is not is reported as damaged on its own
-            spans.push_back({e.localOffset, e.dataOffset + e.packedSize, entry.index});
-    }
     size_t which = 0;
-    if (SpansOverlap(std::move(spans), which))
+    if (EntriesOverlap(m_entries.size(), [this](size_t i) -> const CentralEntry & { return m_entries[i].central; }, which))
         m_overlap = which;
     std::sort(m_patches.begin(), m_patches.end());
     return true;

@@ -139,12 +139,12 @@ bool ReadCentralDirectory(const ArchiveFile &file, std::string &reason, bool loc
     return true;
 }
 
-bool EntriesOverlap(const CentralDirectory &directory, size_t &which)
+bool EntriesOverlap(size_t count, const std::function<const CentralEntry &(size_t)> &entryAt, size_t &which)
 {
     std::vector<DataSpan> spans;
-    spans.reserve(directory.entries.size());
-    for (size_t i = 0; i < directory.entries.size(); ++i) {
-        const CentralEntry &e = directory.entries[i];
+    spans.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        const CentralEntry &e = entryAt(i);
         if (!e.localHeaderValid)
             continue; // reported as damaged on its own
         spans.push_back({e.localOffset, e.dataOffset + e.packedSize, i});
