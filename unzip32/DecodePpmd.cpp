@@ -29,6 +29,37 @@ private:
     DecoderContext &m_context;
 };
 
+// The range-coded symbols, once the model is reserved.
+DecodeStatus decodeSymbols(const DecodeRequest &request, Source &source, Sink &sink, DecoderContext &context,
+                           const ppmd::Parameters &parameters)
+{
+    Room(context.in, kChunk);
+    PpmdFeed feed(source, context);
+    ppmd::RangeDecoder coder(feed);
+    if (!coder.start())
+        return feed.failed ? DecodeStatus::ReadFailed : DecodeStatus::Corrupt;
+    context.ppmd->start(parameters.order, parameters.restore);
+    ppmd::SymbolDecoder decoder(*context.ppmd, coder);
+    for (uint64_t left = request.size; left != 0;) {
+        uint8_t *out = sink.buffer();
+        size_t produced = 0;
+        ppmd::Outcome outcome = decoder.decode(out, size_t(std::min<uint64_t>(left, kChunk)), produced);
+        if (feed.failed)
+            return DecodeStatus::ReadFailed;
+        // Past the input's end the decoder only makes up bytes.
+        if (coder.damaged())
+            return DecodeStatus::Corrupt;
+        PASS_ON(sink.put(out, produced));
+        // An end mark before the declared size: the entry lost its tail.
+        if (outcome == ppmd::Outcome::EndMark)
+            return DecodeStatus::TooShort;
+        if (outcome == ppmd::Outcome::Damaged)
+            return DecodeStatus::Corrupt;
+        left -= produced;
+    }
+    return DecodeStatus::Ok;
+}
+
 } // namespace
 
 DecodeStatus UnPpmd(const DecodeRequest &request, Source &source, Sink &sink, DecoderContext &context,
@@ -58,32 +89,7 @@ DecodeStatus UnPpmd(const DecodeRequest &request, Source &source, Sink &sink, De
         ppmd::Model &model;
         ~PutAway() { model.putAway(); }
     } putAway{*context.ppmd};
-
-    Room(context.in, kChunk);
-    PpmdFeed feed(source, context);
-    ppmd::RangeDecoder coder(feed);
-    if (!coder.start())
-        return feed.failed ? DecodeStatus::ReadFailed : DecodeStatus::Corrupt;
-    context.ppmd->start(parameters.order, parameters.restore);
-    ppmd::SymbolDecoder decoder(*context.ppmd, coder);
-    for (uint64_t left = request.size; left != 0;) {
-        uint8_t *out = sink.buffer();
-        size_t produced = 0;
-        ppmd::Outcome outcome = decoder.decode(out, size_t(std::min<uint64_t>(left, kChunk)), produced);
-        if (feed.failed)
-            return DecodeStatus::ReadFailed;
-        // Past the input's end the decoder only makes up bytes.
-        if (coder.damaged())
-            return DecodeStatus::Corrupt;
-        PASS_ON(sink.put(out, produced));
-        // An end mark before the declared size: the entry lost its tail.
-        if (outcome == ppmd::Outcome::EndMark)
-            return DecodeStatus::TooShort;
-        if (outcome == ppmd::Outcome::Damaged)
-            return DecodeStatus::Corrupt;
-        left -= produced;
-    }
-    return DecodeStatus::Ok;
+    return decodeSymbols(request, source, sink, context, parameters);
 }
 
 } // namespace unzip32
