@@ -133,13 +133,24 @@ bool Archive::open(const std::string &path, std::string &reason, int codePage)
     m_file = ArchiveFile::open(path, reason);
     if (!m_file)
         return false;
-    const ArchiveFile &file = *m_file;
     // libzip's directory and ours are never held at once: a first look at the
     // central directory finds the flags libzip must not see, libzip checks the
     // archive and decodes the names, and only then is our own reading kept.
+    size_t count = 0;
+    if (!lookAtNames(count, reason) || !readEntries(count, reason))
+        return false;
+    size_t which = 0;
+    if (EntriesOverlap(m_entries.size(), [this](size_t i) -> const CentralEntry & { return m_entries[i].central; }, which))
+        m_overlap = which;
+    std::sort(m_patches.begin(), m_patches.end());
+    return true;
+}
+
+bool Archive::lookAtNames(size_t &count, std::string &reason)
+{
     RawNames raw;
     bool ok = ReadCentralDirectory(
-        file, reason, false, [&](uint64_t count) { raw.ends.reserve(count); },
+        *m_file, reason, false, [&](uint64_t count) { raw.ends.reserve(count); },
         [&](CentralEntry &entry) {
             if ((entry.flags & 0x800) && !libzipTakesAsUtf8(entry.rawName))
                 m_patches.push_back({entry.centralOffset + 9, 0x08, 0});
@@ -151,14 +162,18 @@ bool Archive::open(const std::string &path, std::string &reason, int codePage)
         });
     if (!ok || !readNames(raw, reason))
         return false;
-    size_t count = raw.ends.size();
+    count = raw.ends.size();
     raw = {};
     releaseFreedMemory(count);
+    return true;
+}
 
+bool Archive::readEntries(size_t count, std::string &reason)
+{
     DosTimes times;
     auto decoded = m_decodedNames.begin();
-    ok = ReadCentralDirectory(
-        file, reason, true, [&](uint64_t n) { m_entries.reserve(std::min<uint64_t>(n, count)); },
+    bool ok = ReadCentralDirectory(
+        *m_file, reason, true, [&](uint64_t n) { m_entries.reserve(std::min<uint64_t>(n, count)); },
         [&](CentralEntry &central) {
             size_t i = m_entries.size();
             if (i >= count)
@@ -187,17 +202,6 @@ bool Archive::open(const std::string &path, std::string &reason, int codePage)
         reason = "the archive changed while it was read";
         return false;
     }
-    std::vector<DataSpan> spans;
-    spans.reserve(m_entries.size());
-    for (const ArchiveEntry &entry : m_entries) {
-        const CentralEntry &e = entry.central;
-        if (e.localHeaderValid) // one that is not is reported as damaged on its own
-            spans.push_back({e.localOffset, e.dataOffset + e.packedSize, entry.index});
-    }
-    size_t which = 0;
-    if (SpansOverlap(std::move(spans), which))
-        m_overlap = which;
-    std::sort(m_patches.begin(), m_patches.end());
     return true;
 }
 

@@ -76,6 +76,11 @@ private:
             return std::string_view(bytes).substr(begin, ends[i] - begin);
         }
     };
+    // The first look at the directory: the names' bytes, and flags patched
+    // away before libzip reads the names.
+    bool lookAtNames(size_t &count, std::string &reason);
+    // The second: our own reading, kept, of the `count` entries libzip saw.
+    bool readEntries(size_t count, std::string &reason);
     bool readNames(const RawNames &raw, std::string &reason);
     void decodeLegacyNames(const RawNames &raw, const std::vector<size_t> &legacy);
     void findFalseLocalUtf8Flag(const CentralEntry &entry);

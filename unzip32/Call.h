@@ -1,6 +1,11 @@
 // One call of Wiz_SingleEntryUnzip: reads the options, walks the archive's
 // entries in order on the calling thread (every callback is made here) and
 // shares the decoding between that thread and a pool of workers.
+//
+// Its member functions live in files named for what they do: Call.cpp (the
+// setup, the run and the messages), CallList, CallDestination, CallEntries,
+// CallExisting, CallPasswords, CallFoldersAndLinks, CallWorkers and
+// CallProgress.
 #pragma once
 
 #include "Archive.h"
@@ -42,6 +47,9 @@ private:
     bool prepareDestination(int32_t &code);
     bool handleEntry(const ArchiveEntry &entry); // false: stop (cancelled)
     bool dispatch(const ArchiveEntry &entry);    // true: handed to a decoder that counts it itself
+    void folderEntry(const ArchiveEntry &entry);
+    bool refused(const ArchiveEntry &entry);     // true: it cannot be decoded (and has failed)
+    bool place(EntryJob &job);                   // false: the entry goes nowhere (failed or skipped)
     void count(const CentralEntry &c);
     void publishTotals();
     bool askService(const std::string &name);    // false: the caller asked to stop
@@ -61,6 +69,7 @@ private:
     void drain(bool all);
     unsigned threadCount() const;
     static bool plausible(const CentralEntry &c); // its declared size can be true
+    static bool large(const CentralEntry &c);     // its decoder reports progress, and counts it when done
 
     const DCL &m_options;
     USERFUNCTIONS &m_callbacks;

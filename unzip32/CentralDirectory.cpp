@@ -77,10 +77,43 @@ bool ReadCentralDirectory(int fd, CentralDirectory &directory, std::string &reas
         [&](CentralEntry &entry) { directory.entries.push_back(std::move(entry)); });
 }
 
+namespace {
+
+// The central header's fields of a fixed place (the sizes and offset before
+// any Zip64 field replaces them).
+void readFixedFields(const uint8_t *h, CentralEntry &entry)
+{
+    entry.madeBy = get16(h + 4);
+    entry.flags = get16(h + 8);
+    entry.storedMethod = entry.method = get16(h + 10);
+    entry.dosTime = get16(h + 12);
+    entry.dosDate = get16(h + 14);
+    entry.crc = get32(h + 16);
+    entry.packedSize = get32(h + 20);
+    entry.size = get32(h + 24);
+    entry.externalAttributes = get32(h + 38);
+    entry.localOffset = get32(h + 42);
+}
+
+// Where the entry's data begins, from its local header, and whether the data
+// lies inside the file.
+void readLocalHeader(const ArchiveFile &file, CentralEntry &entry)
+{
+    const uint64_t fileSize = file.size();
+    uint8_t local[30];
+    if (entry.localOffset + 30 <= fileSize && ReadExactly(file, entry.localOffset, local, 30)
+        && get32(local) == 0x04034b50) {
+        entry.localFlags = get16(local + 6);
+        entry.dataOffset = entry.localOffset + 30 + get16(local + 26) + get16(local + 28);
+        entry.localHeaderValid = entry.dataOffset <= fileSize && entry.packedSize <= fileSize - entry.dataOffset;
+    }
+}
+
+} // namespace
+
 bool ReadCentralDirectory(const ArchiveFile &file, std::string &reason, bool localHeaders,
                           const std::function<void(uint64_t count)> &counted, const EntryVisitor &visit)
 {
-    uint64_t fileSize = file.size();
     EndRecord end;
     if (!ReadEndRecord(file, end, reason))
         return false;
@@ -105,17 +138,8 @@ bool ReadCentralDirectory(const ArchiveFile &file, std::string &reason, bool loc
         }
         const uint8_t *h = &cd[at];
         CentralEntry entry;
-        entry.madeBy = get16(h + 4);
-        entry.flags = get16(h + 8);
-        entry.storedMethod = entry.method = get16(h + 10);
-        entry.dosTime = get16(h + 12);
-        entry.dosDate = get16(h + 14);
-        entry.crc = get32(h + 16);
-        entry.packedSize = get32(h + 20);
-        entry.size = get32(h + 24);
+        readFixedFields(h, entry);
         size_t nameLength = get16(h + 28), extraLength = get16(h + 30), commentLength = get16(h + 32);
-        entry.externalAttributes = get32(h + 38);
-        entry.localOffset = get32(h + 42);
         if (at + 46 + nameLength + extraLength + commentLength > cd.size()) {
             reason = "the central directory is damaged";
             return false;
@@ -127,24 +151,19 @@ bool ReadCentralDirectory(const ArchiveFile &file, std::string &reason, bool loc
                   entry.packedSize == 0xFFFFFFFFu, entry.localOffset == 0xFFFFFFFFu);
         at += 46 + nameLength + extraLength + commentLength;
 
-        uint8_t local[30];
-        if (localHeaders && entry.localOffset + 30 <= fileSize && ReadExactly(file, entry.localOffset, local, 30)
-            && get32(local) == 0x04034b50) {
-            entry.localFlags = get16(local + 6);
-            entry.dataOffset = entry.localOffset + 30 + get16(local + 26) + get16(local + 28);
-            entry.localHeaderValid = entry.dataOffset <= fileSize && entry.packedSize <= fileSize - entry.dataOffset;
-        }
+        if (localHeaders)
+            readLocalHeader(file, entry);
         visit(entry);
     }
     return true;
 }
 
-bool EntriesOverlap(const CentralDirectory &directory, size_t &which)
+bool EntriesOverlap(size_t count, const std::function<const CentralEntry &(size_t)> &entryAt, size_t &which)
 {
     std::vector<DataSpan> spans;
-    spans.reserve(directory.entries.size());
-    for (size_t i = 0; i < directory.entries.size(); ++i) {
-        const CentralEntry &e = directory.entries[i];
+    spans.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        const CentralEntry &e = entryAt(i);
         if (!e.localHeaderValid)
             continue; // reported as damaged on its own
         spans.push_back({e.localOffset, e.dataOffset + e.packedSize, i});

@@ -76,7 +76,10 @@ struct DataSpan {
 bool SpansOverlap(std::vector<DataSpan> spans, size_t &which);
 
 // True when the data of two entries overlap: the construction that lets a tiny
-// archive expand to an enormous one. `which` names one of the entries.
-bool EntriesOverlap(const CentralDirectory &directory, size_t &which);
+// archive expand to an enormous one. `entryAt(i)` is entry i of `count`, so
+// that a caller keeps its entries as it likes; `which` names one of the two.
+// An entry whose local header is not valid counts for nothing here (it fails
+// as damaged on its own).
+bool EntriesOverlap(size_t count, const std::function<const CentralEntry &(size_t)> &entryAt, size_t &which);
 
 } // namespace unzip32

@@ -1,0 +1,55 @@
+// The destination opened once for the whole call, and its free space weighed
+// against what the selected entries declare before anything is written.
+#include "Call.h"
+
+#include "DeclaredSizes.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace unzip32 {
+
+bool Call::prepareDestination(int32_t &code)
+{
+    m_destination = (m_options.ExtractDir && *m_options.ExtractDir) ? m_options.ExtractDir : ".";
+    std::error_code made;
+    std::filesystem::create_directories(m_destination, made);
+    m_shared.rootFd = ::open(m_destination.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_shared.rootFd < 0) {
+        int error = errno;
+        code = failArchive(UZ_CANNOT_CREATE, "the folder \"" + m_destination + "\" cannot be "
+                                                 + (made ? "made: " + ErrnoText(made.value()) : "opened: " + ErrnoText(error)));
+        return false;
+    }
+    // Resolved once: the record names temporaries by paths without links.
+    char *resolved = realpath(m_destination.c_str(), nullptr);
+    m_shared.settings.temporaries.begin(m_shared.settings.token, resolved ? resolved : "");
+    std::free(resolved);
+    // Entries whose sizes are lies, or whose data is not in the archive, fail
+    // on their own (handleEntry) and are no part of what the archive needs;
+    // the packed sizes of the rest are bounded by the archive's, their
+    // contents by their method, and the sum is held rather than wrapped.
+    uint64_t needed = 0;
+    for (const ArchiveEntry &entry : m_archive.entries()) {
+        const CentralEntry &c = entry.central;
+        if (!entry.directory && c.localHeaderValid && plausible(c) && m_filter.selects(entry.normalised()))
+            needed = SaturatingAdd(needed, entry.central.size);
+    }
+    struct statvfs space {};
+    if (fstatvfs(m_shared.rootFd, &space) == 0) {
+        uint64_t available = uint64_t(space.f_bavail) * space.f_frsize;
+        if (needed > available) {
+            code = failArchive(UZ_NO_SPACE, "refused: its contents need " + std::to_string(needed)
+                                                + " bytes but only " + std::to_string(available)
+                                                + " are free at \"" + m_destination + "\"");
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace unzip32
