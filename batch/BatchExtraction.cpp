@@ -51,6 +51,32 @@ private:
     std::thread m_thread;
 };
 
+// Archive number `i` of the plan, on its chain's thread, with an engine
+// object of its own.
+ArchiveResult extractOne(const BatchPlan &plan, std::size_t i, const QString &destination, int engineThreads,
+                         const BatchOptions &o, const BatchIo &io, ProgressPrinter &progress,
+                         OutputFolderWatch &outputFolder)
+{
+    const QString &archive = plan.archives[qsizetype(i)];
+    const UnzipFunction unzip = [&](const std::string &path, const std::string &destination, bool overwrite,
+                                    const UnzipHooks &hooks) {
+        cUnzip unzip;
+        unzip.Threads(engineThreads);
+        unzip.NameCodePage(o.nameCodePage);
+        return UnzipArchive(unzip, path, destination, overwrite, hooks);
+    };
+    UnzipHooks hooks;
+    hooks.workDone = [&](std::uint64_t bytes) { progress.advanced(i, std::min(bytes, plan.sizes[i])); };
+    hooks.passwords = plan.passwords;
+    hooks.cancelRequested = [&io] { return StopAsked(io); };
+    const QString gone = outputFolder.gone();
+    if (plan.mode == UnzipMode::None)
+        return ArchiveResult{archive, destination, std::nullopt};
+    if (!gone.isEmpty())
+        return ArchiveResult{archive, destination, ArchiveProblem{archive, gone, {}}};
+    return RunArchiveJob(archive, destination, unzip, hooks, plan.options);
+}
+
 } // namespace
 
 std::vector<ArchiveResult> ExtractAll(const BatchPlan &plan, const BatchOptions &o, const BatchIo &io)
@@ -85,25 +111,7 @@ std::vector<ArchiveResult> ExtractAll(const BatchPlan &plan, const BatchOptions 
                 return;
             }
             progress.started(i);
-            const int engineThreads = engineThreadsFor();
-            const UnzipFunction unzip = [&](const std::string &path, const std::string &destination, bool overwrite,
-                                            const UnzipHooks &hooks) {
-                cUnzip unzip;
-                unzip.Threads(engineThreads);
-                unzip.NameCodePage(o.nameCodePage);
-                return UnzipArchive(unzip, path, destination, overwrite, hooks);
-            };
-            UnzipHooks hooks;
-            hooks.workDone = [&](std::uint64_t bytes) { progress.advanced(i, std::min(bytes, plan.sizes[i])); };
-            hooks.passwords = plan.passwords;
-            hooks.cancelRequested = [&io] { return StopAsked(io); };
-            const QString gone = outputFolder.gone();
-            if (plan.mode == UnzipMode::None)
-                result = ArchiveResult{archive, destination, std::nullopt};
-            else if (!gone.isEmpty())
-                result = ArchiveResult{archive, destination, ArchiveProblem{archive, gone, {}}};
-            else
-                result = RunArchiveJob(archive, destination, unzip, hooks, plan.options);
+            result = extractOne(plan, i, destination, engineThreadsFor(), o, io, progress, outputFolder);
             const auto &problem = result.problem;
             progress.finished(i, FileNameBytes(archive).toStdString(), plan.sizes[i], !problem,
                               problem ? problem->reason.toStdString() : "");
