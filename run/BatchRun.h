@@ -22,6 +22,11 @@
 #include <optional>
 #include <string>
 
+struct ArchiveResult;
+class JobList;
+class Prompts;
+class TrappedProcedure;
+
 // Extracts one archive; the default is the engine's UnzipArchive.
 using UnzipFunction = std::function<UnzipOutcome(const std::string &archivePath,
                                                  const std::string &destinationFolder, bool overwrite,
@@ -85,7 +90,23 @@ public:
     std::function<QDateTime()> clock = &QDateTime::currentDateTime;
 
 private:
+    struct Pass;
+
+    // The run's steps, in the order run() takes them. The numbers of their
+    // trapped steps (100 to 138) are those the error boxes show.
     void run();
+    // Steps 100-106: false when there is nothing to extract, or no output
+    // folder and none was made.
+    bool haveWorkAndFolder(TrappedProcedure &trap, Prompts &prompts, JobList &rows);
+    void fixPassword();
+    UnzipHooks runHooks();
+    // Steps 116-130 for row `i`.
+    void extractRow(Pass &pass, qsizetype i);
+    bool showRow(Pass &pass, qsizetype i, QString &path);
+    ArchiveResult extractArchive(Pass &pass, const QString &path, const QString &destination);
+    void record(Pass &pass, const QString &path, ArchiveResult result);
+    // Steps 132-138: the bar reset, the report, the "Done." box.
+    void finish(Pass &pass, const QDateTime &started);
     // Shows `percent` on the bar from the thread that extracts archive
     // number `archive`; dropped if that archive is no longer in work when the
     // window gets to it.
