@@ -128,8 +128,6 @@ std::string FolderBesideArchive(const std::string &archivePath)
     return archivePath.substr(0, dot);
 }
 
-namespace {
-
 // The system's reason the engine gave for the folder it could not make or
 // open, which ends its line ("... cannot be made: the destination is read-only"),
 // or "" when no line gives one.
@@ -143,8 +141,6 @@ std::string SystemReason(const std::vector<std::string> &errors)
     }
     return {};
 }
-
-} // namespace
 
 UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors)
 {

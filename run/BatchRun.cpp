@@ -62,13 +62,7 @@ std::uint64_t weighRows(JobList &rows, qsizetype bound)
     return totalWeight;
 }
 
-} // namespace
-
-QString NeedsPasswordHint()
-{
-    return QCoreApplication::translate("BatchRun", " (a stored one must be confirmed with Set Password (Optional))");
-}
-
+// The reason shown for an archive whose extraction was not clean.
 QString ReasonFor(const UnzipOutcome &outcome)
 {
     if (!outcome.reason.empty())
@@ -88,6 +82,13 @@ QString ReasonFor(const UnzipOutcome &outcome)
     case S::Failed: break;
     }
     return QCoreApplication::translate("BatchRun", "the extraction failed");
+}
+
+} // namespace
+
+QString NeedsPasswordHint()
+{
+    return QCoreApplication::translate("BatchRun", " (a stored one must be confirmed with Set Password (Optional))");
 }
 
 std::optional<ArchiveProblem> ExtractArchive(const QString &archivePath, const QString &destination,
@@ -252,7 +253,7 @@ void BatchRun::extractRow(Pass &pass, qsizetype i)
     }
     QString destination;
     pass.trap.step(128, [&] {
-        destination = pass.subfolders.destinationFor(path, m_surface.OutputFolderText(), mode, separator);
+        destination = pass.subfolders.destinationFor(path, m_surface.OutputFolderText(), mode, NativeSeparator);
     });
 
     if (const QString gone = pass.outputFolder.gone(); !gone.isEmpty()) {
@@ -278,7 +279,7 @@ bool BatchRun::showRow(Pass &pass, qsizetype i, QString &path)
         pass.gate.shown(percent);
     });
     pass.trap.step(120, [&] {
-        m_surface.SetProgressText(QCoreApplication::translate("BatchRun", "Processing: %1").arg(FileNameFromPath(path, separator)));
+        m_surface.SetProgressText(QCoreApplication::translate("BatchRun", "Processing: %1").arg(FileNameFromPath(path, NativeSeparator)));
     });
     pass.trap.step(122, [&] { m_surface.PumpEvents(); });
     pass.trap.step(124, [&] { m_surface.SetMousePointer(Pointer::Hourglass); });

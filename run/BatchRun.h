@@ -41,9 +41,6 @@ inline const QString RunLocation = QStringLiteral("in Plindrave2021/08/31.Form1.
 // password was confirmed in this session: a stored one is not used until then.
 QString NeedsPasswordHint();
 
-// The reason shown for an archive whose extraction was not clean.
-QString ReasonFor(const UnzipOutcome &outcome);
-
 // One archive of a run, as any front end does it: extracted into its
 // destination (see DestinationFor), existing files replaced; answers what to
 // report when it was not extracted cleanly. Safe to call on a worker thread.
@@ -63,7 +60,6 @@ public:
     // stopped by the engine, which cleans up after itself, the remaining rows
     // are left alone and no box is shown.
     void RequestCancel() { m_cancel = true; }
-    bool CancelRequested() const { return m_cancel; }
     // Asked by the user during a run: no archive after the one in work is
     // started, and with `now` that one is stopped too (the engine leaves
     // nothing half-written). The "Done." box lists the rest as not started.
@@ -77,7 +73,6 @@ public:
     std::function<void()> enterProgramFolder;
     // The clock that keeps the bar's updates to one a frame.
     std::function<std::chrono::steady_clock::time_point()> now;
-    QChar separator = NativeSeparator;
     // A missing output folder is offered to be created (Yes/No) instead of
     // only being named; for front ends where someone can answer.
     bool offerToCreateOutputFolder = false;
