@@ -235,6 +235,29 @@ UnzipHooks BatchRun::runHooks()
     return hooks;
 }
 
+// Reads row `i` and shows it on the bar; false when the row could not be read.
+bool BatchRun::showRow(Pass &pass, qsizetype i, QString &path)
+{
+    bool haveRow = false;
+    pass.trap.step(116, [&] {
+        path = pass.rows.Text(i);
+        haveRow = true;
+    });
+    pass.share.next(haveRow ? WorkShare::WeightOf(path) : 1);
+    ++m_archiveInWork;
+    pass.trap.step(118, [&] {
+        const int percent = pass.share.percent();
+        m_surface.SetProgressValue(percent);
+        pass.gate.shown(percent);
+    });
+    pass.trap.step(120, [&] {
+        m_surface.SetProgressText(QCoreApplication::translate("BatchRun", "Processing: %1").arg(FileNameFromPath(path, NativeSeparator)));
+    });
+    pass.trap.step(122, [&] { m_surface.PumpEvents(); });
+    pass.trap.step(124, [&] { m_surface.SetMousePointer(Pointer::Hourglass); });
+    return haveRow;
+}
+
 void BatchRun::extractRow(Pass &pass, qsizetype i)
 {
     QString path;
@@ -261,29 +284,6 @@ void BatchRun::extractRow(Pass &pass, qsizetype i)
         return;
     }
     record(pass, path, extractArchive(pass, path, destination));
-}
-
-// Reads row `i` and shows it on the bar; false when the row could not be read.
-bool BatchRun::showRow(Pass &pass, qsizetype i, QString &path)
-{
-    bool haveRow = false;
-    pass.trap.step(116, [&] {
-        path = pass.rows.Text(i);
-        haveRow = true;
-    });
-    pass.share.next(haveRow ? WorkShare::WeightOf(path) : 1);
-    ++m_archiveInWork;
-    pass.trap.step(118, [&] {
-        const int percent = pass.share.percent();
-        m_surface.SetProgressValue(percent);
-        pass.gate.shown(percent);
-    });
-    pass.trap.step(120, [&] {
-        m_surface.SetProgressText(QCoreApplication::translate("BatchRun", "Processing: %1").arg(FileNameFromPath(path, NativeSeparator)));
-    });
-    pass.trap.step(122, [&] { m_surface.PumpEvents(); });
-    pass.trap.step(124, [&] { m_surface.SetMousePointer(Pointer::Hourglass); });
-    return haveRow;
 }
 
 ArchiveResult BatchRun::extractArchive(Pass &pass, const QString &path, const QString &destination)

@@ -95,9 +95,10 @@ private:
     bool haveWorkAndFolder(TrappedProcedure &trap, Prompts &prompts, JobList &rows);
     void fixPassword();
     UnzipHooks runHooks();
+    // Steps 116-124: row `i` read and shown on the bar.
+    bool showRow(Pass &pass, qsizetype i, QString &path);
     // Steps 116-130 for row `i`.
     void extractRow(Pass &pass, qsizetype i);
-    bool showRow(Pass &pass, qsizetype i, QString &path);
     ArchiveResult extractArchive(Pass &pass, const QString &path, const QString &destination);
     void record(Pass &pass, const QString &path, ArchiveResult result);
     // Steps 132-138: the bar reset, the report, the "Done." box.
