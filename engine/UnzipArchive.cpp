@@ -128,8 +128,6 @@ std::string FolderBesideArchive(const std::string &archivePath)
     return archivePath.substr(0, dot);
 }
 
-namespace {
-
 // The system's reason the engine gave for the folder it could not make or
 // open, which ends its line ("... cannot be made: the destination is read-only"),
 // or "" when no line gives one.
@@ -143,8 +141,6 @@ std::string SystemReason(const std::vector<std::string> &errors)
     }
     return {};
 }
-
-} // namespace
 
 UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors)
 {
@@ -209,19 +205,17 @@ void FollowRule(cUnzip &unzip, bool overwrite, ExistingFile rule)
     unzip.PromptToOverwrite(rule == ExistingFile::KeepBoth);
 }
 
-UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::string &destinationFolder,
-                     bool overwrite, const UnzipHooks &hooks)
+// The archive may still be arriving or be held by someone else: waits for
+// it, gently, up to the limit. Each pass looks again at everything, since
+// the file may change or vanish meanwhile. Answers why it is not extracted,
+// or nothing once its first bytes are in `signature`.
+std::optional<UnzipOutcome> WaitForArchive(const std::string &archivePath, const UnzipHooks &hooks,
+                                           const std::function<bool()> &cancelled, std::string &signature)
 {
     const auto now = hooks.now ? hooks.now : [] { return std::chrono::steady_clock::now(); };
     const auto pause = hooks.pause ? hooks.pause
                                    : [](std::chrono::milliseconds span) { std::this_thread::sleep_for(span); };
-    const auto cancelled = [&hooks] { return hooks.cancelRequested && hooks.cancelRequested(); };
-
-    // The archive may still be arriving or be held by someone else: wait for
-    // it, gently, up to the limit. Each pass looks again at everything, since
-    // the file may change or vanish meanwhile.
     const auto start = now();
-    std::string signature;
     std::string whyUnreadable;
     for (;;) {
         if (std::chrono::duration_cast<std::chrono::seconds>(now() - start) > hooks.waitLimit) {
@@ -246,12 +240,17 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
             return Outcome(Status::NotZipName, Translated("UnzipArchive", "the file name does not end in .zip"));
         const ReadResult read = ReadSignature(hooks, archivePath, signature, whyUnreadable);
         if (read == ReadResult::Read)
-            break;
+            return std::nullopt;
         if (read == ReadResult::NotAFile)
             return Outcome(Status::NotArchive, Translated("UnzipArchive", "it is not a regular file"));
         pause(hooks.pollInterval);
     }
+}
 
+// Whether the archive begins as one does, or, for the last part of a
+// spanned set, the set's first part.
+bool BeginsAsArchive(const UnzipHooks &hooks, const std::string &archivePath, std::string signature)
+{
     if (!HasArchiveSignature(signature)) {
         const std::string firstPart = SpannedFirstPart(archivePath);
         std::string partSignature;
@@ -259,18 +258,35 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
         if (!firstPart.empty() && ReadSignature(hooks, firstPart, partSignature, ignored) == ReadResult::Read)
             signature = partSignature;
     }
-    if (!HasArchiveSignature(signature))
-        return Outcome(Status::NotArchive,
-                       Translated("UnzipArchive", "the file is not a ZIP archive (it does not begin with \"PK\")"));
+    return HasArchiveSignature(signature);
+}
 
-    std::string destination = destinationFolder;
-    if (TrimSpaces(destination).empty())
-        destination = FolderBesideArchive(archivePath);
-    if (TrimSpaces(destination).empty())
-        return Outcome(Status::NoDestination,
-                       Translated("UnzipArchive",
-                                  "no destination folder was given and none can be named after the archive"));
+// One of the engine's messages, line by line: its error lines are kept for
+// the outcome, and every line goes to the caller's progress hook.
+void PassOnLines(const std::string &message, const UnzipHooks &hooks, std::vector<std::string> &errors)
+{
+    std::size_t from = 0;
+    while (from <= message.size()) {
+        std::size_t end = message.find('\n', from);
+        if (end == std::string::npos)
+            end = message.size();
+        std::string line = message.substr(from, end - from);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty()) {
+            if (line.rfind("error: ", 0) == 0)
+                errors.push_back(line);
+            if (hooks.progress)
+                hooks.progress(line);
+        }
+        from = end + 1;
+    }
+}
 
+// The engine's part, once the archive and the destination are known.
+UnzipOutcome ExtractWithEngine(cUnzip &unzip, const std::string &archivePath, const std::string &destination,
+                               bool overwrite, const UnzipHooks &hooks, const std::function<bool()> &cancelled)
+{
     // With a list, the password is chosen before anything is written; the
     // engine's requests are then answered with it alone.
     std::optional<ArchivePassword> chosen;
@@ -287,24 +303,8 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
     }
 
     std::vector<std::string> errors;
-    ScopedListener progress(unzip.Progress, [&](int32_t, const std::string &message) {
-        std::size_t from = 0;
-        while (from <= message.size()) {
-            std::size_t end = message.find('\n', from);
-            if (end == std::string::npos)
-                end = message.size();
-            std::string line = message.substr(from, end - from);
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            if (!line.empty()) {
-                if (line.rfind("error: ", 0) == 0)
-                    errors.push_back(line);
-                if (hooks.progress)
-                    hooks.progress(line);
-            }
-            from = end + 1;
-        }
-    });
+    ScopedListener progress(unzip.Progress,
+                            [&](int32_t, const std::string &message) { PassOnLines(message, hooks, errors); });
     // The engine asks before each entry and as a large one decodes: the
     // moment to tell how far it has got, and to pass on a request to stop.
     ScopedListener cancel(unzip.Cancel, [&](const std::string &, bool &stop) {
@@ -333,6 +333,27 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
     else if (asked && chosen->listPosition > 0 && hooks.openedByListPassword)
         hooks.openedByListPassword(chosen->listPosition);
     return outcome;
+}
+
+UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::string &destinationFolder,
+                     bool overwrite, const UnzipHooks &hooks)
+{
+    const auto cancelled = [&hooks] { return hooks.cancelRequested && hooks.cancelRequested(); };
+    std::string signature;
+    if (std::optional<UnzipOutcome> refused = WaitForArchive(archivePath, hooks, cancelled, signature))
+        return std::move(*refused);
+    if (!BeginsAsArchive(hooks, archivePath, signature))
+        return Outcome(Status::NotArchive,
+                       Translated("UnzipArchive", "the file is not a ZIP archive (it does not begin with \"PK\")"));
+
+    std::string destination = destinationFolder;
+    if (TrimSpaces(destination).empty())
+        destination = FolderBesideArchive(archivePath);
+    if (TrimSpaces(destination).empty())
+        return Outcome(Status::NoDestination,
+                       Translated("UnzipArchive",
+                                  "no destination folder was given and none can be named after the archive"));
+    return ExtractWithEngine(unzip, archivePath, destination, overwrite, hooks, cancelled);
 }
 
 } // namespace

@@ -76,12 +76,12 @@ public:
     void ConvertCRToCRLF(bool bState) { m_options.fields.ConvertCRToCRLF = bState ? 1 : 0; }
     bool CaseSensitiveFileNames() const { return m_options.fields.CaseSensitive != 0; }
     void CaseSensitiveFileNames(bool bState) { m_options.fields.CaseSensitive = bState ? 1 : 0; }
-    // Decoding threads the engine may use for one archive; 0 = one per
-    // processor. Callers that extract several archives at once lower it so
-    // the threads of all calls together fit the processors.
     // Field 13: the Windows code page of names stored without the UTF-8 flag; 0 decides per archive.
     int32_t NameCodePage() const { return m_options.fields.NameCodePage; }
     void NameCodePage(int32_t lCodePage) { m_options.fields.NameCodePage = lCodePage; }
+    // Decoding threads the engine may use for one archive; 0 = one per
+    // processor. Callers that extract several archives at once lower it so
+    // the threads of all calls together fit the processors.
     int32_t Threads() const { return m_options.fields.Threads; }
     void Threads(int32_t lCount) { m_options.fields.Threads = lCount < 0 ? 0 : lCount; }
 

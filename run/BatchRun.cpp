@@ -47,13 +47,22 @@ qsizetype notStarted(JobList &rows, qsizetype from, qsizetype bound, std::vector
     return bound - from + 1;
 }
 
-} // namespace
-
-QString NeedsPasswordHint()
+// The bar shows the share of the run's bytes done, so a run of one large
+// archive moves through it instead of standing at 100 from the start.
+std::uint64_t weighRows(JobList &rows, qsizetype bound)
 {
-    return QCoreApplication::translate("BatchRun", " (a stored one must be confirmed with Set Password (Optional))");
+    std::uint64_t totalWeight = 0;
+    for (qsizetype i = 1; i <= bound; ++i) {
+        try {
+            totalWeight += WorkShare::WeightOf(rows.Text(i));
+        } catch (...) {
+            totalWeight += 1;   // the row is reported when the loop reaches it
+        }
+    }
+    return totalWeight;
 }
 
+// The reason shown for an archive whose extraction was not clean.
 QString ReasonFor(const UnzipOutcome &outcome)
 {
     if (!outcome.reason.empty())
@@ -73,6 +82,13 @@ QString ReasonFor(const UnzipOutcome &outcome)
     case S::Failed: break;
     }
     return QCoreApplication::translate("BatchRun", "the extraction failed");
+}
+
+} // namespace
+
+QString NeedsPasswordHint()
+{
+    return QCoreApplication::translate("BatchRun", " (a stored one must be confirmed with Set Password (Optional))");
 }
 
 std::optional<ArchiveProblem> ExtractArchive(const QString &archivePath, const QString &destination,
@@ -136,33 +152,33 @@ void BatchRun::Start()
     run();
 }
 
+// What the steps of one run share, and what it gathers for the "Done." box.
+struct BatchRun::Pass {
+    TrappedProcedure &trap;
+    Prompts &prompts;
+    JobList &rows;
+    const RunOptions &options;
+    WorkShare share;
+    FrameGate gate;
+    UnzipHooks hooks;
+    OutputFolderWatch outputFolder;
+    SubfolderNamer subfolders;
+    std::vector<ArchiveProblem> problems = {};
+    std::vector<ArchiveNote> notes = {};
+    std::vector<ArchiveResult> results = {};
+    qsizetype attempted = 0;
+};
+
 void BatchRun::run()
 {
     Prompts &prompts = m_surface.UserPrompts();
     TrappedProcedure trap(prompts, RunLocation);
     JobList &rows = m_surface.Rows();
 
-    if (trap.test(100, [&] { return !(rows.Count() > 0); })) {
-        trap.step(102, [&] { prompts.message(QCoreApplication::translate("BatchRun", "No files added."), ApplicationTitle()); });
+    if (!haveWorkAndFolder(trap, prompts, rows))
         return;
-    }
-    if (trap.test(104, [&] { return !IsFolderPresent(m_surface.OutputFolderText()); })) {
-        bool created = false;
-        trap.step(106, [&] {
-            created = OfferMissingFolder(m_surface.OutputFolderText(), prompts, offerToCreateOutputFolder);
-        });
-        if (!created)
-            return;
-    }
     trap.step(108, [&] { m_surface.SetMousePointer(Pointer::Hourglass); });
-    trap.step(110, [&] {
-        // A password stored by an earlier session counts only once it has
-        // been confirmed again in this one.
-        const QString password = m_surface.PasswordSet()
-            ? GetSetting(SettingsApplication, SettingsSection, SettingKey::Password, QString())
-            : QString();
-        setCurrentPassword(password.toStdString());
-    });
+    trap.step(110, [&] { fixPassword(); });
     trap.step(112, [&] { enterProgramFolder(); });
     const RunOptions options = runOptions ? runOptions() : RunOptions{};
     const QDateTime started = clock ? clock() : QDateTime::currentDateTime();
@@ -171,120 +187,160 @@ void BatchRun::run()
     qsizetype bound = 0;
     trap.step(114, [&] { bound = rows.Count(); });
 
-    // The bar shows the share of the run's bytes done, so a run of one large
-    // archive moves through it instead of standing at 100 from the start.
-    std::uint64_t totalWeight = 0;
-    for (qsizetype i = 1; i <= bound; ++i) {
-        try {
-            totalWeight += WorkShare::WeightOf(rows.Text(i));
-        } catch (...) {
-            totalWeight += 1;   // the row is reported when the loop reaches it
+    Pass pass{trap, prompts, rows, options, WorkShare(weighRows(rows, bound)), FrameGate(now), runHooks(),
+              OutputFolderWatch(m_surface.OutputFolderText()), SubfolderNamer(options.subfolderName)};
+    for (qsizetype i = 1; i <= bound && !m_cancel; ++i) {
+        if (m_stop) {
+            pass.attempted += notStarted(rows, i, bound, pass.problems);
+            break;
         }
+        extractRow(pass, i);
     }
-    WorkShare share(totalWeight);
-    FrameGate gate(now);
+    finish(pass, started);
+}
 
+bool BatchRun::haveWorkAndFolder(TrappedProcedure &trap, Prompts &prompts, JobList &rows)
+{
+    if (trap.test(100, [&] { return !(rows.Count() > 0); })) {
+        trap.step(102, [&] { prompts.message(QCoreApplication::translate("BatchRun", "No files added."), ApplicationTitle()); });
+        return false;
+    }
+    if (trap.test(104, [&] { return !IsFolderPresent(m_surface.OutputFolderText()); })) {
+        bool created = false;
+        trap.step(106, [&] {
+            created = OfferMissingFolder(m_surface.OutputFolderText(), prompts, offerToCreateOutputFolder);
+        });
+        if (!created)
+            return false;
+    }
+    return true;
+}
+
+void BatchRun::fixPassword()
+{
+    // A password stored by an earlier session counts only once it has
+    // been confirmed again in this one.
+    const QString password = m_surface.PasswordSet()
+        ? GetSetting(SettingsApplication, SettingsSection, SettingKey::Password, QString())
+        : QString();
+    setCurrentPassword(password.toStdString());
+}
+
+UnzipHooks BatchRun::runHooks()
+{
     UnzipHooks hooks;
     hooks.cancelRequested = [this] { return m_cancel.load() || m_stopNow.load(); };
     for (const QString &password : passwordList ? passwordList() : QStringList())
         hooks.passwords.push_back(password.toStdString());
-    OutputFolderWatch outputFolder(m_surface.OutputFolderText());
+    return hooks;
+}
 
-    std::vector<ArchiveProblem> problems;
-    std::vector<ArchiveNote> notes;
-    std::vector<ArchiveResult> results;
-    SubfolderNamer subfolders(options.subfolderName);
-    qsizetype attempted = 0;
-    for (qsizetype i = 1; i <= bound && !m_cancel; ++i) {
-        if (m_stop) {
-            attempted += notStarted(rows, i, bound, problems);
-            break;
-        }
-        QString path;
-        bool haveRow = false;
-        trap.step(116, [&] {
-            path = rows.Text(i);
-            haveRow = true;
-        });
-        share.next(haveRow ? WorkShare::WeightOf(path) : 1);
-        ++m_archiveInWork;
-        trap.step(118, [&] {
-            const int percent = share.percent();
-            m_surface.SetProgressValue(percent);
-            gate.shown(percent);
-        });
-        trap.step(120, [&] {
-            m_surface.SetProgressText(QCoreApplication::translate("BatchRun", "Processing: %1").arg(FileNameFromPath(path, separator)));
-        });
-        trap.step(122, [&] { m_surface.PumpEvents(); });
-        trap.step(124, [&] { m_surface.SetMousePointer(Pointer::Hourglass); });
-        // A row that could not be read has been reported; extracting whatever
-        // the previous row held in its place would be wrong.
-        if (!haveRow || m_cancel)
-            continue;
-        ++attempted;
+// Reads row `i` and shows it on the bar; false when the row could not be read.
+bool BatchRun::showRow(Pass &pass, qsizetype i, QString &path)
+{
+    bool haveRow = false;
+    pass.trap.step(116, [&] {
+        path = pass.rows.Text(i);
+        haveRow = true;
+    });
+    pass.share.next(haveRow ? WorkShare::WeightOf(path) : 1);
+    ++m_archiveInWork;
+    pass.trap.step(118, [&] {
+        const int percent = pass.share.percent();
+        m_surface.SetProgressValue(percent);
+        pass.gate.shown(percent);
+    });
+    pass.trap.step(120, [&] {
+        m_surface.SetProgressText(QCoreApplication::translate("BatchRun", "Processing: %1").arg(FileNameFromPath(path, NativeSeparator)));
+    });
+    pass.trap.step(122, [&] { m_surface.PumpEvents(); });
+    pass.trap.step(124, [&] { m_surface.SetMousePointer(Pointer::Hourglass); });
+    return haveRow;
+}
 
-        UnzipMode mode = UnzipMode::None;
-        trap.step(126, [&] { mode = ModeFromOptions(m_surface.Option1Value(), m_surface.Option2Value()); });
-        if (mode == UnzipMode::None) {
-            problems.push_back({path, QCoreApplication::translate("BatchRun", "passed over: no unzip mode is selected"), {}});
-            continue;
-        }
-        QString destination;
-        trap.step(128, [&] {
-            destination = subfolders.destinationFor(path, m_surface.OutputFolderText(), mode, separator);
-        });
+void BatchRun::extractRow(Pass &pass, qsizetype i)
+{
+    QString path;
+    const bool haveRow = showRow(pass, i, path);
+    // A row that could not be read has been reported; extracting whatever
+    // the previous row held in its place would be wrong.
+    if (!haveRow || m_cancel)
+        return;
+    ++pass.attempted;
 
-        if (const QString gone = outputFolder.gone(); !gone.isEmpty()) {
-            problems.push_back({path, gone, {}});
-            continue;
-        }
-        const quint64 archive = m_archiveInWork;
-        hooks.workDone = [this, &share, &gate, archive](std::uint64_t bytes) {
-            share.within(bytes);
-            const int percent = share.percent();
-            if (gate.pass(percent))
-                showProgressFrom(archive, percent);
-        };
-        ArchiveResult result{path, destination,
-                             ArchiveProblem{path, QCoreApplication::translate("BatchRun", "the extraction could not be started"), {}}};
-        trap.step(130, [&] {
-            runArchive([&] { result = RunArchiveJob(path, destination, unzip, hooks, options); });
-        });
-        std::optional<ArchiveProblem> &problem = result.problem;
-        if (problem && !m_surface.PasswordSet())
-        {
-            const QString summary = QString::fromStdString(NeedsPasswordSummary());
-            problem->reason.replace(summary, summary + NeedsPasswordHint());
-        }
-        if (problem)
-            problems.push_back(*problem);
-        else if (!result.notes.isEmpty())
-            notes.push_back({path, result.notes.join(QStringLiteral("; "))});
-        results.push_back(std::move(result));
+    UnzipMode mode = UnzipMode::None;
+    pass.trap.step(126, [&] { mode = ModeFromOptions(m_surface.Option1Value(), m_surface.Option2Value()); });
+    if (mode == UnzipMode::None) {
+        pass.problems.push_back({path, QCoreApplication::translate("BatchRun", "passed over: no unzip mode is selected"), {}});
+        return;
     }
+    QString destination;
+    pass.trap.step(128, [&] {
+        destination = pass.subfolders.destinationFor(path, m_surface.OutputFolderText(), mode, NativeSeparator);
+    });
 
+    if (const QString gone = pass.outputFolder.gone(); !gone.isEmpty()) {
+        pass.problems.push_back({path, gone, {}});
+        return;
+    }
+    record(pass, path, extractArchive(pass, path, destination));
+}
+
+ArchiveResult BatchRun::extractArchive(Pass &pass, const QString &path, const QString &destination)
+{
+    const quint64 archive = m_archiveInWork;
+    pass.hooks.workDone = [this, &share = pass.share, &gate = pass.gate, archive](std::uint64_t bytes) {
+        share.within(bytes);
+        const int percent = share.percent();
+        if (gate.pass(percent))
+            showProgressFrom(archive, percent);
+    };
+    ArchiveResult result{path, destination,
+                         ArchiveProblem{path, QCoreApplication::translate("BatchRun", "the extraction could not be started"), {}}};
+    pass.trap.step(130, [&] {
+        runArchive([&] { result = RunArchiveJob(path, destination, unzip, pass.hooks, pass.options); });
+    });
+    return result;
+}
+
+void BatchRun::record(Pass &pass, const QString &path, ArchiveResult result)
+{
+    std::optional<ArchiveProblem> &problem = result.problem;
+    if (problem && !m_surface.PasswordSet())
+    {
+        const QString summary = QString::fromStdString(NeedsPasswordSummary());
+        problem->reason.replace(summary, summary + NeedsPasswordHint());
+    }
+    if (problem)
+        pass.problems.push_back(*problem);
+    else if (!result.notes.isEmpty())
+        pass.notes.push_back({path, result.notes.join(QStringLiteral("; "))});
+    pass.results.push_back(std::move(result));
+}
+
+void BatchRun::finish(Pass &pass, const QDateTime &started)
+{
     // Progress still on its way from the last archive is not shown over the reset.
     ++m_archiveInWork;
-    trap.step(132, [&] { m_surface.SetMousePointer(Pointer::Default); });
-    trap.step(134, [&] {
+    pass.trap.step(132, [&] { m_surface.SetMousePointer(Pointer::Default); });
+    pass.trap.step(134, [&] {
         m_surface.SetProgressValue(0);
         m_surface.SetProgressText(IdleProgressText());
     });
     // The window is closing: nobody is left to read the box.
     if (m_cancel)
         return;
-    if (options.report && !results.empty()) {
+    if (pass.options.report && !pass.results.empty()) {
         const QString report = WindowReportPath(m_surface.OutputFolderText(), started);
-        if (const QString failed = WriteRunReport(report, results); !failed.isEmpty())
-            notes.push_back({report, QCoreApplication::translate("BatchRun", "the report could not be written: %1").arg(failed)});
+        if (const QString failed = WriteRunReport(report, pass.results); !failed.isEmpty())
+            pass.notes.push_back({report, QCoreApplication::translate("BatchRun", "the report could not be written: %1").arg(failed)});
     }
-    const RunSummary summary = SummarizeRun(attempted, problems, notes);
+    const RunSummary summary = SummarizeRun(pass.attempted, pass.problems, pass.notes);
     Prompts::Answer answer = Prompts::Answer::Ok;
-    trap.step(136, [&] {
-        answer = prompts.message(summary.text, ApplicationTitle(), Prompts::Buttons::OkOpenFolder,
-                                 Prompts::Icon::None, summary.detail);
+    pass.trap.step(136, [&] {
+        answer = pass.prompts.message(summary.text, ApplicationTitle(), Prompts::Buttons::OkOpenFolder,
+                                      Prompts::Icon::None, summary.detail);
     });
     if (answer == Prompts::Answer::OpenFolder)
-        trap.step(138, [&] { prompts.openWithShell(m_surface.OutputFolderText()); });
+        pass.trap.step(138, [&] { pass.prompts.openWithShell(m_surface.OutputFolderText()); });
 }

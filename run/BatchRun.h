@@ -22,6 +22,11 @@
 #include <optional>
 #include <string>
 
+struct ArchiveResult;
+class JobList;
+class Prompts;
+class TrappedProcedure;
+
 // Extracts one archive; the default is the engine's UnzipArchive.
 using UnzipFunction = std::function<UnzipOutcome(const std::string &archivePath,
                                                  const std::string &destinationFolder, bool overwrite,
@@ -35,9 +40,6 @@ inline const QString RunLocation = QStringLiteral("in Plindrave2021/08/31.Form1.
 // Said after "needs a password: none is in force for this run" when no
 // password was confirmed in this session: a stored one is not used until then.
 QString NeedsPasswordHint();
-
-// The reason shown for an archive whose extraction was not clean.
-QString ReasonFor(const UnzipOutcome &outcome);
 
 // One archive of a run, as any front end does it: extracted into its
 // destination (see DestinationFor), existing files replaced; answers what to
@@ -58,7 +60,6 @@ public:
     // stopped by the engine, which cleans up after itself, the remaining rows
     // are left alone and no box is shown.
     void RequestCancel() { m_cancel = true; }
-    bool CancelRequested() const { return m_cancel; }
     // Asked by the user during a run: no archive after the one in work is
     // started, and with `now` that one is stopped too (the engine leaves
     // nothing half-written). The "Done." box lists the rest as not started.
@@ -72,7 +73,6 @@ public:
     std::function<void()> enterProgramFolder;
     // The clock that keeps the bar's updates to one a frame.
     std::function<std::chrono::steady_clock::time_point()> now;
-    QChar separator = NativeSeparator;
     // A missing output folder is offered to be created (Yes/No) instead of
     // only being named; for front ends where someone can answer.
     bool offerToCreateOutputFolder = false;
@@ -85,7 +85,24 @@ public:
     std::function<QDateTime()> clock = &QDateTime::currentDateTime;
 
 private:
+    struct Pass;
+
+    // The run's steps, in the order run() takes them. The numbers of their
+    // trapped steps (100 to 138) are those the error boxes show.
     void run();
+    // Steps 100-106: false when there is nothing to extract, or no output
+    // folder and none was made.
+    bool haveWorkAndFolder(TrappedProcedure &trap, Prompts &prompts, JobList &rows);
+    void fixPassword();
+    UnzipHooks runHooks();
+    // Steps 116-124: row `i` read and shown on the bar.
+    bool showRow(Pass &pass, qsizetype i, QString &path);
+    // Steps 116-130 for row `i`.
+    void extractRow(Pass &pass, qsizetype i);
+    ArchiveResult extractArchive(Pass &pass, const QString &path, const QString &destination);
+    void record(Pass &pass, const QString &path, ArchiveResult result);
+    // Steps 132-138: the bar reset, the report, the "Done." box.
+    void finish(Pass &pass, const QDateTime &started);
     // Shows `percent` on the bar from the thread that extracts archive
     // number `archive`; dropped if that archive is no longer in work when the
     // window gets to it.

@@ -133,10 +133,6 @@ public:
     const std::optional<QCursor> &MouseIcon() const { return m_mouseIcon; }
     ListViewJobList &JobRows() { return m_rows; }
     BatchRun &Run() { return m_run; }
-    // The list of passwords each run tries after the one set; "More Options..." edits it.
-    PasswordListStore &PasswordList() { return m_passwords; }
-    Prompts &UserPromptsRef() { return m_prompts; }
-    const QString &ProgramFolderPath() const { return m_env.programFolder; }
     // The row that carries the dragged text (1-based), 0 for none.
     qsizetype DragItemIndex() const;
     bool DragMouseDown() const { return m_dragMouseDown; }

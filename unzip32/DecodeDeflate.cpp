@@ -1,4 +1,4 @@
-#include "Codecs.h"
+#include "DecodeMethods.h"
 
 #include <isa-l/igzip_lib.h>
 #include <libdeflate.h>

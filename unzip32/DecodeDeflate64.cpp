@@ -1,4 +1,4 @@
-#include "Codecs.h"
+#include "DecodeMethods.h"
 #include "Deflate64.h"
 
 namespace unzip32 {

@@ -1,4 +1,4 @@
-#include "Codecs.h"
+#include "DecodeMethods.h"
 
 #include <zstd.h>
 #include <zstd_errors.h>

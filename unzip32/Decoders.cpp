@@ -1,5 +1,5 @@
 #include "Decoders.h"
-#include "Codecs.h"
+#include "DecodeMethods.h"
 #include "DecoderMemory.h"
 #include "Deflate64.h"
 #include "PpmdModel.h"

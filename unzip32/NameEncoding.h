@@ -37,9 +37,4 @@ private:
     void *m_converter = nullptr; // iconv_t; null for CP437, which is ours
 };
 
-inline std::string DecodeName(std::string_view bytes, int codePage)
-{
-    return NameDecoder(codePage)(bytes);
-}
-
 } // namespace unzip32

@@ -6,8 +6,20 @@
  * callbacks of a USERFUNCTIONS record. Texts are UTF-8 and NUL-terminated.
  *
  * Guarantees:
- * - No exception ever leaves the library, and it keeps no global state: calls
- *   on different threads may run at once.
+ * - No exception ever leaves the library, and calls on different threads may
+ *   run at once: each call keeps its work to itself. What the library keeps
+ *   for the whole process is only this:
+ *   . the helper threads that decode entries, parked between calls for the
+ *     next one; an idle one leaves after 10 seconds, and a child made by
+ *     fork() starts with none;
+ *   . a count that gives each call its own token (drawn from a random start
+ *     at the first call), which names the call's temporary files;
+ *   . read-only tables and texts, such as Deflate64's fixed codes, made
+ *     once on first use and never changed.
+ *   Beyond the process, a call that extracts keeps a record of its named
+ *   temporary files in the user's state folder (marrowlyn/temporaries in
+ *   $XDG_STATE_HOME, else in ~/.local/state) and removes it when it ends;
+ *   the next extracting call cleans up after one that was killed.
  * - Every callback is made on the thread that called Wiz_SingleEntryUnzip,
  *   before that call returns, even when the engine decodes the entries of an
  *   archive on threads of its own.
