@@ -81,6 +81,15 @@ Said shell(const std::string &command)
     return said;
 }
 
+// The text without the archive's path and name, which may hold the word looked for.
+std::string withoutName(std::string text, const std::filesystem::path &archive)
+{
+    for (const std::string &name : {archive.string(), archive.filename().string()})
+        for (size_t at; (at = text.find(name)) != std::string::npos;)
+            text.erase(at, name.size());
+    return text;
+}
+
 std::string lowered(std::string text)
 {
     for (char &c : text)
@@ -176,7 +185,7 @@ TEST_P(OtherKind, GivesBackItsSourceTreeOrSaysWhyNot)
     const Said said = extract(archive, out);
     if (archive.expectRefusal) {
         EXPECT_NE(said.status, UZ_OK);
-        EXPECT_NE(lowered(said.text).find(*archive.expectRefusal), std::string::npos)
+        EXPECT_NE(lowered(withoutName(said.text, archive.archive)).find(*archive.expectRefusal), std::string::npos)
             << "the refusal does not say \"" << *archive.expectRefusal << "\": " << said.text;
         EXPECT_TRUE(!std::filesystem::exists(out) || std::filesystem::is_empty(out)) << "written although refused";
         return;
