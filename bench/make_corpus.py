@@ -1,13 +1,19 @@
 #!/usr/bin/env python3
-"""Writes the three benchmark corpora, the same bytes for the same seed.
+"""Writes the benchmark corpora, the same bytes for the same seed.
 
 small: a few hundred archives of many small files in nested folders.
 large: a few archives of large entries, compressible and nearly incompressible.
 mixed: archives of varied sizes, some entries stored as they are.
+targz: tar.gz archives of varied files, as Python's tarfile writes them (gzip level 6).
+7z: 7z archives of varied files, as 7-Zip writes them by default (LZMA2, solid).
 """
 import argparse
+import io
 import os
 import random
+import subprocess
+import tarfile
+import tempfile
 import zipfile
 
 WORDS = ("marrow lyn archive folder entry bytes river stone lantern quiet harbour meadow copper "
@@ -77,13 +83,45 @@ def mixed(rng, out, base):
         write_zip(os.path.join(out, f"mixed{a:02d}.zip"), entries)
 
 
+def varied(rng, base, count):
+    """Files of sizes spread from 100 bytes to 1 MB, a fifth of them incompressible."""
+    files = []
+    for f in range(count):
+        size = int(10 ** rng.uniform(2, 6))
+        if rng.random() < 0.2:
+            files.append((f"media/clip{f}.bin", rng.randbytes(size)))
+        else:
+            files.append((f"docs/{rng.choice(WORDS)}/doc{f}.txt", compressible(rng, base, size)))
+    return files
+
+
+def targz(rng, out, base):
+    for a in range(40):
+        with tarfile.open(os.path.join(out, f"tree{a:02d}.tar.gz"), "w:gz", compresslevel=6) as tar:
+            for name, data in varied(rng, base, rng.randint(40, 140)):
+                info = tarfile.TarInfo(name)
+                info.size, info.mtime, info.mode = len(data), 1715949000, 0o644
+                tar.addfile(info, io.BytesIO(data))
+
+
+def sevenz(rng, out, base):
+    for a in range(24):
+        with tempfile.TemporaryDirectory() as folder:
+            for name, data in varied(rng, base, rng.randint(40, 140)):
+                os.makedirs(os.path.dirname(os.path.join(folder, name)), exist_ok=True)
+                with open(os.path.join(folder, name), "wb") as f:
+                    f.write(data)
+            subprocess.run(["7zz", "a", "-t7z", "-bd", "-y", "--", os.path.abspath(os.path.join(out, f"tree{a:02d}.7z")),
+                            "docs", "media"], cwd=folder, check=True, stdout=subprocess.DEVNULL)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("folder")
     parser.add_argument("--seed", type=int, default=20261207)
-    parser.add_argument("--only", choices=["small", "large", "mixed"])
+    parser.add_argument("--only", choices=["small", "large", "mixed", "targz", "7z"])
     args = parser.parse_args()
-    for name, make in (("small", small), ("large", large), ("mixed", mixed)):
+    for name, make in (("small", small), ("large", large), ("mixed", mixed), ("targz", targz), ("7z", sevenz)):
         if args.only and args.only != name:
             continue
         out = os.path.join(args.folder, name)

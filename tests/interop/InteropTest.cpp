@@ -1,6 +1,7 @@
 // Archives made by real archivers (and layouts of ones we cannot run), extracted by the engine
 // and held against the source trees they were made from. The corpus is made at test time by
-// make_corpus.py; INTEROP_MANIFEST names its manifest, MARROWLYN_BATCH the batch command.
+// make_corpus.py; INTEROP_MANIFEST names its manifest (the other kinds are in kinds.jsonl beside
+// it), MARROWLYN_BATCH the batch command.
 #include "EngineCall.h"
 #include "Manifest.h"
 #include "TempDir.h"
@@ -30,6 +31,13 @@ std::vector<CorpusArchive> corpus(Only only)
     return all;
 }
 
+std::vector<CorpusArchive> otherKinds()
+{
+    const char *path = manifestPath();
+    const std::filesystem::path file = std::filesystem::path(path ? path : "").parent_path() / "kinds.jsonl";
+    return path && std::filesystem::exists(file) ? ReadManifest(file) : std::vector<CorpusArchive>{};
+}
+
 std::string testName(const testing::TestParamInfo<CorpusArchive> &info)
 {
     std::string name = info.param.name;
@@ -55,6 +63,58 @@ std::string quoted(const std::string &text)
     return out + "'";
 }
 
+struct Said {
+    int status;
+    std::string text;
+};
+
+Said shell(const std::string &command)
+{
+    Said said{-1, {}};
+    FILE *pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe)
+        return said;
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        said.text.append(buffer, n);
+    said.status = pclose(pipe);
+    return said;
+}
+
+// The text without the archive's path and name, which may hold the word looked for.
+std::string withoutName(std::string text, const std::filesystem::path &archive)
+{
+    for (const std::string &name : {archive.string(), archive.filename().string()})
+        for (size_t at; (at = text.find(name)) != std::string::npos;)
+            text.erase(at, name.size());
+    return text;
+}
+
+std::string lowered(std::string text)
+{
+    for (char &c : text)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The engine's result and lines; or, with INTEROP_REFERENCE_EXTRACTOR naming another extractor
+// (reference_extract.py), that one's, so that the corpus and these checks can be judged alone.
+Said extract(const CorpusArchive &archive, const std::filesystem::path &out)
+{
+    if (const char *reference = std::getenv("INTEROP_REFERENCE_EXTRACTOR")) {
+        Said said = shell(std::string(reference) + " " + quoted(archive.archive.string()) + " " + quoted(out.string()));
+        said.status = said.status == 0 ? UZ_OK : UZ_SOME_FAILED;
+        return said;
+    }
+    EngineCall call(archive.archive.string(), out.string());
+    if (archive.password)
+        call.passwords.assign(4, *archive.password);
+    Said said{call.run(), {}};
+    for (const std::string &line : call.lines)
+        said.text += line + "\n";
+    return said;
+}
+
 class Extraction : public testing::TestWithParam<CorpusArchive> {
 protected:
     void SetUp() override
@@ -65,6 +125,7 @@ protected:
 };
 
 class Batch : public Extraction {};
+class OtherKind : public Extraction {};
 class DamagedSet : public Extraction {};
 
 } // namespace
@@ -108,16 +169,30 @@ TEST_P(Batch, GivesBackItsSourceTree)
         dir.write("password", *archive.password + "\n");
         command += " --password-file " + quoted((dir / "password").string());
     }
-    command += " " + quoted(archive.archive.string()) + " 2>&1";
-    std::string said;
-    FILE *pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        said.append(buffer, n);
-    int status = pclose(pipe);
-    EXPECT_EQ(status, 0) << said;
+    const Said said = shell(command + " " + quoted(archive.archive.string()));
+    EXPECT_EQ(said.status, 0) << said.text;
     expectSameTree(archive, dir / "out");
+}
+
+// 7z, RAR, tar and its compressors, single compressed files, ISO, cab, cpio: the tree back with
+// its modes and links, or, for what cannot be opened, a refusal that says why and writes nothing.
+TEST_P(OtherKind, GivesBackItsSourceTreeOrSaysWhyNot)
+{
+    const CorpusArchive &archive = GetParam();
+    SCOPED_TRACE(archive.label + " (" + archive.archive.string() + ")");
+    TempDir dir;
+    const std::filesystem::path out = dir / "out";
+    const Said said = extract(archive, out);
+    if (archive.expectRefusal) {
+        EXPECT_NE(said.status, UZ_OK);
+        EXPECT_NE(lowered(withoutName(said.text, archive.archive)).find(*archive.expectRefusal), std::string::npos)
+            << "the refusal does not say \"" << *archive.expectRefusal << "\": " << said.text;
+        EXPECT_TRUE(!std::filesystem::exists(out) || std::filesystem::is_empty(out)) << "written although refused";
+        return;
+    }
+    EXPECT_EQ(said.status, UZ_OK) << said.text;
+    EXPECT_EQ(said.text.find("error: "), std::string::npos) << said.text;
+    expectSameTree(archive, out);
 }
 
 // A set with a part missing or cut short is refused whole, with the part named;
@@ -165,6 +240,8 @@ TEST_P(DamagedSet, NamesThePartAndWritesNothing)
 INSTANTIATE_TEST_SUITE_P(Corpus, Extraction, testing::ValuesIn(corpus(Only::All)), testName);
 INSTANTIATE_TEST_SUITE_P(Corpus, Batch, testing::ValuesIn(corpus(Only::Batch)), testName);
 INSTANTIATE_TEST_SUITE_P(Corpus, DamagedSet, testing::ValuesIn(corpus(Only::Sets)), testName);
+INSTANTIATE_TEST_SUITE_P(Kinds, OtherKind, testing::ValuesIn(otherKinds()), testName);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(Extraction);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(Batch);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(DamagedSet);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(OtherKind);

@@ -24,7 +24,7 @@ CorpusArchive parse(const std::string &text, const std::filesystem::path &base)
         throw std::runtime_error("manifest: " + error.errorString().toStdString() + ": " + text);
     CorpusArchive a;
     a.archive = base / o["archive"].toString().toStdString();
-    a.name = a.archive.stem().string();
+    a.name = o.contains("name") ? o["name"].toString().toStdString() : a.archive.stem().string();
     a.tree = base / o["tree"].toString().toStdString();
     a.label = o["label"].toString().toStdString();
     a.password = stringOrNull(o["password"]);
@@ -32,6 +32,10 @@ CorpusArchive parse(const std::string &text, const std::filesystem::path &base)
     a.emptyDirs = o["empty_dirs"].toBool(true);
     a.dirTimes = o["dir_times"].toBool(true);
     a.batch = o["batch"].toBool(false);
+    a.fileTimes = o["file_times"].toBool(true);
+    a.modes = o["modes"].toBool(false);
+    a.hardLinks = o["hard_links"].toBool(false);
+    a.expectRefusal = stringOrNull(o["expect_refusal"]);
     for (const QJsonValue &part : o["parts"].toArray())
         a.parts.push_back(base / part.toString().toStdString());
     const QJsonObject extra = o["extra"].toObject();

@@ -2,6 +2,7 @@
 
 #include "TempDir.h"
 
+#include <cstdio>
 #include <iterator>
 #include <map>
 #include <set>
@@ -14,6 +15,9 @@ namespace {
 struct Item {
     bool folder;
     timespec mtime;
+    mode_t mode;
+    ino_t inode;
+    nlink_t links;
 };
 
 // Relative names, folders with a trailing "/"; links are taken as they are, never followed.
@@ -24,9 +28,58 @@ std::map<std::string, Item> listing(const fs::path &root)
         struct stat info {};
         lstat(entry.path().c_str(), &info);
         bool folder = S_ISDIR(info.st_mode);
-        items[fs::relative(entry.path(), root).string() + (folder ? "/" : "")] = {folder, info.st_mtim};
+        // lexically: fs::relative would resolve a link to its target's name
+        items[entry.path().lexically_relative(root).string() + (folder ? "/" : "")] = {
+            folder, info.st_mtim, info.st_mode, info.st_ino, info.st_nlink};
     }
     return items;
+}
+
+// A restored mode passes through the umask, and its owner may always read and write (and enter).
+mode_t restoredMode(mode_t source)
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return (source & 07777 & ~mask) | (S_ISDIR(source) ? 0700 : 0600);
+}
+
+std::string octal(mode_t mode)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04o", unsigned(mode & 07777));
+    return text;
+}
+
+// What a name is beyond its bytes and time: a link's target, a file's mode.
+void compareKind(const fs::path &source, const fs::path &out, const std::string &name, const Item &want,
+                 const Item &got, bool modes, std::vector<std::string> &differences)
+{
+    if (S_ISLNK(want.mode) != S_ISLNK(got.mode)) {
+        differences.push_back(std::string(S_ISLNK(want.mode) ? "not a link: " : "a link: ") + name);
+        return;
+    }
+    if (S_ISLNK(want.mode)) {
+        if (fs::read_symlink(source / name) != fs::read_symlink(out / name))
+            differences.push_back("link target differs: " + name + " -> " + fs::read_symlink(out / name).string());
+        return;
+    }
+    if (modes && (got.mode & 07777) != restoredMode(want.mode))
+        differences.push_back("mode " + octal(got.mode) + ", not " + octal(restoredMode(want.mode)) + ": " + name);
+}
+
+// Names that are one file in the source are one file in the extraction.
+void compareHardLinks(const std::map<std::string, Item> &want, const std::map<std::string, Item> &got,
+                      std::vector<std::string> &differences)
+{
+    std::map<ino_t, std::string> first; // per source file, its first name
+    for (const auto &[name, item] : want) {
+        if (item.folder || item.links < 2)
+            continue;
+        auto [seen, isNew] = first.emplace(item.inode, name);
+        auto a = got.find(seen->second), b = got.find(name);
+        if (!isNew && a != got.end() && b != got.end() && a->second.inode != b->second.inode)
+            differences.push_back("not one file, as in the source: " + seen->second + " and " + name);
+    }
 }
 
 std::string fromHex(const std::string &hex)
@@ -58,6 +111,8 @@ void dropEmptyFolders(std::map<std::string, Item> &items)
 
 std::vector<std::string> TreeDifferences(const fs::path &source, const fs::path &out, const CorpusArchive &archive)
 {
+    if (!fs::exists(out))
+        return {"nothing was extracted"};
     std::map<std::string, Item> want = listing(source), got = listing(out);
     if (!archive.emptyDirs)
         dropEmptyFolders(want);
@@ -85,14 +140,20 @@ std::vector<std::string> TreeDifferences(const fs::path &source, const fs::path 
             differences.push_back("file and folder mixed up: " + name);
             continue;
         }
+        compareKind(source, out, name, item, found->second, archive.modes, differences);
+        if (S_ISLNK(item.mode))
+            continue;
         if (!item.folder && ReadWholeFile(out / name) != ReadWholeFile(source / name))
             differences.push_back("bytes differ: " + name);
         const timespec &t = found->second.mtime;
-        if ((!item.folder || archive.dirTimes) && (t.tv_sec != item.mtime.tv_sec || t.tv_nsec != item.mtime.tv_nsec))
+        if ((item.folder ? archive.dirTimes : archive.fileTimes)
+            && (t.tv_sec != item.mtime.tv_sec || t.tv_nsec != item.mtime.tv_nsec))
             differences.push_back("modification time differs by " + timeDifference(item.mtime, t) + ": " + name);
     }
     for (const auto &[name, item] : got)
         if (!want.count(name) && !added.count(name))
             differences.push_back("unexpected: " + name);
+    if (archive.hardLinks)
+        compareHardLinks(want, got, differences);
     return differences;
 }

@@ -8,7 +8,8 @@
 #include <vector>
 
 // Every difference, one line each: missing or unexpected names (exact UTF-8 bytes), differing
-// bytes, differing modification times (of files always, of folders when the writer keeps them).
-// Names the writer adds are expected too, and compared when their bytes are known.
+// bytes, differing modification times (of files and of folders when the writer keeps them), links'
+// targets; modes and hard links when the writer keeps them. Names the writer adds are expected
+// too, and compared when their bytes are known.
 std::vector<std::string> TreeDifferences(const std::filesystem::path &source, const std::filesystem::path &out,
                                          const CorpusArchive &archive);

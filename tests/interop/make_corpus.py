@@ -9,7 +9,8 @@ Manifest fields: archive and tree (relative to OUTDIR), label ("writer / options
 (whether the writer keeps empty folders and folder times), extra (names the writer adds, each
 with its bytes in hex, or null when they are not ours to know), batch (also run through
 marrowlyn-batch), parts (a set's files in order, first to last, or null for one file; the
-archive named is the one a user opens: a split set's first part, a spanned set's last)."""
+archive named is the one a user opens: a split set's first part, a spanned set's last).
+OUTDIR/kinds.jsonl lists the archives of other kinds than ZIP the same way (kinds.py)."""
 import concurrent.futures
 import glob
 import json
@@ -20,6 +21,7 @@ import zipfile
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source folder
 import handmade  # noqa: E402
+import kinds  # noqa: E402
 import trees  # noqa: E402
 import writers  # noqa: E402
 from writers import PASSWORD  # noqa: E402
@@ -155,9 +157,13 @@ def main():
     with concurrent.futures.ThreadPoolExecutor(os.cpu_count() or 2) as pool:
         records = list(pool.map(lambda item: make(out, item, tree_paths), corpus(npm)))
         records += list(pool.map(lambda item: make(out, item, tree_paths), handmade_corpus(out)))
-    with open(os.path.join(out, "manifest.jsonl"), "w", encoding="utf-8") as manifest:
-        for record in records:
-            manifest.write(json.dumps(record, ensure_ascii=False) + "\n")
+        tree_paths.update(trees.make_kind_trees(os.path.join(out, "trees", "kinds")))
+        others = list(pool.map(lambda item: kinds.make(out, item, tree_paths), kinds.corpus()))
+    for file, written in (("manifest.jsonl", records), ("kinds.jsonl", others)):
+        with open(os.path.join(out, file), "w", encoding="utf-8") as manifest:
+            for record in written:
+                manifest.write(json.dumps(record, ensure_ascii=False) + "\n")
+    records += others
     for record in records:
         if record["skip"]:
             print(f"skipped {record['archive']}: {record['skip']}")

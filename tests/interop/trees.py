@@ -114,3 +114,89 @@ def entries(root):
             found.append(prefix)
         found += [prefix + n for n in sorted(names)]
     return found
+
+
+# Trees of the other kinds, which keep what a Unix file system has: modes, links, long names.
+# Modes are ones a umask of 022 leaves alone and that let the owner read and write, so that
+# what the engine restores can be held against them as they are.
+DEEP = "/".join(f"{word}-{'d' * 30}" for word in ("first", "second", "third", "fourth", "fifth"))
+
+
+def unix(rng, long_names):
+    """(files with their modes, folders with their modes, symlinks, hard links). The long
+    variant adds a name of 150 bytes and a link target of 120, beyond ustar's fields."""
+    files = {
+        "readme.txt": (text(rng, 5000), 0o644),
+        "empty.txt": (b"", 0o644),
+        "bin/run.sh": (b"#!/bin/sh\necho marrowlyn\n", 0o755),
+        "bin/tool": (rng.randbytes(3000), 0o750),
+        "private/secret.txt": (text(rng, 2000), 0o600),
+        "group.txt": (text(rng, 700), 0o640),
+        "data/random.bin": (rng.randbytes(200_000), 0o644),
+        "text.log": (text(rng, 300_000), 0o644),
+        DEEP + "/leaf.txt": (text(rng, 900), 0o644),   # a path of 175 bytes, ustar's prefix split
+        "Ünïcødé/日本語.txt": ("日本語のテキスト\n".encode() * 200, 0o644),
+    }
+    folders = {"private": 0o700, "bin": 0o755, "empty-folder": 0o755, "data/empty-0750": 0o750}
+    links = {"link-to-readme": "readme.txt", "data/up-link": "../readme.txt", "bin-link": "bin"}
+    hard = {"data/random-hardlink.bin": "data/random.bin"}
+    if long_names:
+        files["long/" + "long-name-" * 14 + ".txt"] = (text(rng, 1200), 0o644)   # 154 bytes
+        links["long/far-link"] = "../" + DEEP + "/leaf.txt"
+    return files, folders, links, hard
+
+
+def sparse_tree(rng):
+    """A file of 6 MiB that is mostly holes, written with holes, and a small neighbour."""
+    return {"small.txt": (text(rng, 2000), 0o644)}, {}, {}, {}, {"sparse.img": (6 << 20, [
+        (0, rng.randbytes(4096)), (2 << 20, text(rng, 10_000)), ((6 << 20) - 512, rng.randbytes(512))])}
+
+
+def write_unix_tree(root, spec, seed):
+    files, folders, links, hard = spec[:4]
+    holes = spec[4] if len(spec) > 4 else {}
+    rng = random.Random(seed)
+    for name, (data, _) in files.items():
+        path = os.path.join(root, name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as out:
+            out.write(data)
+    for name, (size, pieces) in holes.items():
+        with open(os.path.join(root, name), "wb") as out:
+            out.truncate(size)
+            for at, data in pieces:
+                out.seek(at)
+                out.write(data)
+    for name in folders:
+        os.makedirs(os.path.join(root, name), exist_ok=True)
+    for name, target in links.items():
+        os.makedirs(os.path.dirname(os.path.join(root, name)), exist_ok=True)
+        os.symlink(target, os.path.join(root, name))
+    for name, target in hard.items():
+        os.link(os.path.join(root, target), os.path.join(root, name))
+    for name, (_, mode) in files.items():
+        os.chmod(os.path.join(root, name), mode)
+    paths = []
+    for folder, dirs, names in os.walk(root):
+        dirs.sort()
+        paths += [os.path.join(folder, n) for n in dirs + sorted(names)]
+    for path in paths:
+        if os.path.isdir(path) and not os.path.islink(path):
+            os.chmod(path, folders.get(os.path.relpath(path, root), 0o755))
+    for path in paths:
+        stamp = time.mktime(rng.choice(TIMES) + (0, 0, -1))
+        os.utime(path, (stamp, stamp), follow_symlinks=False)
+
+
+def make_kind_trees(base):
+    """The trees of the other kinds: unix (fits ustar), unix-long, sparse, and single (the one
+    file a single-file compressor gives back, under the name the archives give it)."""
+    rng = random.Random(20260702)
+    specs = {"unix": unix(rng, False), "unix-long": unix(rng, True), "sparse": sparse_tree(rng)}
+    made = {}
+    for seed, (name, spec) in enumerate(specs.items()):
+        made[name] = os.path.join(base, name)
+        write_unix_tree(made[name], spec, 100 + seed)
+    made["single"] = os.path.join(base, "single")
+    write_unix_tree(made["single"], ({"notes.txt": (text(rng, 400_000), 0o644)}, {}, {}, {}), 200)
+    return made
