@@ -157,6 +157,7 @@ bool OtherKindReader::open(const std::string &path, bool &recognised, std::strin
     describe();
     if (rc == ARCHIVE_EOF) {
         m_first = nullptr;
+        m_ended = true;
         return true;
     }
     if (rc < ARCHIVE_WARN) {
@@ -191,7 +192,7 @@ void OtherKindReader::describe()
     else
         m_method = "Stored";
     if (!outer.empty() && !m_bare)
-        m_kind += "." + outer;
+        m_kind += " (" + outer + ")";
 }
 
 uint64_t OtherKindReader::bytesRead() const
@@ -261,8 +262,11 @@ bool OtherKindReader::next(OtherEntry &entry)
     archive_entry *raw = m_first;
     m_first = nullptr;
     if (!raw) {
+        if (m_ended || failed())
+            return false;
         int rc = archive_read_next_header(m_archive, &raw);
-        if (rc == ARCHIVE_EOF)
+        m_ended = rc == ARCHIVE_EOF;
+        if (m_ended)
             return false;
         if (rc < ARCHIVE_WARN)
             return fail("damaged " + m_kind);

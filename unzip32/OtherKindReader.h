@@ -75,6 +75,7 @@ private:
     uint64_t m_totalSize = 0;
     uint64_t m_mostContents = UINT64_MAX;
     bool m_bare = false;
+    bool m_ended = false;
 };
 
 } // namespace unzip32
