@@ -148,6 +148,25 @@ with open('holes', 'wb') as f:
     f.seek(5 << 20); f.write(b'end')
 )"));
     ASSERT_TRUE(RunIn(dir.path(), "tar -cSf sparse.tar huge holes && rm huge"));
+    // A 7z of one stored file of four bytes that declares 2^63 - 1, built byte by byte.
+    ASSERT_TRUE(PythonIn(dir.path(), R"(
+import struct, zlib
+def num(v, wide=False):
+    return bytes([v]) if not wide and v < 0x80 else b'\xff' + struct.pack('<Q', v)
+data, name = b'data', 'huge.bin'.encode('utf-16-le') + b'\0\0'
+header = (b'\x01\x04\x06' + num(0) + num(1) + b'\x09' + num(len(data)) + b'\x00'
+          + b'\x07\x0b' + num(1) + b'\x00' + num(1) + b'\x01\x00\x0c' + num((1 << 63) - 1, True) + b'\x00'
+          + b'\x08\x00\x00\x05' + num(1) + b'\x11' + num(len(name) + 1) + b'\x00' + name + b'\x00\x00')
+start = struct.pack('<QQI', len(data), len(header), zlib.crc32(header))
+open('huge.7z', 'wb').write(b'7z\xbc\xaf\x27\x1c\x00\x04' + struct.pack('<I', zlib.crc32(start)) + start + data + header)
+)"));
+    for (int testOnly : {0, 1}) {
+        EngineCall huge((dir / "huge.7z").string(), (dir / "huge").string());
+        huge.options.TestOnly = testOnly;
+        EXPECT_EQ(huge.run(), UZ_SOME_FAILED);
+        EXPECT_TRUE(Printed(huge, "error: huge.bin: refused: it declares 9223372036854775807 bytes, more than"))
+            << "a 7z size near 2^63 is a lie its archive cannot hold: " << testing::PrintToString(huge.lines);
+    }
     EngineCall liar((dir / "liar.tar.gz").string(), (dir / "out").string());
     EXPECT_NE(liar.run(), UZ_OK);
     EXPECT_TRUE(Printed(liar, "error: liar.bin: refused: it declares 4611686018427387904 bytes, more than"))
