@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -166,4 +168,18 @@ TEST(OtherKinds, EncryptionThatCannotBeOpenedSaysSoAndWritesNothing)
         EXPECT_TRUE(call.printed("error: " + names + ": encrypted 7z: this encryption cannot be opened yet"));
     }
     EXPECT_TRUE(FilesBelow(dir / "out").empty());
+}
+
+TEST(OtherKinds, ALongEntryIsFollowedAndCanBeCancelled)
+{
+    TempDir dir;
+    ASSERT_TRUE(RunIn(dir.path(), "head -c 12M /dev/zero > big && echo small > small && tar -czf k.tgz big small"));
+    EngineCall whole((dir / "k.tgz").string(), (dir / "whole").string());
+    EXPECT_EQ(whole.run(), UZ_OK);
+    EXPECT_GE(std::count(whole.serviced.begin(), whole.serviced.end(), "big"), 10)
+        << "the service callback hears of a long entry about once a MiB";
+    EngineCall cancelled((dir / "k.tgz").string(), (dir / "cancelled").string());
+    cancelled.cancelAt = 3;
+    EXPECT_EQ(cancelled.run(), UZ_CANCELLED);
+    EXPECT_TRUE(FilesBelow(dir / "cancelled").empty()) << "the entry in progress is removed, nothing after it written";
 }
