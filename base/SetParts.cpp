@@ -1,6 +1,7 @@
 #include "SetParts.h"
 
 #include "LittleEndian.h"
+#include "VolumeSets.h"
 
 #include <algorithm>
 #include <cctype>
@@ -121,7 +122,9 @@ std::vector<FoundPart> FindSplitParts(const std::string &first)
 
 std::vector<std::string> FilesOfArchive(const std::string &path)
 {
-    std::vector<std::string> files;
+    std::vector<std::string> files = VolumesOfSet(path);
+    if (!files.empty())
+        return files;
     if (EndsWithNoCase(path, ".zip.001")) {
         for (FoundPart &part : FindSplitParts(path))
             files.push_back(std::move(part.path));

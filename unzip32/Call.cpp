@@ -1,6 +1,8 @@
 #include "Call.h"
 
+#include "ArchiveKind.h"
 #include "DeclaredSizes.h"
+#include "OtherKinds.h"
 #include "VisibleText.h"
 #include "WorkerPool.h"
 
@@ -114,8 +116,8 @@ unsigned Call::threadCount() const
 int32_t Call::run()
 {
     std::string reason;
-    if (!m_archive.open(m_shared.archivePath, reason, m_options.NameCodePage))
-        return failArchive(UZ_NOT_ARCHIVE, reason);
+    if (BeginsAsOtherKind(m_shared.archivePath) || !m_archive.open(m_shared.archivePath, reason, m_options.NameCodePage))
+        return runOtherKind(reason);
     m_shared.patches = &m_archive.patches();
     m_shared.archive = m_archive.file();
     std::string overlap;
@@ -150,6 +152,8 @@ int32_t Call::extract()
             m_pool->nudge();
     };
 
+    if (m_other)
+        extractOtherEntries();
     for (const ArchiveEntry &entry : m_archive.entries()) {
         if (!m_filter.selects(entry.normalised()))
             continue;

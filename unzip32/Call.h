@@ -26,6 +26,8 @@ namespace unzip32 {
 
 template <typename Job, typename Result>
 class WorkerPool;
+struct OtherKindCall;
+struct OtherEntry;
 
 class Call {
 public:
@@ -71,6 +73,17 @@ private:
     static bool plausible(const CentralEntry &c); // its declared size can be true
     static bool large(const CentralEntry &c);     // its decoder reports progress, and counts it when done
 
+    // Archives of other kinds, read by libarchive (OtherKinds*.cpp).
+    int32_t runOtherKind(std::string reason); // reason: the ZIP reader's, said when it is no kind at all
+    int32_t listOther();
+    void extractOtherEntries();
+    void handleOther(const OtherEntry &other, ArchiveEntry &entry);
+    bool targetOf(const ArchiveEntry &entry, EntryJob &job); // false: not to be written
+    void writeOther(const OtherEntry &other, const ArchiveEntry &entry);
+    bool copyOther(const OtherEntry &other, const ArchiveEntry &entry, EntryFile *file, std::string &reason);
+    void linkOther(const OtherEntry &other, const ArchiveEntry &entry);
+    void makeOtherSymlinks();
+
     const DCL &m_options;
     USERFUNCTIONS &m_callbacks;
     NameFilter m_filter;
@@ -78,6 +91,7 @@ private:
     CallShared m_shared;
     std::string m_destination;
     std::unique_ptr<EntryWorker> m_local; // the calling thread's own, for folders and links
+    std::unique_ptr<OtherKindCall> m_other; // an archive of another kind: its reader and what it wrote
     std::unique_ptr<WorkerPool<EntryJob, EntryResult>> m_pool;
     std::vector<std::unique_ptr<EntryWorker>> m_workers;
     std::vector<EntryResult> m_finished; // results being reported

@@ -212,6 +212,38 @@ bool EntryFile::createSymlink(const std::vector<std::string> &components, const 
     return makeTemporary(true, target, 0, reason) && renameIntoPlace(true, reason);
 }
 
+bool EntryFile::createHardLink(const std::vector<std::string> &components, int fromFolder, const std::string &fromName,
+                               bool replace, std::string &reason)
+{
+    if (!openFolder(components, reason))
+        return false;
+    if (linkat(fromFolder, fromName.c_str(), m_folder, m_name.c_str(), 0) == 0)
+        return true;
+    if (replace && errno == EEXIST) {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            m_temporary = nextTemporaryName();
+            if (linkat(fromFolder, fromName.c_str(), m_folder, m_temporary.c_str(), 0) == 0)
+                return renameIntoPlace(true, reason);
+            if (errno != EEXIST)
+                break;
+        }
+        m_temporary.clear();
+    }
+    m_lastError = errno;
+    reason = ErrnoText(errno);
+    return false;
+}
+
+bool EntryFile::leaveHole(uint64_t length)
+{
+    off_t at = length > uint64_t(INT64_MAX) ? -1 : lseek(m_fd, off_t(length), SEEK_CUR);
+    if (at < 0 || ftruncate(m_fd, at) != 0) {
+        m_writeError = ErrnoText(at < 0 ? EFBIG : errno);
+        return false;
+    }
+    return true;
+}
+
 void EntryFile::abandon()
 {
     // An unnamed file vanishes with its descriptor.

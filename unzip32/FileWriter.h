@@ -50,6 +50,13 @@ public:
     // one only when one is to be replaced.
     bool createSymlink(const std::vector<std::string> &components, const std::string &target, bool replace,
                        std::string &reason);
+    // Makes a hard link to `fromName` in the folder `fromFolder` (which the
+    // caller holds); replaces as createSymlink does.
+    bool createHardLink(const std::vector<std::string> &components, int fromFolder, const std::string &fromName,
+                        bool replace, std::string &reason);
+    // Leaves `length` bytes unwritten (a hole, where the file system has them)
+    // before what is written next; the file grows by them at once.
+    bool leaveHole(uint64_t length);
     // Removes the temporary file, if any.
     void abandon();
 

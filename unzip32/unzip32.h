@@ -111,7 +111,8 @@ typedef int32_t (*UzPasswordCallback)(char *buffer, int32_t size, const char *pr
    packedSize and size saturate at 0xFFFFFFFF; ratio is the percentage saved
    (0 to 100; 0 for an empty entry); year is the full year (1980 to 2107);
    reserved is 0; method is a plain name ("Stored", "Deflate", "BZip2",
-   "LZMA", "XZ", "Zstd", or "Method N"); flags has bit 0x40 set when the
+   "LZMA", "XZ", "Zstd", or "Method N"; for the other kinds the compression
+   or the kind: "gzip", "xz", "7z", "RAR5", "cab", ...); flags has bit 0x40 set when the
    entry is encrypted. */
 typedef void (*UzListEntryCallback)(uint32_t packedSize, uint32_t size, int32_t ratio,
                                     uint32_t month, uint32_t day, uint32_t year,
@@ -147,7 +148,7 @@ typedef struct USERFUNCTIONS {
 enum {
     UZ_OK = 0,               /* everything went well */
     UZ_SOME_FAILED = 1,      /* the call ran, but some entries were refused or failed (see the messages) */
-    UZ_NOT_ARCHIVE = 2,      /* the archive is missing, unreadable, damaged or not a ZIP */
+    UZ_NOT_ARCHIVE = 2,      /* the archive is missing, unreadable, damaged or of no kind the engine reads */
     UZ_BAD_ARGUMENTS = 3,    /* a null record, an empty archive name, an overlong list */
     UZ_NO_SPACE = 4,         /* the declared contents exceed the free space of the folder */
     UZ_UNSAFE_ARCHIVE = 5,   /* refused whole: entries overlap (a zip bomb) */
