@@ -106,6 +106,10 @@ OtherKindReader::~OtherKindReader()
 {
     if (m_archive)
         archive_read_free(m_archive);
+    if (m_utf8) {
+        uselocale(m_previous);
+        freelocale(m_utf8);
+    }
 }
 
 bool OtherKindReader::fail(const std::string &what)

@@ -5,6 +5,7 @@
 // writer and rules, never by libarchive.
 #pragma once
 
+#include <clocale>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -68,6 +69,12 @@ private:
     void describe();
     void fill(archive_entry *raw, OtherEntry &entry);
 
+    // libarchive converts names through the thread's locale: under "C" a
+    // 7z's or a tar's UTF-8 names would have no form at all. This thread
+    // reads in C.UTF-8 while the reader lives, without touching the
+    // process's locale, which belongs to the program.
+    locale_t m_utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(0));
+    locale_t m_previous = m_utf8 ? uselocale(m_utf8) : locale_t(0);
     archive *m_archive = nullptr;
     archive_entry *m_first = nullptr; // read by open(), handed out by the first next()
     std::vector<std::string> m_volumes;
