@@ -58,12 +58,12 @@ ArchiveResult extractOne(const BatchPlan &plan, std::size_t i, const QString &de
                          OutputFolderWatch &outputFolder)
 {
     const QString &archive = plan.archives[qsizetype(i)];
-    const UnzipFunction unzip = [&](const std::string &path, const std::string &destination, bool overwrite,
+    const UnzipFunction unzip = [&](const std::string &path, const std::string &folder, bool overwrite,
                                     const UnzipHooks &hooks) {
-        cUnzip unzip;
-        unzip.Threads(engineThreads);
-        unzip.NameCodePage(o.nameCodePage);
-        return UnzipArchive(unzip, path, destination, overwrite, hooks);
+        cUnzip engine;
+        engine.Threads(engineThreads);
+        engine.NameCodePage(o.nameCodePage);
+        return UnzipArchive(engine, path, folder, overwrite, hooks);
     };
     UnzipHooks hooks;
     hooks.workDone = [&](std::uint64_t bytes) { progress.advanced(i, std::min(bytes, plan.sizes[i])); };

@@ -117,12 +117,12 @@ BatchRun::BatchRun(BatchSurface &surface)
 {
 }
 
-void BatchRun::RequestStop(bool now)
+void BatchRun::RequestStop(bool stopNow)
 {
     if (!m_running)
         return;
     m_stop = true;
-    m_stopNow = m_stopNow || now;
+    m_stopNow = m_stopNow || stopNow;
 }
 
 void BatchRun::showProgressFrom(quint64 archive, int percent)

@@ -150,7 +150,7 @@ bool Archive::lookAtNames(size_t &count, std::string &reason)
 {
     RawNames raw;
     bool ok = ReadCentralDirectory(
-        *m_file, reason, false, [&](uint64_t count) { raw.ends.reserve(count); },
+        *m_file, reason, false, [&](uint64_t entries) { raw.ends.reserve(entries); },
         [&](CentralEntry &entry) {
             if ((entry.flags & 0x800) && !libzipTakesAsUtf8(entry.rawName))
                 m_patches.push_back({entry.centralOffset + 9, 0x08, 0});

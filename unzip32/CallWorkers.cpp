@@ -13,8 +13,8 @@ void Call::submit(EntryJob job)
         for (unsigned i = 0; i + 1 < m_threads; ++i)
             m_workers.push_back(std::make_unique<EntryWorker>(m_shared, i));
         m_pool = std::make_unique<WorkerPool<EntryJob, EntryResult>>(
-            m_threads - 1, [this](EntryJob &job, unsigned worker) {
-                return worker < m_workers.size() ? m_workers[worker]->process(job) : m_local->process(job);
+            m_threads - 1, [this](EntryJob &work, unsigned worker) {
+                return worker < m_workers.size() ? m_workers[worker]->process(work) : m_local->process(work);
             });
     }
     if (!job.target.empty())

@@ -98,12 +98,12 @@ public:
     void decoded(uint64_t bytes) override
     {
         const CentralEntry &c = m_entry.central;
-        const uint64_t packed = c.size == 0 ? c.packedSize
-                                            : uint64_t((unsigned __int128)c.packedSize * std::min(bytes, c.size) / c.size);
+        const uint64_t packedNow = c.size == 0 ? c.packedSize
+                                               : uint64_t((unsigned __int128)c.packedSize * std::min(bytes, c.size) / c.size);
         m_progress.size += bytes - size;
-        m_progress.packed += packed - this->packed;
+        m_progress.packed += packedNow - packed;
         size = bytes;
-        this->packed = packed;
+        packed = packedNow;
         m_progress.latest = &m_entry;
         if (m_progress.moved)
             m_progress.moved();

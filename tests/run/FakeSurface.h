@@ -9,7 +9,7 @@
 
 class FakeSurface : public BatchSurface {
 public:
-    explicit FakeSurface(Prompts &prompts) : prompts(prompts) {}
+    explicit FakeSurface(Prompts &userPrompts) : prompts(userPrompts) {}
 
     MemoryJobList list;
     QString outputText;
