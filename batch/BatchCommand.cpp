@@ -78,9 +78,9 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
         return usageError(io, error);
     BatchPlan plan;
     plan.passwords = *passwords;
+    plan.options = o.run.resolve(o.windowSettings);
     if (!ChooseOutputAndMode(o, plan, error) || !CollectNamedArchives(o, io, plan, error))
         return usageError(io, error);
-    plan.options = o.run.resolve(o.windowSettings);
     PlanChains(plan);
     SetCurrentPassword(*password);
     return PrintSummary(plan, ExtractAll(plan, o, io), o, io);

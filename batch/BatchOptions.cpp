@@ -17,7 +17,7 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
     ParsedCommandLine result;
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
-        "BatchOptions", "Extracts ZIP archives the way Marrowlyn's \"Start Unzipping\" does.\n"
+        "BatchOptions", "Extracts archives the way Marrowlyn's \"Start Unzipping\" does.\n"
                         "Each PATH is an archive, or a folder whose whole tree is scanned for archives."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     const QCommandLineOption output({"o", "output"}, QCoreApplication::translate("BatchOptions", "Extract into DIR (default: the current folder)."), "DIR");
@@ -27,7 +27,7 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
                                                                "\"More Options...\" is not given, take the one the "
                                                                "window last used."));
     const QCommandLineOption extension("extension", QCoreApplication::translate("BatchOptions", "Extension of the archives a folder scan collects "
-                                                    "(default zip; * for every file)."), "EXT");
+                                                    "(default: those of the kinds --kinds opens; * for every file)."), "EXT");
     const QCommandLineOption passwordFile("password-file", QCoreApplication::translate("BatchOptions", "Read the one password for all archives from FILE."), "FILE");
     const QCommandLineOption passwordStdin("password-stdin", QCoreApplication::translate("BatchOptions", "Read the one password for all archives from standard input (a terminal is asked for it with the echo off)."));
     const QCommandLineOption nameEncoding("name-encoding", QCoreApplication::translate("BatchOptions", "How names stored without the UTF-8 flag are read: auto "

@@ -14,7 +14,7 @@ struct BatchOptions {
     QString output;                    // empty: the current folder (or the window's, with windowSettings)
     std::optional<Mode> mode;          // empty: subfolders (or the window's, with windowSettings)
     bool windowSettings = false;       // take the window's stored output folder and mode where not given
-    QString extension = QStringLiteral("zip");
+    QString extension;                 // empty: the kinds the run opens (see RunOptions::Kinds)
     QString passwordFile;              // "-" never: use passwordStdin
     bool passwordStdin = false;
     int jobs = 0;                      // 0: one per processor

@@ -1,5 +1,6 @@
 #include "BatchPlan.h"
 
+#include "ArchiveKinds.h"
 #include "ArchiveScan.h"
 #include "PartSets.h"
 #include "ChainScheduler.h"
@@ -77,7 +78,10 @@ bool CollectNamedArchives(const BatchOptions &o, const BatchIo &io, BatchPlan &p
                                 .arg(VisibleText(folder), VisibleText(why)));
                 plan.scanIncomplete = true;
             };
-            plan.archives += CollectArchives(folder, o.extension, hooks);
+            const QStringList patterns = !o.extension.isEmpty() ? ScanPatterns(QStringLiteral("*.") + o.extension)
+                                         : plan.options.kinds == RunOptions::Kinds::All ? EveryKindPatterns()
+                                                                                        : ScanPatterns(QStringLiteral("*.zip"));
+            WalkArchives(folder, patterns, hooks, [&plan](const QString &archive) { plan.archives += archive; });
         } else if (exists) {
             const QString archive = sets.admit(info.absoluteFilePath());
             if (!archive.isEmpty())

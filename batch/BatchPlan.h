@@ -46,7 +46,8 @@ inline bool StopAsked(const BatchIo &io)
 // The output folder and the mode; false, with `error` set, when the folder
 // is missing or the window's stored one cannot be read.
 bool ChooseOutputAndMode(const BatchOptions &o, BatchPlan &plan, QString &error);
-// The archives of the paths named; false, with `error` set, for a path that
+// The archives of the paths named (after the run's options are resolved:
+// a folder scan collects the kinds they open); false, with `error` set, for a path that
 // is neither an archive nor a folder.
 bool CollectNamedArchives(const BatchOptions &o, const BatchIo &io, BatchPlan &plan, QString &error);
 // The destinations, sizes and chains of the archives collected.

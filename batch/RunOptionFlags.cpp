@@ -11,6 +11,7 @@ const QString AfterFlag = QStringLiteral("after");
 const QString ReportFlag = QStringLiteral("report");
 const QString PasswordsFileFlag = QStringLiteral("passwords-file");
 const QString NestedFlag = QStringLiteral("nested");
+const QString KindsFlag = QStringLiteral("kinds");
 
 } // namespace
 
@@ -28,6 +29,9 @@ QList<QCommandLineOption> RunOptionFlags::Options()
                      "seconds)."), "FILE"},
         {PasswordsFileFlag, QCoreApplication::translate("RunOptionFlags", "Try each password of FILE (one a line) in turn on each encrypted archive."), "FILE"},
         {NestedFlag, QCoreApplication::translate("RunOptionFlags", "Also extract the ZIP archives found inside the archives, once, each into a folder beside it.")},
+        {KindsFlag, QCoreApplication::translate("RunOptionFlags", "Which archives are opened: all (the default: every kind Marrowlyn reads, told by "
+                    "content; a folder scan collects their extensions) or zip (ZIP alone, by name and first "
+                    "bytes, as the window does by default)."), "KINDS"},
     };
 }
 
@@ -69,6 +73,14 @@ bool RunOptionFlags::read(const QCommandLineParser &parser, QString &error)
         return false;
     }
     nested = parser.isSet(NestedFlag);
+    if (parser.isSet(KindsFlag)) {
+        kinds = KindsFromWord(parser.value(KindsFlag));
+        if (!kinds) {
+            error = QCoreApplication::translate("RunOptionFlags", "Unknown archive kinds '%1': use all or zip.")
+                        .arg(parser.value(KindsFlag));
+            return false;
+        }
+    }
     return true;
 }
 
@@ -85,5 +97,7 @@ RunOptions RunOptionFlags::resolve(bool windowSettings) const
     options.reportFile = reportFile;
     if (nested)
         options.nested = true;
+    options.kinds = kinds.value_or(windowSettings ? options.kinds : RunOptions::Kinds::All);
+    options.otherKindAdvice = QCoreApplication::translate("RunOptionFlags", "--kinds all opens it");
     return options;
 }

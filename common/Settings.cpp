@@ -155,6 +155,7 @@ const KeyDefault KeyTable[] = {
     {SettingKey::AfterExtract, "keep"},
     {SettingKey::WriteReport, "False"},
     {SettingKey::NestedArchives, "off"},
+    {SettingKey::ArchiveKinds, "zip"},
 };
 
 } // namespace

@@ -24,6 +24,7 @@ inline const QString OnConflict = QStringLiteral("On Conflict");
 inline const QString AfterExtract = QStringLiteral("After Extract");
 inline const QString WriteReport = QStringLiteral("Write Report");
 inline const QString NestedArchives = QStringLiteral("Nested Archives");
+inline const QString ArchiveKinds = QStringLiteral("Archive Kinds");
 }
 
 QString GetSetting(const QString &application, const QString &section, const QString &key,

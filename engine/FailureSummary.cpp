@@ -26,11 +26,16 @@ std::string files(int count)
 struct Tally {
     int wrongPassword = 0, noPassword = 0, damaged = 0, unsafe = 0, diskFull = 0, other = 0;
     std::map<std::string, int> unsupported; // by method name
+    std::string encryptedKind;              // "7z", "RAR": an encryption the engine cannot open yet
 
     void count(std::string_view line)
     {
         static constexpr std::string_view kMethod = "unsupported compression method (";
-        if (endsWith(line, ": wrong password"))
+        static constexpr std::string_view kEncrypted = ": encrypted ", kCannotYet = ": this encryption cannot be opened yet";
+        if (auto at = line.rfind(kEncrypted); at != std::string_view::npos && endsWith(line, kCannotYet)
+            && at + kEncrypted.size() <= line.size() - kCannotYet.size())
+            encryptedKind = line.substr(at + kEncrypted.size(), line.size() - kCannotYet.size() - at - kEncrypted.size());
+        else if (endsWith(line, ": wrong password"))
             ++wrongPassword;
         else if (endsWith(line, ": encrypted, and no password was given") || endsWith(line, ": a password is needed"))
             ++noPassword;
@@ -50,6 +55,9 @@ struct Tally {
     std::string text() const
     {
         std::vector<std::string> parts;
+        if (!encryptedKind.empty())
+            parts.push_back(FillIn(Translated("FailureSummary", "encrypted %1 archive: this encryption cannot be opened yet"),
+                                   {encryptedKind}));
         if (wrongPassword)
             parts.push_back(wrongPassword == 1
                                 ? Translated("FailureSummary", "wrong password")

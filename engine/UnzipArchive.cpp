@@ -142,7 +142,7 @@ std::string SystemReason(const std::vector<std::string> &errors)
     return {};
 }
 
-UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors)
+UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors, bool everyKind)
 {
     switch (result) {
     case UZ_OK:
@@ -163,7 +163,9 @@ UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors)
         // A set in parts that is not whole says which part; that is the news.
         std::string reason = MissingPartReason(errors);
         if (reason.empty())
-            reason = Translated("UnzipArchive", "the archive is damaged or not a ZIP archive");
+            reason = everyKind
+                         ? Translated("UnzipArchive", "the file is damaged or not an archive of a kind Marrowlyn reads")
+                         : Translated("UnzipArchive", "the archive is damaged or not a ZIP archive");
         return Outcome(Status::EngineFailed, std::move(reason), std::move(errors));
     }
     case UZ_NO_SPACE:
@@ -236,7 +238,7 @@ std::optional<UnzipOutcome> WaitForArchive(const std::string &archivePath, const
             return Outcome(Status::Missing, Translated("UnzipArchive", "the file does not exist"));
         if (info.st_size < 1)
             return Outcome(Status::Empty, Translated("UnzipArchive", "the file is empty"));
-        if (!HasArchiveName(archivePath))
+        if (!hooks.everyKind && !HasArchiveName(archivePath))
             return Outcome(Status::NotZipName, Translated("UnzipArchive", "the file name does not end in .zip"));
         const ReadResult read = ReadSignature(hooks, archivePath, signature, whyUnreadable);
         if (read == ReadResult::Read)
@@ -326,7 +328,7 @@ UnzipOutcome ExtractWithEngine(cUnzip &unzip, const std::string &archivePath, co
     FollowRule(unzip, overwrite, hooks.existingFile);
     unzip.UnzipFolder(destination);
     unzip.Unzip();
-    UnzipOutcome outcome = EngineOutcome(unzip.LastEngineResult(), std::move(errors));
+    UnzipOutcome outcome = EngineOutcome(unzip.LastEngineResult(), std::move(errors), hooks.everyKind);
     // A failed archive leaves no empty folder of its own making behind.
     if (!outcome.ok())
         made.removeEmpty();
@@ -342,7 +344,7 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
     std::string signature;
     if (std::optional<UnzipOutcome> refused = WaitForArchive(archivePath, hooks, cancelled, signature))
         return std::move(*refused);
-    if (!BeginsAsArchive(hooks, archivePath, signature))
+    if (!hooks.everyKind && !BeginsAsArchive(hooks, archivePath, signature))
         return Outcome(Status::NotArchive,
                        Translated("UnzipArchive", "the file is not a ZIP archive (it does not begin with \"PK\")"));
 

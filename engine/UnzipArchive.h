@@ -13,8 +13,9 @@ struct UnzipOutcome {
         Extracted,        // the engine extracted every entry cleanly
         Missing,          // the path is empty or names nothing
         Empty,            // 0 bytes, or the length cannot be read
-        NotZipName,       // the name ends neither in ZIP nor in .zip.001
-        NotArchive,       // the first bytes (or a spanned set's first part's) are neither "PK" nor "RAR"
+        NotZipName,       // ZIP alone: the name ends neither in ZIP nor in .zip.001
+        NotArchive,       // ZIP alone: the first bytes (or a spanned set's first part's) are neither "PK" nor "RAR";
+                          // any kind: not a regular file
         StillUnreadable,  // could not be read within the wait limit
         NoDestination,    // no destination folder could be derived
         EngineFailed,     // the engine ran but reported failures (see messages)
@@ -58,6 +59,10 @@ struct UnzipHooks {
     // set) while it cannot be read yet. Default: open(2) read-only. Tests use
     // it to hold an archive unreadable, which file modes cannot do for root.
     std::function<int(const std::string &)> openForReading;
+    // Off: ZIP alone, told by its name and first bytes before the engine is
+    // called. On: every kind the engine reads; it tells them by content
+    // (a self-extractor's stub included), so the name is no guide.
+    bool everyKind = false;
     // Followed when `overwrite` is true; without it every existing file is kept.
     ExistingFile existingFile = ExistingFile::Replace;
     // Passwords tried in turn after the run's own (see ArchivePasswords.h);

@@ -1,6 +1,7 @@
 #include "AddingCommands.h"
 
 #include "AddFolder.h"
+#include "ArchiveKinds.h"
 #include "ArchiveScan.h"
 #include "JobList.h"
 #include "PartSets.h"
@@ -51,7 +52,8 @@ void PushButton1_Click(AddingContext &context)
     bool overflow = false;
     procedure.step(102, [&] {
         try {
-            answer = context.prompts.openFiles(AddFilesTitle(), AddFilesFilter(), startFolder);
+            answer = context.prompts.openFiles(AddFilesTitle(), context.everyKind ? EveryKindFilter() : AddFilesFilter(),
+                                               startFolder);
         } catch (const FileDialogOverflow &) {
             overflow = true;
         }
@@ -110,7 +112,8 @@ void PushButton4_Click(AddingContext &context)
     procedure.step(100, [&] {
         const QString stored = GetSetting(SettingsApplication, SettingsSection, SettingKey::Extension,
                                           QStringLiteral("zip"));
-        extension = context.prompts.input(ExtensionPrompt(), context.applicationTitle, stored);
+        extension = context.prompts.input(context.everyKind ? ExtensionsPrompt() : ExtensionPrompt(),
+                                          context.applicationTitle, stored);
         // ".zip" is how many people write an extension; the pattern has its own dot.
         if (extension.startsWith(QChar(u'.')))
             extension.remove(0, 1);
@@ -134,8 +137,11 @@ void PushButton4_Click(AddingContext &context)
 
     procedure.step(110, [&] {
         const ScanUnderWay scan(context);
-        WalkArchives(chosen, QStringLiteral("*.") + extension, HooksFor(context),
-                     [&context](const QString &path) { context.list.Add(path); });
+        const auto add = [&context](const QString &path) { context.list.Add(path); };
+        if (context.everyKind)
+            WalkArchives(chosen, PatternsForExtensions(extension), HooksFor(context), add);
+        else
+            WalkArchives(chosen, QStringLiteral("*.") + extension, HooksFor(context), add);
     });
 }
 

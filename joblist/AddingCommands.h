@@ -26,6 +26,9 @@ struct AddingContext {
     QChar separator = NativeSeparator;           // of the file dialog's answer
     QString lastFolder;                          // the folder-tree command's last folder, kept with its setting
     std::function<bool()> stopRequested;         // true once a scan under way is to stop (the window is closing)
+    // "Every kind Marrowlyn reads" is chosen: the dialog offers every kind,
+    // and the extension prompt takes several.
+    bool everyKind = false;
 };
 
 inline QString AddFilesTitle()
@@ -42,6 +45,11 @@ inline QString ExtensionPrompt()
 {
     return QCoreApplication::translate("AddingCommands",
         "Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all doc files, etc.)");
+}
+inline QString ExtensionsPrompt()
+{
+    return QCoreApplication::translate("AddingCommands",
+        "Enter the file extensions to load, apart by spaces:\r\r(zip 7z rar for those three kinds, * for all files, etc.)");
 }
 inline QString FolderPrompt()
 {

@@ -42,11 +42,16 @@ bool IsHiddenArchiveKind(const QString &name)
 bool WalkArchives(const QString &folder, const QString &pattern, const ScanHooks &hooks,
                   const std::function<void(const QString &)> &found)
 {
+    return WalkArchives(folder, ScanPatterns(pattern), hooks, found);
+}
+
+bool WalkArchives(const QString &folder, const QStringList &patterns, const ScanHooks &hooks,
+                  const std::function<void(const QString &)> &found)
+{
     const QString start = WithTrailingSeparator(folder);
     FolderList folders{start};
     GetSubDirectories2016(folders, true, hooks);
     const bool startRead = !folders.isEmpty() && folders.first() == start;
-    const QStringList patterns = ScanPatterns(pattern);
     PartSetFilter sets;
 
     for (const QString &entry : std::as_const(folders)) {

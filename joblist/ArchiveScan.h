@@ -24,6 +24,9 @@ QString JoinPath(const QString &folder, const QString &name, QChar separator);
 // once the hooks ask to stop, the walk ends at the next of those points.
 bool WalkArchives(const QString &folder, const QString &pattern, const ScanHooks &hooks,
                   const std::function<void(const QString &)> &found);
+// The same for several patterns at once, each taken as it stands.
+bool WalkArchives(const QString &folder, const QStringList &patterns, const ScanHooks &hooks,
+                  const std::function<void(const QString &)> &found);
 
 // The same walk for "*." + `extension`, the extension exactly as typed
 // ("zip", "*" for every file).

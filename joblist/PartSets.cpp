@@ -22,9 +22,11 @@ struct FirstPartName {
 
 std::optional<FirstPartName> FirstPartOf(const QString &name)
 {
-    static const QRegularExpression split(QStringLiteral("^(.+)(\\.zip)\\.([0-9]{3,})$"),
+    static const QRegularExpression split(QStringLiteral("^(.+)(\\.zip|\\.7z)\\.([0-9]{3,})$"),
                                           QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression spanned(QStringLiteral("^(.+)\\.([zZ])[0-9]{2,}$"));
+    static const QRegularExpression spanned(QStringLiteral("^(.+)\\.([zZrR])[0-9]{2,}$"));
+    static const QRegularExpression rarPart(QStringLiteral("^(.+\\.part)([0-9]+)(\\.rar)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
     if (const QRegularExpressionMatch m = split.match(name); m.hasMatch()) {
         bool fits = false;
         const qulonglong number = m.captured(3).toULongLong(&fits);
@@ -34,8 +36,21 @@ std::optional<FirstPartName> FirstPartOf(const QString &name)
         return FirstPartName{m.captured(1) + m.captured(2) + SplitFirstSuffix, m.capturedLength(1)};
     }
     if (const QRegularExpressionMatch m = spanned.match(name); m.hasMatch()) {
-        const QString extension = m.captured(2) == QLatin1String("Z") ? QStringLiteral(".ZIP") : QStringLiteral(".zip");
+        // NAME.z01 belongs to NAME.zip, NAME.r00 to NAME.rar.
+        const QString letter = m.captured(2);
+        const QString rest = letter.compare(QLatin1String("z"), Qt::CaseInsensitive) == 0 ? QStringLiteral("ip")
+                                                                                            : QStringLiteral("ar");
+        const QString extension = QLatin1Char('.') + letter + (letter.isUpper() ? rest.toUpper() : rest);
         return FirstPartName{m.captured(1) + extension, m.capturedLength(1)};
+    }
+    if (const QRegularExpressionMatch m = rarPart.match(name); m.hasMatch()) {
+        // NAME.part02.rar -> NAME.part01.rar: the first keeps the later one's width.
+        bool fits = false;
+        const qulonglong number = m.captured(2).toULongLong(&fits);
+        if (fits && number < 2)
+            return std::nullopt;
+        const QString first = QStringLiteral("1").rightJustified(m.capturedLength(2), QLatin1Char('0'));
+        return FirstPartName{m.captured(1) + first + m.captured(3), m.capturedLength(1) + m.capturedLength(2)};
     }
     return std::nullopt;
 }
@@ -61,7 +76,8 @@ QStringList PartsOfSet(const QString &path)
 
 QStringList ScanPatterns(const QString &pattern)
 {
-    if (pattern.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+    if (pattern.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive)
+        || pattern.endsWith(QLatin1String(".7z"), Qt::CaseInsensitive))
         return {pattern, pattern + SplitFirstSuffix};
     return {pattern};
 }

@@ -1,7 +1,9 @@
 // Archives in parts take one row each. A split set ("NAME.zip.001", ".002",
-// ...) is extracted from its first part, a spanned set ("NAME.z01", ".z02",
-// ..., "NAME.zip") from "NAME.zip"; the engine finds the other parts beside
-// the path it is given, so a later part gives way to that path.
+// ...; "NAME.7z.001", ...) is extracted from its first part, a spanned set
+// ("NAME.z01", ".z02", ..., "NAME.zip") from "NAME.zip", a RAR set from
+// "NAME.part1.rar" or, for "NAME.r00", ".r01", ..., from "NAME.rar"; the
+// engine finds the other parts beside the path it is given, so a later part
+// gives way to that path.
 #pragma once
 
 #include <QHash>
@@ -9,8 +11,8 @@
 #include <QString>
 #include <QStringList>
 
-// What a folder scan lists for `pattern`: a pattern ending in ".zip" lists the
-// first parts of split sets too ("*.zip" and "*.zip.001").
+// What a folder scan lists for `pattern`: a pattern ending in ".zip" or ".7z"
+// lists the first parts of split sets too ("*.zip" and "*.zip.001").
 QStringList ScanPatterns(const QString &pattern);
 
 // Every file the engine reads for the archive at `path`, first to last: the

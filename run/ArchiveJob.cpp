@@ -4,6 +4,7 @@
 #include "NestedArchives.h"
 
 #include "HeldFolder.h"
+#include "joblist/ArchiveKinds.h"
 #include "common/PathHelpers.h"
 #include "VisibleText.h"
 
@@ -106,6 +107,17 @@ QString OpenedByNote(std::size_t position)
     return QCoreApplication::translate("ArchiveJob", "opened by the %1 password of the list").arg(ordinal);
 }
 
+// A 7z opened through "Open with" while the window reads ZIP alone is
+// listed like any file; the run says how to open it instead of "not .zip".
+QString OtherKindRefused(const RunOptions &options)
+{
+    return QCoreApplication::translate("ArchiveJob", "not a ZIP archive: %1")
+        .arg(options.otherKindAdvice.isEmpty()
+                 ? QCoreApplication::translate("ArchiveJob",
+                                               "choose \"Every kind Marrowlyn reads\" in More Options to open it")
+                 : options.otherKindAdvice);
+}
+
 } // namespace
 
 ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, const UnzipFunction &unzip,
@@ -115,6 +127,7 @@ ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, 
     EngineLines lines;
     lines.keepNames = options.report || !options.reportFile.isEmpty() || options.nested;
     hooks.existingFile = RuleFor(options.onConflict);
+    hooks.everyKind = options.kinds == RunOptions::Kinds::All;
     auto forward = std::move(hooks.progress);
     hooks.progress = [&lines, forward](const std::string &line) {
         lines.take(line);
@@ -131,6 +144,8 @@ ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, 
     result.renamed = lines.renamed;
     if (lines.keepNames)
         result.bytes = sizeOf(lines.written, destination);
+    if (result.problem && options.kinds == RunOptions::Kinds::Zip && IsOtherKindName(FileNameFromPath(archive)))
+        result.problem->reason = OtherKindRefused(options);
     if (result.problem)
         return result;
     if (options.nested) {

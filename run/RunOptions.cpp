@@ -29,6 +29,8 @@ QString toWord(const std::array<std::pair<Rule, const char *>, N> &words, Rule r
 
 using S = RunOptions::SubfolderName;
 using C = RunOptions::OnConflict;
+using K = RunOptions::Kinds;
+constexpr std::array<std::pair<K, const char *>, 2> KindsWords{{{K::Zip, "zip"}, {K::All, "all"}}};
 constexpr std::array<std::pair<S, const char *>, 3> SubfolderWords{
     {{S::FirstDot, "first-dot"}, {S::Full, "full"}, {S::Smart, "smart"}}};
 constexpr std::array<std::pair<C, const char *>, 4> ConflictWords{
@@ -59,6 +61,9 @@ std::optional<RunOptions::SubfolderName> SubfolderNameFromWord(const QString &wo
 }
 QString OnConflictWord(RunOptions::OnConflict rule) { return toWord(ConflictWords, rule); }
 std::optional<RunOptions::OnConflict> OnConflictFromWord(const QString &word) { return fromWord(ConflictWords, word); }
+
+QString KindsWord(RunOptions::Kinds kinds) { return toWord(KindsWords, kinds); }
+std::optional<RunOptions::Kinds> KindsFromWord(const QString &word) { return fromWord(KindsWords, word); }
 
 QString AfterWord(RunOptions::After after, const QString &folder)
 {
@@ -109,6 +114,7 @@ RunOptions LoadRunOptions()
         options.after = RunOptions::After::Keep;
     if (!NestedFromWord(stored(SettingKey::NestedArchives), options.nested, options.removeNested))
         options.nested = options.removeNested = false;
+    options.kinds = KindsFromWord(stored(SettingKey::ArchiveKinds)).value_or(options.kinds);
     try {
         options.report = SettingToBoolean(stored(SettingKey::WriteReport));
     } catch (...) {
@@ -124,4 +130,5 @@ void SaveRunOptions(const RunOptions &options)
     store(SettingKey::AfterExtract, AfterWord(options.after, options.afterFolder));
     store(SettingKey::WriteReport, BooleanToSetting(options.report));
     store(SettingKey::NestedArchives, NestedWord(options.nested, options.removeNested));
+    store(SettingKey::ArchiveKinds, KindsWord(options.kinds));
 }

@@ -12,7 +12,7 @@ struct RunOptions {
     // How the subfolder of an archive is named in subfolder mode.
     enum class SubfolderName {
         FirstDot, // the file name up to its first dot
-        Full,     // the whole name without ".zip" (or ".zip.001")
+        Full,     // the whole name without the suffix of its kind (".zip", ".zip.001", ".tar.gz", ...)
         Smart,    // no folder of its own when everything already sits under one top folder
     };
     // What happens to an existing file of the same name.
@@ -30,6 +30,13 @@ struct RunOptions {
     // once, each into a folder beside it; and then removed, when asked.
     bool nested = false;
     bool removeNested = false;
+    // Which archives a run opens: ZIP alone, by name and first bytes as the
+    // window always did, or every kind the engine reads, by content.
+    enum class Kinds { Zip, All };
+    Kinds kinds = Kinds::Zip;
+    // Not stored: how this front end tells of an archive of another kind
+    // under Kinds::Zip ("--kinds all opens it"); empty: the window's words.
+    QString otherKindAdvice;
 
     bool operator==(const RunOptions &) const = default;
 };
@@ -45,6 +52,9 @@ QString AfterWord(RunOptions::After after, const QString &folder);
 QString NestedWord(bool nested, bool remove);
 bool NestedFromWord(const QString &word, bool &nested, bool &remove);
 bool AfterFromWord(const QString &word, RunOptions::After &after, QString &folder);
+// "zip" or "all".
+QString KindsWord(RunOptions::Kinds kinds);
+std::optional<RunOptions::Kinds> KindsFromWord(const QString &word);
 
 // The stored choices; a stored value that is not a known word reads as the
 // default. SaveRunOptions writes those that differ from what is stored.

@@ -2,15 +2,10 @@
 
 #include "HeldFolder.h"
 #include "engine/cUnzip.h"
+#include "joblist/ArchiveKinds.h"
 
-#include <cstring>
 
 namespace {
-
-bool endsWithNoCase(const QString &text, const char *end)
-{
-    return text.endsWith(QLatin1String(end), Qt::CaseInsensitive);
-}
 
 // A folder named after a file is one plain entry: "...zip" must not make "..".
 QString plainFolderName(const QString &name)
@@ -45,10 +40,8 @@ std::optional<QString> SingleTopFolder(const QString &archive)
 QString FullBaseNameOf(const QString &archivePath, QChar separator)
 {
     const QString name = FileNameFromPath(archivePath, separator);
-    for (const char *extension : {".zip.001", ".zip"}) {
-        if (endsWithNoCase(name, extension) && name.size() > qsizetype(std::strlen(extension)))
-            return name.chopped(qsizetype(std::strlen(extension)));
-    }
+    if (const qsizetype suffix = CompoundSuffixLength(name); suffix > 0)
+        return name.chopped(suffix);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     return dot > 0 ? name.left(dot) : name;
 }

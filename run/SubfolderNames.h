@@ -18,8 +18,9 @@
 // at the top, several top folders, or an archive that cannot be listed).
 std::optional<QString> SingleTopFolder(const QString &archive);
 
-// The whole file name without ".zip" or ".zip.001" (any letter case); a name
-// with another extension loses only its last one.
+// The whole file name without the suffix that names its kind, in any letter
+// case: ".zip", ".zip.001", ".tar.gz", ".tgz", ".7z.001", ".part1.rar" (see
+// ArchiveKinds.h); a name with another extension loses only its last one.
 QString FullBaseNameOf(const QString &archivePath, QChar separator = NativeSeparator);
 
 class SubfolderNamer {

@@ -87,12 +87,6 @@ Rückgabewert:
         <translation>Mehr dazu mit „marrowlyn-batch --help“.</translation>
     </message>
     <message>
-        <source>Extracts ZIP archives the way Marrowlyn&apos;s &quot;Start Unzipping&quot; does.
-Each PATH is an archive, or a folder whose whole tree is scanned for archives.</source>
-        <translation>Entpackt ZIP-Archive so, wie es „Entpacken starten“ in Marrowlyn tut.
-Jeder PATH ist ein Archiv oder ein Ordner, dessen ganzer Baum nach Archiven durchsucht wird.</translation>
-    </message>
-    <message>
         <source>Extract into DIR (default: the current folder).</source>
         <translation>In DIR entpacken (Vorgabe: der aktuelle Ordner).</translation>
     </message>
@@ -103,10 +97,6 @@ Jeder PATH ist ein Archiv oder ein Ordner, dessen ganzer Baum nach Archiven durc
     <message>
         <source>Where -o, --mode or a choice of the window&apos;s &quot;More Options...&quot; is not given, take the one the window last used.</source>
         <translation>Wo -o, --mode oder eine Wahl aus „Mehr Optionen...“ des Fensters fehlt, die zuletzt im Fenster verwendete nehmen.</translation>
-    </message>
-    <message>
-        <source>Extension of the archives a folder scan collects (default zip; * for every file).</source>
-        <translation>Dateiendung der Archive, die eine Ordnersuche sammelt (Vorgabe zip; * für jede Datei).</translation>
     </message>
     <message>
         <source>Read the one password for all archives from FILE.</source>
@@ -171,6 +161,16 @@ Jeder PATH ist ein Archiv oder ein Ordner, dessen ganzer Baum nach Archiven durc
     <message>
         <source>Unknown name encoding &apos;%1&apos;: use auto, or one listed under --help.</source>
         <translation>Unbekannte Namenskodierung „%1“: auto oder eine unter --help genannte verwenden.</translation>
+    </message>
+    <message>
+        <source>Extracts archives the way Marrowlyn&apos;s &quot;Start Unzipping&quot; does.
+Each PATH is an archive, or a folder whose whole tree is scanned for archives.</source>
+        <translation>Entpackt Archive so, wie es „Entpacken starten“ in Marrowlyn tut.
+Jeder PATH ist ein Archiv oder ein Ordner, dessen ganzer Baum nach Archiven durchsucht wird.</translation>
+    </message>
+    <message>
+        <source>Extension of the archives a folder scan collects (default: those of the kinds --kinds opens; * for every file).</source>
+        <translation>Dateiendung der Archive, die eine Ordnersuche sammelt (Vorgabe: die der Arten, die --kinds öffnet; * für jede Datei).</translation>
     </message>
 </context>
 <context>
@@ -240,6 +240,18 @@ Jeder PATH ist ein Archiv oder ein Ordner, dessen ganzer Baum nach Archiven durc
     <message>
         <source>The passwords file name must not be empty.</source>
         <translation>Der Name der Kennwortlisten-Datei darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>Which archives are opened: all (the default: every kind Marrowlyn reads, told by content; a folder scan collects their extensions) or zip (ZIP alone, by name and first bytes, as the window does by default).</source>
+        <translation>Welche Archive geöffnet werden: all (die Vorgabe: jede Art, die Marrowlyn liest, am Inhalt erkannt; eine Ordnersuche sammelt ihre Dateiendungen) oder zip (nur ZIP, nach Name und ersten Bytes geprüft, wie es das Fenster in der Vorgabe tut).</translation>
+    </message>
+    <message>
+        <source>Unknown archive kinds &apos;%1&apos;: use all or zip.</source>
+        <translation>Unbekannte Archivarten „%1“: all oder zip verwenden.</translation>
+    </message>
+    <message>
+        <source>--kinds all opens it</source>
+        <translation>--kinds all öffnet es</translation>
     </message>
 </context>
 </TS>

@@ -42,6 +42,14 @@
         <source>You&apos;ve selected too many files to add.<byte value="xd"/><byte value="xd"/>Please try adding via the &quot;Add All&quot; button.</source>
         <translation>Sie haben zu viele Dateien zum Hinzufügen gewählt.<byte value="xd"/><byte value="xd"/>Bitte fügen Sie sie über die Schaltfläche „Alle ZIP-Dateien im Ordner“ hinzu.</translation>
     </message>
+    <message>
+        <source>Enter the file extensions to load, apart by spaces:<byte value="xd"/><byte value="xd"/>(zip 7z rar for those three kinds, * for all files, etc.)</source>
+        <translation>Dateiendungen der zu ladenden Dateien, durch Leerzeichen getrennt:<byte value="xd"/><byte value="xd"/>(zip 7z rar für diese drei Arten, * für alle Dateien usw.)</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archive</translation>
+    </message>
 </context>
 <context>
     <name>AfterExtract</name>
@@ -99,6 +107,14 @@
     <message>
         <source>opened by the %1 password of the list</source>
         <translation>mit dem %1 Kennwort der Liste geöffnet</translation>
+    </message>
+    <message>
+        <source>not a ZIP archive: %1</source>
+        <translation>kein ZIP-Archiv: %1</translation>
+    </message>
+    <message>
+        <source>choose &quot;Every kind Marrowlyn reads&quot; in More Options to open it</source>
+        <translation>„Jede Art, die Marrowlyn liest“ unter „Mehr Optionen“ wählen, um es zu öffnen</translation>
     </message>
 </context>
 <context>
@@ -267,6 +283,10 @@
     <message>
         <source>needs a password: none is in force for this run</source>
         <translation>braucht ein Kennwort: Für diesen Vorgang ist keines festgelegt</translation>
+    </message>
+    <message>
+        <source>encrypted %1 archive: this encryption cannot be opened yet</source>
+        <translation>verschlüsseltes %1-Archiv: diese Verschlüsselung kann noch nicht geöffnet werden</translation>
     </message>
 </context>
 <context>
@@ -550,6 +570,10 @@ und %1 weitere; die Details führen alle auf.</translation>
     <message>
         <source>extraction could not be set up</source>
         <translation>das Entpacken konnte nicht vorbereitet werden</translation>
+    </message>
+    <message>
+        <source>the file is damaged or not an archive of a kind Marrowlyn reads</source>
+        <translation>die Datei ist beschädigt oder kein Archiv einer Art, die Marrowlyn liest</translation>
     </message>
 </context>
 </TS>

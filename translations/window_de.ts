@@ -274,6 +274,26 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
         <source>Move extracted archives to this folder:</source>
         <translation>Entpackte Archive in diesen Ordner verschieben:</translation>
     </message>
+    <message>
+        <source>ZIP only</source>
+        <translation>Nur ZIP</translation>
+    </message>
+    <message>
+        <source>Every kind Marrowlyn reads</source>
+        <translation>Jede Art, die Marrowlyn liest</translation>
+    </message>
+    <message>
+        <source>Archive kinds</source>
+        <translation>Archivarten</translation>
+    </message>
+    <message>
+        <source>Every kind: ZIP, 7z, RAR, tar (also compressed), .gz .bz2 .xz .zst .lz4 .lz .Z files, ISO 9660, cab, cpio and self-extractors, told by their content.</source>
+        <translation>Jede Art: ZIP, 7z, RAR, tar (auch komprimiert), .gz- .bz2- .xz- .zst- .lz4- .lz- .Z-Dateien, ISO 9660, cab, cpio und selbstentpackende Archive, an ihrem Inhalt erkannt.</translation>
+    </message>
+    <message>
+        <source>Archive &amp;kinds:</source>
+        <translation>Archiv&amp;arten:</translation>
+    </message>
 </context>
 <context>
     <name>PasswordListEditor</name>

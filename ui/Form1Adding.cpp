@@ -8,6 +8,7 @@
 #include "joblist/AddingCommands.h"
 #include "joblist/DropData.h"
 #include "joblist/SampleFiles.h"
+#include "run/RunOptions.h"
 
 #include <QDropEvent>
 #include <QMetaObject>
@@ -22,7 +23,8 @@ AddingContext Form1::addingContext()
                          [this] { PumpEvents(); },
                          NativeSeparator,
                          m_lastFolder,
-                         [this] { return m_closeWhenIdle; }};
+                         [this] { return m_closeWhenIdle; },
+                         LoadRunOptions().kinds == RunOptions::Kinds::All};
 }
 
 // A scan that ends during a run leaves the hourglass on: the run is still

@@ -61,6 +61,14 @@ void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
     Nested = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "Also extract the ZIP archives found inside the archives, once"), this);
     RemoveNested = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "and then re&move them"), this);
 
+    Kinds = choices(this,
+                    {QCoreApplication::translate("MoreOptionsDialog", "ZIP only"),
+                     QCoreApplication::translate("MoreOptionsDialog", "Every kind Marrowlyn reads")},
+                    QCoreApplication::translate("MoreOptionsDialog", "Archive kinds"));
+    Kinds->setToolTip(QCoreApplication::translate(
+        "MoreOptionsDialog", "Every kind: ZIP, 7z, RAR, tar (also compressed), .gz .bz2 .xz .zst .lz4 .lz .Z files, "
+                             "ISO 9660, cab, cpio and self-extractors, told by their content."));
+
     auto *afterRow = new QHBoxLayout;
     afterRow->addWidget(AfterFolder, 1);
     afterRow->addWidget(AfterBrowse);
@@ -76,6 +84,7 @@ void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
     form->addRow(QCoreApplication::translate("MoreOptionsDialog", "When the run e&nds:"), Report);
     form->addRow(QCoreApplication::translate("MoreOptionsDialog", "Archives &inside archives:"), Nested);
     form->addRow(QString(), RemoveNested);
+    form->addRow(QCoreApplication::translate("MoreOptionsDialog", "Archive &kinds:"), Kinds);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -83,7 +92,7 @@ void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
-    for (QComboBox *box : {SubfolderName, OnConflict, After})
+    for (QComboBox *box : {SubfolderName, OnConflict, After, Kinds})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { changed(); });
     for (QCheckBox *box : {Report, Nested, RemoveNested})
         connect(box, &QCheckBox::toggled, this, [this] { changed(); });
@@ -101,6 +110,7 @@ void MoreOptionsDialog::showOptions()
     Report->setChecked(m_options.report);
     Nested->setChecked(m_options.nested);
     RemoveNested->setChecked(m_options.removeNested);
+    Kinds->setCurrentIndex(int(m_options.kinds));
     const bool moving = m_options.after == RunOptions::After::Move;
     AfterFolder->setEnabled(moving);
     AfterBrowse->setEnabled(moving);
@@ -128,6 +138,7 @@ void MoreOptionsDialog::changed()
     next.report = Report->isChecked();
     next.nested = Nested->isChecked();
     next.removeNested = next.nested && RemoveNested->isChecked();
+    next.kinds = RunOptions::Kinds(Kinds->currentIndex());
     if (!(next == m_options) && m_store)
         m_store(next);
     m_options = next;

@@ -36,6 +36,7 @@ public:
     QCheckBox *Report = nullptr;
     QCheckBox *Nested = nullptr;
     QCheckBox *RemoveNested = nullptr;
+    QComboBox *Kinds = nullptr;
     PasswordListEditor *Passwords = nullptr;
 
 private:

@@ -183,6 +183,46 @@ TEST_F(BatchCommandTest, FailuresGiveStatusOneAndTheSummary)
     EXPECT_NE(stderrText.find("bad.zip"), std::string::npos);
 }
 
+// The command opens every kind by default and a folder scan collects their
+// extensions (not ".exe": a self-extractor opens when named); --kinds zip,
+// or the window's stored choice with --window-settings, holds it to ZIP.
+TEST_F(BatchCommandTest, EveryKindByDefaultZipAloneWhenAsked)
+{
+    if (!Have7zz())
+        GTEST_SKIP() << "7zz (Debian package 7zip) is needed";
+    MakeZip(in("a.zip"), {{"a.txt", "a"}});
+    dir.write("src/t.txt", "t");
+    dir.write("sfx/s.txt", "s");
+    ASSERT_TRUE(ShellIn(dir.path(), "tar czf in/b.tar.gz -C src t.txt && 7zz a in/c.7z ./src/t.txt && 7zz a s.7z ./sfx/s.txt"
+                                    " && { printf MZ; head -c 159742 /dev/zero; cat s.7z; } > in/sfx.exe"));
+    dir.write("in/notes.txt", "not collected");
+    const QString inFolder = QString::fromStdString((dir / "in").string());
+    const auto named = [this](const char *name) { return QString::fromStdString(in(name).string()); };
+    const auto outIn = [this](const char *name) {
+        fs::create_directories(dir / "out" / name);
+        return QString::fromStdString((dir / "out" / name).string());
+    };
+
+    EXPECT_EQ(run({"-o", outIn("all"), inFolder}), AllExtracted) << stderrText;
+    EXPECT_EQ(dir.read("out/all/a/a.txt") + dir.read("out/all/b/t.txt") + dir.read("out/all/c/t.txt"), "att");
+    EXPECT_FALSE(fs::exists(dir / "out/all/sfx"));
+    EXPECT_FALSE(fs::exists(dir / "out/all/notes"));
+    EXPECT_EQ(run({"-o", outIn("all"), named("sfx.exe")}), AllExtracted) << stderrText;
+    EXPECT_EQ(dir.read("out/all/sfx/s.txt"), "s");
+
+    EXPECT_EQ(run({"--kinds", "zip", "-o", outIn("zip"), inFolder}), AllExtracted) << stderrText;
+    EXPECT_EQ(dir.read("out/zip/a/a.txt"), "a");
+    EXPECT_FALSE(fs::exists(dir / "out/zip/b"));
+    EXPECT_EQ(run({"--kinds", "zip", "-o", outIn("zip"), named("c.7z")}), SomeNotExtracted);
+    EXPECT_NE(stderrText.find("c.7z: not a ZIP archive: --kinds all opens it"), std::string::npos) << stderrText;
+
+    EXPECT_EQ(run({"--window-settings", "-o", outIn("window"), named("b.tar.gz")}), SomeNotExtracted)
+        << "the window's default is ZIP alone";
+    SaveSetting(SettingsApplication, SettingsSection, SettingKey::ArchiveKinds, "all");
+    EXPECT_EQ(run({"--window-settings", "-o", outIn("window"), named("b.tar.gz")}), AllExtracted) << stderrText;
+    EXPECT_EQ(dir.read("out/window/b/t.txt"), "t");
+}
+
 // A shell's "a.zip.*" names every part; the run takes each set once, by the
 // path it is extracted from. The parts are placeholders the run turns down
 // before the engine, so the summary counts what was taken.

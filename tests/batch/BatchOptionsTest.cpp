@@ -29,7 +29,7 @@ TEST(BatchOptions, TakesEveryOption)
     ASSERT_EQ(defaults.action, ParsedCommandLine::Action::Run);
     EXPECT_TRUE(defaults.options.output.isEmpty());
     EXPECT_FALSE(defaults.options.mode.has_value());
-    EXPECT_EQ(defaults.options.extension, "zip");
+    EXPECT_EQ(defaults.options.extension, "") << "the kinds the run opens";
     EXPECT_EQ(defaults.options.jobs, 0);
     EXPECT_EQ(parse({"--mode", "subfolders", "x"}).options.mode, BatchOptions::Mode::Subfolders);
     EXPECT_EQ(defaults.options.nameCodePage, 0);
@@ -60,6 +60,7 @@ TEST(BatchOptions, RefusesBadArgumentsInPlainWords)
         {{"--after", "move:", "a.zip"}, "move:DIR"},
         {{"--after", "delete", "a.zip"}, "delete"},
         {{"--report", "", "a.zip"}, "report"},
+        {{"--kinds", "rar", "a.zip"}, "rar"},
     };
     for (const auto &c : cases) {
         auto p = parse(c.args);

@@ -58,7 +58,7 @@ TEST_F(SettingsTest, StoreLivesInTheApplicationsIniFile)
 
 TEST_F(SettingsTest, DefaultsOfTheKeyTable)
 {
-    EXPECT_EQ(SettingKeys().size(), 13);
+    EXPECT_EQ(SettingKeys().size(), 14);
     EXPECT_EQ(ReadSetting(SettingKey::OutputDirectory), GetDesktopFolder());
     EXPECT_TRUE(ReadSetting(SettingKey::OutputDirectory).endsWith(QLatin1Char('/')));
     EXPECT_EQ(ReadSetting(SettingKey::Option1), QStringLiteral("1"));
@@ -66,6 +66,7 @@ TEST_F(SettingsTest, DefaultsOfTheKeyTable)
     EXPECT_TRUE(SettingToBoolean(ReadSetting(SettingKey::Option1)));
     EXPECT_FALSE(SettingToBoolean(ReadSetting(SettingKey::Option2)));
     EXPECT_EQ(ReadSetting(SettingKey::Extension), QStringLiteral("zip"));
+    EXPECT_EQ(ReadSetting(SettingKey::ArchiveKinds), QStringLiteral("zip"));
     for (const QString &key : {SettingKey::Password, SettingKey::LastFolderDot, SettingKey::LastFolder,
                                SettingKey::LastFileFolder})
         EXPECT_EQ(ReadSetting(key), QString()) << key.toStdString();

@@ -336,6 +336,9 @@ TEST(FailureSummary, TheBoxNamesWhyByKind)
           "extracted: fine.txt"},
          "1 file refused as unsafe; the disk is full; 1 file could not be extracted"},
         {{"extracted: fine.txt"}, ""},
+        // The engine's line for a whole archive it cannot decrypt, not "1 file could not be extracted".
+        {{"error: /in/a: b.7z: encrypted 7z: this encryption cannot be opened yet"},
+         "encrypted 7z archive: this encryption cannot be opened yet"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(FailureSummary(c.lines), c.summary) << c.summary;

@@ -3,6 +3,7 @@
 #include "BatchRun.h"
 #include "FakeSurface.h"
 #include "ScriptedPrompts.h"
+#include "SevenZip.h"
 #include "Settings.h"
 #include "SubfolderNames.h"
 #include "TempDir.h"
@@ -36,7 +37,12 @@ TEST(SubfolderNamer, EachRuleAndTheArchivesOfOneRunKeptApart)
         QStringList destinations;
     } cases[] = {
         // A name from its first dot on is the output folder itself, never a folder above it.
-        {R::FirstDot, {"/in/a.v1.zip", "/in/a.v2.zip", "/in/...zip"}, {"/out/a", "/out/a", "/out/"}},
+        {R::FirstDot, {"/in/a.v1.zip", "/in/a.v2.zip", "/in/...zip", "/in/photos.tar.gz"},
+         {"/out/a", "/out/a", "/out/", "/out/photos"}},
+        // The whole suffix of a kind, whatever its letter case; another extension goes alone.
+        {R::Full, {"/in/p.v1.tar.gz", "/in/q.TGZ", "/in/r.7z.001", "/in/s.part01.rar", "/in/t.part2.rar", "/in/u.txt.gz",
+                   "/in/v.tar.Z", "/in/.tar.gz"},
+         {"/out/p.v1", "/out/q", "/out/r", "/out/s", "/out/t.part2", "/out/u.txt", "/out/v", "/out/.tar"}},
         {R::Full, {"/in/a.v1.zip", "/in/a.v2.zip", "/in/b.ZIP", "/in/set.zip.001", "/sub/a.v1.zip", "/in/...zip", "/in/..zip"},
          {"/out/a.v1", "/out/a.v2", "/out/b", "/out/set", "/out/a.v1 (2)", "/out/_", "/out/_ (2)"}},
         {R::Smart, {"/in/one-top.zip", "/in/loose.zip", "/in/x/one-top.zip", "/in/project.zip", "/in/...zip"},
@@ -168,4 +174,41 @@ TEST_F(RunOptionsTest, CleanArchivesMoveOrGoToTheTrashAndTheRunIsReported)
         EXPECT_TRUE(fs::exists(dir / "data/Trash/files" / name)) << name;
     }
     EXPECT_TRUE(fs::exists(dir / "in/bad.zip"));
+}
+
+// A 7z and a tar.gz in the window's list: opened with every kind, refused
+// at "ZIP only" with the way to open them; a ZIP is extracted either way.
+TEST_F(RunOptionsTest, ArchiveKindsDecideWhetherOtherKindsAreOpened)
+{
+    if (!Have7zz())
+        GTEST_SKIP() << "7zz (Debian package 7zip) is needed";
+    dir.write("src/t.txt", "t");
+    ASSERT_TRUE(ShellIn(dir.path(), "tar czf in/b.tar.gz -C src t.txt && 7zz a in/c.7z ./src/t.txt"));
+    MakeZip(dir / "in/a.zip", {{"a.txt", "a"}});
+    const struct Case {
+        RunOptions::Kinds kinds;
+        const char *folder;
+        const char *expected; // a.txt, then b's and c's t.txt
+    } cases[] = {{RunOptions::Kinds::All, "all", "att"}, {RunOptions::Kinds::Zip, "zip", "a"}};
+    for (const Case &c : cases) {
+        surface.list.Clear();
+        for (const char *name : {"a.zip", "b.tar.gz", "c.7z"})
+            surface.list.Add(q(dir / "in" / name));
+        surface.outputText = q(out / c.folder);
+        fs::create_directories(out / c.folder);
+        BatchRun run(surface);
+        RunOptions options;
+        options.kinds = c.kinds;
+        run.runOptions = [&] { return options; };
+        prompts.expectMessage();
+        run.Start();
+        const std::string folder = std::string("out/") + c.folder;
+        EXPECT_EQ(dir.read(folder + "/a/a.txt") + dir.read(folder + "/b/t.txt") + dir.read(folder + "/c/t.txt"),
+                  c.expected);
+        const QString box = prompts.last().text;
+        EXPECT_EQ(box.contains(q(dir / "in/c.7z") + ": not a ZIP archive: choose \"Every kind Marrowlyn reads\" in "
+                                                     "More Options to open it"),
+                  c.kinds == RunOptions::Kinds::Zip)
+            << box.toStdString();
+    }
 }

@@ -32,3 +32,9 @@ std::vector<LocalEntry> LocalEntries(const std::filesystem::path &archive)
     }
     return entries;
 }
+
+bool ShellIn(const std::filesystem::path &folder, const std::string &command)
+{
+    const std::string line = "cd '" + folder.string() + "' && { " + command + " ; } >/dev/null 2>&1";
+    return std::system(line.c_str()) == 0;
+}

@@ -20,3 +20,7 @@ struct LocalEntry {
 // An archive's entries as its local headers give them, in order (7zz writes
 // the sizes there); stops at the first header that is not one.
 std::vector<LocalEntry> LocalEntries(const std::filesystem::path &archive);
+
+// Runs `command` with sh in `folder`, quietly (tar, 7zz, the compressors);
+// true when it succeeds.
+bool ShellIn(const std::filesystem::path &folder, const std::string &command);

@@ -61,11 +61,12 @@ TEST_F(FormTest, MoreOptionsAreStoredAsTheyChange)
             EXPECT_FALSE(key.isEmpty() || keys.contains(key)) << caption.toStdString();
             keys.insert(key);
         }
-        EXPECT_EQ(keys.size(), 11);
+        EXPECT_EQ(keys.size(), 12);
         dialog.SubfolderName->setCurrentIndex(2);
         dialog.OnConflict->setCurrentIndex(1);
         dialog.Report->setChecked(true);
         dialog.Nested->setChecked(true);
+        dialog.Kinds->setCurrentIndex(1);
         prompts.expectPickFolder(QString());
         dialog.After->setCurrentIndex(2);
         EXPECT_EQ(dialog.After->currentIndex(), 0);
@@ -77,6 +78,7 @@ TEST_F(FormTest, MoreOptionsAreStoredAsTheyChange)
     EXPECT_EQ(stored(SettingKey::OnConflict), "skip");
     EXPECT_EQ(stored(SettingKey::WriteReport), "True");
     EXPECT_EQ(stored(SettingKey::NestedArchives), "extract");
+    EXPECT_EQ(stored(SettingKey::ArchiveKinds), "all");
     EXPECT_EQ(stored(SettingKey::AfterExtract), "move:" + q(dir.path()));
     QTest::mouseClick(f.MoreOptionsButton, Qt::LeftButton);
     EXPECT_EQ(shown, 2);
