@@ -39,8 +39,8 @@ struct Tally {
             ++wrongPassword;
         else if (endsWith(line, ": encrypted, and no password was given") || endsWith(line, ": a password is needed"))
             ++noPassword;
-        else if (auto at = line.rfind(kMethod); at != std::string_view::npos && endsWith(line, ")"))
-            ++unsupported[std::string(line.substr(at + kMethod.size(), line.size() - 1 - at - kMethod.size()))];
+        else if (auto method = line.rfind(kMethod); method != std::string_view::npos && endsWith(line, ")"))
+            ++unsupported[std::string(line.substr(method + kMethod.size(), line.size() - 1 - method - kMethod.size()))];
         else if (has(line, ": refused: "))
             ++unsafe;
         else if (has(line, "the disk is full") || has(line, "quota is exhausted"))
