@@ -98,6 +98,52 @@ std::string Text(const char *utf8, const char *raw)
     return utf8 ? utf8 : raw ? raw : "";
 }
 
+template <size_t N>
+archive *NewReader(const Support (&formats)[N])
+{
+    archive *reader = archive_read_new();
+    if (!reader)
+        throw std::bad_alloc();
+    for (Support support : formats)
+        support(reader);
+    // A filter whose library libarchive lacks would run an outside program
+    // (ARCHIVE_WARN): such a filter is not offered at all.
+    for (Support support : kFilters) {
+        archive *probe = archive_read_new();
+        bool builtIn = probe && support(probe) == ARCHIVE_OK;
+        if (probe)
+            archive_read_free(probe);
+        if (builtIn)
+            support(reader);
+    }
+    return reader;
+}
+
+// The reader of one format, for a look through the archive ahead of the call's own.
+archive *OpenAgain(int format, const std::vector<std::string> &volumes)
+{
+    const Support support = (format & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_7ZIP ? archive_read_support_format_7zip
+                            : (format & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_RAR ? archive_read_support_format_rar
+                                                                                        : archive_read_support_format_rar5;
+    const Support formats[] = {support};
+    archive *reader = NewReader(formats);
+    std::vector<const char *> names;
+    for (const std::string &volume : volumes)
+        names.push_back(volume.c_str());
+    names.push_back(nullptr);
+    if (archive_read_open_filenames(reader, names.data(), 64 * 1024) != ARCHIVE_OK) {
+        archive_read_free(reader);
+        return nullptr;
+    }
+    return reader;
+}
+
+bool SaysEncrypted(archive *reader)
+{
+    const char *why = archive_error_string(reader);
+    return why && std::string(why).find("ncrypt") != std::string::npos;
+}
+
 } // namespace
 
 OtherKindReader::OtherKindReader() = default;
@@ -132,21 +178,7 @@ bool OtherKindReader::open(const std::string &path, bool &recognised, std::strin
         m_totalSize = SaturatingAdd(m_totalSize, RegularFileSize(volume).value_or(0));
     }
     names.push_back(nullptr);
-    m_archive = archive_read_new();
-    if (!m_archive)
-        throw std::bad_alloc();
-    for (Support support : kFormats)
-        support(m_archive);
-    // A filter whose library libarchive lacks would run an outside program
-    // (ARCHIVE_WARN): such a filter is not offered at all.
-    for (Support support : kFilters) {
-        archive *probe = archive_read_new();
-        bool builtIn = probe && support(probe) == ARCHIVE_OK;
-        if (probe)
-            archive_read_free(probe);
-        if (builtIn)
-            support(m_archive);
-    }
+    m_archive = NewReader(kFormats);
     if (archive_read_open_filenames(m_archive, names.data(), 64 * 1024) != ARCHIVE_OK) {
         // Not even its first bytes: no kind to name, the ZIP reader's reason stands.
         return false;
@@ -209,10 +241,31 @@ bool OtherKindReader::encryptionUnreadable() const
 {
     if (!m_archive)
         return false;
-    if (archive_read_has_encrypted_entries(m_archive) > 0)
-        return true;
-    const char *why = archive_error_string(m_archive);
-    return why && (std::string(why).find("ncrypt") != std::string::npos);
+    return archive_read_has_encrypted_entries(m_archive) > 0 || SaysEncrypted(m_archive);
+}
+
+bool OtherKindReader::holdsEncryptedEntries()
+{
+    const int format = archive_format(m_archive);
+    const int base = format & ARCHIVE_FORMAT_BASE_MASK;
+    if (base != ARCHIVE_FORMAT_7ZIP && base != ARCHIVE_FORMAT_RAR && base != ARCHIVE_FORMAT_RAR_V5)
+        return false;
+    // 7z and RAR say so only of the entry at hand, and a folder or a stored
+    // file may come first: every header is read before anything is written.
+    // Skipping costs nothing in 7z (one header at the end) and RAR 4 (a seek);
+    // a solid RAR 5 is decoded to skip, the price of writing nothing.
+    archive *scan = OpenAgain(format, m_volumes);
+    if (!scan)
+        return false;
+    archive_entry *raw = nullptr;
+    bool encrypted = false;
+    int rc = ARCHIVE_OK;
+    while (!encrypted && (rc = archive_read_next_header(scan, &raw)) >= ARCHIVE_WARN)
+        encrypted = archive_entry_is_encrypted(raw) || archive_read_has_encrypted_entries(scan) > 0;
+    if (!encrypted && rc < ARCHIVE_WARN)
+        encrypted = SaysEncrypted(scan);
+    archive_read_free(scan);
+    return encrypted;
 }
 
 std::string OtherKindReader::bareName() const

@@ -63,6 +63,9 @@ public:
     // True when the archive says its headers or entries are encrypted in a way
     // libarchive cannot open.
     bool encryptionUnreadable() const;
+    // True when any entry of a 7z or a RAR is encrypted: read ahead, apart
+    // from this reader, so that such an archive writes nothing at all.
+    bool holdsEncryptedEntries();
 
 private:
     bool fail(const std::string &what);
