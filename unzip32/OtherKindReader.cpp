@@ -8,6 +8,7 @@
 #include <archive_entry.h>
 
 #include <algorithm>
+#include <cctype>
 
 namespace unzip32 {
 
@@ -138,6 +139,22 @@ archive *OpenAgain(int format, const std::vector<std::string> &volumes)
     return reader;
 }
 
+bool NameSaysTar(const std::string &path)
+{
+    std::string name = path.substr(path.find_last_of('/') + 1);
+    for (char &c : name)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (name.find(".tar") != std::string::npos)
+        return true;
+    static const char *const kTarSuffixes[] = {".tgz", ".tbz", ".tbz2", ".tb2", ".txz", ".tzst", ".tzs",
+                                               ".tlz", ".tlz4", ".taz", ".tz", ".tz2"};
+    for (const char *suffix : kTarSuffixes) {
+        if (EndsWithNoCase(name, suffix))
+            return true;
+    }
+    return false;
+}
+
 bool SaysEncrypted(archive *reader)
 {
     const char *why = archive_error_string(reader);
@@ -147,6 +164,22 @@ bool SaysEncrypted(archive *reader)
 } // namespace
 
 OtherKindReader::OtherKindReader() = default;
+
+template <size_t N>
+int OtherKindReader::start(const Support (&formats)[N])
+{
+    if (m_archive)
+        archive_read_free(m_archive);
+    m_first = nullptr;
+    m_archive = NewReader(formats);
+    std::vector<const char *> names;
+    for (const std::string &volume : m_volumes)
+        names.push_back(volume.c_str());
+    names.push_back(nullptr);
+    if (archive_read_open_filenames(m_archive, names.data(), 64 * 1024) != ARCHIVE_OK)
+        return kNotOpened;
+    return archive_read_next_header(m_archive, &m_first);
+}
 
 OtherKindReader::~OtherKindReader()
 {
@@ -172,23 +205,25 @@ bool OtherKindReader::open(const std::string &path, bool &recognised, std::strin
     m_volumes = VolumesOfSet(path);
     if (m_volumes.empty())
         m_volumes = {path};
-    std::vector<const char *> names;
-    for (const std::string &volume : m_volumes) {
-        names.push_back(volume.c_str());
+    for (const std::string &volume : m_volumes)
         m_totalSize = SaturatingAdd(m_totalSize, RegularFileSize(volume).value_or(0));
-    }
-    names.push_back(nullptr);
-    m_archive = NewReader(kFormats);
-    if (archive_read_open_filenames(m_archive, names.data(), 64 * 1024) != ARCHIVE_OK) {
+    int rc = start(kFormats);
+    if (rc == kNotOpened) {
         // Not even its first bytes: no kind to name, the ZIP reader's reason stands.
         return false;
     }
-    int rc = archive_read_next_header(m_archive, &m_first);
-    const int format = archive_format(m_archive);
+    int format = archive_format(m_archive);
     // The raw format takes anything; without a compression it is no archive.
     const bool compressed = archive_filter_count(m_archive) > 1;
     if (!compressed && (format == 0 || (format & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_RAW))
         return false;
+    // A compressed file that begins with zeros reads as a tar's end marker:
+    // unless its name says tar, it is one file, not an empty tar.
+    if (rc == ARCHIVE_EOF && (format & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_TAR && !NameSaysTar(path)) {
+        const Support raw[] = {archive_read_support_format_raw};
+        if ((rc = start(raw)) == kNotOpened)
+            return false;
+    }
     recognised = true;
     describe();
     if (rc == ARCHIVE_EOF) {

@@ -68,6 +68,11 @@ public:
     bool holdsEncryptedEntries();
 
 private:
+    using Support = int (*)(archive *);
+    static constexpr int kNotOpened = -1000;
+    // A fresh libarchive reader of `formats` over the volumes, at its first header.
+    template <size_t N>
+    int start(const Support (&formats)[N]);
     bool fail(const std::string &what);
     void describe();
     void fill(archive_entry *raw, OtherEntry &entry);

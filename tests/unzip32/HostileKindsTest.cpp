@@ -220,14 +220,11 @@ TEST(HostileKinds, CompressedStreamsDecodingPastTheFreeSpaceAreRefused)
     if (!disk.mounted())
         GTEST_SKIP() << disk.whyNot();
     ASSERT_TRUE(RunIn(dir.path(), "yes | head -c 16M > ys && xz -k ys && gzip -k ys && head -c 16M /dev/zero | xz -c > zeros.xz"));
-    // Zeros read as an empty tar, as tar readers take them: nothing is decoded past the end mark.
-    EngineCall zeros((dir / "zeros.xz").string(), (dir / "disk/out").string());
-    EXPECT_EQ(zeros.run(), UZ_OK);
-    for (const char *bomb : {"ys.xz", "ys.gz"}) {
+    for (const char *bomb : {"ys.xz", "ys.gz", "zeros.xz"}) {
         SCOPED_TRACE(bomb);
         EngineCall call((dir / bomb).string(), (dir / "disk/out").string());
         EXPECT_EQ(call.run(), UZ_SOME_FAILED);
-        EXPECT_TRUE(Printed(call, "error: ys: refused: it decodes to more than the"))
+        EXPECT_TRUE(Printed(call, "error: " + fs::path(bomb).stem().string() + ": refused: it decodes to more than the"))
             << "a stream without a declared size stops at the free space: " << testing::PrintToString(call.lines);
         EXPECT_TRUE(FilesBelow(dir / "disk/out").empty()) << "and leaves nothing behind";
     }

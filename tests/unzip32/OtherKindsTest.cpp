@@ -95,10 +95,20 @@ TEST(OtherKinds, ABareCompressedFileIsNamedByTheArchiveNotItsHeader)
 {
     TempDir dir;
     MakeSource(dir);
-    const char *makers[][2] = {{"a.txt.gz", "gzip -N -c src/a.txt > a.txt.gz"}, {"a.txt.bz2", "bzip2 -c src/a.txt > a.txt.bz2"},
-                               {"a.txt.xz", "xz -c src/a.txt > a.txt.xz"},      {"a.txt.zst", "zstd -q -c src/a.txt > a.txt.zst"},
-                               {"a.txt.lz4", "lz4 -q -c src/a.txt > a.txt.lz4"}, {"a.txt.lz", "lzip -c src/a.txt > a.txt.lz"},
-                               {"a.txt.Z", "compress -c src/a.txt > a.txt.Z"},   {"renamed.gz", "cp a.txt.gz renamed.gz"}};
+    // Zeros first read as a tar's end marker: only a name that says tar makes them one.
+    ASSERT_TRUE(RunIn(dir.path(), "head -c 5000 /dev/zero > src/zeros && head -c 1024 /dev/zero > src/disk.img"
+                                  " && cat src/a.txt >> src/disk.img"));
+    const char *makers[][3] = {{"a.txt.gz", "gzip -N -c src/a.txt > a.txt.gz", "a.txt"},
+                               {"a.txt.bz2", "bzip2 -c src/a.txt > a.txt.bz2", "a.txt"},
+                               {"a.txt.xz", "xz -c src/a.txt > a.txt.xz", "a.txt"},
+                               {"a.txt.zst", "zstd -q -c src/a.txt > a.txt.zst", "a.txt"},
+                               {"a.txt.lz4", "lz4 -q -c src/a.txt > a.txt.lz4", "a.txt"},
+                               {"a.txt.lz", "lzip -c src/a.txt > a.txt.lz", "a.txt"},
+                               {"a.txt.Z", "compress -c src/a.txt > a.txt.Z", "a.txt"},
+                               {"renamed.gz", "cp a.txt.gz renamed.gz", "a.txt"},
+                               {"zeros.xz", "xz -c src/zeros > zeros.xz", "zeros"},
+                               {"zeros.gz", "gzip -c src/zeros > zeros.gz", "zeros"},
+                               {"disk.img.gz", "gzip -c src/disk.img > disk.img.gz", "disk.img"}};
     for (auto &maker : makers) {
         SCOPED_TRACE(maker[0]);
         ASSERT_TRUE(RunIn(dir.path(), maker[1]));
@@ -107,8 +117,12 @@ TEST(OtherKinds, ABareCompressedFileIsNamedByTheArchiveNotItsHeader)
         std::string name = fs::path(maker[0]).stem().string();
         EXPECT_EQ(FilesBelow(dir / "out" / maker[0]), std::vector<std::string>{name})
             << "the name inside a gzip header is the sender's word and is not used";
-        EXPECT_TRUE(dir.read("out/" + std::string(maker[0]) + "/" + name) == dir.read("src/a.txt"));
+        EXPECT_TRUE(dir.read("out/" + std::string(maker[0]) + "/" + name) == dir.read("src/" + std::string(maker[2])));
     }
+    ASSERT_TRUE(RunIn(dir.path(), "tar -czf empty.tar.gz -T /dev/null"));
+    EngineCall empty((dir / "empty.tar.gz").string(), (dir / "empty").string());
+    EXPECT_EQ(empty.run(), UZ_OK);
+    EXPECT_FALSE(fs::exists(dir / "empty/empty.tar")) << "a tar by its name is one, even an empty one";
     dir.write("plain.txt", "neither a ZIP nor any other kind");
     EngineCall plain((dir / "plain.txt").string(), (dir / "none").string());
     EXPECT_EQ(plain.run(), UZ_NOT_ARCHIVE) << "an uncompressed file is no archive, though libarchive's raw reader takes it";
