@@ -155,6 +155,20 @@ bool NameSaysTar(const std::string &path)
     return false;
 }
 
+// libarchive's word for a 7z coder it lacks, made plain: the filters 7-Zip
+// added after this libarchive was written, by their IDs.
+std::string UndecodableReason(archive *reader)
+{
+    const char *why = archive_error_string(reader);
+    const std::string_view mark = "Unexpected codec ID: ";
+    if (!why || std::string_view(why).substr(0, mark.size()) != mark)
+        return {};
+    const std::string id(why + mark.size());
+    const std::string name = id == "A" || id == "a" ? "ARM64" : id == "B" || id == "b" ? "RISC-V" : "";
+    return name.empty() ? "uses a method this version cannot decode (codec " + id + ")"
+                        : "uses a filter this version cannot decode (" + name + ")";
+}
+
 bool SaysEncrypted(archive *reader)
 {
     const char *why = archive_error_string(reader);
@@ -303,6 +317,32 @@ bool OtherKindReader::holdsEncryptedEntries()
     return encrypted;
 }
 
+std::string OtherKindReader::undecodableMethod()
+{
+    const int format = archive_format(m_archive);
+    if ((format & ARCHIVE_FORMAT_BASE_MASK) != ARCHIVE_FORMAT_7ZIP)
+        return {};
+    // The coders are known only once data is asked for: the first file's
+    // first block, read apart, tells whether its folder can be decoded at all.
+    archive *probe = OpenAgain(format, m_volumes);
+    if (!probe)
+        return {};
+    archive_entry *raw = nullptr;
+    std::string reason;
+    while (archive_read_next_header(probe, &raw) >= ARCHIVE_WARN) {
+        if (archive_entry_filetype(raw) != AE_IFREG || archive_entry_size(raw) <= 0 || archive_entry_is_encrypted(raw))
+            continue;
+        const void *buffer = nullptr;
+        size_t length = 0;
+        la_int64_t at = 0;
+        if (archive_read_data_block(probe, &buffer, &length, &at) < ARCHIVE_WARN)
+            reason = UndecodableReason(probe);
+        break;
+    }
+    archive_read_free(probe);
+    return reason;
+}
+
 std::string OtherKindReader::bareName() const
 {
     std::string name = m_path.substr(m_path.find_last_of('/') + 1);
@@ -374,6 +414,10 @@ bool OtherKindReader::data(const uint8_t *&bytes, size_t &length, uint64_t &offs
     int rc = archive_read_data_block(m_archive, &buffer, &length, &at);
     if (rc == ARCHIVE_EOF)
         return false;
+    if (rc < ARCHIVE_WARN && !UndecodableReason(m_archive).empty()) {
+        m_error = UndecodableReason(m_archive);
+        return false;
+    }
     if (rc < ARCHIVE_WARN || at < 0)
         return fail("cannot be read");
     bytes = static_cast<const uint8_t *>(buffer);

@@ -66,6 +66,9 @@ public:
     // True when any entry of a 7z or a RAR is encrypted: read ahead, apart
     // from this reader, so that such an archive writes nothing at all.
     bool holdsEncryptedEntries();
+    // Why a 7z's contents cannot be decoded by this libarchive at all (a
+    // filter newer than it), found before anything is written; empty if they can.
+    std::string undecodableMethod();
 
 private:
     using Support = int (*)(archive *);
