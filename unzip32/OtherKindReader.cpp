@@ -1,6 +1,7 @@
 #include "OtherKindReader.h"
 
 #include "DeclaredSizes.h"
+#include "GzipFeed.h"
 #include "SetParts.h"
 #include "VolumeSets.h"
 
@@ -186,6 +187,14 @@ int OtherKindReader::start(const Support (&formats)[N])
         archive_read_free(m_archive);
     m_first = nullptr;
     m_archive = NewReader(formats);
+    // One gzip file (no set) is inflated by the engine's own decoder; other
+    // compressions, and gzip inside a set, as libarchive gives them.
+    m_gzip = m_volumes.size() == 1 ? GzipFeed::Open(m_volumes.front()) : nullptr;
+    if (m_gzip) {
+        if (archive_read_open(m_archive, m_gzip.get(), nullptr, GzipFeed::Read, nullptr) != ARCHIVE_OK)
+            return kNotOpened;
+        return archive_read_next_header(m_archive, &m_first);
+    }
     std::vector<const char *> names;
     for (const std::string &volume : m_volumes)
         names.push_back(volume.c_str());
@@ -228,7 +237,7 @@ bool OtherKindReader::open(const std::string &path, bool &recognised, std::strin
     }
     int format = archive_format(m_archive);
     // The raw format takes anything; without a compression it is no archive.
-    const bool compressed = archive_filter_count(m_archive) > 1;
+    const bool compressed = archive_filter_count(m_archive) > 1 || m_gzip;
     if (!compressed && (format == 0 || (format & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_RAW))
         return false;
     // A compressed file that begins with zeros reads as a tar's end marker:
@@ -261,6 +270,10 @@ void OtherKindReader::describe()
     m_kind = FormatName(format);
     uint64_t ratio = FormatRatio(format);
     std::string outer;
+    if (m_gzip) {
+        ratio = SaturatingTimes(ratio, FilterRatio(ARCHIVE_FILTER_GZIP));
+        outer = FilterName(ARCHIVE_FILTER_GZIP);
+    }
     for (int i = 0; i + 1 < archive_filter_count(m_archive); ++i) {
         int code = archive_filter_code(m_archive, i);
         ratio = SaturatingTimes(ratio, FilterRatio(code) ? FilterRatio(code) : UINT64_MAX);
@@ -282,6 +295,8 @@ void OtherKindReader::describe()
 
 uint64_t OtherKindReader::bytesRead() const
 {
+    if (m_gzip)
+        return m_gzip->bytesRead();
     int64_t read = m_archive ? archive_filter_bytes(m_archive, -1) : 0;
     return read > 0 ? uint64_t(read) : 0;
 }

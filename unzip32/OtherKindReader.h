@@ -5,8 +5,11 @@
 // writer and rules, never by libarchive.
 #pragma once
 
+#include "GzipFeed.h"
+
 #include <clocale>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -86,6 +89,7 @@ private:
     // process's locale, which belongs to the program.
     locale_t m_utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(0));
     locale_t m_previous = m_utf8 ? uselocale(m_utf8) : locale_t(0);
+    std::unique_ptr<GzipFeed> m_gzip; // outlives m_archive, which reads from it
     archive *m_archive = nullptr;
     archive_entry *m_first = nullptr; // read by open(), handed out by the first next()
     std::vector<std::string> m_volumes;
