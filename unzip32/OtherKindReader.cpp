@@ -231,6 +231,12 @@ bool OtherKindReader::open(const std::string &path, bool &recognised, std::strin
     for (const std::string &volume : m_volumes)
         m_totalSize = SaturatingAdd(m_totalSize, RegularFileSize(volume).value_or(0));
     int rc = start(kFormats);
+    if (m_gzip && (rc == kNotOpened || (rc < ARCHIVE_WARN && archive_format(m_archive) == 0))) {
+        // Our own inflating failed before libarchive saw any format: a damaged gzip.
+        recognised = true;
+        reason = Text(archive_error_string(m_archive), nullptr);
+        return false;
+    }
     if (rc == kNotOpened) {
         // Not even its first bytes: no kind to name, the ZIP reader's reason stands.
         return false;
@@ -252,7 +258,7 @@ bool OtherKindReader::open(const std::string &path, bool &recognised, std::strin
     if (rc == ARCHIVE_EOF) {
         m_first = nullptr;
         m_ended = true;
-        return true;
+        return drainGzip() || (reason = m_error, false);
     }
     if (rc < ARCHIVE_WARN) {
         m_first = nullptr;
@@ -330,6 +336,23 @@ bool OtherKindReader::holdsEncryptedEntries()
         encrypted = SaysEncrypted(scan);
     archive_read_free(scan);
     return encrypted;
+}
+
+// libarchive stops at a tar's end marker: the rest of the gzip, its trailer
+// above all, is inflated here so that its checks are not skipped.
+bool OtherKindReader::drainGzip()
+{
+    if (!m_gzip)
+        return true;
+    const void *block = nullptr;
+    ssize_t got;
+    while ((got = GzipFeed::Read(m_archive, m_gzip.get(), &block)) > 0) {
+    }
+    if (got < 0) {
+        m_error = Text(archive_error_string(m_archive), nullptr);
+        return false;
+    }
+    return true;
 }
 
 std::string OtherKindReader::undecodableMethod()
@@ -413,8 +436,10 @@ bool OtherKindReader::next(OtherEntry &entry)
             return false;
         int rc = archive_read_next_header(m_archive, &raw);
         m_ended = rc == ARCHIVE_EOF;
-        if (m_ended)
+        if (m_ended) {
+            drainGzip();
             return false;
+        }
         if (rc < ARCHIVE_WARN)
             return fail("damaged " + m_kind);
     }

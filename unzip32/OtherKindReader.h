@@ -80,6 +80,7 @@ private:
     template <size_t N>
     int start(const Support (&formats)[N]);
     bool fail(const std::string &what);
+    bool drainGzip();
     void describe();
     void fill(archive_entry *raw, OtherEntry &entry);
 

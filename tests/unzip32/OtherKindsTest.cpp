@@ -200,3 +200,29 @@ TEST(OtherKinds, ALongEntryIsFollowedAndCanBeCancelled)
     EXPECT_EQ(cancelled.run(), UZ_CANCELLED);
     EXPECT_TRUE(FilesBelow(dir / "cancelled").empty()) << "the entry in progress is removed, nothing after it written";
 }
+
+// gzip is inflated by the engine's own decoder: members in a row are one
+// stream, and a trailer that does not match, or an end cut off, is said.
+TEST(OtherKinds, GzipMembersAndTheirChecksAreKept)
+{
+    TempDir dir;
+    MakeSource(dir);
+    ASSERT_TRUE(RunIn(dir.path(), "gzip -c src/a.txt > two.txt.gz && gzip -c src/a.txt >> two.txt.gz"
+                                  " && tar -czf k.tgz -C src a.txt && cp k.tgz crc.tgz && cp k.tgz cut.tgz"
+                                  " && printf '\\377' | dd of=crc.tgz bs=1 seek=$(( $(stat -c %s k.tgz) - 8 )) conv=notrunc 2>/dev/null"
+                                  " && truncate -s -6 cut.tgz"));
+    EngineCall two((dir / "two.txt.gz").string(), (dir / "two").string());
+    EXPECT_EQ(two.run(), UZ_OK);
+    EXPECT_TRUE(dir.read("two/two.txt") == dir.read("src/a.txt") + dir.read("src/a.txt"));
+    const char *damaged[][2] = {{"crc.tgz", "damaged gzip: its CRC-32 or length does not match"},
+                                {"cut.tgz", "damaged gzip: it is cut short"}};
+    for (auto &[name, said] : damaged) {
+        SCOPED_TRACE(name);
+        EngineCall call((dir / name).string(), (dir / "out" / name).string());
+        EXPECT_NE(call.run(), UZ_OK);
+        bool found = false;
+        for (const std::string &line : call.lines)
+            found = found || line.find(said) != std::string::npos;
+        EXPECT_TRUE(found) << testing::PrintToString(call.lines);
+    }
+}
