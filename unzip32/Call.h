@@ -82,6 +82,8 @@ private:
     void writeOther(const OtherEntry &other, const ArchiveEntry &entry);
     bool copyOther(const OtherEntry &other, const ArchiveEntry &entry, EntryFile *file, std::string &reason);
     void linkOther(const OtherEntry &other, const ArchiveEntry &entry);
+    int heldFolderOf(const std::vector<std::string> &components, dev_t device, ino_t inode, std::string &reason);
+    void joinGroup(const OtherEntry &other, const ArchiveEntry &entry, const std::vector<std::string> &components);
     void makeOtherSymlinks();
 
     const DCL &m_options;

@@ -5,8 +5,11 @@
 // writer and rules, never by libarchive.
 #pragma once
 
+#include "GzipFeed.h"
+
 #include <clocale>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,9 +66,21 @@ public:
     // True when the archive says its headers or entries are encrypted in a way
     // libarchive cannot open.
     bool encryptionUnreadable() const;
+    // True when any entry of a 7z or a RAR is encrypted: read ahead, apart
+    // from this reader, so that such an archive writes nothing at all.
+    bool holdsEncryptedEntries();
+    // Why a 7z's contents cannot be decoded by this libarchive at all (a
+    // filter newer than it), found before anything is written; empty if they can.
+    std::string undecodableMethod();
 
 private:
+    using Support = int (*)(archive *);
+    static constexpr int kNotOpened = -1000;
+    // A fresh libarchive reader of `formats` over the volumes, at its first header.
+    template <size_t N>
+    int start(const Support (&formats)[N]);
     bool fail(const std::string &what);
+    bool drainGzip();
     void describe();
     void fill(archive_entry *raw, OtherEntry &entry);
 
@@ -75,6 +90,7 @@ private:
     // process's locale, which belongs to the program.
     locale_t m_utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(0));
     locale_t m_previous = m_utf8 ? uselocale(m_utf8) : locale_t(0);
+    std::unique_ptr<GzipFeed> m_gzip; // outlives m_archive, which reads from it
     archive *m_archive = nullptr;
     archive_entry *m_first = nullptr; // read by open(), handed out by the first next()
     std::vector<std::string> m_volumes;

@@ -58,6 +58,14 @@ int32_t Call::runOtherKind(std::string reason)
             return failArchive(UZ_SOME_FAILED, EncryptedReason(m_other->reader.kindName()));
         return failArchive(UZ_NOT_ARCHIVE, reason);
     }
+    // Names may be listed; contents that cannot be decoded leave nothing half-written.
+    if (!m_options.ListOnly) {
+        if (m_other->reader.holdsEncryptedEntries())
+            return failArchive(UZ_SOME_FAILED, EncryptedReason(m_other->reader.kindName()));
+        const std::string undecodable = m_other->reader.undecodableMethod();
+        if (!undecodable.empty())
+            return failArchive(UZ_SOME_FAILED, "refused: it " + undecodable);
+    }
     int32_t code = m_options.ListOnly ? listOther() : extract();
     if (m_other->reader.failed()) {
         // The entries before the damage were handled; the rest cannot be reached.

@@ -97,9 +97,63 @@ void Call::writeOther(const OtherEntry &other, const ArchiveEntry &entry)
     // What a later hard link may repeat: this file, as it is now.
     int folder = m_local->folders().open(job.components, job.components.size() - 1, false, reason);
     struct stat info {};
-    if (folder >= 0 && fstatat(folder, job.components.back().c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0)
+    if (folder >= 0 && fstatat(folder, job.components.back().c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
         m_other->written[entry.normalised()] = {job.components, info.st_dev, info.st_ino};
+        if (!other.linkTarget.empty())
+            joinGroup(other, entry, job.components);
+    }
     written(entry, job.renamed, job.target);
+}
+
+// cpio's newc gives a hard-link group's data with its last name: the names
+// before it were written empty, or as links to the empty one. Each becomes a
+// link to the file just written, but only a file this call wrote and still
+// finds as it left it.
+void Call::joinGroup(const OtherEntry &other, const ArchiveEntry &entry, const std::vector<std::string> &components)
+{
+    auto found = m_other->written.find(NormalisedName(other.linkTarget));
+    if (found == m_other->written.end() || found->first == entry.normalised())
+        return;
+    const OtherKindCall::Written group = found->second;
+    const OtherKindCall::Written data = m_other->written[entry.normalised()];
+    std::string reason;
+    int held = heldFolderOf(components, data.device, data.inode, reason);
+    if (held < 0)
+        return;
+    for (auto &[name, earlier] : m_other->written) {
+        if (earlier.device != group.device || earlier.inode != group.inode || earlier.components.empty())
+            continue;
+        int folder = heldFolderOf(earlier.components, group.device, group.inode, reason);
+        if (folder < 0) {
+            fail(entry, "\"" + name + "\" is no longer the file this archive wrote: it keeps no data of its group");
+            continue;
+        }
+        ::close(folder);
+        EntryFile link(m_local->folders(), m_shared.settings, m_threads);
+        if (!link.createHardLink(earlier.components, held, components.back(), true, reason)) {
+            fail(entry, "\"" + name + "\" cannot be linked to the data of its group: " + reason);
+            continue;
+        }
+        earlier.device = data.device;
+        earlier.inode = data.inode;
+    }
+    ::close(held);
+}
+
+// The folder holding the file at `components`, held apart from the folder
+// cache, when that file is still the regular file (device, inode); else -1.
+int Call::heldFolderOf(const std::vector<std::string> &components, dev_t device, ino_t inode, std::string &reason)
+{
+    int folder = m_local->folders().open(components, components.size() - 1, false, reason);
+    int held = folder >= 0 ? fcntl(folder, F_DUPFD_CLOEXEC, 0) : -1;
+    struct stat info {};
+    if (held < 0 || fstatat(held, components.back().c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0
+        || !S_ISREG(info.st_mode) || info.st_dev != device || info.st_ino != inode) {
+        if (held >= 0)
+            ::close(held);
+        return -1;
+    }
+    return held;
 }
 
 bool Call::copyOther(const OtherEntry &other, const ArchiveEntry &entry, EntryFile *file, std::string &reason)
@@ -182,13 +236,8 @@ void Call::linkOther(const OtherEntry &other, const ArchiveEntry &entry)
         return;
     }
     std::string reason;
-    int folder = m_local->folders().open(source.components, source.components.size() - 1, false, reason);
-    int held = folder >= 0 ? fcntl(folder, F_DUPFD_CLOEXEC, 0) : -1;
-    struct stat info {};
-    if (held < 0 || fstatat(held, source.components.back().c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0
-        || !S_ISREG(info.st_mode) || info.st_dev != source.device || info.st_ino != source.inode) {
-        if (held >= 0)
-            ::close(held);
+    int held = heldFolderOf(source.components, source.device, source.inode, reason);
+    if (held < 0) {
         fail(entry, "refused: \"" + other.linkTarget + "\" is no longer the file this archive wrote");
         return;
     }
