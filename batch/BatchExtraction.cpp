@@ -63,6 +63,7 @@ ArchiveResult extractOne(const BatchPlan &plan, std::size_t i, const QString &de
         cUnzip engine;
         engine.Threads(engineThreads);
         engine.NameCodePage(o.nameCodePage);
+        engine.TestZip(o.work == BatchOptions::Work::Test);
         return UnzipArchive(engine, path, folder, overwrite, hooks);
     };
     UnzipHooks hooks;
