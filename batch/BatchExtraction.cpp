@@ -114,8 +114,11 @@ std::vector<ArchiveResult> ExtractAll(const BatchPlan &plan, const BatchOptions 
             progress.started(i);
             result = extractOne(plan, i, destination, engineThreadsFor(), o, io, progress, outputFolder);
             const auto &problem = result.problem;
-            progress.finished(i, FileNameBytes(archive).toStdString(), plan.sizes[i], !problem,
-                              problem ? problem->reason.toStdString() : "");
+            const std::string name = FileNameBytes(archive).toStdString();
+            if (problem && StopAsked(io))
+                progress.stopped(i, name, problem->reason.toStdString());
+            else
+                progress.finished(i, name, plan.sizes[i], !problem, problem ? problem->reason.toStdString() : "");
         });
     }
     progress.close();
