@@ -20,7 +20,7 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
         "BatchOptions", "Extracts ZIP archives the way Marrowlyn's \"Start Unzipping\" does.\n"
                         "Each PATH is an archive, or a folder whose whole tree is scanned for archives."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    const QCommandLineOption output({"o", "output"}, QCoreApplication::translate("BatchOptions", "Extract into DIR (default: the current folder)."), "DIR");
+    const QCommandLineOption output({"o", "output"}, QCoreApplication::translate("BatchOptions", "Extract into DIR, made with its parents when missing (default: the current folder)."), "DIR");
     const QCommandLineOption mode("mode", QCoreApplication::translate("BatchOptions", "subfolders: one subfolder per archive (the default); one-folder: "
                                           "everything into DIR."), "MODE");
     const QCommandLineOption windowSettings("window-settings", QCoreApplication::translate("BatchOptions", "Where -o, --mode or a choice of the window's "
