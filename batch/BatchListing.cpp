@@ -7,7 +7,6 @@
 #include "common/PathHelpers.h"
 #include "common/VisibleQText.h"
 #include "engine/cUnzip.h"
-#include "unzip32.h"
 
 #include <QCoreApplication>
 
@@ -64,7 +63,7 @@ int ListArchives(const BatchPlan &plan, const BatchOptions &o, const BatchIo &io
         const std::string path = FileNameBytes(archive).toStdString();
         unzip.ZipFile(path);
         unzip.Directory();
-        if (unzip.LastEngineResult() != UZ_OK) {
+        if (unzip.LastEngineResult() != 0) { // anything but the engine's "ok"
             Say(io.err, QCoreApplication::translate("BatchCommand", "marrowlyn-batch: \"%1\" cannot be listed: the archive is damaged, unreadable or not an archive (the engine answered %2).")
                             .arg(VisibleText(archive)).arg(unzip.LastEngineResult()));
             failed = true;
