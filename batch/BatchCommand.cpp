@@ -79,8 +79,16 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
     BatchPlan plan;
     plan.passwords = *passwords;
     plan.options = o.run.resolve(o.windowSettings);
-    if (!ChooseOutputAndMode(o, plan, error) || !CollectNamedArchives(o, io, plan, error))
+    // A test or a listing writes nothing: no output folder is needed.
+    const bool writes = o.work == BatchOptions::Work::Extract;
+    if ((writes && !ChooseOutputAndMode(o, plan, error)) || !CollectNamedArchives(o, io, plan, error))
         return usageError(io, error);
+    if (o.work == BatchOptions::Work::List)
+        return ListArchives(plan, o, io);
+    if (!writes) {
+        plan.options.after = RunOptions::After::Keep;
+        plan.options.nested = false;
+    }
     PlanChains(plan);
     SetCurrentPassword(*password);
     return PrintSummary(plan, ExtractAll(plan, o, io), o, io);

@@ -63,6 +63,7 @@ ArchiveResult extractOne(const BatchPlan &plan, std::size_t i, const QString &de
         cUnzip engine;
         engine.Threads(engineThreads);
         engine.NameCodePage(o.nameCodePage);
+        engine.TestZip(o.work == BatchOptions::Work::Test);
         return UnzipArchive(engine, path, folder, overwrite, hooks);
     };
     UnzipHooks hooks;
@@ -113,8 +114,11 @@ std::vector<ArchiveResult> ExtractAll(const BatchPlan &plan, const BatchOptions 
             progress.started(i);
             result = extractOne(plan, i, destination, engineThreadsFor(), o, io, progress, outputFolder);
             const auto &problem = result.problem;
-            progress.finished(i, FileNameBytes(archive).toStdString(), plan.sizes[i], !problem,
-                              problem ? problem->reason.toStdString() : "");
+            const std::string name = FileNameBytes(archive).toStdString();
+            if (problem && StopAsked(io))
+                progress.stopped(i, name, problem->reason.toStdString());
+            else
+                progress.finished(i, name, plan.sizes[i], !problem, problem ? problem->reason.toStdString() : "");
         });
     }
     progress.close();

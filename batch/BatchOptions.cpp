@@ -20,7 +20,7 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
         "BatchOptions", "Extracts archives the way Marrowlyn's \"Start Unzipping\" does.\n"
                         "Each PATH is an archive, or a folder whose whole tree is scanned for archives."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    const QCommandLineOption output({"o", "output"}, QCoreApplication::translate("BatchOptions", "Extract into DIR (default: the current folder)."), "DIR");
+    const QCommandLineOption output({"o", "output"}, QCoreApplication::translate("BatchOptions", "Extract into DIR, made with its parents when missing (default: the current folder)."), "DIR");
     const QCommandLineOption mode("mode", QCoreApplication::translate("BatchOptions", "subfolders: one subfolder per archive (the default); one-folder: "
                                           "everything into DIR."), "MODE");
     const QCommandLineOption windowSettings("window-settings", QCoreApplication::translate("BatchOptions", "Where -o, --mode or a choice of the window's "
@@ -37,9 +37,11 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
                                                            "(cp950), utf-8."), "NAME");
     const QCommandLineOption jobs({"j", "jobs"}, QCoreApplication::translate("BatchOptions", "Extract up to N archives at once (default: one per processor)."), "N");
     const QCommandLineOption quiet({"q", "quiet"}, QCoreApplication::translate("BatchOptions", "Print nothing but errors."));
+    const QCommandLineOption test({"t", "test"}, QCoreApplication::translate("BatchOptions", "Test each archive: decode and check every entry, write nothing."));
+    const QCommandLineOption list({"l", "list"}, QCoreApplication::translate("BatchOptions", "List each archive's entries, one a line: archive, name, size, packed size, method, time, encrypted, separated by tabs."));
     const QCommandLineOption help({"h", "help"}, QCoreApplication::translate("BatchOptions", "Show this help."));
     const QCommandLineOption version("version", QCoreApplication::translate("BatchOptions", "Show the program's and the engine's versions."));
-    parser.addOptions({output, mode, windowSettings, extension, passwordFile, passwordStdin, nameEncoding, jobs, quiet});
+    parser.addOptions({output, mode, windowSettings, extension, passwordFile, passwordStdin, nameEncoding, jobs, quiet, test, list});
     parser.addOptions(RunOptionFlags::Options());
     parser.addOptions({help, version});
     parser.addPositionalArgument("PATH", QCoreApplication::translate("BatchOptions", "Archives or folders to extract."), "PATH...");
@@ -104,6 +106,9 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
         o.nameCodePage = *codePage;
     }
     o.quiet = parser.isSet(quiet);
+    if (parser.isSet(test) && parser.isSet(list))
+        return usage(QCoreApplication::translate("BatchOptions", "Give either --test or --list, not both."));
+    o.work = parser.isSet(test) ? BatchOptions::Work::Test : parser.isSet(list) ? BatchOptions::Work::List : o.work;
     o.windowSettings = parser.isSet(windowSettings);
     if (QString error; !o.run.read(parser, error))
         return usage(error);

@@ -20,6 +20,8 @@ struct BatchOptions {
     int jobs = 0;                      // 0: one per processor
     int nameCodePage = 0;              // names without the UTF-8 flag: 0 decides per archive, else a Windows code page
     bool quiet = false;
+    enum class Work { Extract, Test, List };
+    Work work = Work::Extract;         // --test: decode and check, write nothing; --list: print the entries
     RunOptionFlags run;                // the choices of the window's "More Options..."
 };
 

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <sys/stat.h>
 
 namespace {
@@ -50,6 +51,11 @@ bool ChooseOutputAndMode(const BatchOptions &o, BatchPlan &plan, QString &error)
     } else if (plan.output.isEmpty()) {
         plan.output = QDir::currentPath();
     }
+    // As other archivers' -o: a folder named on the command line is made, parents and all.
+    if (!o.output.isEmpty() && !IsFolderPresent(plan.output) && !QDir().mkpath(plan.output)) {
+        error = QCoreApplication::translate("BatchCommand", "The output folder \"%1\" cannot be created.").arg(VisibleText(plan.output));
+        return false;
+    }
     if (!IsFolderPresent(plan.output)) {
         error = QCoreApplication::translate("BatchCommand", "The output folder \"%1\" does not exist.").arg(VisibleText(plan.output));
         return false;
@@ -70,12 +76,13 @@ bool CollectNamedArchives(const BatchOptions &o, const BatchIo &io, BatchPlan &p
         const QFileInfo info(path);
         struct stat named {};
         const bool exists = ::stat(FileNameBytes(path).constData(), &named) == 0;
+        const int why = errno;
         if (exists && S_ISDIR(named.st_mode)) {
             const QString folder = QDir::cleanPath(info.absoluteFilePath());
             ScanHooks hooks;
-            hooks.failed = [&](const QString &why) {
+            hooks.failed = [&](const QString &reason) {
                 Say(io.err, QCoreApplication::translate("BatchCommand", "marrowlyn-batch: the scan of \"%1\" is incomplete: %2")
-                                .arg(VisibleText(folder), VisibleText(why)));
+                                .arg(VisibleText(folder), VisibleText(reason)));
                 plan.scanIncomplete = true;
             };
             const QStringList patterns = !o.extension.isEmpty() ? ScanPatterns(QStringLiteral("*.") + o.extension)
@@ -86,6 +93,9 @@ bool CollectNamedArchives(const BatchOptions &o, const BatchIo &io, BatchPlan &p
             const QString archive = sets.admit(info.absoluteFilePath());
             if (!archive.isEmpty())
                 plan.archives += archive;
+        } else if (why == ENOENT || why == ENOTDIR) {
+            error = QCoreApplication::translate("BatchCommand", "\"%1\": no such file or folder.").arg(VisibleText(path));
+            return false;
         } else {
             error = QCoreApplication::translate("BatchCommand", "\"%1\" is neither an archive nor a folder.").arg(VisibleText(path));
             return false;

@@ -57,6 +57,9 @@ void PlanChains(BatchPlan &plan);
 // became of each, in list order.
 std::vector<ArchiveResult> ExtractAll(const BatchPlan &plan, const BatchOptions &o, const BatchIo &io);
 
+// --list: prints each archive's entries; answers the exit status.
+int ListArchives(const BatchPlan &plan, const BatchOptions &o, const BatchIo &io);
+
 // The window's "Done." summary, archives in list order whatever order they
 // finished in; answers the exit status.
 int PrintSummary(const BatchPlan &plan, const std::vector<ArchiveResult> &results, const BatchOptions &o,

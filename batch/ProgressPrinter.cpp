@@ -205,17 +205,40 @@ void ProgressPrinter::finished(std::size_t archive, const std::string &path, std
         if (ok)
             std::fprintf(m_out, "extracted: %s\n", name.c_str());
         else
-            std::fprintf(m_out, "not extracted: %s: %s\n", name.c_str(), reason.c_str());
+            sayNotExtracted(name, reason);
         m_lastShown = m_now();
         break;
     case Style::Bar:
-        if (!ok) {
-            std::fprintf(m_out, "\r\033[Knot extracted: %s: %s\n", name.c_str(), reason.c_str());
-            m_barShown = false;
-        }
+        if (!ok)
+            sayNotExtracted(name, reason);
         show(m_done == m_archives);
         break;
     }
+}
+
+void ProgressPrinter::stopped(std::size_t archive, const std::string &path, const std::string &why)
+{
+    const std::string name = VisibleText(path), reason = VisibleText(why);
+    std::lock_guard lock(m_mutex);
+    const auto inWork = m_inWork.find(archive);
+    if (inWork != m_inWork.end()) {
+        m_doneBytes += inWork->second;
+        m_inWork.erase(inWork);
+    }
+    if (m_style == Style::Quiet)
+        return;
+    sayNotExtracted(name, reason);
+    if (m_style == Style::Bar)
+        show(true);
+    else
+        m_lastShown = m_now();
+}
+
+void ProgressPrinter::sayNotExtracted(const std::string &name, const std::string &reason)
+{
+    std::fprintf(m_out, "%snot extracted: %s: %s\n", m_style == Style::Bar ? "\r\033[K" : "", name.c_str(),
+                 reason.c_str());
+    m_barShown = false;
 }
 
 void ProgressPrinter::close()

@@ -30,6 +30,9 @@ public:
     void advanced(std::size_t archive, std::uint64_t bytes);
     void finished(std::size_t archive, const std::string &name, std::uint64_t bytes, bool ok,
                   const std::string &reason);
+    // An archive stopped on request: not done, so neither counted nor its
+    // bytes added beyond those it got through; the bar stays where it was.
+    void stopped(std::size_t archive, const std::string &name, const std::string &reason);
     // Redraws when it is time, so the rate and the time left stay fresh
     // while an archive takes long; called a few times a second.
     void tick();
@@ -52,6 +55,7 @@ private:
     Figures figures() const;
     static std::string fitted(const Figures &f, int columns);
     void show(bool force);
+    void sayNotExtracted(const std::string &name, const std::string &reason);
     int terminalColumns() const;
 
     Style m_style;

@@ -322,7 +322,10 @@ UnzipOutcome ExtractWithEngine(cUnzip &unzip, const std::string &archivePath, co
             answer = UnzipOverwriteResponse::Rename;
     });
 
-    const CreatedFolders made(destination);
+    // A test writes nothing, and a look at the destination's tree would be wasted.
+    std::optional<CreatedFolders> made;
+    if (!unzip.TestZip())
+        made.emplace(destination);
     unzip.UseFolderNames(true);
     unzip.ZipFile(archivePath);
     FollowRule(unzip, overwrite, hooks.existingFile);
@@ -330,8 +333,8 @@ UnzipOutcome ExtractWithEngine(cUnzip &unzip, const std::string &archivePath, co
     unzip.Unzip();
     UnzipOutcome outcome = EngineOutcome(unzip.LastEngineResult(), std::move(errors), hooks.everyKind);
     // A failed archive leaves no empty folder of its own making behind.
-    if (!outcome.ok())
-        made.removeEmpty();
+    if (!outcome.ok() && made)
+        made->removeEmpty();
     else if (asked && chosen->listPosition > 0 && hooks.openedByListPassword)
         hooks.openedByListPassword(chosen->listPosition);
     return outcome;

@@ -18,6 +18,8 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
+
+#include <algorithm>
 #include <QThread>
 
 #include <vector>
@@ -33,7 +35,8 @@ struct RunningFlag {
 namespace {
 
 // The rows a stopped run did not get to, for the summary; answers how many.
-qsizetype notStarted(JobList &rows, qsizetype from, qsizetype bound, std::vector<ArchiveProblem> &problems)
+qsizetype notStarted(JobList &rows, qsizetype from, qsizetype bound, const QString &why,
+                     std::vector<ArchiveProblem> &problems)
 {
     for (qsizetype i = from; i <= bound; ++i) {
         QString path;
@@ -42,17 +45,17 @@ qsizetype notStarted(JobList &rows, qsizetype from, qsizetype bound, std::vector
         } catch (...) {
             path = QCoreApplication::translate("BatchRun", "row %1").arg(i);
         }
-        problems.push_back({path, QCoreApplication::translate("BatchRun", "not started: the run was stopped"), {}});
+        problems.push_back({path, why, {}});
     }
-    return bound - from + 1;
+    return std::max<qsizetype>(bound - from + 1, 0);
 }
 
 // The bar shows the share of the run's bytes done, so a run of one large
 // archive moves through it instead of standing at 100 from the start.
-std::uint64_t weighRows(JobList &rows, qsizetype bound)
+std::uint64_t weighRows(JobList &rows, qsizetype from, qsizetype to)
 {
     std::uint64_t totalWeight = 0;
-    for (qsizetype i = 1; i <= bound; ++i) {
+    for (qsizetype i = from; i <= to; ++i) {
         try {
             totalWeight += WorkShare::WeightOf(rows.Text(i));
         } catch (...) {
@@ -183,18 +186,31 @@ void BatchRun::run()
     const RunOptions options = runOptions ? runOptions() : RunOptions{};
     const QDateTime started = clock ? clock() : QDateTime::currentDateTime();
 
-    // The bound is taken once: rows added during the run wait for the next one.
+    // The count is read again before each row: rows added during the run
+    // ("Open with", a drop, the file manager's action) join it, and the bar's
+    // whole grows by their weight.
     qsizetype bound = 0;
     trap.step(114, [&] { bound = rows.Count(); });
+    const qsizetype atStart = bound;
 
-    Pass pass{trap, prompts, rows, options, WorkShare(weighRows(rows, bound)), FrameGate(now), runHooks(),
+    Pass pass{trap, prompts, rows, options, WorkShare(weighRows(rows, 1, bound)), FrameGate(now), runHooks(),
               OutputFolderWatch(m_surface.OutputFolderText()), SubfolderNamer(options.subfolderName)};
     for (qsizetype i = 1; i <= bound && !m_cancel; ++i) {
         if (m_stop) {
-            pass.attempted += notStarted(rows, i, bound, pass.problems);
+            const qsizetype waitingFrom = std::max(i, atStart + 1);
+            pass.attempted += notStarted(rows, i, std::min(bound, atStart),
+                                         QCoreApplication::translate("BatchRun", "not started: the run was stopped"), pass.problems);
+            pass.attempted += notStarted(rows, waitingFrom, bound,
+                                         QCoreApplication::translate("BatchRun", "added after the run began; waiting for the next run"),
+                                         pass.problems);
             break;
         }
         extractRow(pass, i);
+        const qsizetype known = bound;
+        // Only growth counts: a row taken away is reported when it is reached, as before.
+        trap.step(114, [&] { bound = std::max(bound, rows.Count()); });
+        if (bound > known)
+            pass.share.grow(weighRows(rows, known + 1, bound));
     }
     finish(pass, started);
 }

@@ -19,6 +19,8 @@ public:
 
     explicit WorkShare(std::uint64_t totalWeight) : m_total(totalWeight) {}
 
+    // Rows added while the run goes on join it: the whole grows.
+    void grow(std::uint64_t weight) { m_total += weight; }
     // The archive now in work, and its weight; the one before it counts
     // whole, however it ended.
     void next(std::uint64_t weight);

@@ -79,16 +79,24 @@ Rückgabewert:
         <source>marrowlyn-batch: the report &quot;%1&quot; could not be written: %2</source>
         <translation>marrowlyn-batch: Der Bericht „%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>marrowlyn-batch: &quot;%1&quot; cannot be listed: the archive is damaged, unreadable or not an archive (the engine answered %2).</source>
+        <translation>marrowlyn-batch: &quot;%1&quot; kann nicht aufgelistet werden: das Archiv ist beschädigt, nicht lesbar oder kein Archiv (die Engine antwortete %2).</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created.</source>
+        <translation>Der Zielordner &quot;%1&quot; kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: no such file or folder.</source>
+        <translation>&quot;%1&quot;: keine solche Datei und kein solcher Ordner.</translation>
+    </message>
 </context>
 <context>
     <name>BatchOptions</name>
     <message>
         <source>Try &apos;marrowlyn-batch --help&apos; for more information.</source>
         <translation>Mehr dazu mit „marrowlyn-batch --help“.</translation>
-    </message>
-    <message>
-        <source>Extract into DIR (default: the current folder).</source>
-        <translation>In DIR entpacken (Vorgabe: der aktuelle Ordner).</translation>
     </message>
     <message>
         <source>subfolders: one subfolder per archive (the default); one-folder: everything into DIR.</source>
@@ -171,6 +179,22 @@ Jeder PATH ist ein Archiv oder ein Ordner, dessen ganzer Baum nach Archiven durc
     <message>
         <source>Extension of the archives a folder scan collects (default: those of the kinds --kinds opens; * for every file).</source>
         <translation>Dateiendung der Archive, die eine Ordnersuche sammelt (Vorgabe: die der Arten, die --kinds öffnet; * für jede Datei).</translation>
+    </message>
+    <message>
+        <source>Extract into DIR, made with its parents when missing (default: the current folder).</source>
+        <translation>In DIR entpacken; fehlt DIR, wird es samt übergeordneten Ordnern angelegt (Vorgabe: der aktuelle Ordner).</translation>
+    </message>
+    <message>
+        <source>Test each archive: decode and check every entry, write nothing.</source>
+        <translation>Jedes Archiv testen: jeden Eintrag dekodieren und prüfen, nichts schreiben.</translation>
+    </message>
+    <message>
+        <source>List each archive&apos;s entries, one a line: archive, name, size, packed size, method, time, encrypted, separated by tabs.</source>
+        <translation>Die Einträge jedes Archivs auflisten, einen je Zeile: Archiv, Name, Größe, gepackte Größe, Methode, Zeit, verschlüsselt, durch Tabulatoren getrennt.</translation>
+    </message>
+    <message>
+        <source>Give either --test or --list, not both.</source>
+        <translation>Entweder --test oder --list angeben, nicht beides.</translation>
     </message>
 </context>
 <context>

@@ -187,6 +187,10 @@
         <source>the report could not be written: %1</source>
         <translation>der Bericht konnte nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>added after the run began; waiting for the next run</source>
+        <translation>nach Beginn des Durchlaufs hinzugefügt; wartet auf den nächsten Durchlauf</translation>
+    </message>
 </context>
 <context>
     <name>BatchSurface</name>

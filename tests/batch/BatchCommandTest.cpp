@@ -265,8 +265,8 @@ TEST_F(BatchCommandTest, BadArgumentsAreUsageErrorsInPlainWords)
         QStringList args;
         const char *mentions;
     } cases[] = {
-        {{"-o", out() + "/missing", archive}, "does not exist"},
-        {{"-o", out(), QString::fromStdString((dir / "nothing-here").string())}, "neither"},
+        {{"-o", QString::fromStdString(dir.write("a-file", "").string()) + "/below", archive}, "cannot be created"},
+        {{"-o", out(), QString::fromStdString((dir / "nothing-here").string())}, "no such file"},
         {{"-o", out(), "--password-file", QString::fromStdString((dir / "no-pw").string()), archive},
          "password file"},
         {{"-o", out(), "--password-stdin", archive}, "standard input"},
@@ -279,6 +279,10 @@ TEST_F(BatchCommandTest, BadArgumentsAreUsageErrorsInPlainWords)
         EXPECT_EQ(stderrText.rfind("marrowlyn-batch: ", 0), 0u) << stderrText;
     }
     EXPECT_FALSE(fs::exists(dir / "out/a"));
+
+    // A missing output folder is made, parents and all.
+    EXPECT_EQ(run({"-q", "-o", out() + "/new/deeper", archive}), AllExtracted) << stderrText;
+    EXPECT_EQ(dir.read("out/new/deeper/a/f.txt"), "f");
 
     EXPECT_EQ(run({"--version"}), AllExtracted);
     EXPECT_NE(stdoutText.find("engine libunzip32 1."), std::string::npos) << stdoutText;
@@ -468,7 +472,7 @@ TEST_F(BatchCommandTest, InGermanTheWordsChangeAndWhatScriptsReadDoesNot)
     MakeZip(in("good.zip"), {{"f.txt", "f"}});
     fs::copy_file(in("good.zip"), in("cut.zip"));
     fs::resize_file(in("cut.zip"), fs::file_size(in("cut.zip")) - 30);
-    const QString missing = out() + "/missing";
+    const QString missing = QString::fromStdString(dir.write("a-file", "").string()) + "/below";
     struct Outcome {
         int help, usage, runStatus;
         std::string helpText, usageText, report;
@@ -495,7 +499,7 @@ TEST_F(BatchCommandTest, InGermanTheWordsChangeAndWhatScriptsReadDoesNot)
     EXPECT_EQ(english.runStatus, SomeNotExtracted);
     EXPECT_NE(german.helpText.find("Rückgabewert:"), std::string::npos) << german.helpText;
     EXPECT_NE(german.helpText.find("--on-conflict <RULE>"), std::string::npos) << "the flags stay as they are";
-    EXPECT_NE(german.usageText.find("existiert nicht"), std::string::npos) << german.usageText;
+    EXPECT_NE(german.usageText.find("kann nicht angelegt werden"), std::string::npos) << german.usageText;
     const auto firstLine = [](const std::string &text) { return text.substr(0, text.find('\n')); };
     EXPECT_EQ(firstLine(german.report), firstLine(english.report));
     for (const char *word : {",extracted,", ",failed,"})

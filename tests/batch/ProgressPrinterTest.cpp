@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <vector>
@@ -148,5 +149,27 @@ TEST(ProgressPrinter, PlainLinesSayProgressNowAndThenAndNothingWhenQuiet)
         else
             EXPECT_EQ(text, "progress: 40%, 0/2 archives, 4 B of 10 B, 0 B/s, 0:09 left\n"
                             "extracted: a.zip\nnot extracted: b.zip: not a ZIP archive\n");
+    }
+}
+
+// After Ctrl-C the archive in work stops where it was: it is not counted
+// done, its bytes are not all added, and no time left of nothing is claimed.
+TEST(ProgressPrinter, AStoppedArchiveIsNotCountedDone)
+{
+    for (const auto style : {ProgressPrinter::Style::Bar, ProgressPrinter::Style::Lines}) {
+        Captured file;
+        auto t = steady_clock::time_point{};
+        ProgressPrinter p(style, 3, 300u << 20, file.file, [&] { return t; }, [] { return 120; });
+        p.started(0);
+        t += seconds(6);
+        p.advanced(0, 50u << 20);
+        p.stopped(0, "big.zip", "stopped on request");
+        t += seconds(6);
+        p.tick();
+        p.close();
+        const std::vector<std::string> lines = Redraws(file.text());
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_NE(std::find(lines.begin(), lines.end(), "not extracted: big.zip: stopped on request"), lines.end());
+        EXPECT_NE(lines.back().find("0/3 archives, 50 MiB of 300 MiB"), std::string::npos) << lines.back();
     }
 }

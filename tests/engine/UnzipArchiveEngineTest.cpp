@@ -310,3 +310,46 @@ TEST_F(UnzipArchiveEngineTest, ListingAndSelectionThroughTheWrapper)
 }
 
 } // namespace
+
+// However an archive fails, the folders its entries needed go again when they
+// stayed empty, in a destination made for it and in one that was there, whose
+// own empty folder stays.
+TEST_F(UnzipArchiveEngineTest, AFailedArchiveLeavesNoEmptyFolderOfItsMaking)
+{
+    const fs::path locked = dir / "locked.zip", damaged = dir / "damaged.zip", plain = dir / "plain.zip";
+    MakeZip(locked, {{.name = "a/b/x.txt", .data = "secret", .encrypted = true}}, "right");
+    MakeZip(plain, {{.name = "a/b/", .directory = true}, {.name = "a/b/x.txt", .data = "plain"}});
+    MakeZip(damaged, {{.name = "a/b/x.txt", .data = "a text to spoil", .method = ZipMethod::Store}});
+    std::string bytes = dir.read("damaged.zip");
+    bytes[bytes.find("to spoil")] = 'T';
+    dir.write("damaged.zip", bytes);
+    struct Case {
+        const char *what;
+        fs::path archive;
+        const char *password;
+        bool stop;
+    } cases[] = {
+        {"no password", locked, "", false},
+        {"a wrong password", locked, "wrong", false},
+        {"a damaged entry", damaged, "", false},
+        {"a stop", plain, "", true},
+    };
+    for (const Case &c : cases) {
+        fs::remove_all(dir / "made");
+        fs::remove_all(dir / "held");
+        fs::create_directories(dir / "held/keep");
+        SetCurrentPassword(c.password);
+        for (const char *destination : {"made/sub", "held"}) {
+            UnzipHooks hooks;
+            int asked = 0;
+            // The first ask is before the engine runs; the third is after its first entry.
+            hooks.cancelRequested = [&] { return c.stop && ++asked >= 3; };
+            const UnzipOutcome outcome =
+                UnzipArchive(c.archive.string(), (dir / destination).string(), true, clock.hooks(hooks));
+            EXPECT_FALSE(outcome.ok()) << c.what;
+        }
+        EXPECT_FALSE(fs::exists(dir / "made")) << c.what;
+        EXPECT_FALSE(fs::exists(dir / "held/a")) << c.what;
+        EXPECT_TRUE(fs::is_directory(dir / "held/keep")) << c.what;
+    }
+}

@@ -346,3 +346,37 @@ TEST(RunOnWorkerThread, HandsBackTheWorkersFailure)
     }
 }
 }
+
+// Rows added during a run ("Open with" handed to the running window) join
+// it, unless it is stopping: then they are named as waiting.
+TEST_F(BatchRunTest, RowsAddedDuringTheRunJoinItOrAreNamedAsWaiting)
+{
+    const struct {
+        bool stop;
+        QStringList extracted;
+        const char *said;
+    } cases[] = {
+        {false, {"/in/1.zip", "/in/2.zip", "/in/3.zip", "/in/4.zip"}, "Done."},
+        {true, {"/in/1.zip"}, "/in/4.zip: added after the run began; waiting for the next run"},
+    };
+    for (const auto &c : cases) {
+        surface.list.Clear();
+        BatchRun run(surface);
+        QStringList seen;
+        run.unzip = threeRowsNoting(seen, [&] {
+            if (seen.size() == 1) {
+                surface.list.Add(QStringLiteral("/in/4.zip"));
+                if (c.stop)
+                    run.RequestStop(false);
+            }
+        });
+        prompts.expectMessage();
+        run.Start();
+        EXPECT_EQ(seen, c.extracted);
+        const QString text = prompts.last().text + prompts.last().detail;
+        EXPECT_TRUE(text.contains(c.said)) << text.toStdString();
+        if (!c.stop) { // the whole grew by the fourth: it begins at three quarters
+            EXPECT_NE(std::find(surface.valuesSeen.begin(), surface.valuesSeen.end(), 75), surface.valuesSeen.end());
+        }
+    }
+}

@@ -311,7 +311,7 @@ TEST_F(WindowRunTest, AScanOrADragDuringARunLeavesTheRunItsRows)
     prompts.expectInput("zip").expectPickFolder(q(dir / "more")).expectMessage();
     f.PushButton2_Click();
     EXPECT_TRUE(checked);
-    EXPECT_EQ(calls, 4) << "rows added during a run wait for the next one";
+    EXPECT_EQ(calls, 5) << "rows added during a run join it";
     EXPECT_EQ(prompts.last().text, "Done.");
     EXPECT_EQ(f.MousePointer(), Pointer::Default);
     EXPECT_EQ(listNow(), rows + QStringList{added});
