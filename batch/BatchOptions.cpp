@@ -37,9 +37,11 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
                                                            "(cp950), utf-8."), "NAME");
     const QCommandLineOption jobs({"j", "jobs"}, QCoreApplication::translate("BatchOptions", "Extract up to N archives at once (default: one per processor)."), "N");
     const QCommandLineOption quiet({"q", "quiet"}, QCoreApplication::translate("BatchOptions", "Print nothing but errors."));
+    const QCommandLineOption noPrompt("no-prompt", QCoreApplication::translate("BatchOptions", "Never ask at the terminal for the password of an archive that none given opens."));
     const QCommandLineOption help({"h", "help"}, QCoreApplication::translate("BatchOptions", "Show this help."));
     const QCommandLineOption version("version", QCoreApplication::translate("BatchOptions", "Show the program's and the engine's versions."));
     parser.addOptions({output, mode, windowSettings, extension, passwordFile, passwordStdin, nameEncoding, jobs, quiet});
+    parser.addOption(noPrompt);
     parser.addOptions(RunOptionFlags::Options());
     parser.addOptions({help, version});
     parser.addPositionalArgument("PATH", QCoreApplication::translate("BatchOptions", "Archives or folders to extract."), "PATH...");
@@ -104,6 +106,7 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
         o.nameCodePage = *codePage;
     }
     o.quiet = parser.isSet(quiet);
+    o.noPrompt = parser.isSet(noPrompt);
     o.windowSettings = parser.isSet(windowSettings);
     if (QString error; !o.run.read(parser, error))
         return usage(error);

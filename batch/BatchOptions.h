@@ -20,6 +20,7 @@ struct BatchOptions {
     int jobs = 0;                      // 0: one per processor
     int nameCodePage = 0;              // names without the UTF-8 flag: 0 decides per archive, else a Windows code page
     bool quiet = false;
+    bool noPrompt = false;             // never ask for an archive's password at the terminal
     RunOptionFlags run;                // the choices of the window's "More Options..."
 };
 

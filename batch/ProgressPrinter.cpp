@@ -218,6 +218,19 @@ void ProgressPrinter::finished(std::size_t archive, const std::string &path, std
     }
 }
 
+void ProgressPrinter::aside(const std::function<void()> &work)
+{
+    std::lock_guard lock(m_mutex);
+    if (m_style == Style::Bar && m_barShown) {
+        std::fputs("\r\033[K", m_out);
+        std::fflush(m_out);
+        m_barShown = false;
+    }
+    work();
+    if (m_style == Style::Bar)
+        show(true);
+}
+
 void ProgressPrinter::close()
 {
     std::lock_guard lock(m_mutex);
