@@ -172,12 +172,27 @@ Jeder PATH ist ein Archiv oder ein Ordner, dessen ganzer Baum nach Archiven durc
         <source>Unknown name encoding &apos;%1&apos;: use auto, or one listed under --help.</source>
         <translation>Unbekannte Namenskodierung „%1“: auto oder eine unter --help genannte verwenden.</translation>
     </message>
+    <message>
+        <source>Never ask at the terminal for the password of an archive that none given opens.</source>
+        <translation>Am Terminal nie nach dem Kennwort eines Archivs fragen, das keines der angegebenen öffnet.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordInput</name>
     <message>
         <source>Password: </source>
         <translation>Kennwort: </translation>
+    </message>
+</context>
+<context>
+    <name>PasswordQuestion</name>
+    <message>
+        <source>Wrong password.</source>
+        <translation>Falsches Kennwort.</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation>Kennwort für %1: </translation>
     </message>
 </context>
 <context>

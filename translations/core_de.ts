@@ -551,5 +551,9 @@ und %1 weitere; die Details führen alle auf.</translation>
         <source>extraction could not be set up</source>
         <translation>das Entpacken konnte nicht vorbereitet werden</translation>
     </message>
+    <message>
+        <source>skipped: no password given</source>
+        <translation>übersprungen: kein Kennwort angegeben</translation>
+    </message>
 </context>
 </TS>

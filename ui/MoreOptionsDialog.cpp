@@ -58,6 +58,7 @@ void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
     AfterBrowse = new QPushButton(QStringLiteral("..."), this);
     AfterBrowse->setAccessibleName(QCoreApplication::translate("MoreOptionsDialog", "Choose the folder for extracted archives"));
     Report = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "Write a report of each run (CSV) into the output folder"), this);
+    AskPasswords = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "Ask me"), this);
     Nested = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "Also extract the ZIP archives found inside the archives, once"), this);
     RemoveNested = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "and then re&move them"), this);
 
@@ -74,6 +75,7 @@ void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
         form->addRow(QCoreApplication::translate("MoreOptionsDialog", "Passwords tried in &turn:"), Passwords);
     }
     form->addRow(QCoreApplication::translate("MoreOptionsDialog", "When the run e&nds:"), Report);
+    form->addRow(QCoreApplication::translate("MoreOptionsDialog", "When an archive needs a &password:"), AskPasswords);
     form->addRow(QCoreApplication::translate("MoreOptionsDialog", "Archives &inside archives:"), Nested);
     form->addRow(QString(), RemoveNested);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -85,7 +87,7 @@ void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
     for (QComboBox *box : {SubfolderName, OnConflict, After})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { changed(); });
-    for (QCheckBox *box : {Report, Nested, RemoveNested})
+    for (QCheckBox *box : {Report, AskPasswords, Nested, RemoveNested})
         connect(box, &QCheckBox::toggled, this, [this] { changed(); });
     connect(AfterFolder, &QLineEdit::editingFinished, this, [this] { changed(); });
     connect(AfterBrowse, &QPushButton::clicked, this, [this] { browseAfterFolder(); });
@@ -99,6 +101,7 @@ void MoreOptionsDialog::showOptions()
     After->setCurrentIndex(int(m_options.after));
     AfterFolder->setText(m_options.afterFolder);
     Report->setChecked(m_options.report);
+    AskPasswords->setChecked(m_options.askPasswords);
     Nested->setChecked(m_options.nested);
     RemoveNested->setChecked(m_options.removeNested);
     const bool moving = m_options.after == RunOptions::After::Move;
@@ -126,6 +129,7 @@ void MoreOptionsDialog::changed()
     next.after = RunOptions::After(After->currentIndex());
     next.afterFolder = AfterFolder->text().trimmed();
     next.report = Report->isChecked();
+    next.askPasswords = AskPasswords->isChecked();
     next.nested = Nested->isChecked();
     next.removeNested = next.nested && RemoveNested->isChecked();
     if (!(next == m_options) && m_store)

@@ -61,10 +61,11 @@ TEST_F(FormTest, MoreOptionsAreStoredAsTheyChange)
             EXPECT_FALSE(key.isEmpty() || keys.contains(key)) << caption.toStdString();
             keys.insert(key);
         }
-        EXPECT_EQ(keys.size(), 11);
+        EXPECT_EQ(keys.size(), 12);
         dialog.SubfolderName->setCurrentIndex(2);
         dialog.OnConflict->setCurrentIndex(1);
         dialog.Report->setChecked(true);
+        dialog.AskPasswords->setChecked(true);
         dialog.Nested->setChecked(true);
         prompts.expectPickFolder(QString());
         dialog.After->setCurrentIndex(2);
@@ -76,6 +77,7 @@ TEST_F(FormTest, MoreOptionsAreStoredAsTheyChange)
     EXPECT_EQ(stored(SettingKey::SubfolderName), "smart");
     EXPECT_EQ(stored(SettingKey::OnConflict), "skip");
     EXPECT_EQ(stored(SettingKey::WriteReport), "True");
+    EXPECT_EQ(stored(SettingKey::AskForPasswords), "True");
     EXPECT_EQ(stored(SettingKey::NestedArchives), "extract");
     EXPECT_EQ(stored(SettingKey::AfterExtract), "move:" + q(dir.path()));
     QTest::mouseClick(f.MoreOptionsButton, Qt::LeftButton);
