@@ -22,6 +22,8 @@ int main(int argc, char *argv[])
     BatchIo io;
     io.term = std::getenv("TERM");
     io.stopRequested = StopSignalled;
+    if (isatty(STDIN_FILENO) == 1)
+        io.passwordTerminal = STDIN_FILENO;
     io.readStdinLine = [] { return ReadPasswordLine(STDIN_FILENO, stderr, kMaxPasswordBytes); };
     // Qt's own arguments() turns bytes that are not UTF-8 into U+FFFD, and
     // such a file name would then name nothing.

@@ -24,6 +24,9 @@ struct BatchIo {
     // Asked before each archive and while one is extracted: true stops the
     // run (Ctrl-C). Default: never.
     std::function<bool()> stopRequested;
+    // The terminal an archive's password is asked for on (standard input
+    // when it is one); -1: never asked.
+    int passwordTerminal = -1;
 };
 
 // A password line longer than this is refused: what names a device such as

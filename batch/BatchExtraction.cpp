@@ -1,6 +1,7 @@
 #include "BatchPlan.h"
 
 #include "ChainScheduler.h"
+#include "PasswordQuestion.h"
 #include "ProgressPrinter.h"
 
 #include "ArchiveJob.h"
@@ -70,6 +71,8 @@ ArchiveResult extractOne(const BatchPlan &plan, std::size_t i, const QString &de
     hooks.workDone = [&](std::uint64_t bytes) { progress.advanced(i, std::min(bytes, plan.sizes[i])); };
     hooks.passwords = plan.passwords;
     hooks.cancelRequested = [&io] { return StopAsked(io); };
+    if (io.passwordTerminal >= 0 && !o.quiet && !o.noPrompt)
+        hooks.askPassword = TerminalPasswordQuestion(io.passwordTerminal, io.err, progress);
     const QString gone = outputFolder.gone();
     if (plan.mode == UnzipMode::None)
         return ArchiveResult{archive, destination, std::nullopt};

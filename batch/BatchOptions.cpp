@@ -39,9 +39,11 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
     const QCommandLineOption quiet({"q", "quiet"}, QCoreApplication::translate("BatchOptions", "Print nothing but errors."));
     const QCommandLineOption test({"t", "test"}, QCoreApplication::translate("BatchOptions", "Test each archive: decode and check every entry, write nothing."));
     const QCommandLineOption list({"l", "list"}, QCoreApplication::translate("BatchOptions", "List each archive's entries, one a line: archive, name, size, packed size, method, time, encrypted, separated by tabs."));
+    const QCommandLineOption noPrompt("no-prompt", QCoreApplication::translate("BatchOptions", "Never ask at the terminal for the password of an archive that none given opens."));
     const QCommandLineOption help({"h", "help"}, QCoreApplication::translate("BatchOptions", "Show this help."));
     const QCommandLineOption version("version", QCoreApplication::translate("BatchOptions", "Show the program's and the engine's versions."));
     parser.addOptions({output, mode, windowSettings, extension, passwordFile, passwordStdin, nameEncoding, jobs, quiet, test, list});
+    parser.addOption(noPrompt);
     parser.addOptions(RunOptionFlags::Options());
     parser.addOptions({help, version});
     parser.addPositionalArgument("PATH", QCoreApplication::translate("BatchOptions", "Archives or folders to extract."), "PATH...");
@@ -109,6 +111,7 @@ ParsedCommandLine ParseBatchCommandLine(const QStringList &arguments)
     if (parser.isSet(test) && parser.isSet(list))
         return usage(QCoreApplication::translate("BatchOptions", "Give either --test or --list, not both."));
     o.work = parser.isSet(test) ? BatchOptions::Work::Test : parser.isSet(list) ? BatchOptions::Work::List : o.work;
+    o.noPrompt = parser.isSet(noPrompt);
     o.windowSettings = parser.isSet(windowSettings);
     if (QString error; !o.run.read(parser, error))
         return usage(error);

@@ -22,6 +22,7 @@ struct BatchOptions {
     bool quiet = false;
     enum class Work { Extract, Test, List };
     Work work = Work::Extract;         // --test: decode and check, write nothing; --list: print the entries
+    bool noPrompt = false;             // never ask for an archive's password at the terminal
     RunOptionFlags run;                // the choices of the window's "More Options..."
 };
 

@@ -58,12 +58,12 @@ private:
 
 } // namespace
 
-std::optional<std::string> ReadPasswordLine(int fd, std::FILE *prompt, std::size_t limit)
+std::optional<std::string> ReadPasswordLine(int fd, std::FILE *prompt, std::size_t limit, const std::string &question)
 {
     std::optional<EchoOff> echoOff;
     if (isatty(fd) == 1) {
         echoOff.emplace(fd);
-        std::fputs(Translated("PasswordInput", "Password: ").c_str(), prompt);
+        std::fputs(question.empty() ? Translated("PasswordInput", "Password: ").c_str() : question.c_str(), prompt);
         std::fflush(prompt);
     }
     std::string line;

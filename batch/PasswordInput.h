@@ -11,5 +11,7 @@
 // One line from `fd` without its newline, reading at most `limit` + 1 bytes;
 // empty optional when the input ends before any byte. When `fd` is a
 // terminal, "Password: " goes to `prompt` first and the echo is off until
-// the line is read (also if the program is interrupted meanwhile).
-std::optional<std::string> ReadPasswordLine(int fd, std::FILE *prompt, std::size_t limit);
+// the line is read (also if the program is interrupted meanwhile);
+// `question` replaces "Password: " when given.
+std::optional<std::string> ReadPasswordLine(int fd, std::FILE *prompt, std::size_t limit,
+                                            const std::string &question = {});

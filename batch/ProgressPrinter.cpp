@@ -241,6 +241,19 @@ void ProgressPrinter::sayNotExtracted(const std::string &name, const std::string
     m_barShown = false;
 }
 
+void ProgressPrinter::aside(const std::function<void()> &work)
+{
+    std::lock_guard lock(m_mutex);
+    if (m_style == Style::Bar && m_barShown) {
+        std::fputs("\r\033[K", m_out);
+        std::fflush(m_out);
+        m_barShown = false;
+    }
+    work();
+    if (m_style == Style::Bar)
+        show(true);
+}
+
 void ProgressPrinter::close()
 {
     std::lock_guard lock(m_mutex);

@@ -38,6 +38,10 @@ public:
     void tick();
     // Ends the bar's line so later output starts on a fresh one.
     void close();
+    // Runs `work` (a question at the terminal) with the bar's line cleared
+    // and nothing else printed meanwhile: the other threads wait at their
+    // next report. The bar is drawn again afterwards.
+    void aside(const std::function<void()> &work);
 
     // "1.5 GiB", "320 KiB", "12 B"
     static std::string sizeText(std::uint64_t bytes);

@@ -32,6 +32,21 @@ public:
     // Answers the chosen folder's full path, or "" when cancelled.
     virtual QString pickFolder(const QString &prompt, const QString &startFolder) = 0;
 
+    // The password of an archive none of the run's passwords opens: asked
+    // with the archive's name and the try (1, 2, 3), the typing hidden.
+    struct PasswordAnswer {
+        bool skip = true;          // "Skip this archive", or the box closed
+        QString password;
+        bool useForRest = false;   // "Use for the rest of this run"
+    };
+    // Default: skipped, for prompts that never ask (benchmarks).
+    virtual PasswordAnswer archivePassword(const QString &archiveName, int attempt)
+    {
+        (void)archiveName;
+        (void)attempt;
+        return {};
+    }
+
     // Opens a folder in the file browser or an address in the web browser.
     // False when nothing on this system could be asked to open it.
     virtual bool openWithShell(const QString &pathOrAddress) = 0;

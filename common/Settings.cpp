@@ -154,6 +154,7 @@ const KeyDefault KeyTable[] = {
     {SettingKey::OnConflict, "replace"},
     {SettingKey::AfterExtract, "keep"},
     {SettingKey::WriteReport, "False"},
+    {SettingKey::AskForPasswords, "False"},
     {SettingKey::NestedArchives, "off"},
     {SettingKey::ArchiveKinds, "zip"},
 };

@@ -23,6 +23,7 @@ inline const QString SubfolderName = QStringLiteral("Subfolder Name");
 inline const QString OnConflict = QStringLiteral("On Conflict");
 inline const QString AfterExtract = QStringLiteral("After Extract");
 inline const QString WriteReport = QStringLiteral("Write Report");
+inline const QString AskForPasswords = QStringLiteral("Ask For Passwords");
 inline const QString NestedArchives = QStringLiteral("Nested Archives");
 inline const QString ArchiveKinds = QStringLiteral("Archive Kinds");
 }

@@ -52,17 +52,16 @@ std::vector<ArchivePassword> PasswordCandidates(const std::string &runPassword, 
     return candidates;
 }
 
-ArchivePassword ChooseArchivePassword(cUnzip &unzip, const std::string &archivePath,
-                                      const std::vector<ArchivePassword> &candidates,
-                                      const std::function<bool()> &cancelled)
+PasswordTest TestArchivePasswords(cUnzip &unzip, const std::string &archivePath,
+                                  const std::vector<ArchivePassword> &candidates,
+                                  const std::function<bool()> &cancelled)
 {
-    if (candidates.size() < 2)
-        return candidates.empty() ? ArchivePassword{} : candidates.front();
+    PasswordTest test;
     unzip.ZipFile(archivePath);
     unzip.Directory();
     const int32_t first = unzip.LastEngineResult() == UZ_OK ? FirstEncrypted(unzip) : 0;
-    std::optional<std::size_t> opened, passedCheck;
-    if (first > 0) {
+    test.encrypted = first > 0;
+    if (first > 0 && !candidates.empty()) {
         for (int32_t i = 1; i <= unzip.FileCount(); ++i)
             unzip.FileSelected(i, i == first);
         // The engine asks again after each wrong one, so one test call tries
@@ -86,22 +85,36 @@ ArchivePassword ChooseArchivePassword(cUnzip &unzip, const std::string &archiveP
             cancel = cancel || (cancelled && cancelled());
         });
         unzip.TestZip(true);
-        while (next < candidates.size() && !opened && !(cancelled && cancelled())) {
+        while (next < candidates.size() && !test.opened && !(cancelled && cancelled())) {
             answered.reset();
             wrongPassword = false;
             unzip.Unzip();
             const int32_t result = unzip.LastEngineResult();
-            if (!answered)
-                break; // never asked
-            if (result == UZ_OK)
-                opened = answered;
-            else if (result != UZ_SOME_FAILED)
-                break; // stopped, or the test cannot tell (an entry name the engine reads as a pattern)
-            else if (!wrongPassword && !passedCheck)
-                passedCheck = answered;
+            if (!answered) {
+                test.undecided = true; // never asked
+                break;
+            }
+            if (result == UZ_OK) {
+                test.opened = answered;
+            } else if (result != UZ_SOME_FAILED) {
+                test.undecided = true; // stopped, or the test cannot tell (an entry name the engine reads as a pattern)
+                break;
+            } else if (!wrongPassword && !test.passedCheck) {
+                test.passedCheck = answered;
+            }
         }
         unzip.TestZip(false);
     }
     unzip.ZipFile(archivePath);
-    return candidates[opened.value_or(passedCheck.value_or(0))];
+    return test;
+}
+
+ArchivePassword ChooseArchivePassword(cUnzip &unzip, const std::string &archivePath,
+                                      const std::vector<ArchivePassword> &candidates,
+                                      const std::function<bool()> &cancelled)
+{
+    if (candidates.size() < 2)
+        return candidates.empty() ? ArchivePassword{} : candidates.front();
+    const PasswordTest test = TestArchivePasswords(unzip, archivePath, candidates, cancelled);
+    return candidates[test.opened.value_or(test.passedCheck.value_or(0))];
 }

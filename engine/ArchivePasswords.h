@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,24 @@ struct ArchivePassword {
 // has one), then the list's. Blank ones and repeats are left out, the list's
 // positions kept.
 std::vector<ArchivePassword> PasswordCandidates(const std::string &runPassword, const std::vector<std::string> &list);
+
+// What trying the candidates on an archive's first encrypted entry found.
+struct PasswordTest {
+    bool encrypted = false;                 // the archive has an encrypted entry
+    std::optional<std::size_t> opened;      // the first candidate that opens it
+    std::optional<std::size_t> passedCheck; // else the first whose only fault was not the password
+    bool undecided = false;                 // the test could not tell (stopped, or the engine did not ask)
+
+    // Some candidate does, or may, open the archive, or it needs none.
+    bool settled() const { return !encrypted || opened || passedCheck || undecided; }
+};
+
+// Lists the archive and tries the candidates (any number) on its first
+// encrypted entry; nothing is written, and `unzip` is left ready for the
+// extraction. See ChooseArchivePassword for how.
+PasswordTest TestArchivePasswords(cUnzip &unzip, const std::string &archivePath,
+                                  const std::vector<ArchivePassword> &candidates,
+                                  const std::function<bool()> &cancelled);
 
 // Tests each candidate in turn on the first encrypted entry of `archivePath`
 // (nothing is written; one engine call tries them on the entry's header

@@ -1,6 +1,7 @@
 #include "UnzipArchive.h"
 
 #include "ArchivePasswords.h"
+#include "AskedPassword.h"
 #include "CreatedFolders.h"
 #include "EngineLibrary.h"
 #include "FailureSummary.h"
@@ -292,9 +293,21 @@ UnzipOutcome ExtractWithEngine(cUnzip &unzip, const std::string &archivePath, co
     // With a list, the password is chosen before anything is written; the
     // engine's requests are then answered with it alone.
     std::optional<ArchivePassword> chosen;
-    if (!hooks.passwords.empty())
+    if (hooks.askPassword) {
+        std::vector<ArchivePassword> candidates = PasswordCandidates(GetCurrentPassword(), hooks.passwords);
+        for (const std::string &kept : hooks.keptAnswers)
+            candidates.push_back({kept, 0});
+        const AskedPasswordChoice choice =
+            ChooseOrAskPassword(unzip, archivePath, candidates, hooks.askPassword, cancelled);
+        if (choice.skipped)
+            return Outcome(Status::EngineFailed, Translated("UnzipArchive", "skipped: no password given"));
+        chosen = choice.password;
+        if (choice.answered && hooks.passwordAnswered)
+            hooks.passwordAnswered(chosen->password);
+    } else if (!hooks.passwords.empty()) {
         chosen = ChooseArchivePassword(unzip, archivePath, PasswordCandidates(GetCurrentPassword(), hooks.passwords),
                                        cancelled);
+    }
     bool asked = false;
     std::optional<ScopedListener<std::string &, bool &>> password;
     if (chosen) {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,16 @@ struct UnzipHooks {
     // Told the 1-based position in `passwords` of the one that opened an
     // archive extracted cleanly; not called when the run's own did.
     std::function<void(std::size_t)> openedByListPassword;
+    // Asked, with the archive and the try (1 to 3), when the archive has an
+    // encrypted entry that no password of the run opens; the answer is tried
+    // before anything is written. Nothing: the archive is skipped.
+    // None: the run's passwords alone, as without asking.
+    std::function<std::optional<std::string>(const std::string &archive, int attempt)> askPassword;
+    // Told an answer to askPassword that opens the archive.
+    std::function<void(const std::string &)> passwordAnswered;
+    // Answers the user chose to keep for the rest of the run: tried, with
+    // askPassword, after the run's passwords.
+    std::vector<std::string> keptAnswers;
 };
 
 class cUnzip;

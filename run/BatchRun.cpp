@@ -2,6 +2,7 @@
 
 #include "ApplicationTitle.h"
 #include "ArchiveJob.h"
+#include "AskedPasswords.h"
 #include "RunReport.h"
 #include "SubfolderNames.h"
 #include "Destination.h"
@@ -195,6 +196,8 @@ void BatchRun::run()
 
     Pass pass{trap, prompts, rows, options, WorkShare(weighRows(rows, 1, bound)), FrameGate(now), runHooks(),
               OutputFolderWatch(m_surface.OutputFolderText()), SubfolderNamer(options.subfolderName)};
+    if (options.askPasswords)
+        AskThroughPrompts(pass.hooks, prompts, *m_windowSide, [this] { return m_cancel.load() || m_stopNow.load(); });
     for (qsizetype i = 1; i <= bound && !m_cancel; ++i) {
         if (m_stop) {
             const qsizetype waitingFrom = std::max(i, atStart + 1);

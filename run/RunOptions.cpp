@@ -120,6 +120,11 @@ RunOptions LoadRunOptions()
     } catch (...) {
         options.report = false;
     }
+    try {
+        options.askPasswords = SettingToBoolean(stored(SettingKey::AskForPasswords));
+    } catch (...) {
+        options.askPasswords = false;
+    }
     return options;
 }
 
@@ -129,6 +134,7 @@ void SaveRunOptions(const RunOptions &options)
     store(SettingKey::OnConflict, OnConflictWord(options.onConflict));
     store(SettingKey::AfterExtract, AfterWord(options.after, options.afterFolder));
     store(SettingKey::WriteReport, BooleanToSetting(options.report));
+    store(SettingKey::AskForPasswords, BooleanToSetting(options.askPasswords));
     store(SettingKey::NestedArchives, NestedWord(options.nested, options.removeNested));
     store(SettingKey::ArchiveKinds, KindsWord(options.kinds));
 }

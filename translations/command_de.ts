@@ -196,12 +196,27 @@ Jeder PATH ist ein Archiv oder ein Ordner, dessen ganzer Baum nach Archiven durc
         <source>Give either --test or --list, not both.</source>
         <translation>Entweder --test oder --list angeben, nicht beides.</translation>
     </message>
+    <message>
+        <source>Never ask at the terminal for the password of an archive that none given opens.</source>
+        <translation>Am Terminal nie nach dem Kennwort eines Archivs fragen, das keines der angegebenen öffnet.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordInput</name>
     <message>
         <source>Password: </source>
         <translation>Kennwort: </translation>
+    </message>
+</context>
+<context>
+    <name>PasswordQuestion</name>
+    <message>
+        <source>Wrong password.</source>
+        <translation>Falsches Kennwort.</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation>Kennwort für %1: </translation>
     </message>
 </context>
 <context>

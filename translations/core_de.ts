@@ -579,5 +579,9 @@ und %1 weitere; die Details führen alle auf.</translation>
         <source>the file is damaged or not an archive of a kind Marrowlyn reads</source>
         <translation>die Datei ist beschädigt oder kein Archiv einer Art, die Marrowlyn liest</translation>
     </message>
+    <message>
+        <source>skipped: no password given</source>
+        <translation>übersprungen: kein Kennwort angegeben</translation>
+    </message>
 </context>
 </TS>

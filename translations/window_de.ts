@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ArchivePasswordDialog</name>
+    <message>
+        <source>&quot;%1&quot; needs a password:</source>
+        <translation>„%1“ braucht ein Kennwort:</translation>
+    </message>
+    <message>
+        <source>That password is wrong.</source>
+        <translation>Dieses Kennwort ist falsch.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kennwort</translation>
+    </message>
+    <message>
+        <source>&amp;Use for the rest of this run</source>
+        <translation>Für den &amp;Rest dieses Laufs verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Skip this archive</source>
+        <translation>Dieses Archiv ü&amp;berspringen</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Zip File(s)</source>
@@ -293,6 +316,14 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
     <message>
         <source>Archive &amp;kinds:</source>
         <translation>Archiv&amp;arten:</translation>
+    </message>
+    <message>
+        <source>Ask me</source>
+        <translation>Mich fragen</translation>
+    </message>
+    <message>
+        <source>When an archive needs a &amp;password:</source>
+        <translation>Wenn ein Archiv ein Kenn&amp;wort braucht:</translation>
     </message>
 </context>
 <context>

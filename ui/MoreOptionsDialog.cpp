@@ -58,6 +58,7 @@ void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
     AfterBrowse = new QPushButton(QStringLiteral("..."), this);
     AfterBrowse->setAccessibleName(QCoreApplication::translate("MoreOptionsDialog", "Choose the folder for extracted archives"));
     Report = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "Write a report of each run (CSV) into the output folder"), this);
+    AskPasswords = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "Ask me"), this);
     Nested = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "Also extract the ZIP archives found inside the archives, once"), this);
     RemoveNested = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "and then re&move them"), this);
 
@@ -82,6 +83,7 @@ void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
         form->addRow(QCoreApplication::translate("MoreOptionsDialog", "Passwords tried in &turn:"), Passwords);
     }
     form->addRow(QCoreApplication::translate("MoreOptionsDialog", "When the run e&nds:"), Report);
+    form->addRow(QCoreApplication::translate("MoreOptionsDialog", "When an archive needs a &password:"), AskPasswords);
     form->addRow(QCoreApplication::translate("MoreOptionsDialog", "Archives &inside archives:"), Nested);
     form->addRow(QString(), RemoveNested);
     form->addRow(QCoreApplication::translate("MoreOptionsDialog", "Archive &kinds:"), Kinds);
@@ -94,7 +96,7 @@ void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
     for (QComboBox *box : {SubfolderName, OnConflict, After, Kinds})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { changed(); });
-    for (QCheckBox *box : {Report, Nested, RemoveNested})
+    for (QCheckBox *box : {Report, AskPasswords, Nested, RemoveNested})
         connect(box, &QCheckBox::toggled, this, [this] { changed(); });
     connect(AfterFolder, &QLineEdit::editingFinished, this, [this] { changed(); });
     connect(AfterBrowse, &QPushButton::clicked, this, [this] { browseAfterFolder(); });
@@ -108,6 +110,7 @@ void MoreOptionsDialog::showOptions()
     After->setCurrentIndex(int(m_options.after));
     AfterFolder->setText(m_options.afterFolder);
     Report->setChecked(m_options.report);
+    AskPasswords->setChecked(m_options.askPasswords);
     Nested->setChecked(m_options.nested);
     RemoveNested->setChecked(m_options.removeNested);
     Kinds->setCurrentIndex(int(m_options.kinds));
@@ -136,6 +139,7 @@ void MoreOptionsDialog::changed()
     next.after = RunOptions::After(After->currentIndex());
     next.afterFolder = AfterFolder->text().trimmed();
     next.report = Report->isChecked();
+    next.askPasswords = AskPasswords->isChecked();
     next.nested = Nested->isChecked();
     next.removeNested = next.nested && RemoveNested->isChecked();
     next.kinds = RunOptions::Kinds(Kinds->currentIndex());

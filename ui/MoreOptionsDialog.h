@@ -34,6 +34,7 @@ public:
     QLineEdit *AfterFolder = nullptr;
     QPushButton *AfterBrowse = nullptr;
     QCheckBox *Report = nullptr;
+    QCheckBox *AskPasswords = nullptr;
     QCheckBox *Nested = nullptr;
     QCheckBox *RemoveNested = nullptr;
     QComboBox *Kinds = nullptr;

@@ -20,6 +20,7 @@ public:
     QString openFiles(const QString &title, const QString &filter, const QString &startFolder) override;
     QString pickFolder(const QString &prompt, const QString &startFolder) override;
     bool openWithShell(const QString &pathOrAddress) override;
+    PasswordAnswer archivePassword(const QString &archiveName, int attempt) override; // ArchivePasswordDialog.cpp
 
 private:
     QPointer<QWidget> m_owner;

@@ -58,7 +58,7 @@ TEST_F(SettingsTest, StoreLivesInTheApplicationsIniFile)
 
 TEST_F(SettingsTest, DefaultsOfTheKeyTable)
 {
-    EXPECT_EQ(SettingKeys().size(), 14);
+    EXPECT_EQ(SettingKeys().size(), 15);
     EXPECT_EQ(ReadSetting(SettingKey::OutputDirectory), GetDesktopFolder());
     EXPECT_TRUE(ReadSetting(SettingKey::OutputDirectory).endsWith(QLatin1Char('/')));
     EXPECT_EQ(ReadSetting(SettingKey::Option1), QStringLiteral("1"));

@@ -25,6 +25,7 @@ const char *ScriptedPrompts::kindName(Kind kind)
     case Kind::OpenFiles: return "openFiles";
     case Kind::PickFolder: return "pickFolder";
     case Kind::OpenWithShell: return "openWithShell";
+    case Kind::ArchivePassword: return "archivePassword";
     }
     return "?";
 }
@@ -32,6 +33,12 @@ const char *ScriptedPrompts::kindName(Kind kind)
 ScriptedPrompts &ScriptedPrompts::expectMessage(Answer answer)
 {
     m_queue.push_back({Kind::Message, answer, {}});
+    return *this;
+}
+
+ScriptedPrompts &ScriptedPrompts::expectArchivePassword(const PasswordAnswer &answer)
+{
+    m_queue.push_back({Kind::ArchivePassword, Answer::Ok, {}, answer});
     return *this;
 }
 
@@ -127,4 +134,11 @@ bool ScriptedPrompts::openWithShell(const QString &pathOrAddress)
     const std::optional<Expected> expected =
         take({Kind::OpenWithShell, pathOrAddress, {}, Buttons::Ok, Icon::None, {}, {}, false, {}});
     return expected && expected->answer == Answer::Yes;
+}
+
+Prompts::PasswordAnswer ScriptedPrompts::archivePassword(const QString &archiveName, int attempt)
+{
+    const std::optional<Expected> expected = take(
+        {Kind::ArchivePassword, archiveName, {}, Buttons::Ok, Icon::None, {}, QString::number(attempt), true, {}});
+    return expected ? expected->password : PasswordAnswer{};
 }

@@ -13,7 +13,7 @@
 
 class ScriptedPrompts : public Prompts {
 public:
-    enum class Kind { Message, Input, OpenFiles, PickFolder, OpenWithShell };
+    enum class Kind { Message, Input, OpenFiles, PickFolder, OpenWithShell, ArchivePassword };
 
     // What one prompt was given, whatever its kind; fields a kind does not
     // use stay empty.
@@ -39,6 +39,8 @@ public:
     ScriptedPrompts &expectPickFolder(const QString &answer);
     // `opens`: what the shell answers, true when something opened the target.
     ScriptedPrompts &expectOpenWithShell(bool opens = true);
+    // The call's text is the archive's name, its preset the try's number.
+    ScriptedPrompts &expectArchivePassword(const PasswordAnswer &answer);
 
     const std::vector<Call> &calls() const { return m_calls; }
     // The most recent call; fails the test when there was none.
@@ -53,6 +55,7 @@ public:
     QString openFiles(const QString &title, const QString &filter, const QString &startFolder) override;
     QString pickFolder(const QString &prompt, const QString &startFolder) override;
     bool openWithShell(const QString &pathOrAddress) override;
+    PasswordAnswer archivePassword(const QString &archiveName, int attempt) override;
 
     static const char *kindName(Kind kind);
 
@@ -61,6 +64,7 @@ private:
         Kind kind;
         Answer answer = Answer::Ok;
         QString text;
+        PasswordAnswer password = {};
     };
 
     // Records the call and answers the queued entry when it is of this kind.

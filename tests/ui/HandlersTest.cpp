@@ -61,10 +61,11 @@ TEST_F(FormTest, MoreOptionsAreStoredAsTheyChange)
             EXPECT_FALSE(key.isEmpty() || keys.contains(key)) << caption.toStdString();
             keys.insert(key);
         }
-        EXPECT_EQ(keys.size(), 12);
+        EXPECT_EQ(keys.size(), 13);
         dialog.SubfolderName->setCurrentIndex(2);
         dialog.OnConflict->setCurrentIndex(1);
         dialog.Report->setChecked(true);
+        dialog.AskPasswords->setChecked(true);
         dialog.Nested->setChecked(true);
         dialog.Kinds->setCurrentIndex(1);
         prompts.expectPickFolder(QString());
@@ -77,6 +78,7 @@ TEST_F(FormTest, MoreOptionsAreStoredAsTheyChange)
     EXPECT_EQ(stored(SettingKey::SubfolderName), "smart");
     EXPECT_EQ(stored(SettingKey::OnConflict), "skip");
     EXPECT_EQ(stored(SettingKey::WriteReport), "True");
+    EXPECT_EQ(stored(SettingKey::AskForPasswords), "True");
     EXPECT_EQ(stored(SettingKey::NestedArchives), "extract");
     EXPECT_EQ(stored(SettingKey::ArchiveKinds), "all");
     EXPECT_EQ(stored(SettingKey::AfterExtract), "move:" + q(dir.path()));
