@@ -83,16 +83,10 @@ TEST(TestAndList, ListingPrintsOneEscapedLinePerEntry)
 {
     TempDir dir;
     SetEngineLibraryPath(ENGINE_PATH);
-    std::tm when{};
-    when.tm_year = 2021 - 1900;
-    when.tm_mon = 7;
-    when.tm_mday = 31;
-    when.tm_hour = 14;
-    when.tm_min = 5;
-    when.tm_isdst = -1;
+    const std::time_t when = LocalTime(2021, 8, 31, 14, 5);
     MakeZip(dir / "l.zip",
-            {{.name = "docs/r.txt", .data = "read me", .method = ZipMethod::Store, .mtime = std::mktime(&when)},
-             {.name = "tab\there\nforged\tline", .data = "x", .mtime = std::mktime(&when), .encrypted = true}},
+            {{.name = "docs/r.txt", .data = "read me", .method = ZipMethod::Store, .mtime = when},
+             {.name = "tab\there\nforged\tline", .data = "x", .mtime = when, .encrypted = true}},
             "pw");
     const std::string archive = (dir / "l.zip").string();
     Ran ran = RunCommand({"--list", Q(dir / "l.zip")});

@@ -261,15 +261,9 @@ TEST_F(UnzipArchiveEngineTest, ACancelStopsTheEngine)
 TEST_F(UnzipArchiveEngineTest, ListingAndSelectionThroughTheWrapper)
 {
     const fs::path archive = dir / "list.zip";
-    std::tm when{};
-    when.tm_year = 2021 - 1900;
-    when.tm_mon = 7;
-    when.tm_mday = 31;
-    when.tm_hour = 14;
-    when.tm_min = 5;
-    when.tm_isdst = -1;
+    const std::time_t when = LocalTime(2021, 8, 31, 14, 5);
     const std::string longName = std::string(100, 'a') + "/" + std::string(100, 'b') + "/" + std::string(100, 'c') + ".txt";
-    MakeZip(archive, {{.name = "docs/img/a.png", .data = std::string(1000, 'a'), .mtime = std::mktime(&when)},
+    MakeZip(archive, {{.name = "docs/img/a.png", .data = std::string(1000, 'a'), .mtime = when},
                       {.name = "docs/", .directory = true},
                       {.name = "readme.txt", .data = "read me", .method = ZipMethod::Store},
                       {.name = "locked.txt", .data = "x", .encrypted = true},

@@ -27,5 +27,18 @@ struct ZipEntry {
 };
 
 // Writes `file` anew. Throws std::runtime_error when libzip fails.
+// A local time as the clock on the wall reads it (month 1 to 12), for entries' times.
+inline std::time_t LocalTime(int year, int month, int day, int hour, int minute)
+{
+    std::tm when{};
+    when.tm_year = year - 1900;
+    when.tm_mon = month - 1;
+    when.tm_mday = day;
+    when.tm_hour = hour;
+    when.tm_min = minute;
+    when.tm_isdst = -1;
+    return std::mktime(&when);
+}
+
 void MakeZip(const std::filesystem::path &file, const std::vector<ZipEntry> &entries,
              const std::string &password = "");
