@@ -339,7 +339,8 @@ void BatchRun::finish(Pass &pass, const QDateTime &started)
     Prompts::Answer answer = Prompts::Answer::Ok;
     pass.trap.step(136, [&] {
         answer = pass.prompts.message(summary.text, ApplicationTitle(), Prompts::Buttons::OkOpenFolder,
-                                      Prompts::Icon::None, summary.detail);
+                                      pass.problems.empty() ? Prompts::Icon::None : Prompts::Icon::Exclamation,
+                                      summary.detail);
     });
     if (answer == Prompts::Answer::OpenFolder)
         pass.trap.step(138, [&] { pass.prompts.openWithShell(m_surface.OutputFolderText()); });

@@ -341,12 +341,20 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
 <context>
     <name>QtPrompts</name>
     <message>
-        <source>Open Output Folder</source>
-        <translation>Ausgabeordner öffnen</translation>
+        <source>Hide &amp;Details...</source>
+        <translation>&amp;Details ausblenden...</translation>
     </message>
     <message>
-        <source>Stop Now</source>
-        <translation>Jetzt anhalten</translation>
+        <source>Show &amp;Details...</source>
+        <translation>&amp;Details einblenden...</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>&amp;Ausgabeordner öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Now</source>
+        <translation>Jetzt an&amp;halten</translation>
     </message>
 </context>
 <context>

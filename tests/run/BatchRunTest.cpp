@@ -122,7 +122,7 @@ TEST_F(BatchRunTest, ModesFollowTheirCaptionsAndTheSummaryNamesFailures)
     EXPECT_TRUE(box.contains(rows[2] + ": ")) << box.toStdString();
     EXPECT_TRUE(box.contains(rows[3] + ": ")) << box.toStdString();
     EXPECT_FALSE(box.contains(rows[0])) << box.toStdString();
-    EXPECT_EQ(prompts.last().icon, Prompts::Icon::None);
+    EXPECT_EQ(prompts.last().icon, Prompts::Icon::Exclamation);
     EXPECT_EQ(surface.textsSeen.mid(0, 4),
               (QStringList{"Processing: a.zip", "Processing: b.v2.zip", "Processing: secret.zip",
                            "Processing: fake.zip"}));
