@@ -343,5 +343,12 @@ void BatchRun::finish(Pass &pass, const QDateTime &started)
                                       summary.detail);
     });
     if (answer == Prompts::Answer::OpenFolder)
-        pass.trap.step(138, [&] { pass.prompts.openWithShell(m_surface.OutputFolderText()); });
+        pass.trap.step(138, [&] {
+            const QString folder = m_surface.OutputFolderText();
+            if (!pass.prompts.openWithShell(folder))
+                pass.prompts.message(QCoreApplication::translate("BatchRun", "The output folder could not be opened: no program "
+                                                                             "on this computer could show it.\n\nThe folder is:\n%1")
+                                         .arg(folder),
+                                     ApplicationTitle(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+        });
 }

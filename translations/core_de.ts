@@ -171,6 +171,16 @@
         <source>the report could not be written: %1</source>
         <translation>der Bericht konnte nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>The output folder could not be opened: no program on this computer could show it.
+
+The folder is:
+%1</source>
+        <translation>Der Ausgabeordner konnte nicht geöffnet werden: Kein Programm auf diesem Computer konnte ihn anzeigen.
+
+Der Ordner ist:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>BatchSurface</name>

@@ -1,5 +1,7 @@
 #include "QtPrompts.h"
 
+#include "ShowFolder.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -223,9 +225,10 @@ QString QtPrompts::pickFolder(const QString &prompt, const QString &startFolder)
 
 bool QtPrompts::openWithShell(const QString &pathOrAddress)
 {
-    const QUrl url = pathOrAddress.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(pathOrAddress)
-                                                                 : QUrl::fromUserInput(pathOrAddress);
-    // False is to be trusted: no launcher was found. True only means one was
-    // started; whether it showed anything is beyond what Qt can tell.
-    return QDesktopServices::openUrl(url);
+    // A folder's launcher is run and its exit status read here; for an
+    // address, Qt's false is to be trusted (no launcher was found) and true
+    // only means one was started.
+    if (pathOrAddress.startsWith(QLatin1Char('/')))
+        return ShowFolderOnDesktop(pathOrAddress);
+    return QDesktopServices::openUrl(QUrl::fromUserInput(pathOrAddress));
 }

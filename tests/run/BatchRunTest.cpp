@@ -277,6 +277,19 @@ TEST_F(BatchRunTest, AMissingRowIsReportedAndTheRunGoesOn)
     EXPECT_EQ(prompts.last().text, "Done.");
 }
 
+// "Open Output Folder" where nothing shows folders: a message names the folder.
+TEST_F(BatchRunTest, AnOutputFolderNothingCanShowIsNamed)
+{
+    BatchRun run(surface);
+    QStringList seen;
+    run.unzip = threeRowsNoting(seen, [] {});
+    prompts.expectMessage(Prompts::Answer::OpenFolder).expectOpenWithShell(false).expectMessage();
+    run.Start();
+    EXPECT_EQ(prompts.calls()[1].text, surface.outputText);
+    EXPECT_TRUE(prompts.last().text.contains("could not be opened")) << prompts.last().text.toStdString();
+    EXPECT_TRUE(prompts.last().text.endsWith("\n" + surface.outputText)) << prompts.last().text.toStdString();
+}
+
 TEST_F(BatchRunTest, AnOutputFolderDeletedDuringTheRunIsNotMadeAgain)
 {
     // The engine makes a destination's missing folders: without a check the

@@ -110,6 +110,36 @@ TEST(QtPrompts, TheRunsBoxesAreForTheKeyboard)
     RemoveTranslations();
 }
 
+// A folder is shown by the desktop's launcher, and its exit status is the
+// answer: a failing xdg-open is no success; without one, gio is asked.
+TEST(QtPrompts, AFolderIsShownOnlyWhenTheLauncherSucceeds)
+{
+    TempDir bin;
+    const QString folder = q(bin / "out put");
+    const QByteArray path = qgetenv("PATH");
+    const struct {
+        const char *launcher, *script;
+        bool shown;
+        const char *called;
+    } cases[] = {
+        {"xdg-open", "echo \"$@\" > called; exit 4", false, "file:///"},
+        {"xdg-open", "echo \"$@\" > called", true, "file:///"},
+        {"gio", "echo \"$@\" > called; exit 1", false, "open -- file:///"},
+    };
+    for (const auto &c : cases) {
+        std::filesystem::remove_all(bin / "stub");
+        std::filesystem::create_directories(bin / "stub");
+        const auto stub = bin.write(std::string("stub/") + c.launcher, std::string("#!/bin/sh\ncd \"${0%/*}\"\n") + c.script + "\n");
+        std::filesystem::permissions(stub, std::filesystem::perms::owner_all);
+        qputenv("PATH", QFile::encodeName(q(bin / "stub")));
+        QtPrompts prompts;
+        EXPECT_EQ(prompts.openWithShell(folder), c.shown) << c.launcher << " " << c.script;
+        qputenv("PATH", path);
+        const std::string called = bin.read("stub/called");
+        EXPECT_TRUE(called.starts_with(c.called) && called.find("out%20put") != std::string::npos) << called;
+    }
+}
+
 class OpeningPrompts : public QtPrompts {
 public:
     bool openWithShell(const QString &target) override
