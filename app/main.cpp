@@ -7,6 +7,7 @@
 #include "ProgramFolder.h"
 #include "TimeZone.h"
 #include "Translations.h"
+#include "WindowCommandLine.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,6 +48,8 @@ int ArgumentsBeforeDoubleDash(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     PinTimeZone();
+    if (const std::optional<int> status = AnswerWithoutWindow(argc, argv))
+        return *status;
     const int firstPath = ArgumentsBeforeDoubleDash(argc, argv);
     int qtArgc = firstPath;
     QApplication app(qtArgc, argv);
@@ -74,7 +77,7 @@ int main(int argc, char *argv[])
         form.raise();
         form.activateWindow();
         if (!more.isEmpty())
-            form.ListView1_OLEDragDrop(more);
+            form.AddNamedPaths(more);
     });
     if (!name.isEmpty() && !server.listen(name))
         std::fprintf(stderr, "%s\n",
@@ -86,7 +89,7 @@ int main(int argc, char *argv[])
     // Added from the event loop, so the window is on screen while a folder
     // is scanned.
     if (!paths.isEmpty())
-        QTimer::singleShot(0, &form, [&form, paths] { form.ListView1_OLEDragDrop(paths); });
+        QTimer::singleShot(0, &form, [&form, paths] { form.AddNamedPaths(paths); });
     // Closing the window ends the program: nothing is saved at shutdown.
     return app.exec();
 }

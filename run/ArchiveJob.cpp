@@ -70,12 +70,14 @@ ExistingFile RuleFor(RunOptions::OnConflict onConflict)
 QStringList ConflictNotes(int skipped, int renamed)
 {
     QStringList notes;
-    if (skipped == 1)
-        notes << QCoreApplication::translate("ArchiveJob", "1 file kept as it was");
-    else if (skipped > 1)
-        notes << QCoreApplication::translate("ArchiveJob", "%1 files kept as they were").arg(skipped);
+    // English has two forms, told apart here; Qt's plural forms give each
+    // language its own (%n).
+    if (skipped > 0)
+        notes << (skipped == 1 ? QCoreApplication::translate("ArchiveJob", "%n file kept as it was", nullptr, skipped)
+                               : QCoreApplication::translate("ArchiveJob", "%n files kept as they were", nullptr, skipped));
     if (renamed > 0)
-        notes << QStringLiteral("%1 file%2 renamed").arg(renamed).arg(renamed == 1 ? "" : "s");
+        notes << (renamed == 1 ? QCoreApplication::translate("ArchiveJob", "%n file renamed", nullptr, renamed)
+                               : QCoreApplication::translate("ArchiveJob", "%n files renamed", nullptr, renamed));
     return notes;
 }
 

@@ -358,8 +358,16 @@ void BatchRun::finish(Pass &pass, const QDateTime &started)
     Prompts::Answer answer = Prompts::Answer::Ok;
     pass.trap.step(136, [&] {
         answer = pass.prompts.message(summary.text, ApplicationTitle(), Prompts::Buttons::OkOpenFolder,
-                                      Prompts::Icon::None, summary.detail);
+                                      pass.problems.empty() ? Prompts::Icon::None : Prompts::Icon::Exclamation,
+                                      summary.detail);
     });
     if (answer == Prompts::Answer::OpenFolder)
-        pass.trap.step(138, [&] { pass.prompts.openWithShell(m_surface.OutputFolderText()); });
+        pass.trap.step(138, [&] {
+            const QString folder = m_surface.OutputFolderText();
+            if (!pass.prompts.openWithShell(folder))
+                pass.prompts.message(QCoreApplication::translate("BatchRun", "The output folder could not be opened: no program "
+                                                                             "on this computer could show it.\n\nThe folder is:\n%1")
+                                         .arg(folder),
+                                     ApplicationTitle(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+        });
 }

@@ -40,10 +40,10 @@ RunSummary summarizeProblems(qsizetype archiveCount, const std::vector<ArchivePr
     const auto count = qsizetype(problems.size());
     summary.headline += QStringLiteral("\n\n")
                         + (archiveCount == 1
-                               ? QCoreApplication::translate("RunSummary", "%1 of %2 archive was not extracted cleanly")
-                               : QCoreApplication::translate("RunSummary", "%1 of %2 archives were not extracted cleanly"))
-                              .arg(count)
-                              .arg(archiveCount);
+                               ? QCoreApplication::translate("RunSummary", "%1 of %2 archive was not extracted cleanly").arg(count).arg(archiveCount)
+                               : (count == 1 ? QCoreApplication::translate("RunSummary", "%n of %1 archives was not extracted cleanly", nullptr, int(count))
+                                             : QCoreApplication::translate("RunSummary", "%n of %1 archives were not extracted cleanly", nullptr, int(count)))
+                                     .arg(archiveCount));
     summary.text = summary.headline;
     bool anyMessages = false;
     for (const ArchiveProblem &problem : problems)

@@ -69,14 +69,6 @@
 <context>
     <name>ArchiveJob</name>
     <message>
-        <source>1 file kept as it was</source>
-        <translation>1 Datei unverändert behalten</translation>
-    </message>
-    <message>
-        <source>%1 files kept as they were</source>
-        <translation>%1 Dateien unverändert behalten</translation>
-    </message>
-    <message>
         <source>extracted, but not every archive inside: %1</source>
         <translation>entpackt, aber nicht jedes enthaltene Archiv: %1</translation>
     </message>
@@ -107,6 +99,34 @@
     <message>
         <source>opened by the %1 password of the list</source>
         <translation>mit dem %1 Kennwort der Liste geöffnet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file kept as it was</source>
+        <translation>
+            <numerusform>%n Datei unverändert behalten</numerusform>
+            <numerusform>%n Dateien unverändert behalten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files kept as they were</source>
+        <translation>
+            <numerusform>%n Datei unverändert behalten</numerusform>
+            <numerusform>%n Dateien unverändert behalten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file renamed</source>
+        <translation>
+            <numerusform>%n Datei umbenannt</numerusform>
+            <numerusform>%n Dateien umbenannt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files renamed</source>
+        <translation>
+            <numerusform>%n Datei umbenannt</numerusform>
+            <numerusform>%n Dateien umbenannt</numerusform>
+        </translation>
     </message>
     <message>
         <source>not a ZIP archive: %1</source>
@@ -186,6 +206,16 @@
     <message>
         <source>the report could not be written: %1</source>
         <translation>der Bericht konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The output folder could not be opened: no program on this computer could show it.
+
+The folder is:
+%1</source>
+        <translation>Der Ausgabeordner konnte nicht geöffnet werden: Kein Programm auf diesem Computer konnte ihn anzeigen.
+
+Der Ordner ist:
+%1</translation>
     </message>
     <message>
         <source>added after the run began; waiting for the next run</source>
@@ -375,12 +405,22 @@ und %1 weitere; die Details führen alle auf.</translation>
         <translation>%1 von %2 Archiv wurde nicht fehlerfrei entpackt</translation>
     </message>
     <message>
-        <source>%1 of %2 archives were not extracted cleanly</source>
-        <translation>%1 von %2 Archiven wurden nicht fehlerfrei entpackt</translation>
-    </message>
-    <message>
         <source>; the details list them all.</source>
         <translation>; die Details führen alle auf.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 archives was not extracted cleanly</source>
+        <translation>
+            <numerusform>%n von %1 Archiven wurde nicht fehlerfrei entpackt</numerusform>
+            <numerusform>%n von %1 Archiven wurden nicht fehlerfrei entpackt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 archives were not extracted cleanly</source>
+        <translation>
+            <numerusform>%n von %1 Archiven wurde nicht fehlerfrei entpackt</numerusform>
+            <numerusform>%n von %1 Archiven wurden nicht fehlerfrei entpackt</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,14 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
         <source>Invalid picture</source>
         <translation>Ungültiges Bild</translation>
     </message>
+    <message>
+        <source>This path was not found and was not added:</source>
+        <translation>Dieser Pfad wurde nicht gefunden und nicht hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>These paths were not found and were not added:</source>
+        <translation>Diese Pfade wurden nicht gefunden und nicht hinzugefügt:</translation>
+    </message>
 </context>
 <context>
     <name>MoreOptionsDialog</name>
@@ -384,12 +392,20 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
 <context>
     <name>QtPrompts</name>
     <message>
-        <source>Open Output Folder</source>
-        <translation>Ausgabeordner öffnen</translation>
+        <source>Hide &amp;Details...</source>
+        <translation>&amp;Details ausblenden...</translation>
     </message>
     <message>
-        <source>Stop Now</source>
-        <translation>Jetzt anhalten</translation>
+        <source>Show &amp;Details...</source>
+        <translation>&amp;Details einblenden...</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>&amp;Ausgabeordner öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Now</source>
+        <translation>Jetzt an&amp;halten</translation>
     </message>
 </context>
 <context>
@@ -401,6 +417,38 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
     <message>
         <source>marrowlyn: no folder of this user&apos;s own for the socket; this start opens a window of its own</source>
         <translation>marrowlyn: kein eigener Ordner dieses Benutzers für den Socket; dieser Start öffnet ein eigenes Fenster</translation>
+    </message>
+    <message>
+        <source>Usage: marrowlyn [QT-OPTION...] [PATH...] [-- PATH...]
+Opens the Marrowlyn window with each PATH in the list: an archive, or a folder whose
+archives are added. While a window is open, the paths are given to it instead.
+Everything after &quot;--&quot; is a path, even when it begins with &quot;-&quot;.
+
+  -h, --help     Show this help.
+  --version      Show the version.
+
+Qt&apos;s own options are accepted, among them -platform NAME, -style NAME, -reverse,
+-qwindowgeometry GEOMETRY and -display DISPLAY.
+To extract without a window, use marrowlyn-batch (see marrowlyn-batch --help).
+</source>
+        <translation>Aufruf: marrowlyn [QT-OPTION...] [PFAD...] [-- PFAD...]
+Öffnet das Marrowlyn-Fenster mit jedem PFAD in der Liste: ein Archiv oder ein Ordner,
+dessen Archive hinzugefügt werden. Ist schon ein Fenster offen, erhält es die Pfade.
+Alles nach „--“ ist ein Pfad, auch wenn es mit „-“ beginnt.
+
+  -h, --help     Diese Hilfe anzeigen.
+  --version      Die Version anzeigen.
+
+Qts eigene Optionen werden angenommen, darunter -platform NAME, -style NAME, -reverse,
+-qwindowgeometry GEOMETRIE und -display DISPLAY.
+Zum Entpacken ohne Fenster: marrowlyn-batch (siehe marrowlyn-batch --help).
+</translation>
+    </message>
+    <message>
+        <source>marrowlyn: unknown option &apos;%1&apos;
+Try &apos;marrowlyn --help&apos; for more information.</source>
+        <translation>marrowlyn: unbekannte Option „%1“
+Mehr dazu mit „marrowlyn --help“.</translation>
     </message>
 </context>
 </TS>

@@ -118,6 +118,9 @@ public:
     void PushButton_MouseMove();
     // Local files and folders dropped on the list, in the order dropped.
     void ListView1_OLEDragDrop(const QStringList &paths);
+    // Paths named on the command line: added as a drop would add them, except
+    // those not there at all, which one message names after the rest are added.
+    void AddNamedPaths(const QStringList &paths);
     // Row dragging. Buttons and shift states are bit sets (left 1, right 2,
     // middle 4; shift 1, ctrl 2, alt 4); x and y are the list's own
     // coordinates, those its hit test takes.

@@ -5,13 +5,18 @@
 #include "Form1.h"
 
 #include "ApplicationTitle.h"
+#include "Prompts.h"
 #include "joblist/AddingCommands.h"
 #include "joblist/DropData.h"
 #include "joblist/SampleFiles.h"
 #include "run/RunOptions.h"
 
 #include <QDropEvent>
+#include <QFile>
 #include <QMetaObject>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 AddingContext Form1::addingContext()
 {
@@ -60,6 +65,26 @@ void Form1::ListView1_OLEDragDrop(const QStringList &paths)
 {
     AddingContext context = addingContext();
     ::ListView1_OLEDragDrop(context, paths);
+}
+
+void Form1::AddNamedPaths(const QStringList &paths)
+{
+    QStringList found, missing;
+    for (const QString &path : paths) {
+        // lstat: a link is there even when what it names is not.
+        struct stat info {};
+        const bool absent = ::lstat(QFile::encodeName(path).constData(), &info) != 0 && errno == ENOENT;
+        (absent ? missing : found) << path;
+    }
+    if (!found.isEmpty())
+        ListView1_OLEDragDrop(found);
+    if (missing.isEmpty())
+        return;
+    const QString text = missing.size() == 1
+                             ? QCoreApplication::translate("Form1", "This path was not found and was not added:")
+                             : QCoreApplication::translate("Form1", "These paths were not found and were not added:");
+    m_prompts.message(text + QLatin1Char('\n') + missing.join(QLatin1Char('\n')), ApplicationTitle(),
+                      Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
 }
 
 // Only a list of local files may be dropped; anything else is refused while

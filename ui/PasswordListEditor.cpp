@@ -60,6 +60,18 @@ PasswordListEditor::PasswordListEditor(Prompts &prompts, PasswordListStore &stor
     refresh(-1);
 }
 
+// A wrapped line counts as one in the layout's minimum, so a short dialog
+// squeezed the buttons beside the list until their descenders were cut (the
+// "g" of "Hinzufügen" at twice the density). The line asks for the height its
+// width needs instead.
+void PasswordListEditor::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int needed = WhereKept->heightForWidth(width());
+    if (needed > 0 && needed != WhereKept->minimumHeight())
+        WhereKept->setMinimumHeight(needed);
+}
+
 bool PasswordListEditor::save()
 {
     return m_store.save(m_passwords);

@@ -30,6 +30,9 @@ inline QString KeptInMemoryText()
 }
 
 class PasswordListEditor : public QWidget {
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 public:
     // Shows the store's list; changes reach the store with save().
     PasswordListEditor(Prompts &prompts, PasswordListStore &store, QWidget *parent = nullptr);

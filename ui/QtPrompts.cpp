@@ -1,5 +1,7 @@
 #include "QtPrompts.h"
 
+#include "ShowFolder.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -117,6 +119,32 @@ void fitWidth(QMessageBox &box, const QString &title, const QString &text)
     box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(std::min(widest, limit)));
 }
 
+// Qt's "Show Details..." has no mnemonic, and Qt names it anew at each
+// click, after anything connected here has run: ours follows from the event
+// loop.
+// Qt's own label, translated by Qt's own catalogue (not looked up by ours).
+QString QtShowDetails()
+{
+    static const char *const context = "QMessageBox", *const label = "Show Details...";
+    return QCoreApplication::translate(context, label);
+}
+
+void giveDetailsAMnemonic(QMessageBox &box)
+{
+    const QString qtShow = QtShowDetails();
+    for (QPushButton *button : box.findChildren<QPushButton *>()) {
+        if (button->text() != qtShow)
+            continue;
+        const auto name = [button] {
+            const bool shown = button->text() != QtShowDetails();
+            button->setText(shown ? QCoreApplication::translate("QtPrompts", "Hide &Details...")
+                                  : QCoreApplication::translate("QtPrompts", "Show &Details..."));
+        };
+        name();
+        QObject::connect(button, &QAbstractButton::clicked, &box, name, Qt::QueuedConnection);
+    }
+}
+
 } // namespace
 
 Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Buttons buttons, Icon icon,
@@ -145,15 +173,20 @@ Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Bu
         box.setStandardButtons(QMessageBox::Ok);
     }
     QPushButton *openFolder = buttons == Buttons::OkOpenFolder
-                                  ? box.addButton(QCoreApplication::translate("QtPrompts", "Open Output Folder"), QMessageBox::ActionRole)
+                                  ? box.addButton(QCoreApplication::translate("QtPrompts", "&Open Output Folder"), QMessageBox::ActionRole)
                                   : nullptr;
-    if (openFolder)
+    if (openFolder) {
         box.setDefaultButton(QMessageBox::Ok);
+        // With a second button the box no longer guesses which one Escape means.
+        box.setEscapeButton(QMessageBox::Ok);
+    }
     QPushButton *stopNow = buttons == Buttons::YesNoStopNow
-                               ? box.addButton(QCoreApplication::translate("QtPrompts", "Stop Now"), QMessageBox::DestructiveRole)
+                               ? box.addButton(QCoreApplication::translate("QtPrompts", "&Stop Now"), QMessageBox::DestructiveRole)
                                : nullptr;
-    if (!detail.isEmpty())
+    if (!detail.isEmpty()) {
         box.setDetailedText(DisplayText(detail));
+        giveDetailsAMnemonic(box);
+    }
     if (linked.isEmpty())
         fitWidth(box, title, shown); // a linked text has been widened to its own lines
     const int result = box.exec();
@@ -192,9 +225,10 @@ QString QtPrompts::pickFolder(const QString &prompt, const QString &startFolder)
 
 bool QtPrompts::openWithShell(const QString &pathOrAddress)
 {
-    const QUrl url = pathOrAddress.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(pathOrAddress)
-                                                                 : QUrl::fromUserInput(pathOrAddress);
-    // False is to be trusted: no launcher was found. True only means one was
-    // started; whether it showed anything is beyond what Qt can tell.
-    return QDesktopServices::openUrl(url);
+    // A folder's launcher is run and its exit status read here; for an
+    // address, Qt's false is to be trusted (no launcher was found) and true
+    // only means one was started.
+    if (pathOrAddress.startsWith(QLatin1Char('/')))
+        return ShowFolderOnDesktop(pathOrAddress);
+    return QDesktopServices::openUrl(QUrl::fromUserInput(pathOrAddress));
 }

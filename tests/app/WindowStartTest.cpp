@@ -56,3 +56,44 @@ TEST(WindowStart, TwoStartsAtOnceLeaveOneWindowAndALaterOneHandsItsPathOver)
 }
 
 } // namespace
+
+namespace {
+
+// Answered without a display: the help, the version, and a mistyped option,
+// which is neither opened as a path nor handed to a running window.
+TEST(WindowStart, OwnOptionsAreAnsweredWithoutADisplay)
+{
+    const struct {
+        QStringList arguments;
+        int status;
+        const char *out;
+        const char *err;
+    } cases[] = {
+        {{"--help"}, 0, "Usage: marrowlyn", ""},
+        {{"-platform", "offscreen", "-h"}, 0, "Usage: marrowlyn", ""},
+        {{"--version"}, 0, "marrowlyn " MARROWLYN_VERSION "\n", ""},
+        {{"some.zip", "--bogus"}, 2, "", "unknown option '--bogus'"},
+        {{"-stylo", "fusion"}, 2, "", "unknown option '-stylo'"},
+    };
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    for (const auto &c : cases) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(QLatin1String(name));
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(MARROWLYN_PATH), c.arguments);
+        ASSERT_TRUE(process.waitForFinished(10000)) << c.arguments.join(' ').toStdString();
+        const QString out = QString::fromUtf8(process.readAllStandardOutput());
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(process.exitCode(), c.status) << c.arguments.join(' ').toStdString() << err.toStdString();
+        EXPECT_TRUE(out.contains(QLatin1String(c.out))) << out.toStdString();
+        EXPECT_TRUE(err.contains(QLatin1String(c.err))) << err.toStdString();
+    }
+}
+
+} // namespace

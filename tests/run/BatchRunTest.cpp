@@ -122,7 +122,7 @@ TEST_F(BatchRunTest, ModesFollowTheirCaptionsAndTheSummaryNamesFailures)
     EXPECT_TRUE(box.contains(rows[2] + ": ")) << box.toStdString();
     EXPECT_TRUE(box.contains(rows[3] + ": ")) << box.toStdString();
     EXPECT_FALSE(box.contains(rows[0])) << box.toStdString();
-    EXPECT_EQ(prompts.last().icon, Prompts::Icon::None);
+    EXPECT_EQ(prompts.last().icon, Prompts::Icon::Exclamation);
     EXPECT_EQ(surface.textsSeen.mid(0, 4),
               (QStringList{"Processing: a.zip", "Processing: b.v2.zip", "Processing: secret.zip",
                            "Processing: fake.zip"}));
@@ -275,6 +275,19 @@ TEST_F(BatchRunTest, AMissingRowIsReportedAndTheRunGoesOn)
     EXPECT_EQ(error.title, "Application Error");
     EXPECT_TRUE(error.text.contains("in Plindrave2021/08/31.Form1.PushButton2_Click at line ")) << error.text.toStdString();
     EXPECT_EQ(prompts.last().text, "Done.");
+}
+
+// "Open Output Folder" where nothing shows folders: a message names the folder.
+TEST_F(BatchRunTest, AnOutputFolderNothingCanShowIsNamed)
+{
+    BatchRun run(surface);
+    QStringList seen;
+    run.unzip = threeRowsNoting(seen, [] {});
+    prompts.expectMessage(Prompts::Answer::OpenFolder).expectOpenWithShell(false).expectMessage();
+    run.Start();
+    EXPECT_EQ(prompts.calls()[1].text, surface.outputText);
+    EXPECT_TRUE(prompts.last().text.contains("could not be opened")) << prompts.last().text.toStdString();
+    EXPECT_TRUE(prompts.last().text.endsWith("\n" + surface.outputText)) << prompts.last().text.toStdString();
 }
 
 TEST_F(BatchRunTest, AnOutputFolderDeletedDuringTheRunIsNotMadeAgain)

@@ -35,7 +35,9 @@ TEST(SharedTexts, ComeOutInGermanAndBackInEnglish)
     };
     const auto texts = [&] {
         return std::vector<std::string>{FailureSummary(lines), MissingPartReason(part),
-                                        SummarizeRun(3, problems).headline.toStdString()};
+                                        SummarizeRun(3, problems).headline.toStdString(),
+                                        SummarizeRun(3, {problems[0], problems[0]}).headline.toStdString(),
+                                        SummarizeRun(1, problems).headline.toStdString()};
     };
     const std::vector<std::string> english = texts();
     ASSERT_EQ(InstallTranslation(QStringLiteral("de"), QString::fromStdString(ProgramFolder())), QStringLiteral("de"));
@@ -47,7 +49,9 @@ TEST(SharedTexts, ComeOutInGermanAndBackInEnglish)
         {"wrong password (2 files); damaged: 1 file failed its check",
          "falsches Kennwort (2 Dateien); beschädigt: 1 Datei hat die Prüfung nicht bestanden"},
         {"part 2 (\"x.zip.002\") is missing", "Teil 2 („x.zip.002“) fehlt"},
-        {"Done.\n\n1 of 3 archives were not extracted cleanly", "Fertig.\n\n1 von 3 Archiven wurden nicht fehlerfrei entpackt"},
+        {"Done.\n\n1 of 3 archives was not extracted cleanly", "Fertig.\n\n1 von 3 Archiven wurde nicht fehlerfrei entpackt"},
+        {"Done.\n\n2 of 3 archives were not extracted cleanly", "Fertig.\n\n2 von 3 Archiven wurden nicht fehlerfrei entpackt"},
+        {"Done.\n\n1 of 1 archive was not extracted cleanly", "Fertig.\n\n1 von 1 Archiv wurde nicht fehlerfrei entpackt"},
     };
     for (size_t i = 0; i < cases.size(); ++i) {
         EXPECT_EQ(english[i], cases[i].english);

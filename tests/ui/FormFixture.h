@@ -43,14 +43,22 @@ inline QStringList CutCaptions(QWidget *root)
         else if (auto *group = qobject_cast<QGroupBox *>(w))
             caption = group->title();
         int room = w->width();
-        // A push button's caption has the room its style (and style sheet) leaves inside the frame.
+        bool tooLow = false;
+        // A push button's caption has the room its style (and style sheet) leaves inside the frame:
+        // across for its advance, and down for its ascent and descent (the "g" of "Hinzufügen").
         if (auto *push = qobject_cast<QPushButton *>(w)) {
             QStyleOptionButton option;
             option.initFrom(push);
             option.text = push->text();
-            room = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push).width();
+            const QRect contents = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push);
+            room = contents.width();
+            // The line is centred in the contents; its ink must stay inside them.
+            const QFontMetrics &metrics = push->fontMetrics();
+            const QRect ink = metrics.tightBoundingRect(caption);
+            const double baseline = contents.top() + (contents.height() - metrics.height()) / 2.0 + metrics.ascent();
+            tooLow = !caption.isEmpty() && (baseline + ink.top() < contents.top() || baseline + ink.bottom() > contents.bottom() + 1);
         }
-        if (!w->parentWidget()->rect().contains(w->geometry())
+        if (!w->parentWidget()->rect().contains(w->geometry()) || tooLow
             || (!caption.isEmpty() && w->fontMetrics().horizontalAdvance(caption) > room))
             cut << (caption.isEmpty() ? w->objectName() : caption);
     }

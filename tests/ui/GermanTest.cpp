@@ -3,6 +3,7 @@
 // same as in English.
 #include "FormFixture.h"
 #include "MoreOptionsDialog.h"
+#include "PasswordListStore.h"
 #include "ProgramFolder.h"
 #include "Translations.h"
 
@@ -94,6 +95,23 @@ TEST_F(GermanTest, EveryTextIsTranslatedAndTheStoredChoicesStayTheSame)
     MoreOptionsDialog dialog(prompts, RunOptions{}, [&chosen](const RunOptions &o) { chosen = o; }, &f);
     dialog.SubfolderName->setCurrentIndex(2);
     EXPECT_EQ(chosen.subfolderName, RunOptions::SubfolderName::Smart);
+}
+
+// More Options with its list of passwords, skinned, in German at twice the
+// density (ctest runs this as ui_hidpi): every caption whole, descenders too.
+TEST_F(GermanTest, MoreOptionsAtTwiceTheDensityKeepEveryCaptionWhole)
+{
+    std::filesystem::create_directories(dir / "program" / "x");
+    std::filesystem::copy_file(std::filesystem::path(ASSETS_FOLDER) / "x/o.cjs", dir / "program" / "x/o.cjs");
+    ASSERT_EQ(InstallTranslation(QStringLiteral("de"), QString::fromStdString(ProgramFolder())), QStringLiteral("de"));
+    Form1 &f = load();
+    PasswordListStore store(QStringLiteral("Marrowlyn test"), std::chrono::milliseconds(0));
+    MoreOptionsDialog dialog(prompts, RunOptions{}, [](const RunOptions &) {}, &f, &store);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    if (dialog.devicePixelRatioF() < 2)
+        GTEST_SKIP() << "the screen is not of twice the density (ctest runs this as ui_hidpi)";
+    EXPECT_EQ(CutCaptions(&dialog), QStringList());
 }
 
 } // namespace

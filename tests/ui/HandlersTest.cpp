@@ -300,3 +300,18 @@ TEST_F(FormTest, PointerResetsOverTheWindowAndFramesButNotWhileBusy)
 }
 
 }
+
+// Paths from the command line: those that are there are added; those that
+// are not are named in one message afterwards, and never listed.
+TEST_F(FormTest, NamedPathsThatAreNotThereAreSaidAndNotAdded)
+{
+    Form1 &f = load();
+    const QString there = q(dir.write("there.zip", "PK"));
+    const QString gone1 = q(dir / "gone1.zip"), gone2 = q(dir / "no folder" / "gone2.zip");
+    prompts.expectMessage();
+    f.AddNamedPaths({gone1, there, gone2});
+    ASSERT_EQ(f.JobRows().Count(), 1);
+    EXPECT_EQ(f.JobRows().Text(1), there);
+    EXPECT_TRUE(prompts.last().text.contains(gone1 + "\n" + gone2)) << prompts.last().text.toStdString();
+    EXPECT_EQ(prompts.calls().size(), 1u);
+}

@@ -1,6 +1,8 @@
 #include "AddingCommands.h"
 #include "FormFixture.h"
+#include "ProgramFolder.h"
 #include "QtPrompts.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -9,6 +11,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -48,6 +51,93 @@ TEST(QtPrompts, ThePasswordBoxTakesAPasswordOf64KiB)
     const QString answer = prompts.input("Password:", "Title", QString(), true);
     EXPECT_EQ(answer.size(), password.size());
     EXPECT_TRUE(answer == password);
+}
+
+// The boxes of a run, keyboard only, in English and German: every button has
+// a mnemonic of its own (the details button too, after it was pressed), each
+// caption fits, and Escape closes the "Done." box as OK.
+TEST(QtPrompts, TheRunsBoxesAreForTheKeyboard)
+{
+    for (const char *language : {"en", "de"}) {
+        RemoveTranslations();
+        if (QString(language) == "de") {
+            ASSERT_EQ(InstallTranslation("de", QString::fromStdString(ProgramFolder())), "de");
+        }
+        for (const Prompts::Buttons buttons : {Prompts::Buttons::OkOpenFolder, Prompts::Buttons::YesNoStopNow}) {
+            QtPrompts prompts;
+            QStringList faults;
+            QTimer::singleShot(0, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                for (int round = 0; round < 2; ++round) {
+                    QSet<QChar> keys;
+                    for (QPushButton *button : box->findChildren<QPushButton *>()) {
+                        const QString text = button->text();
+                        const qsizetype amp = text.indexOf('&');
+                        const bool plainOk = button == box->button(QMessageBox::Ok) && !text.contains('&');
+                        if (!plainOk && (amp < 0 || amp + 1 >= text.size() || keys.contains(text[amp + 1].toLower())))
+                            faults << text + ": no mnemonic of its own";
+                        else if (!plainOk)
+                            keys << text[amp + 1].toLower();
+                        QStyleOptionButton option;
+                        option.initFrom(button);
+                        option.text = text;
+                        const int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+                        if (button->fontMetrics().horizontalAdvance(withoutMnemonic(text)) > room)
+                            faults << text + ": cut";
+                    }
+                    if (round > 0)
+                        break;
+                    // "Show Details..." pressed: Qt names it anew.
+                    for (QPushButton *button : box->findChildren<QPushButton *>()) {
+                        if (button->text().contains(QStringLiteral("Details")))
+                            button->click();
+                    }
+                    QCoreApplication::processEvents();
+                }
+                QTest::keyClick(box, Qt::Key_Escape);
+                if (box->isVisible()) {
+                    faults << "Escape left the box open";
+                    box->reject();
+                }
+            });
+            const Prompts::Answer answer = prompts.message("Done.", "Marrowlyn", buttons, Prompts::Icon::None, "a.zip: wrong password");
+            EXPECT_TRUE(faults.isEmpty()) << language << ": " << faults.join(", ").toStdString();
+            EXPECT_EQ(answer, buttons == Prompts::Buttons::OkOpenFolder ? Prompts::Answer::Ok : Prompts::Answer::No) << language;
+        }
+    }
+    RemoveTranslations();
+}
+
+// A folder is shown by the desktop's launcher, and its exit status is the
+// answer: a failing xdg-open is no success; without one, gio is asked.
+TEST(QtPrompts, AFolderIsShownOnlyWhenTheLauncherSucceeds)
+{
+    TempDir bin;
+    const QString folder = q(bin / "out put");
+    const QByteArray path = qgetenv("PATH");
+    const struct {
+        const char *launcher, *script;
+        bool shown;
+        const char *called;
+    } cases[] = {
+        {"xdg-open", "echo \"$@\" > called; exit 4", false, "file:///"},
+        {"xdg-open", "echo \"$@\" > called", true, "file:///"},
+        {"gio", "echo \"$@\" > called; exit 1", false, "open -- file:///"},
+    };
+    for (const auto &c : cases) {
+        std::filesystem::remove_all(bin / "stub");
+        std::filesystem::create_directories(bin / "stub");
+        const auto stub = bin.write(std::string("stub/") + c.launcher, std::string("#!/bin/sh\ncd \"${0%/*}\"\n") + c.script + "\n");
+        std::filesystem::permissions(stub, std::filesystem::perms::owner_all);
+        qputenv("PATH", QFile::encodeName(q(bin / "stub")));
+        QtPrompts prompts;
+        EXPECT_EQ(prompts.openWithShell(folder), c.shown) << c.launcher << " " << c.script;
+        qputenv("PATH", path);
+        const std::string called = bin.read("stub/called");
+        EXPECT_TRUE(called.starts_with(c.called) && called.find("out%20put") != std::string::npos) << called;
+    }
 }
 
 class OpeningPrompts : public QtPrompts {
