@@ -1,4 +1,4 @@
-// The desktop's trash as the freedesktop.org trash specification lays it
+// The desktop's trash as the freedesktop.org trash standard lays it
 // out: the home trash ($XDG_DATA_HOME/Trash) with a ".trashinfo" record for
 // each file, its "Path=" percent-encoded, so that any byte of a name (a
 // newline too) goes back where it came from. A file on another file system

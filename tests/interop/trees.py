@@ -94,9 +94,9 @@ def write_tree(root, files, empty_dirs, seed):
 def make_trees(base):
     rng = random.Random(20240611)
     huge = large(rng, HUGE)
-    specs = {"mixed": mixed(rng), "big": big(rng, huge), "cp437": cp437(rng, huge)}
+    layouts = {"mixed": mixed(rng), "big": big(rng, huge), "cp437": cp437(rng, huge)}
     trees = {}
-    for seed, (name, (files, empty_dirs)) in enumerate(specs.items()):
+    for seed, (name, (files, empty_dirs)) in enumerate(layouts.items()):
         root = os.path.join(base, name)
         write_tree(root, files, empty_dirs, seed)
         trees[name] = root
@@ -152,9 +152,9 @@ def sparse_tree(rng):
         (0, rng.randbytes(4096)), (2 << 20, text(rng, 10_000)), ((6 << 20) - 512, rng.randbytes(512))])}
 
 
-def write_unix_tree(root, spec, seed):
-    files, folders, links, hard = spec[:4]
-    holes = spec[4] if len(spec) > 4 else {}
+def write_unix_tree(root, layout, seed):
+    files, folders, links, hard = layout[:4]
+    holes = layout[4] if len(layout) > 4 else {}
     rng = random.Random(seed)
     for name, (data, _) in files.items():
         path = os.path.join(root, name)
@@ -192,11 +192,11 @@ def make_kind_trees(base):
     """The trees of the other kinds: unix (fits ustar), unix-long, sparse, and single (the one
     file a single-file compressor gives back, under the name the archives give it)."""
     rng = random.Random(20260702)
-    specs = {"unix": unix(rng, False), "unix-long": unix(rng, True), "sparse": sparse_tree(rng)}
+    layouts = {"unix": unix(rng, False), "unix-long": unix(rng, True), "sparse": sparse_tree(rng)}
     made = {}
-    for seed, (name, spec) in enumerate(specs.items()):
+    for seed, (name, layout) in enumerate(layouts.items()):
         made[name] = os.path.join(base, name)
-        write_unix_tree(made[name], spec, 100 + seed)
+        write_unix_tree(made[name], layout, 100 + seed)
     made["single"] = os.path.join(base, "single")
     write_unix_tree(made["single"], ({"notes.txt": (text(rng, 400_000), 0o644)}, {}, {}, {}), 200)
     return made
