@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // A fixed date keeps the archives identical from one build to the next.
-constexpr std::time_t SampleDate = 1714564800;  // 2024-05-01 12:00 UTC
+constexpr std::time_t SampleDate = 1714564800; // 2024-05-01 12:00 UTC
 
 bool IsAlreadyCompressed(const fs::path &path)
 {

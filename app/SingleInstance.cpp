@@ -44,7 +44,7 @@ bool PeerIsThisUser(const QLocalSocket &socket)
     socklen_t size = sizeof peer;
     const auto fd = int(socket.socketDescriptor());
     return fd >= 0 && ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && size == sizeof peer
-           && peer.uid == getuid();
+        && peer.uid == getuid();
 }
 
 } // namespace

@@ -14,9 +14,10 @@ namespace {
 
 // The options QGuiApplication and QApplication document, which a desktop or
 // a user may pass to any Qt program: they stay accepted and go to Qt.
-constexpr std::string_view kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "session", "display", "geometry", "style", "stylesheet", "name", "title"};
+constexpr std::string_view kQtOptionsWithValue[]
+    = {"platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+       "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+       "style",       "stylesheet",         "name",          "title"};
 constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 enum class Kind { Path, QtFlag, QtWithValue, Help, Version, Unknown };
@@ -69,16 +70,13 @@ int Answer(int argc, char *argv[], Kind kind, const char *argument)
     QCoreApplication app(argc, argv);
     InstallTranslations(QString::fromStdString(ProgramFolder()));
     switch (kind) {
-    case Kind::Help:
-        std::fputs(qPrintable(HelpText()), stdout);
-        return 0;
-    case Kind::Version:
-        std::printf("marrowlyn %s\n", MARROWLYN_VERSION);
-        return 0;
+    case Kind::Help: std::fputs(qPrintable(HelpText()), stdout); return 0;
+    case Kind::Version: std::printf("marrowlyn %s\n", MARROWLYN_VERSION); return 0;
     default:
         std::fprintf(stderr, "%s\n",
-                     qPrintable(QCoreApplication::translate("main", "marrowlyn: unknown option '%1'\n"
-                                                                    "Try 'marrowlyn --help' for more information.")
+                     qPrintable(QCoreApplication::translate("main",
+                                                            "marrowlyn: unknown option '%1'\n"
+                                                            "Try 'marrowlyn --help' for more information.")
                                     .arg(QFile::decodeName(argument))));
         return 2;
     }

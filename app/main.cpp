@@ -27,8 +27,8 @@ QStringList AbsolutePaths(const QStringList &arguments)
 {
     QStringList paths;
     for (const QString &argument : arguments)
-        paths << QDir::cleanPath(argument.startsWith(QLatin1Char('/')) ? argument
-                                                                       : QDir::currentPath() + QLatin1Char('/') + argument);
+        paths << QDir::cleanPath(
+            argument.startsWith(QLatin1Char('/')) ? argument : QDir::currentPath() + QLatin1Char('/') + argument);
     return paths;
 }
 
@@ -60,9 +60,11 @@ int main(int argc, char *argv[])
     const QStringList paths = AbsolutePaths(arguments);
     const QString name = SingleInstanceName();
     if (name.isEmpty())
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(QCoreApplication::translate(
-                         "main", "marrowlyn: no folder of this user's own for the socket; this start opens a window of its own")));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(QCoreApplication::translate(
+                "main",
+                "marrowlyn: no folder of this user's own for the socket; this start opens a window of its own")));
     std::optional<StartupLock> startup;
     if (!name.isEmpty()) {
         startup.emplace(name);
@@ -80,8 +82,9 @@ int main(int argc, char *argv[])
             form.AddNamedPaths(more);
     });
     if (!name.isEmpty() && !server.listen(name))
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(QCoreApplication::translate("main", "marrowlyn: later starts will open windows of their own")));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(QCoreApplication::translate("main", "marrowlyn: later starts will open windows of their own")));
     if (startup)
         startup->release();
     form.Form_Load();

@@ -48,10 +48,7 @@ HeldFolder HeldFolder::open(const std::string &path)
     return HeldFolder(::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
-HeldFolder HeldFolder::adopt(int fd)
-{
-    return HeldFolder(fd);
-}
+HeldFolder HeldFolder::adopt(int fd) { return HeldFolder(fd); }
 
 int HeldFolder::openBeneath(std::string_view relative, int flags, mode_t mode) const
 {
@@ -121,7 +118,7 @@ std::string HeldFolder::currentPath() const
 bool IsPlainName(std::string_view name)
 {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos
-           && name.find('\0') == std::string_view::npos;
+        && name.find('\0') == std::string_view::npos;
 }
 
 std::string PlainNameOf(std::string_view name)
@@ -136,10 +133,7 @@ std::string PlainNameOf(std::string_view name)
     return plain;
 }
 
-std::string DescriptorPath(int fd)
-{
-    return "/proc/self/fd/" + std::to_string(fd);
-}
+std::string DescriptorPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
 
 bool IsRegularFile(int fd)
 {

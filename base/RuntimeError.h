@@ -18,8 +18,8 @@ enum class ErrorNumber : int {
 
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(ErrorNumber number, const std::string &description)
-        : std::runtime_error(description), m_number(number) {}
+    RuntimeError(ErrorNumber number, const std::string &description) : std::runtime_error(description), m_number(number)
+    {}
     explicit RuntimeError(ErrorNumber number) : RuntimeError(number, defaultDescription(number)) {}
 
     ErrorNumber number() const { return m_number; }

@@ -135,11 +135,12 @@ std::vector<std::string> FilesOfArchive(const std::string &path)
     EndRecord end;
     std::string why;
     if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)
-        && ReadEndRecord(uint64_t(info.st_size),
-                         [fd](uint64_t at, uint8_t *into, size_t length) {
-                             return ::pread(fd, into, length, off_t(at)) == ssize_t(length);
-                         },
-                         end, why)) {
+        && ReadEndRecord(
+            uint64_t(info.st_size),
+            [fd](uint64_t at, uint8_t *into, size_t length) {
+                return ::pread(fd, into, length, off_t(at)) == ssize_t(length);
+            },
+            end, why)) {
         for (size_t number = 1; number <= end.disk; ++number) {
             auto part = FindSpannedPart(path, number);
             if (!part)

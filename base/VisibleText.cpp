@@ -44,7 +44,7 @@ size_t sequenceAt(std::string_view text, size_t at, char32_t &code)
 bool hidden(char32_t code)
 {
     return code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x061C || code == 0x200E || code == 0x200F
-           || (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+        || (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
 }
 
 void appendEscape(std::string &out, char32_t code, bool byte)

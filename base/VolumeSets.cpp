@@ -30,7 +30,8 @@ std::string Numbered(size_t number, size_t width)
     return std::string(digits.size() < width ? width - digits.size() : 0, '0') + digits;
 }
 
-std::vector<std::string> Collect(const std::string &first, size_t most, std::string (*name)(const std::string &, size_t))
+std::vector<std::string> Collect(const std::string &first, size_t most,
+                                 std::string (*name)(const std::string &, size_t))
 {
     std::vector<std::string> parts;
     for (size_t number = 0; number < most; ++number) {

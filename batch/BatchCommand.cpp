@@ -33,7 +33,8 @@ QString versionText()
         if (!level.isEmpty())
             text += QLatin1Char(' ') + level;
     } catch (const std::exception &e) {
-        text += QCoreApplication::translate("BatchCommand", "engine libunzip32: not available (%1)").arg(QString::fromLocal8Bit(e.what()));
+        text += QCoreApplication::translate("BatchCommand", "engine libunzip32: not available (%1)")
+                    .arg(QString::fromLocal8Bit(e.what()));
     }
     return text;
 }
@@ -47,7 +48,10 @@ QString exitStatusText()
                                        "  %2    some were not, or a folder could not be scanned whole\n"
                                        "  %3    a usage error: nothing was extracted\n"
                                        "  %4  stopped by Ctrl-C or SIGTERM; the summary says what was done\n")
-        .arg(AllExtracted).arg(SomeNotExtracted).arg(UsageError).arg(Stopped);
+        .arg(AllExtracted)
+        .arg(SomeNotExtracted)
+        .arg(UsageError)
+        .arg(Stopped);
 }
 
 } // namespace
@@ -56,16 +60,12 @@ int RunBatchCommand(const QStringList &arguments, const BatchIo &io)
 {
     const ParsedCommandLine parsed = ParseBatchCommandLine(arguments);
     switch (parsed.action) {
-    case ParsedCommandLine::Action::UsageError:
-        return usageError(io, parsed.error);
+    case ParsedCommandLine::Action::UsageError: return usageError(io, parsed.error);
     case ParsedCommandLine::Action::Help:
         std::fputs((parsed.helpText + exitStatusText()).toLocal8Bit().constData(), io.out);
         return AllExtracted;
-    case ParsedCommandLine::Action::Version:
-        Say(io.out, versionText());
-        return AllExtracted;
-    case ParsedCommandLine::Action::Run:
-        break;
+    case ParsedCommandLine::Action::Version: Say(io.out, versionText()); return AllExtracted;
+    case ParsedCommandLine::Action::Run: break;
     }
     const BatchOptions &o = parsed.options;
 

@@ -14,13 +14,13 @@
 struct BatchIo {
     std::FILE *out = stdout;
     std::FILE *err = stderr;
-    const char *term = nullptr;   // TERM: a bar needs a terminal that can redraw a line
+    const char *term = nullptr; // TERM: a bar needs a terminal that can redraw a line
     // The progress display's clock; tests step it instead of waiting.
     std::function<std::chrono::steady_clock::time_point()> now;
     // Reads the password line from standard input; empty optional at its end.
     // It need not read more than kMaxPasswordBytes + 1 bytes of a longer line.
     std::function<std::optional<std::string>()> readStdinLine;
-    int processors = 0;   // 0: ask the system
+    int processors = 0; // 0: ask the system
     // Asked before each archive and while one is extracted: true stops the
     // run (Ctrl-C). Default: never.
     std::function<bool()> stopRequested;

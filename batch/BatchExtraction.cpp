@@ -33,8 +33,7 @@ public:
               while (!m_stop.wait_for(lock, std::chrono::milliseconds(250), [this] { return m_stopping; }))
                   progress.tick();
           })
-    {
-    }
+    {}
     ~Ticker()
     {
         {
@@ -59,14 +58,14 @@ ArchiveResult extractOne(const BatchPlan &plan, std::size_t i, const QString &de
                          OutputFolderWatch &outputFolder)
 {
     const QString &archive = plan.archives[qsizetype(i)];
-    const UnzipFunction unzip = [&](const std::string &path, const std::string &folder, bool overwrite,
-                                    const UnzipHooks &hooks) {
-        cUnzip engine;
-        engine.Threads(engineThreads);
-        engine.NameCodePage(o.nameCodePage);
-        engine.TestZip(o.work == BatchOptions::Work::Test);
-        return UnzipArchive(engine, path, folder, overwrite, hooks);
-    };
+    const UnzipFunction unzip
+        = [&](const std::string &path, const std::string &folder, bool overwrite, const UnzipHooks &hooks) {
+              cUnzip engine;
+              engine.Threads(engineThreads);
+              engine.NameCodePage(o.nameCodePage);
+              engine.TestZip(o.work == BatchOptions::Work::Test);
+              return UnzipArchive(engine, path, folder, overwrite, hooks);
+          };
     UnzipHooks hooks;
     hooks.workDone = [&](std::uint64_t bytes) { progress.advanced(i, std::min(bytes, plan.sizes[i])); };
     hooks.passwords = plan.passwords;
@@ -108,7 +107,8 @@ std::vector<ArchiveResult> ExtractAll(const BatchPlan &plan, const BatchOptions 
         Ticker ticker(progress);
         RunChains(plan.chains, workers, [&](std::size_t i) {
             const QString &archive = plan.archives[qsizetype(i)];
-            const QString destination = FileNameFromBytes(QByteArrayView(plan.destinations[i].data(), qsizetype(plan.destinations[i].size())));
+            const QString destination = FileNameFromBytes(
+                QByteArrayView(plan.destinations[i].data(), qsizetype(plan.destinations[i].size())));
             ArchiveResult &result = results[i]; // each its own: no lock
             if (StopAsked(io)) {
                 result = ArchiveResult{archive, destination, ArchiveProblem{archive, notStartedReason(), {}}};

@@ -44,8 +44,8 @@ void PrintEntries(const cUnzip &unzip, const std::string &archive, std::FILE *to
         const std::string folder = unzip.FileDirectory(i);
         const std::string name = folder.empty() ? unzip.Filename(i) : folder + "/" + unzip.Filename(i);
         const std::string line = Column(archive) + '\t' + Column(name) + '\t' + std::to_string(unzip.FileSize(i)) + '\t'
-            + PackedSize(unzip, i) + '\t' + Column(unzip.FileCompressionMethod(i)) + '\t'
-            + TimeText(unzip.FileDate(i)) + '\t' + (unzip.FileEncrypted(i) ? "encrypted" : "-");
+            + PackedSize(unzip, i) + '\t' + Column(unzip.FileCompressionMethod(i)) + '\t' + TimeText(unzip.FileDate(i))
+            + '\t' + (unzip.FileEncrypted(i) ? "encrypted" : "-");
         std::fprintf(to, "%s\n", line.c_str());
     }
 }
@@ -64,8 +64,12 @@ int ListArchives(const BatchPlan &plan, const BatchOptions &o, const BatchIo &io
         unzip.ZipFile(path);
         unzip.Directory();
         if (unzip.LastEngineResult() != 0) { // anything but the engine's "ok"
-            Say(io.err, QCoreApplication::translate("BatchCommand", "marrowlyn-batch: \"%1\" cannot be listed: the archive is damaged, unreadable or not an archive (the engine answered %2).")
-                            .arg(VisibleText(archive)).arg(unzip.LastEngineResult()));
+            Say(io.err,
+                QCoreApplication::translate("BatchCommand",
+                                            "marrowlyn-batch: \"%1\" cannot be listed: the archive is damaged, "
+                                            "unreadable or not an archive (the engine answered %2).")
+                    .arg(VisibleText(archive))
+                    .arg(unzip.LastEngineResult()));
             failed = true;
             continue;
         }

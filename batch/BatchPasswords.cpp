@@ -11,7 +11,8 @@ bool openToRead(QFile &file, const QString &what, QString &error)
 {
     if (file.open(QIODevice::ReadOnly))
         return true;
-    error = QCoreApplication::translate("BatchCommand", "Cannot read the %1 \"%2\": %3.").arg(what, VisibleText(file.fileName()), file.errorString());
+    error = QCoreApplication::translate("BatchCommand", "Cannot read the %1 \"%2\": %3.")
+                .arg(what, VisibleText(file.fileName()), file.errorString());
     return false;
 }
 
@@ -37,7 +38,8 @@ std::optional<std::string> ReadRunPassword(const BatchOptions &o, const BatchIo 
     while (!line->empty() && (line->back() == '\n' || line->back() == '\r'))
         line->pop_back();
     if (line->size() > kMaxPasswordBytes) {
-        error = QCoreApplication::translate("BatchCommand", "The password is longer than 64 KiB: give one line holding the password.");
+        error = QCoreApplication::translate("BatchCommand",
+                                            "The password is longer than 64 KiB: give one line holding the password.");
         return std::nullopt;
     }
     if (line->empty())

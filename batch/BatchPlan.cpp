@@ -44,7 +44,8 @@ bool ChooseOutputAndMode(const BatchOptions &o, BatchPlan &plan, QString &error)
         try {
             plan.output = ReadSetting(SettingKey::OutputDirectory);
         } catch (const RuntimeError &e) {
-            error = QCoreApplication::translate("BatchCommand", "No output folder given, and the window's stored one cannot be read (%1).")
+            error = QCoreApplication::translate(
+                        "BatchCommand", "No output folder given, and the window's stored one cannot be read (%1).")
                         .arg(QString::fromStdString(e.what()));
             return false;
         }
@@ -53,16 +54,18 @@ bool ChooseOutputAndMode(const BatchOptions &o, BatchPlan &plan, QString &error)
     }
     // As other archivers' -o: a folder named on the command line is made, parents and all.
     if (!o.output.isEmpty() && !IsFolderPresent(plan.output) && !QDir().mkpath(plan.output)) {
-        error = QCoreApplication::translate("BatchCommand", "The output folder \"%1\" cannot be created.").arg(VisibleText(plan.output));
+        error = QCoreApplication::translate("BatchCommand", "The output folder \"%1\" cannot be created.")
+                    .arg(VisibleText(plan.output));
         return false;
     }
     if (!IsFolderPresent(plan.output)) {
-        error = QCoreApplication::translate("BatchCommand", "The output folder \"%1\" does not exist.").arg(VisibleText(plan.output));
+        error = QCoreApplication::translate("BatchCommand", "The output folder \"%1\" does not exist.")
+                    .arg(VisibleText(plan.output));
         return false;
     }
     plan.mode = o.mode ? (*o.mode == BatchOptions::Mode::Subfolders ? UnzipMode::OwnSubfolder : UnzipMode::OneFolder)
-                : o.windowSettings ? storedMode()
-                                   : UnzipMode::OwnSubfolder;
+        : o.windowSettings ? storedMode()
+                           : UnzipMode::OwnSubfolder;
     return true;
 }
 
@@ -81,23 +84,26 @@ bool CollectNamedArchives(const BatchOptions &o, const BatchIo &io, BatchPlan &p
             const QString folder = QDir::cleanPath(info.absoluteFilePath());
             ScanHooks hooks;
             hooks.failed = [&](const QString &reason) {
-                Say(io.err, QCoreApplication::translate("BatchCommand", "marrowlyn-batch: the scan of \"%1\" is incomplete: %2")
-                                .arg(VisibleText(folder), VisibleText(reason)));
+                Say(io.err,
+                    QCoreApplication::translate("BatchCommand", "marrowlyn-batch: the scan of \"%1\" is incomplete: %2")
+                        .arg(VisibleText(folder), VisibleText(reason)));
                 plan.scanIncomplete = true;
             };
             const QStringList patterns = !o.extension.isEmpty() ? ScanPatterns(QStringLiteral("*.") + o.extension)
-                                         : plan.options.kinds == RunOptions::Kinds::All ? EveryKindPatterns()
-                                                                                        : ScanPatterns(QStringLiteral("*.zip"));
+                : plan.options.kinds == RunOptions::Kinds::All  ? EveryKindPatterns()
+                                                                : ScanPatterns(QStringLiteral("*.zip"));
             WalkArchives(folder, patterns, hooks, [&plan](const QString &archive) { plan.archives += archive; });
         } else if (exists) {
             const QString archive = sets.admit(info.absoluteFilePath());
             if (!archive.isEmpty())
                 plan.archives += archive;
         } else if (why == ENOENT || why == ENOTDIR) {
-            error = QCoreApplication::translate("BatchCommand", "\"%1\": no such file or folder.").arg(VisibleText(path));
+            error
+                = QCoreApplication::translate("BatchCommand", "\"%1\": no such file or folder.").arg(VisibleText(path));
             return false;
         } else {
-            error = QCoreApplication::translate("BatchCommand", "\"%1\" is neither an archive nor a folder.").arg(VisibleText(path));
+            error = QCoreApplication::translate("BatchCommand", "\"%1\" is neither an archive nor a folder.")
+                        .arg(VisibleText(path));
             return false;
         }
     }
@@ -110,7 +116,8 @@ void PlanChains(BatchPlan &plan)
 {
     SubfolderNamer subfolders(plan.options.subfolderName);
     for (const QString &archive : plan.archives) {
-        plan.destinations.push_back(FileNameBytes(subfolders.destinationFor(archive, plan.output, plan.mode)).toStdString());
+        plan.destinations.push_back(
+            FileNameBytes(subfolders.destinationFor(archive, plan.output, plan.mode)).toStdString());
         plan.sizes.push_back(WorkShare::WeightOf(archive)); // every part of a set
         plan.totalBytes += plan.sizes.back();
     }
@@ -122,7 +129,8 @@ void PlanChains(BatchPlan &plan)
     std::vector<std::size_t> order(chains.size());
     for (std::size_t c = 0; c < order.size(); ++c)
         order[c] = c;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return chainBytes[a] > chainBytes[b]; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return chainBytes[a] > chainBytes[b]; });
     for (std::size_t c : order)
         plan.chains.push_back(std::move(chains[c]));
 }

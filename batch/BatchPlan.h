@@ -32,16 +32,9 @@ struct BatchPlan {
     bool scanIncomplete = false;
 };
 
+inline void Say(std::FILE *to, const QString &text) { std::fprintf(to, "%s\n", text.toLocal8Bit().constData()); }
 
-inline void Say(std::FILE *to, const QString &text)
-{
-    std::fprintf(to, "%s\n", text.toLocal8Bit().constData());
-}
-
-inline bool StopAsked(const BatchIo &io)
-{
-    return io.stopRequested && io.stopRequested();
-}
+inline bool StopAsked(const BatchIo &io) { return io.stopRequested && io.stopRequested(); }
 
 // The output folder and the mode; false, with `error` set, when the folder
 // is missing or the window's stored one cannot be read.

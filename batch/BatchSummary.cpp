@@ -20,8 +20,10 @@ int PrintSummary(const BatchPlan &plan, const std::vector<ArchiveResult> &result
     bool reportFailed = false;
     if (!plan.options.reportFile.isEmpty()) {
         if (const QString failed = WriteRunReport(plan.options.reportFile, results); !failed.isEmpty()) {
-            Say(io.err, QCoreApplication::translate("BatchCommand", "marrowlyn-batch: the report \"%1\" could not be written: %2")
-                            .arg(VisibleText(plan.options.reportFile), VisibleText(failed)));
+            Say(io.err,
+                QCoreApplication::translate("BatchCommand",
+                                            "marrowlyn-batch: the report \"%1\" could not be written: %2")
+                    .arg(VisibleText(plan.options.reportFile), VisibleText(failed)));
             reportFailed = true;
         }
     }

@@ -50,10 +50,11 @@ public:
             sigaction(InterruptingSignals[i], &m_previous[i], nullptr);
         echoFd = -1;
     }
+
 private:
     int m_fd;
     struct termios m_saved {};
-    struct sigaction m_previous[std::size(InterruptingSignals)] {};
+    struct sigaction m_previous[std::size(InterruptingSignals)]{};
 };
 
 } // namespace

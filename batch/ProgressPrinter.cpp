@@ -43,13 +43,12 @@ ProgressPrinter::Style ProgressPrinter::StyleFor(bool quiet, std::FILE *out, con
     return fd >= 0 && isatty(fd) == 1 && canRedraw ? Style::Bar : Style::Lines;
 }
 
-ProgressPrinter::ProgressPrinter(Style style, std::size_t archives, std::uint64_t totalBytes, std::FILE *out,
-                                 Clock now, std::function<int()> columns)
+ProgressPrinter::ProgressPrinter(Style style, std::size_t archives, std::uint64_t totalBytes, std::FILE *out, Clock now,
+                                 std::function<int()> columns)
     : m_style(style), m_archives(archives), m_totalBytes(totalBytes), m_out(out),
-      m_now(now ? std::move(now) : [] { return steady_clock::now(); }), m_columns(std::move(columns)),
-      m_start(m_now()), m_lastShown(m_start)
-{
-}
+      m_now(now ? std::move(now) : [] { return steady_clock::now(); }), m_columns(std::move(columns)), m_start(m_now()),
+      m_lastShown(m_start)
+{}
 
 std::string ProgressPrinter::sizeText(std::uint64_t bytes)
 {
@@ -88,7 +87,8 @@ ProgressPrinter::Figures ProgressPrinter::figures() const
     f.share = m_totalBytes ? std::min(1.0, double(done) / double(m_totalBytes))
                            : (m_archives ? double(m_done) / double(m_archives) : 1.0);
     f.percent = std::to_string(int(f.share * 100)) + "%";
-    f.count = FillIn(Translated("ProgressPrinter", "%1/%2 archives"), {std::to_string(m_done), std::to_string(m_archives)});
+    f.count
+        = FillIn(Translated("ProgressPrinter", "%1/%2 archives"), {std::to_string(m_done), std::to_string(m_archives)});
     f.bytes = FillIn(Translated("ProgressPrinter", "%1 of %2"), {sizeText(done), sizeText(m_totalBytes)});
     const double elapsed = duration<double>(m_now() - m_start).count();
     if (elapsed > 0.5 && done > 0) {
@@ -145,8 +145,7 @@ void ProgressPrinter::show(bool force)
 {
     const auto now = m_now();
     switch (m_style) {
-    case Style::Quiet:
-        return;
+    case Style::Quiet: return;
     case Style::Bar: {
         // Redrawing more often than ten times a second only costs time.
         if (!force && m_barShown && now - m_lastShown < BarInterval)
@@ -199,8 +198,7 @@ void ProgressPrinter::finished(std::size_t archive, const std::string &path, std
     ++m_done;
     m_doneBytes += bytes;
     switch (m_style) {
-    case Style::Quiet:
-        break;
+    case Style::Quiet: break;
     case Style::Lines:
         if (ok)
             std::fprintf(m_out, "extracted: %s\n", name.c_str());

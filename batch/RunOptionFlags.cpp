@@ -18,20 +18,46 @@ const QString KindsFlag = QStringLiteral("kinds");
 QList<QCommandLineOption> RunOptionFlags::Options()
 {
     return {
-        {SubfolderNameFlag, QCoreApplication::translate("RunOptionFlags", "How each archive's subfolder is named: first-dot (the name up to its first dot, the "
-                            "default), full (the whole name without .zip), smart (no subfolder when everything in "
-                            "the archive already sits under one top folder)."), "RULE"},
-        {OnConflictFlag, QCoreApplication::translate("RunOptionFlags", "When a file exists: replace (the default), skip, rename (keep both: the new file gets "
-                         "\" (2)\"), newer (replace it only with a newer one)."), "RULE"},
-        {AfterFlag, QCoreApplication::translate("RunOptionFlags", "After an archive is extracted cleanly: keep it (the default), trash it, or move:DIR (all the "
-                    "parts of a set together)."), "WHAT"},
-        {ReportFlag, QCoreApplication::translate("RunOptionFlags", "Write a report of the run to FILE (CSV: archive, destination, result, reason, files, bytes, "
-                     "seconds)."), "FILE"},
-        {PasswordsFileFlag, QCoreApplication::translate("RunOptionFlags", "Try each password of FILE (one a line) in turn on each encrypted archive."), "FILE"},
-        {NestedFlag, QCoreApplication::translate("RunOptionFlags", "Also extract the ZIP archives found inside the archives, once, each into a folder beside it.")},
-        {KindsFlag, QCoreApplication::translate("RunOptionFlags", "Which archives are opened: all (the default: every kind Marrowlyn reads, told by "
-                    "content; a folder scan collects their extensions) or zip (ZIP alone, by name and first "
-                    "bytes, as the window does by default)."), "KINDS"},
+        {SubfolderNameFlag,
+         QCoreApplication::translate(
+             "RunOptionFlags",
+             "How each archive's subfolder is named: first-dot (the name up to its first dot, the "
+             "default), full (the whole name without .zip), smart (no subfolder when everything in "
+             "the archive already sits under one top folder)."),
+         "RULE"},
+        {OnConflictFlag,
+         QCoreApplication::translate(
+             "RunOptionFlags",
+             "When a file exists: replace (the default), skip, rename (keep both: the new file gets "
+             "\" (2)\"), newer (replace it only with a newer one)."),
+         "RULE"},
+        {AfterFlag,
+         QCoreApplication::translate(
+             "RunOptionFlags",
+             "After an archive is extracted cleanly: keep it (the default), trash it, or move:DIR (all the "
+             "parts of a set together)."),
+         "WHAT"},
+        {ReportFlag,
+         QCoreApplication::translate(
+             "RunOptionFlags",
+             "Write a report of the run to FILE (CSV: archive, destination, result, reason, files, bytes, "
+             "seconds)."),
+         "FILE"},
+        {PasswordsFileFlag,
+         QCoreApplication::translate("RunOptionFlags",
+                                     "Try each password of FILE (one a line) in turn on each encrypted archive."),
+         "FILE"},
+        {NestedFlag,
+         QCoreApplication::translate(
+             "RunOptionFlags",
+             "Also extract the ZIP archives found inside the archives, once, each into a folder beside it.")},
+        {KindsFlag,
+         QCoreApplication::translate(
+             "RunOptionFlags",
+             "Which archives are opened: all (the default: every kind Marrowlyn reads, told by "
+             "content; a folder scan collects their extensions) or zip (ZIP alone, by name and first "
+             "bytes, as the window does by default)."),
+         "KINDS"},
     };
 }
 
@@ -40,7 +66,8 @@ bool RunOptionFlags::read(const QCommandLineParser &parser, QString &error)
     if (parser.isSet(SubfolderNameFlag)) {
         subfolderName = SubfolderNameFromWord(parser.value(SubfolderNameFlag));
         if (!subfolderName) {
-            error = QCoreApplication::translate("RunOptionFlags", "Unknown subfolder name rule '%1': use first-dot, full or smart.")
+            error = QCoreApplication::translate("RunOptionFlags",
+                                                "Unknown subfolder name rule '%1': use first-dot, full or smart.")
                         .arg(parser.value(SubfolderNameFlag));
             return false;
         }
@@ -48,7 +75,8 @@ bool RunOptionFlags::read(const QCommandLineParser &parser, QString &error)
     if (parser.isSet(OnConflictFlag)) {
         onConflict = OnConflictFromWord(parser.value(OnConflictFlag));
         if (!onConflict) {
-            error = QCoreApplication::translate("RunOptionFlags", "Unknown conflict rule '%1': use replace, skip, rename or newer.")
+            error = QCoreApplication::translate("RunOptionFlags",
+                                                "Unknown conflict rule '%1': use replace, skip, rename or newer.")
                         .arg(parser.value(OnConflictFlag));
             return false;
         }
@@ -56,7 +84,8 @@ bool RunOptionFlags::read(const QCommandLineParser &parser, QString &error)
     if (parser.isSet(AfterFlag)) {
         RunOptions::After chosen{};
         if (!AfterFromWord(parser.value(AfterFlag), chosen, afterFolder)) {
-            error = QCoreApplication::translate("RunOptionFlags", "Unknown choice '%1' for --after: use keep, trash or move:DIR.")
+            error = QCoreApplication::translate("RunOptionFlags",
+                                                "Unknown choice '%1' for --after: use keep, trash or move:DIR.")
                         .arg(parser.value(AfterFlag));
             return false;
         }

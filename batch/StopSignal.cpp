@@ -8,10 +8,7 @@ namespace {
 std::atomic<bool> stopped{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
 
-extern "C" void NoteStop(int)
-{
-    stopped.store(true);
-}
+extern "C" void NoteStop(int) { stopped.store(true); }
 
 } // namespace
 
@@ -27,7 +24,4 @@ void InstallStopSignals()
     sigaction(SIGTERM, &action, nullptr);
 }
 
-bool StopSignalled()
-{
-    return stopped.load();
-}
+bool StopSignalled() { return stopped.load(); }

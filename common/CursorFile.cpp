@@ -12,15 +12,9 @@ constexpr quint16 CursorType = 2;
 // making us read a huge one.
 constexpr qint64 LargestFile = 4 * 1024 * 1024;
 
-quint16 Read16(const QByteArray &bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
+quint16 Read16(const QByteArray &bytes, qsizetype at) { return qFromLittleEndian<quint16>(bytes.constData() + at); }
 
-quint32 Read32(const QByteArray &bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
+quint32 Read32(const QByteArray &bytes, qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); }
 
 } // namespace
 

@@ -12,7 +12,7 @@ struct CursorFileInfo {
     QPoint hotspot;
     int width = 0;
     int height = 0;
-    QByteArray bytes;  // the whole file, for QImage::fromData(bytes, "ico")
+    QByteArray bytes; // the whole file, for QImage::fromData(bytes, "ico")
 };
 
 // The first picture's size and hotspot; nothing when the data is not a

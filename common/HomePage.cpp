@@ -17,5 +17,5 @@ void OpenHomePageAtRandom(Prompts &prompts, const std::function<double()> &rando
     }
     const int drawn = static_cast<int>(fraction * 100) + 1;
     if (drawn == 7)
-        prompts.openWithShell(HomePageAddress);  // a chance visit; a failure is nobody's concern
+        prompts.openWithShell(HomePageAddress); // a chance visit; a failure is nobody's concern
 }

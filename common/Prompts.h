@@ -17,11 +17,11 @@ public:
 
     // A modal message box. `detail` is extra text shown folded away (long lists).
     virtual Answer message(const QString &text, const QString &title, Buttons buttons = Buttons::Ok,
-                           Icon icon = Icon::None, const QString &detail = QString()) = 0;
+                           Icon icon = Icon::None, const QString &detail = QString())
+        = 0;
 
     // A modal one-line input box; cancelling answers the empty text.
-    virtual QString input(const QString &prompt, const QString &title, const QString &preset,
-                          bool secret = false) = 0;
+    virtual QString input(const QString &prompt, const QString &title, const QString &preset, bool secret = false) = 0;
 
     // The multi-select open-file dialog, opened at `startFolder`. Answers ""
     // when cancelled, the full path when one file was chosen, and otherwise
@@ -35,9 +35,9 @@ public:
     // The password of an archive none of the run's passwords opens: asked
     // with the archive's name and the try (1, 2, 3), the typing hidden.
     struct PasswordAnswer {
-        bool skip = true;          // "Skip this archive", or the box closed
+        bool skip = true; // "Skip this archive", or the box closed
         QString password;
-        bool useForRest = false;   // "Use for the rest of this run"
+        bool useForRest = false; // "Use for the rest of this run"
     };
     // Default: skipped, for prompts that never ask (benchmarks).
     virtual PasswordAnswer archivePassword(const QString &archiveName, int attempt)

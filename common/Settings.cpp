@@ -31,14 +31,10 @@ QString settingsFolder()
 
 QString storeFile(const QString &application)
 {
-    return settingsFolder() + QLatin1Char('/') + application + QLatin1Char('/') + application
-           + QLatin1String(".conf");
+    return settingsFolder() + QLatin1Char('/') + application + QLatin1Char('/') + application + QLatin1String(".conf");
 }
 
-[[noreturn]] void writeFailed()
-{
-    throw RuntimeError(ErrorNumber::PermissionDenied);
-}
+[[noreturn]] void writeFailed() { throw RuntimeError(ErrorNumber::PermissionDenied); }
 
 // Nothing when the file does not exist yet; throws when it exists but cannot
 // be read, because rewriting it from nothing would lose every other key.
@@ -86,18 +82,11 @@ void replaceFile(const QString &path, const QByteArray &data)
 
 } // namespace
 
-void SetSettingsFolder(const QString &folder)
-{
-    settingsFolderOverride() = folder;
-}
+void SetSettingsFolder(const QString &folder) { settingsFolderOverride() = folder; }
 
-QString SettingsFilePath()
-{
-    return storeFile(SettingsApplication);
-}
+QString SettingsFilePath() { return storeFile(SettingsApplication); }
 
-QString GetSetting(const QString &application, const QString &section, const QString &key,
-                   const QString &defaultValue)
+QString GetSetting(const QString &application, const QString &section, const QString &key, const QString &defaultValue)
 {
     // Read afresh each time: no copy is kept, so every read sees the latest write.
     QFile file(storeFile(application));
@@ -106,8 +95,7 @@ QString GetSetting(const QString &application, const QString &section, const QSt
     return SettingsFile::find(file.readAll(), section, key).value_or(defaultValue);
 }
 
-void SaveSetting(const QString &application, const QString &section, const QString &key,
-                 const QString &value)
+void SaveSetting(const QString &application, const QString &section, const QString &key, const QString &value)
 {
     const QString path = storeFile(application);
     const QString folder = QFileInfo(path).absolutePath();
@@ -137,12 +125,12 @@ namespace {
 
 struct KeyDefault {
     const QString &key;
-    const char *fixed;  // null: computed when read
+    const char *fixed; // null: computed when read
 };
 
 // Every key the program stores, with what it reads as before its first write.
 const KeyDefault KeyTable[] = {
-    {SettingKey::OutputDirectory, nullptr},  // the desktop folder, computed when asked
+    {SettingKey::OutputDirectory, nullptr}, // the desktop folder, computed when asked
     {SettingKey::Option1, "1"},
     {SettingKey::Option2, "0"},
     {SettingKey::Password, ""},

@@ -17,7 +17,7 @@ inline const QString Password = QStringLiteral("Password");
 inline const QString LastFolderDot = QStringLiteral("LastFolderDot");
 inline const QString LastFolder = QStringLiteral("LastFolder");
 inline const QString Extension = QStringLiteral("Extension");
-inline const QString LastFileFolder = QStringLiteral("LastFileFolder");  // where "Add Zip File(s)" chose last
+inline const QString LastFileFolder = QStringLiteral("LastFileFolder"); // where "Add Zip File(s)" chose last
 // "More Options...": the words of marrowlyn-batch's flags (see run/RunOptions.h).
 inline const QString SubfolderName = QStringLiteral("Subfolder Name");
 inline const QString OnConflict = QStringLiteral("On Conflict");
@@ -26,13 +26,12 @@ inline const QString WriteReport = QStringLiteral("Write Report");
 inline const QString AskForPasswords = QStringLiteral("Ask For Passwords");
 inline const QString NestedArchives = QStringLiteral("Nested Archives");
 inline const QString ArchiveKinds = QStringLiteral("Archive Kinds");
-}
+} // namespace SettingKey
 
 QString GetSetting(const QString &application, const QString &section, const QString &key,
                    const QString &defaultValue = QString());
 // Throws RuntimeError (70) when the value cannot be written; the old value stays.
-void SaveSetting(const QString &application, const QString &section, const QString &key,
-                 const QString &value);
+void SaveSetting(const QString &application, const QString &section, const QString &key, const QString &value);
 
 // Where the store's files live: by default the user's configuration folder
 // ($XDG_CONFIG_HOME or ~/.config). Tests point it at a temporary folder.

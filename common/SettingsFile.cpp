@@ -11,7 +11,7 @@ namespace {
 bool isPlainKeyChar(char32_t c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-'
-           || c == '.';
+        || c == '.';
 }
 
 void appendHex(QByteArray &out, char32_t c, int width)
@@ -28,10 +28,7 @@ QByteArray sectionHeader(const QString &section)
     return '[' + escapeKey(section) + ']';
 }
 
-QByteArrayView trimmed(QByteArrayView line)
-{
-    return line.trimmed();
-}
+QByteArrayView trimmed(QByteArrayView line) { return line.trimmed(); }
 
 QList<QByteArrayView> splitLines(const QByteArray &text)
 {
@@ -139,7 +136,7 @@ QByteArray escapeValue(const QString &value)
     // QSettings reads a leading "@" as a type marker; doubling it keeps the text.
     const QString text = value.startsWith(QChar(u'@')) ? QChar(u'@') + value : value;
     const bool quote = text.contains(QChar(u';')) || text.contains(QChar(u',')) || text.contains(QChar(u'='))
-                       || text.startsWith(QChar(u' ')) || text.endsWith(QChar(u' ')) || text.startsWith(QChar(u'"'));
+        || text.startsWith(QChar(u' ')) || text.endsWith(QChar(u' ')) || text.startsWith(QChar(u'"'));
     QByteArray out;
     if (quote)
         out += '"';
@@ -183,7 +180,7 @@ QString unescapeValue(QByteArrayView escaped)
 {
     escaped = trimmed(escaped);
     QString out;
-    QByteArray pending;  // plain bytes, decoded as UTF-8 together so multi-byte characters survive
+    QByteArray pending; // plain bytes, decoded as UTF-8 together so multi-byte characters survive
     auto flush = [&] {
         out += QString::fromUtf8(pending);
         pending.clear();
@@ -249,7 +246,7 @@ QByteArray withValue(const QByteArray &text, const QString &section, const QStri
     out.reserve(lines.size() + 3);
     bool inSection = false;
     bool written = false;
-    qsizetype sectionEnd = -1;  // where a new key goes: after the section's last non-blank line
+    qsizetype sectionEnd = -1; // where a new key goes: after the section's last non-blank line
     for (const QByteArrayView line : lines) {
         if (isSectionLine(line)) {
             inSection = sectionName(line) == section;

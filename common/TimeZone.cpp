@@ -2,7 +2,4 @@
 
 #include <cstdlib>
 
-void PinTimeZone()
-{
-    setenv("TZ", ":/etc/localtime", 0);
-}
+void PinTimeZone() { setenv("TZ", ":/etc/localtime", 0); }

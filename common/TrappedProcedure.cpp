@@ -20,8 +20,7 @@ QString unknownFailure() { return QString::fromStdString(RuntimeError::defaultDe
 
 TrappedProcedure::TrappedProcedure(Prompts &prompts, QString location)
     : m_prompts(prompts), m_location(std::move(location))
-{
-}
+{}
 
 void TrappedProcedure::step(int line, const std::function<void()> &statement)
 {
@@ -50,7 +49,8 @@ bool TrappedProcedure::test(int line, const std::function<bool()> &condition)
 
 QString TrappedProcedure::errorText(const QString &description, const QString &location, int line)
 {
-    return QCoreApplication::translate("TrappedProcedure", "%1\r\n%2at line %3\r\rPlease email screenshot of this message to %4")
+    return QCoreApplication::translate("TrappedProcedure",
+                                       "%1\r\n%2at line %3\r\rPlease email screenshot of this message to %4")
         .arg(description, location, QString::number(line), SupportAddress);
 }
 

@@ -25,7 +25,8 @@ public:
 
     // The box's text for a failure with `description` at `line`.
     static QString errorText(const QString &description, const QString &location, int line);
-    static QString location(const QString &module, const QString &procedure);  // "in Plindrave2021/08/31.<module>.<procedure> "
+    static QString location(const QString &module,
+                            const QString &procedure); // "in Plindrave2021/08/31.<module>.<procedure> "
 
 private:
     void report(const QString &description, int line);

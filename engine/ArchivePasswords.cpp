@@ -81,9 +81,8 @@ PasswordTest TestArchivePasswords(cUnzip &unzip, const std::string &archivePath,
         ScopedListener lines(unzip.Progress, [&](int32_t, const std::string &line) {
             wrongPassword = wrongPassword || EndsWith(line, ": wrong password");
         });
-        ScopedListener stop(unzip.Cancel, [&](const std::string &, bool &cancel) {
-            cancel = cancel || (cancelled && cancelled());
-        });
+        ScopedListener stop(unzip.Cancel,
+                            [&](const std::string &, bool &cancel) { cancel = cancel || (cancelled && cancelled()); });
         unzip.TestZip(true);
         while (next < candidates.size() && !test.opened && !(cancelled && cancelled())) {
             answered.reset();

@@ -41,7 +41,8 @@ std::vector<std::string> FolderNames(const HeldFolder &folder, bool &empty)
 
 bool SameDevice(const HeldFolder &a, const HeldFolder &b, dev_t &device, ino_t &inode)
 {
-    struct stat outer {}, inner {};
+    struct stat outer {
+    }, inner{};
     if (::fstat(a.fd(), &outer) != 0 || ::fstat(b.fd(), &inner) != 0)
         return false;
     device = inner.st_dev;
@@ -118,8 +119,7 @@ bool CreatedFolders::pruneBeneath(const HeldFolder &folder, int depth) const
         ino_t inode = 0;
         // A link is not opened as a folder, and another file system is not entered.
         if (!inner.held() || !SameDevice(folder, inner, device, inode) || !pruneBeneath(inner, depth + 1)
-            || m_emptyBefore.count({device, inode}) != 0
-            || ::unlinkat(folder.fd(), name.c_str(), AT_REMOVEDIR) != 0)
+            || m_emptyBefore.count({device, inode}) != 0 || ::unlinkat(folder.fd(), name.c_str(), AT_REMOVEDIR) != 0)
             left = true;
     }
     if (left)

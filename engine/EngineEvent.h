@@ -8,8 +8,7 @@
 #include <utility>
 #include <vector>
 
-template <typename... Args>
-class EngineEvent {
+template <typename... Args> class EngineEvent {
 public:
     using Listener = std::function<void(Args...)>;
 
@@ -41,11 +40,11 @@ private:
 };
 
 // Disconnects a listener when it goes out of scope.
-template <typename... Args>
-class ScopedListener {
+template <typename... Args> class ScopedListener {
 public:
     ScopedListener(EngineEvent<Args...> &event, typename EngineEvent<Args...>::Listener listener)
-        : m_event(event), m_token(event.connect(std::move(listener))) {}
+        : m_event(event), m_token(event.connect(std::move(listener)))
+    {}
     ~ScopedListener() { m_event.disconnect(m_token); }
     ScopedListener(const ScopedListener &) = delete;
     ScopedListener &operator=(const ScopedListener &) = delete;

@@ -10,7 +10,7 @@
 namespace {
 
 struct LoadedLibrary {
-    std::string path;      // "" = the program folder's library
+    std::string path; // "" = the program folder's library
     void *handle = nullptr;
     std::string loadedFrom;
 };
@@ -68,7 +68,4 @@ SingleEntryUnzipFunction EngineSingleEntryUnzip()
     return reinterpret_cast<SingleEntryUnzipFunction>(Symbol("Wiz_SingleEntryUnzip"));
 }
 
-VersionFunction EngineVersion()
-{
-    return reinterpret_cast<VersionFunction>(Symbol("UzpVersion2"));
-}
+VersionFunction EngineVersion() { return reinterpret_cast<VersionFunction>(Symbol("UzpVersion2")); }

@@ -12,10 +12,7 @@ bool endsWith(std::string_view text, std::string_view end)
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-bool has(std::string_view text, std::string_view part)
-{
-    return text.find(part) != std::string_view::npos;
-}
+bool has(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
 std::string files(int count)
 {
@@ -31,10 +28,12 @@ struct Tally {
     void count(std::string_view line)
     {
         static constexpr std::string_view kMethod = "unsupported compression method (";
-        static constexpr std::string_view kEncrypted = ": encrypted ", kCannotYet = ": this encryption cannot be opened yet";
+        static constexpr std::string_view kEncrypted = ": encrypted ",
+                                          kCannotYet = ": this encryption cannot be opened yet";
         if (auto at = line.rfind(kEncrypted); at != std::string_view::npos && endsWith(line, kCannotYet)
             && at + kEncrypted.size() <= line.size() - kCannotYet.size())
-            encryptedKind = line.substr(at + kEncrypted.size(), line.size() - kCannotYet.size() - at - kEncrypted.size());
+            encryptedKind
+                = line.substr(at + kEncrypted.size(), line.size() - kCannotYet.size() - at - kEncrypted.size());
         else if (endsWith(line, ": wrong password"))
             ++wrongPassword;
         else if (endsWith(line, ": encrypted, and no password was given") || endsWith(line, ": a password is needed"))
@@ -56,8 +55,9 @@ struct Tally {
     {
         std::vector<std::string> parts;
         if (!encryptedKind.empty())
-            parts.push_back(FillIn(Translated("FailureSummary", "encrypted %1 archive: this encryption cannot be opened yet"),
-                                   {encryptedKind}));
+            parts.push_back(
+                FillIn(Translated("FailureSummary", "encrypted %1 archive: this encryption cannot be opened yet"),
+                       {encryptedKind}));
         if (wrongPassword)
             parts.push_back(wrongPassword == 1
                                 ? Translated("FailureSummary", "wrong password")
@@ -125,14 +125,21 @@ std::string partReasonInLanguage(const std::string &text)
         return text;
     const std::string number = text.substr(5, open - 5);
     const std::string_view rest = std::string_view(text).substr(open + 3);
-    struct Form { std::string_view end; std::string (*say)(); };
+    struct Form {
+        std::string_view end;
+        std::string (*say)();
+    };
     static const Form forms[] = {
         {"\") is missing", [] { return Translated("FailureSummary", "part %1 (\"%2\") is missing"); }},
         {"\") is cut short or damaged: it is not as long as the first",
-         [] { return Translated("FailureSummary", "part %1 (\"%2\") is cut short or damaged: it is not as long as the first"); }},
+         [] {
+             return Translated("FailureSummary",
+                               "part %1 (\"%2\") is cut short or damaged: it is not as long as the first");
+         }},
         {"\") is cut short or damaged: it has no end record",
          [] { return Translated("FailureSummary", "part %1 (\"%2\") is cut short or damaged: it has no end record"); }},
-        {"\") is cut short or damaged", [] { return Translated("FailureSummary", "part %1 (\"%2\") is cut short or damaged"); }},
+        {"\") is cut short or damaged",
+         [] { return Translated("FailureSummary", "part %1 (\"%2\") is cut short or damaged"); }},
     };
     for (const Form &form : forms) {
         if (rest.size() > form.end.size() && rest.ends_with(form.end))

@@ -54,10 +54,7 @@ bool EndsWithUpper(const std::string &text, const std::string &upperEnd)
 }
 
 // A split set is handed over by its first part; the engine finds the others.
-bool HasArchiveName(const std::string &path)
-{
-    return EndsWithUpper(path, "ZIP") || EndsWithUpper(path, ".ZIP.001");
-}
+bool HasArchiveName(const std::string &path) { return EndsWithUpper(path, "ZIP") || EndsWithUpper(path, ".ZIP.001"); }
 
 bool HasArchiveSignature(const std::string &signature)
 {
@@ -89,8 +86,7 @@ int OpenReadOnly(const std::string &path)
 enum class ReadResult { Read, NotYet, NotAFile };
 
 // The archive's first (up to) three bytes; NotYet while it cannot be read.
-ReadResult ReadSignature(const UnzipHooks &hooks, const std::string &path, std::string &signature,
-                         std::string &why)
+ReadResult ReadSignature(const UnzipHooks &hooks, const std::string &path, std::string &signature, std::string &why)
 {
     const int fd = hooks.openForReading ? hooks.openForReading(path) : OpenReadOnly(path);
     if (fd < 0) {
@@ -121,8 +117,8 @@ ReadResult ReadSignature(const UnzipHooks &hooks, const std::string &path, std::
 // name counts, so a dotted folder higher up is never cut into.
 std::string FolderBesideArchive(const std::string &archivePath)
 {
-    const std::size_t nameStart = archivePath.find_last_of('/') == std::string::npos
-        ? 0 : archivePath.find_last_of('/') + 1;
+    const std::size_t nameStart
+        = archivePath.find_last_of('/') == std::string::npos ? 0 : archivePath.find_last_of('/') + 1;
     const std::size_t dot = archivePath.find_last_of('.');
     if (dot == std::string::npos || dot < nameStart)
         return {};
@@ -146,12 +142,11 @@ std::string SystemReason(const std::vector<std::string> &errors)
 UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors, bool everyKind)
 {
     switch (result) {
-    case UZ_OK:
-        return Outcome(Status::Extracted, {});
+    case UZ_OK: return Outcome(Status::Extracted, {});
     case -1:
-        return Outcome(Status::EngineMissing,
-                       FillIn(Translated("UnzipArchive", "the unzip engine (%1) is missing or damaged"),
-                              {EngineLibraryName}));
+        return Outcome(
+            Status::EngineMissing,
+            FillIn(Translated("UnzipArchive", "the unzip engine (%1) is missing or damaged"), {EngineLibraryName}));
     case UZ_CANCELLED:
         return Outcome(Status::Cancelled, Translated("UnzipArchive", "stopped on request"), std::move(errors));
     case UZ_SOME_FAILED: {
@@ -165,30 +160,31 @@ UnzipOutcome EngineOutcome(int32_t result, std::vector<std::string> errors, bool
         std::string reason = MissingPartReason(errors);
         if (reason.empty())
             reason = everyKind
-                         ? Translated("UnzipArchive", "the file is damaged or not an archive of a kind Marrowlyn reads")
-                         : Translated("UnzipArchive", "the archive is damaged or not a ZIP archive");
+                ? Translated("UnzipArchive", "the file is damaged or not an archive of a kind Marrowlyn reads")
+                : Translated("UnzipArchive", "the archive is damaged or not a ZIP archive");
         return Outcome(Status::EngineFailed, std::move(reason), std::move(errors));
     }
     case UZ_NO_SPACE:
         return Outcome(Status::EngineFailed,
-                       Translated("UnzipArchive", "there is not enough free space at the destination"), std::move(errors));
+                       Translated("UnzipArchive", "there is not enough free space at the destination"),
+                       std::move(errors));
     case UZ_UNSAFE_ARCHIVE:
-        return Outcome(Status::EngineFailed,
-                       Translated("UnzipArchive", "the archive was refused as unsafe"), std::move(errors));
+        return Outcome(Status::EngineFailed, Translated("UnzipArchive", "the archive was refused as unsafe"),
+                       std::move(errors));
     case UZ_CANNOT_CREATE: {
         const std::string why = SystemReason(errors);
-        std::string reason =
-            why.empty() ? Translated("UnzipArchive", "the destination folder cannot be created or written")
-                        : FillIn(Translated("UnzipArchive", "the destination folder cannot be created or written (%1)"),
-                                 {why});
+        std::string reason = why.empty()
+            ? Translated("UnzipArchive", "the destination folder cannot be created or written")
+            : FillIn(Translated("UnzipArchive", "the destination folder cannot be created or written (%1)"), {why});
         return Outcome(Status::EngineFailed, std::move(reason), std::move(errors));
     }
     case UZ_NO_MATCH:
         return Outcome(Status::EngineFailed,
-                       Translated("UnzipArchive", "none of the requested entries is in the archive"), std::move(errors));
+                       Translated("UnzipArchive", "none of the requested entries is in the archive"),
+                       std::move(errors));
     case UZ_BAD_ARGUMENTS:
-        return Outcome(Status::Failed,
-                       Translated("UnzipArchive", "the unzip engine refused the request"), std::move(errors));
+        return Outcome(Status::Failed, Translated("UnzipArchive", "the unzip engine refused the request"),
+                       std::move(errors));
     default:
         return Outcome(Status::EngineFailed,
                        FillIn(Translated("UnzipArchive", "the unzip engine answered %1"), {std::to_string(result)}),
@@ -216,8 +212,8 @@ std::optional<UnzipOutcome> WaitForArchive(const std::string &archivePath, const
                                            const std::function<bool()> &cancelled, std::string &signature)
 {
     const auto now = hooks.now ? hooks.now : [] { return std::chrono::steady_clock::now(); };
-    const auto pause = hooks.pause ? hooks.pause
-                                   : [](std::chrono::milliseconds span) { std::this_thread::sleep_for(span); };
+    const auto pause
+        = hooks.pause ? hooks.pause : [](std::chrono::milliseconds span) { std::this_thread::sleep_for(span); };
     const auto start = now();
     std::string whyUnreadable;
     for (;;) {
@@ -297,8 +293,8 @@ UnzipOutcome ExtractWithEngine(cUnzip &unzip, const std::string &archivePath, co
         std::vector<ArchivePassword> candidates = PasswordCandidates(GetCurrentPassword(), hooks.passwords);
         for (const std::string &kept : hooks.keptAnswers)
             candidates.push_back({kept, 0});
-        const AskedPasswordChoice choice =
-            ChooseOrAskPassword(unzip, archivePath, candidates, hooks.askPassword, cancelled);
+        const AskedPasswordChoice choice
+            = ChooseOrAskPassword(unzip, archivePath, candidates, hooks.askPassword, cancelled);
         if (choice.skipped)
             return Outcome(Status::EngineFailed, Translated("UnzipArchive", "skipped: no password given"));
         chosen = choice.password;
@@ -368,9 +364,9 @@ UnzipOutcome Extract(cUnzip &unzip, const std::string &archivePath, const std::s
     if (TrimSpaces(destination).empty())
         destination = FolderBesideArchive(archivePath);
     if (TrimSpaces(destination).empty())
-        return Outcome(Status::NoDestination,
-                       Translated("UnzipArchive",
-                                  "no destination folder was given and none can be named after the archive"));
+        return Outcome(
+            Status::NoDestination,
+            Translated("UnzipArchive", "no destination folder was given and none can be named after the archive"));
     return ExtractWithEngine(unzip, archivePath, destination, overwrite, hooks, cancelled);
 }
 

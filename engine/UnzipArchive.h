@@ -11,33 +11,33 @@
 
 struct UnzipOutcome {
     enum class Status {
-        Extracted,        // the engine extracted every entry cleanly
-        Missing,          // the path is empty or names nothing
-        Empty,            // 0 bytes, or the length cannot be read
-        NotZipName,       // ZIP alone: the name ends neither in ZIP nor in .zip.001
-        NotArchive,       // ZIP alone: the first bytes (or a spanned set's first part's) are neither "PK" nor "RAR";
-                          // any kind: not a regular file
-        StillUnreadable,  // could not be read within the wait limit
-        NoDestination,    // no destination folder could be derived
-        EngineFailed,     // the engine ran but reported failures (see messages)
-        EngineMissing,    // the engine library or its entry point is missing
-        Cancelled,        // stopped on request
-        Failed            // a failure while setting up or calling the engine
+        Extracted,       // the engine extracted every entry cleanly
+        Missing,         // the path is empty or names nothing
+        Empty,           // 0 bytes, or the length cannot be read
+        NotZipName,      // ZIP alone: the name ends neither in ZIP nor in .zip.001
+        NotArchive,      // ZIP alone: the first bytes (or a spanned set's first part's) are neither "PK" nor "RAR";
+                         // any kind: not a regular file
+        StillUnreadable, // could not be read within the wait limit
+        NoDestination,   // no destination folder could be derived
+        EngineFailed,    // the engine ran but reported failures (see messages)
+        EngineMissing,   // the engine library or its entry point is missing
+        Cancelled,       // stopped on request
+        Failed           // a failure while setting up or calling the engine
     };
 
     Status status = Status::Failed;
-    std::string reason;                  // plain words, for the user
-    std::vector<std::string> messages;   // the engine's lines about failed entries
+    std::string reason;                // plain words, for the user
+    std::vector<std::string> messages; // the engine's lines about failed entries
 
     bool ok() const { return status == Status::Extracted; }
 };
 
 // What becomes of a file already where an entry goes.
 enum class ExistingFile {
-    Replace,      // replaced by the entry
-    Keep,         // kept; the entry is passed over
-    KeepBoth,     // kept; the entry is written beside it, as "NAME (2).EXT" or the next free number
-    ReplaceOlder  // replaced only by an entry with a later modification time
+    Replace,     // replaced by the entry
+    Keep,        // kept; the entry is passed over
+    KeepBoth,    // kept; the entry is written beside it, as "NAME (2).EXT" or the next free number
+    ReplaceOlder // replaced only by an entry with a later modification time
 };
 
 // What the routine needs from its surroundings; tests replace the clock and
@@ -46,11 +46,11 @@ enum class ExistingFile {
 // inside the engine call), so a caller on a worker thread makes them safe
 // to call from there.
 struct UnzipHooks {
-    std::function<std::chrono::steady_clock::time_point()> now;   // default: steady_clock::now
-    std::function<void(std::chrono::milliseconds)> pause;        // default: sleep
-    std::function<void()> pumpEvents;                             // default: nothing
-    std::function<bool()> cancelRequested;                        // default: never
-    std::function<void(const std::string &)> progress;            // each engine message line
+    std::function<std::chrono::steady_clock::time_point()> now; // default: steady_clock::now
+    std::function<void(std::chrono::milliseconds)> pause;       // default: sleep
+    std::function<void()> pumpEvents;                           // default: nothing
+    std::function<bool()> cancelRequested;                      // default: never
+    std::function<void(const std::string &)> progress;          // each engine message line
     // The archive's compressed bytes the engine has got through so far:
     // before each entry, and as a large entry decodes (about once a MiB).
     std::function<void(std::uint64_t)> workDone;
@@ -88,8 +88,8 @@ class cUnzip;
 
 // Extracts with SharedUnzip(): for the window, where one archive is extracted
 // at a time.
-UnzipOutcome UnzipArchive(const std::string &archivePath, const std::string &destinationFolder,
-                          bool overwrite, const UnzipHooks &hooks = {});
+UnzipOutcome UnzipArchive(const std::string &archivePath, const std::string &destinationFolder, bool overwrite,
+                          const UnzipHooks &hooks = {});
 // The same with an object of the caller's, for callers that extract several
 // archives on different threads at once (one object per thread).
 UnzipOutcome UnzipArchive(cUnzip &unzip, const std::string &archivePath, const std::string &destinationFolder,

@@ -115,15 +115,9 @@ void cUnzip::RaiseOverwritePrompt(const std::string &fileName, UnzipOverwriteRes
     OverwritePrompt.raise(fileName, response);
 }
 
-void cUnzip::RaiseProgress(const std::string &message)
-{
-    Progress.raise(1, message);
-}
+void cUnzip::RaiseProgress(const std::string &message) { Progress.raise(1, message); }
 
-void cUnzip::RaiseCancel(const std::string &message, bool &cancel)
-{
-    Cancel.raise(message, cancel);
-}
+void cUnzip::RaiseCancel(const std::string &message, bool &cancel) { Cancel.raise(message, cancel); }
 
 void cUnzip::RaisePasswordRequest(std::string &password, bool &cancel)
 {

@@ -27,7 +27,7 @@ enum class UnzipOverwriteResponse : int32_t {
 
 struct UnzipEntry {
     std::string fileName;
-    std::string folder;        // "" at the top level
+    std::string folder; // "" at the top level
     int32_t size = 0;
     int32_t ratio = 0;
     std::string method;

@@ -85,10 +85,7 @@ void Trim(std::string &text)
 
 } // namespace
 
-uint64_t EnginePackedBytesSoFar()
-{
-    return CurrentFunctions ? CurrentFunctions->TotalPackedSize : 0;
-}
+uint64_t EnginePackedBytesSoFar() { return CurrentFunctions ? CurrentFunctions->TotalPackedSize : 0; }
 
 void SetCurrentPassword(const std::string &password)
 {
@@ -270,9 +267,9 @@ void ListEntryCallback(uint32_t packedSize, uint32_t size, int32_t, uint32_t mon
         std::string fileName = ReadText(name, ListedNameWindow);
         std::string folder;
         SplitEntryPath(fileName, folder, EntrySeparator);
-        const UnzipDateTime date = MakeDate(static_cast<uint16_t>(year), static_cast<uint16_t>(month),
-                                            static_cast<uint16_t>(day), static_cast<uint16_t>(hour),
-                                            static_cast<uint16_t>(minute));
+        const UnzipDateTime date
+            = MakeDate(static_cast<uint16_t>(year), static_cast<uint16_t>(month), static_cast<uint16_t>(day),
+                       static_cast<uint16_t>(hour), static_cast<uint16_t>(minute));
         const std::string methodName = ReadText(method, ListNameWindow);
         const bool encrypted = (static_cast<uint8_t>(flags) & 0x40) != 0;
         object->AddListedEntry(fileName, folder, date, static_cast<int32_t>(size), crc, encrypted, ratio, methodName);

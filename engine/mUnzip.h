@@ -60,7 +60,7 @@ int32_t ServiceCallback(const char *entryName, uint32_t count);
 }
 
 // Reading windows for texts behind engine pointers, never past their NUL.
-inline constexpr std::size_t ListNameWindow = 256;       // a method's name
-inline constexpr std::size_t ListedNameWindow = 65536;   // an entry's name: a ZIP name is at most 65,535 bytes
+inline constexpr std::size_t ListNameWindow = 256;     // a method's name
+inline constexpr std::size_t ListedNameWindow = 65536; // an entry's name: a ZIP name is at most 65,535 bytes
 inline constexpr std::size_t ReplaceNameWindow = 32801;
 inline constexpr std::size_t PasswordByteLimit = 64 * 1024; // the longest password handed to the engine

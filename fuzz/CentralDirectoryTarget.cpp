@@ -15,7 +15,7 @@ namespace {
 bool Shares(const unzip32::CentralEntry &a, const unzip32::CentralEntry &b)
 {
     return a.localHeaderValid && b.localHeaderValid && a.localOffset < b.dataOffset + b.packedSize
-           && b.localOffset < a.dataOffset + a.packedSize;
+        && b.localOffset < a.dataOffset + a.packedSize;
 }
 
 // Whether entry `one` (or, without it, any entry) shares its bytes with another.

@@ -12,7 +12,7 @@
 #include <cstring>
 
 #ifndef FUZZ_MODE
-#define FUZZ_MODE 0
+#  define FUZZ_MODE 0
 #endif
 
 namespace {
@@ -25,10 +25,7 @@ int32_t onPrint(const char *text, uint32_t length)
     return 0;
 }
 
-int32_t onReplace(char *)
-{
-    return UZ_REPLACE_YES;
-}
+int32_t onReplace(char *) { return UZ_REPLACE_YES; }
 
 int32_t onPassword(char *buffer, int32_t size, const char *, const char *)
 {
@@ -45,10 +42,7 @@ void onList(uint32_t, uint32_t, int32_t ratio, uint32_t month, uint32_t, uint32_
         fuzz::Finding("a listing value out of its range");
 }
 
-int32_t onService(const char *, uint32_t)
-{
-    return 0;
-}
+int32_t onService(const char *, uint32_t) { return 0; }
 
 } // namespace
 

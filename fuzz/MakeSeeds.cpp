@@ -111,8 +111,8 @@ void decoders(const fs::path &root)
         for (size_t length : {0u, 1u, 100u, 5000u, 70000u}) {
             std::string plain = text(length);
             RawEntry entry = CompressedEntry("x", m.method, plain);
-            std::string head = {char(entry.flags), char(length & 0xFF), char(length >> 8 & 0xFF),
-                                char(length >> 16 & 0xFF)};
+            std::string head
+                = {char(entry.flags), char(length & 0xFF), char(length >> 8 & 0xFF), char(length >> 16 & 0xFF)};
             put(folder / ("seed" + std::to_string(n++)), head + entry.data);
         }
     }

@@ -79,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // A set whose end record names fewer parts than were written has the same
     // first parts, then the last: only those first ones are the input in order.
     const uint64_t inOrder = file.partCount() == count
-                                 ? file.partsEnd()
-                                 : std::min<uint64_t>(file.partsEnd(), (file.partCount() - 1) * partSize);
+        ? file.partsEnd()
+        : std::min<uint64_t>(file.partsEnd(), (file.partCount() - 1) * partSize);
     uint8_t buffer[97];
     for (uint64_t at = 0; at < file.size(); at += sizeof buffer) {
         size_t want = size_t(std::min<uint64_t>(sizeof buffer, file.size() - at));

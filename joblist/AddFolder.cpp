@@ -21,10 +21,7 @@
 #include <stdexcept>
 #include <sys/stat.h>
 
-QString PickerStartFolder(const QString &wanted)
-{
-    return IsFolderPresent(wanted) ? wanted : QDir::homePath();
-}
+QString PickerStartFolder(const QString &wanted) { return IsFolderPresent(wanted) ? wanted : QDir::homePath(); }
 
 QString BrowseForFolder(Prompts &prompts, const QString &prompt, const QString &startFolder)
 {

@@ -12,8 +12,8 @@ class Prompts;
 using FolderList = QStringList;
 
 struct ScanHooks {
-    std::function<void()> pumpEvents;   // called per folder read, per entry listed and per sub-folder found
-    Prompts *prompts = nullptr;         // where the scan's own error box goes
+    std::function<void()> pumpEvents; // called per folder read, per entry listed and per sub-folder found
+    Prompts *prompts = nullptr;       // where the scan's own error box goes
     // Without prompts: told of each failure that the box would show; with neither, it is dropped.
     std::function<void(const QString &)> failed = {};
     std::function<bool()> stopRequested = {}; // true once the scan is to end early (the window is closing)

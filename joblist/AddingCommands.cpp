@@ -41,8 +41,8 @@ QString FolderOfDialogResult(const QString &result, QChar separator)
 
 void PushButton1_Click(AddingContext &context)
 {
-    TrappedProcedure procedure(context.prompts, TrappedProcedure::location(QStringLiteral("Form1"),
-                                                                           QStringLiteral("PushButton1_Click")));
+    TrappedProcedure procedure(
+        context.prompts, TrappedProcedure::location(QStringLiteral("Form1"), QStringLiteral("PushButton1_Click")));
     QString startFolder;
     procedure.step(100, [&] {
         startFolder = PickerStartFolder(
@@ -52,8 +52,8 @@ void PushButton1_Click(AddingContext &context)
     bool overflow = false;
     procedure.step(102, [&] {
         try {
-            answer = context.prompts.openFiles(AddFilesTitle(), context.everyKind ? EveryKindFilter() : AddFilesFilter(),
-                                               startFolder);
+            answer = context.prompts.openFiles(AddFilesTitle(),
+                                               context.everyKind ? EveryKindFilter() : AddFilesFilter(), startFolder);
         } catch (const FileDialogOverflow &) {
             overflow = true;
         }
@@ -106,12 +106,12 @@ ScanHooks HooksFor(AddingContext &context)
 
 void PushButton4_Click(AddingContext &context)
 {
-    TrappedProcedure procedure(context.prompts, TrappedProcedure::location(QStringLiteral("Form1"),
-                                                                           QStringLiteral("PushButton4_Click")));
+    TrappedProcedure procedure(
+        context.prompts, TrappedProcedure::location(QStringLiteral("Form1"), QStringLiteral("PushButton4_Click")));
     QString extension;
     procedure.step(100, [&] {
-        const QString stored = GetSetting(SettingsApplication, SettingsSection, SettingKey::Extension,
-                                          QStringLiteral("zip"));
+        const QString stored
+            = GetSetting(SettingsApplication, SettingsSection, SettingKey::Extension, QStringLiteral("zip"));
         extension = context.prompts.input(context.everyKind ? ExtensionsPrompt() : ExtensionPrompt(),
                                           context.applicationTitle, stored);
         // ".zip" is how many people write an extension; the pattern has its own dot.
@@ -178,7 +178,8 @@ void ListView1_OLEDragDrop(AddingContext &context, const QStringList &paths)
                 const ScanUnderWay scan(context);
                 if (!WalkArchives(path, QStringLiteral("*.*"), hooks,
                                   [&context](const QString &file) { context.list.Add(file); }))
-                    problems << QCoreApplication::translate("AddingCommands", "%1: the folder could not be read").arg(path);
+                    problems
+                        << QCoreApplication::translate("AddingCommands", "%1: the folder could not be read").arg(path);
                 break;
             }
             case DroppedKind::Other: {
@@ -187,9 +188,7 @@ void ListView1_OLEDragDrop(AddingContext &context, const QStringList &paths)
                     context.list.Add(row);
                 break;
             }
-            case DroppedKind::Unexaminable:
-                problems << path + QStringLiteral(": ") + reason;
-                break;
+            case DroppedKind::Unexaminable: problems << path + QStringLiteral(": ") + reason; break;
             }
         } catch (const std::exception &error) {
             problems << path + QStringLiteral(": ") + QString::fromLocal8Bit(error.what());
@@ -198,11 +197,9 @@ void ListView1_OLEDragDrop(AddingContext &context, const QStringList &paths)
     if (problems.isEmpty())
         return;
     const QString text = problems.size() == 1
-                             ? QCoreApplication::translate("AddingCommands",
-                                                           "One dropped item could not be examined and was not added.")
-                             : QCoreApplication::translate("AddingCommands",
-                                                           "%1 dropped items could not be examined and were not added.")
-                                   .arg(problems.size());
+        ? QCoreApplication::translate("AddingCommands", "One dropped item could not be examined and was not added.")
+        : QCoreApplication::translate("AddingCommands", "%1 dropped items could not be examined and were not added.")
+              .arg(problems.size());
     context.prompts.message(text, context.applicationTitle, Prompts::Buttons::Ok, Prompts::Icon::Exclamation,
                             problems.join(QChar('\n')));
 }

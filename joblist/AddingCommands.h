@@ -20,12 +20,12 @@ struct AddingContext {
     JobList &list;
     Prompts &prompts;
     QString applicationTitle;
-    QString programFolder;                       // where "Samples" lives
-    std::function<void(bool)> setScanning;       // a folder scan starts (true) or ends (false): the window is busy meanwhile
-    std::function<void()> pumpEvents;            // lets the window repaint during a long scan
-    QChar separator = NativeSeparator;           // of the file dialog's answer
-    QString lastFolder;                          // the folder-tree command's last folder, kept with its setting
-    std::function<bool()> stopRequested;         // true once a scan under way is to stop (the window is closing)
+    QString programFolder;                 // where "Samples" lives
+    std::function<void(bool)> setScanning; // a folder scan starts (true) or ends (false): the window is busy meanwhile
+    std::function<void()> pumpEvents;      // lets the window repaint during a long scan
+    QChar separator = NativeSeparator;     // of the file dialog's answer
+    QString lastFolder;                    // the folder-tree command's last folder, kept with its setting
+    std::function<bool()> stopRequested;   // true once a scan under way is to stop (the window is closing)
     // "Every kind Marrowlyn reads" is chosen: the dialog offers every kind,
     // and the extension prompt takes several.
     bool everyKind = false;
@@ -33,33 +33,30 @@ struct AddingContext {
 
 inline QString AddFilesTitle()
 {
-    return QCoreApplication::translate("AddingCommands",
-        "Add File(s) - Hold Ctrl to select multiple files");
+    return QCoreApplication::translate("AddingCommands", "Add File(s) - Hold Ctrl to select multiple files");
 }
 inline QString AddFilesFilter()
 {
     return QCoreApplication::translate("AddingCommands",
-        "Zip Files (*.zip)|*.zip|Split Zip Files (*.zip.001)|*.zip.001");
+                                       "Zip Files (*.zip)|*.zip|Split Zip Files (*.zip.001)|*.zip.001");
 }
 inline QString ExtensionPrompt()
 {
-    return QCoreApplication::translate("AddingCommands",
+    return QCoreApplication::translate(
+        "AddingCommands",
         "Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all doc files, etc.)");
 }
 inline QString ExtensionsPrompt()
 {
     return QCoreApplication::translate("AddingCommands",
-        "Enter the file extensions to load, apart by spaces:\r\r(zip 7z rar for those three kinds, * for all files, etc.)");
+                                       "Enter the file extensions to load, apart by spaces:\r\r(zip 7z rar for those "
+                                       "three kinds, * for all files, etc.)");
 }
-inline QString FolderPrompt()
-{
-    return QCoreApplication::translate("AddingCommands",
-        "Please select folder:");
-}
+inline QString FolderPrompt() { return QCoreApplication::translate("AddingCommands", "Please select folder:"); }
 inline QString TooManyFilesText()
 {
-    return QCoreApplication::translate("AddingCommands",
-        "You've selected too many files to add.\r\rPlease try adding via the \"Add All\" button.");
+    return QCoreApplication::translate(
+        "AddingCommands", "You've selected too many files to add.\r\rPlease try adding via the \"Add All\" button.");
 }
 
 // A file dialog whose answer has a size limit throws this from

@@ -10,11 +10,11 @@ namespace {
 
 // Each kind by the extension its archives usually carry; compressed tars by
 // their short forms too (".tar.gz" is found as "*.gz").
-const char *const OtherExtensions[] = {"7z",  "rar", "tar", "tgz", "tbz", "tbz2", "txz", "tzst", "tlz",  "gz",  "bz2",
-                                       "xz",  "zst", "lz4", "lz",  "lzma", "Z",  "iso", "cab",  "cpio"};
+const char *const OtherExtensions[] = {"7z",  "rar", "tar", "tgz", "tbz", "tbz2", "txz", "tzst", "tlz", "gz",
+                                       "bz2", "xz",  "zst", "lz4", "lz",  "lzma", "Z",   "iso",  "cab", "cpio"};
 
-const char *const CompoundSuffixes[] = {".tar.gz", ".tar.bz2", ".tar.xz", ".tar.zst", ".tar.lz4", ".tar.lz",
-                                        ".tar.lzma", ".tar.z",  ".zip.001", ".7z.001", ".zip"};
+const char *const CompoundSuffixes[] = {".tar.gz",   ".tar.bz2", ".tar.xz",  ".tar.zst", ".tar.lz4", ".tar.lz",
+                                        ".tar.lzma", ".tar.z",   ".zip.001", ".7z.001",  ".zip"};
 
 bool EndsWithNoCase(const QString &name, const QString &end)
 {
@@ -26,11 +26,11 @@ bool EndsWithNoCase(const QString &name, const QString &end)
 QString EveryKindFilter()
 {
     return QCoreApplication::translate("AddingCommands", "Archives")
-           + QStringLiteral(" (*.zip *.7z *.rar *.tar *.tgz *.tar.gz *.tbz2 *.tar.bz2 *.txz *.tar.xz *.tzst *.tar.zst "
-                            "*.gz *.bz2 *.xz *.zst *.lz4 *.lz *.Z *.iso *.cab *.cpio *.001 *.exe)|"
-                            "*.zip;*.7z;*.rar;*.tar;*.tgz;*.tbz2;*.txz;*.tzst;*.gz;*.bz2;*.xz;*.zst;*.lz4;*.lz;*.Z;"
-                            "*.iso;*.cab;*.cpio;*.001;*.exe|")
-           + AddFilesFilter();
+        + QStringLiteral(" (*.zip *.7z *.rar *.tar *.tgz *.tar.gz *.tbz2 *.tar.bz2 *.txz *.tar.xz *.tzst *.tar.zst "
+                         "*.gz *.bz2 *.xz *.zst *.lz4 *.lz *.Z *.iso *.cab *.cpio *.001 *.exe)|"
+                         "*.zip;*.7z;*.rar;*.tar;*.tgz;*.tbz2;*.txz;*.tzst;*.gz;*.bz2;*.xz;*.zst;*.lz4;*.lz;*.Z;"
+                         "*.iso;*.cab;*.cpio;*.001;*.exe|")
+        + AddFilesFilter();
 }
 
 QStringList EveryKindPatterns()
@@ -56,8 +56,10 @@ QStringList PatternsForExtensions(const QString &answer)
 
 qsizetype CompoundSuffixLength(const QString &name)
 {
-    static const QRegularExpression rarPart(QStringLiteral("\\.part0*1\\.rar$"), QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression shortTar(QStringLiteral("\\.t(gz|bz2?|xz|zst|lz)$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression rarPart(QStringLiteral("\\.part0*1\\.rar$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression shortTar(QStringLiteral("\\.t(gz|bz2?|xz|zst|lz)$"),
+                                             QRegularExpression::CaseInsensitiveOption);
     for (const char *suffix : CompoundSuffixes) {
         if (EndsWithNoCase(name, QLatin1String(suffix)))
             return qsizetype(qstrlen(suffix));

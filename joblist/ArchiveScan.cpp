@@ -13,7 +13,6 @@ QString JoinPath(const QString &folder, const QString &name, QChar separator)
     return folder + separator + name;
 }
 
-
 namespace {
 
 QString WithTrailingSeparator(const QString &folder)
@@ -32,10 +31,7 @@ QString WithoutTrailingSeparator(const QString &entry)
 
 // Hidden + archive and nothing else; here, where files carry no such bits,
 // that is a name beginning with a dot.
-bool IsHiddenArchiveKind(const QString &name)
-{
-    return name.startsWith(QChar('.'));
-}
+bool IsHiddenArchiveKind(const QString &name) { return name.startsWith(QChar('.')); }
 
 } // namespace
 

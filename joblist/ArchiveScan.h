@@ -13,7 +13,6 @@
 // such as "/" or "C:\".
 QString JoinPath(const QString &folder, const QString &name, QChar separator);
 
-
 // Walks `folder` and every readable sub-folder, level by level, and hands each
 // file that matches `pattern` and passes the three tests (name does not begin
 // with "~", openable, not a dot-file) to `found`, already cleaned; an archive

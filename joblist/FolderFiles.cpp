@@ -17,7 +17,8 @@ namespace {
 
 bool matchFrom(const QList<uint> &name, const QList<uint> &pattern)
 {
-    return WildcardMatches(name, pattern, [](uint a, uint b) { return QChar::toCaseFolded(a) == QChar::toCaseFolded(b); });
+    return WildcardMatches(name, pattern,
+                           [](uint a, uint b) { return QChar::toCaseFolded(a) == QChar::toCaseFolded(b); });
 }
 
 bool listingOrder(const QString &a, const QString &b)
@@ -64,7 +65,7 @@ QStringList GetFilesInFolder(const QString &folder, const QStringList &patterns,
         // A name that is not UTF-8 is carried byte for byte (see FileNameBytes).
         const QString name = FileNameFromBytes(QByteArrayView(entry->d_name, qsizetype(std::strlen(entry->d_name))));
         if (std::none_of(patterns.begin(), patterns.end(),
-                            [&name](const QString &pattern) { return WildcardMatch(name, pattern); }))
+                         [&name](const QString &pattern) { return WildcardMatch(name, pattern); }))
             continue;
         if (IsOpenableFile(prefix + name))
             names << name;

@@ -30,15 +30,9 @@ void checkIndex(qsizetype index, qsizetype count)
 
 } // namespace
 
-void MemoryJobList::Add(const QString &path)
-{
-    m_rows.append(path);
-}
+void MemoryJobList::Add(const QString &path) { m_rows.append(path); }
 
-qsizetype MemoryJobList::Count() const
-{
-    return m_rows.size();
-}
+qsizetype MemoryJobList::Count() const { return m_rows.size(); }
 
 QString MemoryJobList::Text(qsizetype index) const
 {
@@ -69,10 +63,7 @@ void MemoryJobList::Clear()
     m_selected = 0;
 }
 
-qsizetype MemoryJobList::SelectedIndex() const
-{
-    return m_selected;
-}
+qsizetype MemoryJobList::SelectedIndex() const { return m_selected; }
 
 void MemoryJobList::Select(qsizetype index)
 {

@@ -39,7 +39,7 @@ std::optional<FirstPartName> FirstPartOf(const QString &name)
         // NAME.z01 belongs to NAME.zip, NAME.r00 to NAME.rar.
         const QString letter = m.captured(2);
         const QString rest = letter.compare(QLatin1String("z"), Qt::CaseInsensitive) == 0 ? QStringLiteral("ip")
-                                                                                            : QStringLiteral("ar");
+                                                                                          : QStringLiteral("ar");
         const QString extension = QLatin1Char('.') + letter + (letter.isUpper() ? rest.toUpper() : rest);
         return FirstPartName{m.captured(1) + extension, m.capturedLength(1)};
     }
@@ -61,7 +61,7 @@ bool SameButForCase(const QString &candidate, const FirstPartName &wanted)
     const QStringView name(candidate);
     const QStringView first(wanted.name);
     return name.size() == first.size() && name.left(wanted.stemLength) == first.left(wanted.stemLength)
-           && name.mid(wanted.stemLength).compare(first.mid(wanted.stemLength), Qt::CaseInsensitive) == 0;
+        && name.mid(wanted.stemLength).compare(first.mid(wanted.stemLength), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace

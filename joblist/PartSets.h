@@ -33,7 +33,7 @@ private:
     QString firstPartBeside(const QString &path);
     const QStringList &namesIn(const QString &folder);
 
-    QSet<QString> m_asGiven;     // paths answered as they came
-    QSet<QString> m_forParts;    // paths answered in place of a later part
-    QHash<QString, QStringList> m_listings;  // folders read for a letter case other than the part's own
+    QSet<QString> m_asGiven;                // paths answered as they came
+    QSet<QString> m_forParts;               // paths answered in place of a later part
+    QHash<QString, QStringList> m_listings; // folders read for a letter case other than the part's own
 };

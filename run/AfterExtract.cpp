@@ -27,7 +27,8 @@ QString moveTo(const QStringList &parts, const QString &folderPath)
 {
     const HeldFolder folder = HeldFolder::open(QFile::encodeName(folderPath).toStdString());
     if (!folder.held())
-        return QCoreApplication::translate("AfterExtract", "extracted, but not moved: the folder \"%1\" does not exist").arg(folderPath);
+        return QCoreApplication::translate("AfterExtract", "extracted, but not moved: the folder \"%1\" does not exist")
+            .arg(folderPath);
     const auto notMoved = [&](const QString &part, int error) {
         return QCoreApplication::translate("AfterExtract", "extracted, but \"%1\" could not be moved to \"%2\": %3")
             .arg(part, folderPath, FileErrorWords(error));

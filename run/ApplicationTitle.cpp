@@ -6,7 +6,7 @@ QString &storedTitle()
     static QString title = ProductName;
     return title;
 }
-}
+} // namespace
 
 QString TitleFromProductName(const QString &name)
 {

@@ -73,8 +73,9 @@ QStringList ConflictNotes(int skipped, int renamed)
     // English has two forms, told apart here; Qt's plural forms give each
     // language its own (%n).
     if (skipped > 0)
-        notes << (skipped == 1 ? QCoreApplication::translate("ArchiveJob", "%n file kept as it was", nullptr, skipped)
-                               : QCoreApplication::translate("ArchiveJob", "%n files kept as they were", nullptr, skipped));
+        notes << (skipped == 1
+                      ? QCoreApplication::translate("ArchiveJob", "%n file kept as it was", nullptr, skipped)
+                      : QCoreApplication::translate("ArchiveJob", "%n files kept as they were", nullptr, skipped));
     if (renamed > 0)
         notes << (renamed == 1 ? QCoreApplication::translate("ArchiveJob", "%n file renamed", nullptr, renamed)
                                : QCoreApplication::translate("ArchiveJob", "%n files renamed", nullptr, renamed));
@@ -100,12 +101,12 @@ std::uint64_t sizeOf(const std::vector<std::string> &paths, const QString &desti
 QString OpenedByNote(std::size_t position)
 {
     const std::size_t lastTwo = position % 100, last = position % 10;
-    const QString ordinal = ((lastTwo >= 11 && lastTwo <= 13) || last == 0 || last > 3
-                                 ? QCoreApplication::translate("ArchiveJob", "%1th")
-                             : last == 1 ? QCoreApplication::translate("ArchiveJob", "%1st")
-                             : last == 2 ? QCoreApplication::translate("ArchiveJob", "%1nd")
-                                         : QCoreApplication::translate("ArchiveJob", "%1rd"))
-                                .arg(position);
+    const QString ordinal
+        = ((lastTwo >= 11 && lastTwo <= 13) || last == 0 || last > 3 ? QCoreApplication::translate("ArchiveJob", "%1th")
+               : last == 1                                           ? QCoreApplication::translate("ArchiveJob", "%1st")
+               : last == 2                                           ? QCoreApplication::translate("ArchiveJob", "%1nd")
+                           : QCoreApplication::translate("ArchiveJob", "%1rd"))
+              .arg(position);
     return QCoreApplication::translate("ArchiveJob", "opened by the %1 password of the list").arg(ordinal);
 }
 
@@ -114,10 +115,9 @@ QString OpenedByNote(std::size_t position)
 QString OtherKindRefused(const RunOptions &options)
 {
     return QCoreApplication::translate("ArchiveJob", "not a ZIP archive: %1")
-        .arg(options.otherKindAdvice.isEmpty()
-                 ? QCoreApplication::translate("ArchiveJob",
-                                               "choose \"Every kind Marrowlyn reads\" in More Options to open it")
-                 : options.otherKindAdvice);
+        .arg(options.otherKindAdvice.isEmpty() ? QCoreApplication::translate(
+                 "ArchiveJob", "choose \"Every kind Marrowlyn reads\" in More Options to open it")
+                                               : options.otherKindAdvice);
 }
 
 } // namespace
@@ -152,11 +152,13 @@ ArchiveResult RunArchiveJob(const QString &archive, const QString &destination, 
         return result;
     if (options.nested) {
         const NestedOutcome nested = ExtractNested(lines.written, destination, unzip, hooks,
-                                                  {options.removeNested, NestedBudget(archive, result.bytes)});
+                                                   {options.removeNested, NestedBudget(archive, result.bytes)});
         if (!nested.failures.isEmpty()) {
             // Not clean as a whole: it stays where it is, whatever was asked.
             result.problem = ArchiveProblem{
-                archive, QCoreApplication::translate("ArchiveJob", "extracted, but not every archive inside: %1").arg(nested.failures.join("; ")),
+                archive,
+                QCoreApplication::translate("ArchiveJob", "extracted, but not every archive inside: %1")
+                    .arg(nested.failures.join("; ")),
                 {}};
             return result;
         }

@@ -21,8 +21,8 @@ struct ArchiveResult {
     int skipped = 0;                       // entries it passed over (a file of that name was kept)
     std::uint64_t bytes = 0;               // the size of the files written
     double seconds = 0;
-    QStringList notes = {};                // what the summary says of a clean archive ("moved to the trash")
-    int renamed = 0;                       // files written beside one of their name (counted in files too)
+    QStringList notes = {}; // what the summary says of a clean archive ("moved to the trash")
+    int renamed = 0;        // files written beside one of their name (counted in files too)
 };
 
 // Safe to call on a worker thread; `hooks.progress` still sees every line.

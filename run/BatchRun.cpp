@@ -31,7 +31,7 @@ struct RunningFlag {
     ~RunningFlag() { m_flag = false; }
     bool &m_flag;
 };
-}
+} // namespace
 
 namespace {
 
@@ -60,7 +60,7 @@ std::uint64_t weighRows(JobList &rows, qsizetype from, qsizetype to)
         try {
             totalWeight += WorkShare::WeightOf(rows.Text(i));
         } catch (...) {
-            totalWeight += 1;   // the row is reported when the loop reaches it
+            totalWeight += 1; // the row is reported when the loop reaches it
         }
     }
     return totalWeight;
@@ -98,8 +98,8 @@ QString NeedsPasswordHint()
 std::optional<ArchiveProblem> ExtractArchive(const QString &archivePath, const QString &destination,
                                              const UnzipFunction &unzip, const UnzipHooks &hooks)
 {
-    const UnzipOutcome outcome =
-        unzip(FileNameBytes(archivePath).toStdString(), FileNameBytes(destination).toStdString(), true, hooks);
+    const UnzipOutcome outcome
+        = unzip(FileNameBytes(archivePath).toStdString(), FileNameBytes(destination).toStdString(), true, hooks);
     if (outcome.ok())
         return std::nullopt;
     ArchiveProblem problem{archivePath, ReasonFor(outcome), {}};
@@ -112,14 +112,10 @@ BatchRun::BatchRun(BatchSurface &surface)
     : unzip([](const std::string &archive, const std::string &folder, bool overwrite, const UnzipHooks &hooks) {
           return UnzipArchive(archive, folder, overwrite, hooks);
       }),
-      runArchive([](const std::function<void()> &work) { work(); }),
-      setCurrentPassword(&SetEnginePassword),
-      enterProgramFolder(&EnterProgramFolder),
-      m_surface(surface),
-      m_windowSide(std::make_unique<QObject>()),
+      runArchive([](const std::function<void()> &work) { work(); }), setCurrentPassword(&SetEnginePassword),
+      enterProgramFolder(&EnterProgramFolder), m_surface(surface), m_windowSide(std::make_unique<QObject>()),
       m_windowThread(QThread::currentThreadId())
-{
-}
+{}
 
 void BatchRun::RequestStop(bool stopNow)
 {
@@ -194,18 +190,27 @@ void BatchRun::run()
     trap.step(114, [&] { bound = rows.Count(); });
     const qsizetype atStart = bound;
 
-    Pass pass{trap, prompts, rows, options, WorkShare(weighRows(rows, 1, bound)), FrameGate(now), runHooks(),
-              OutputFolderWatch(m_surface.OutputFolderText()), SubfolderNamer(options.subfolderName)};
+    Pass pass{trap,
+              prompts,
+              rows,
+              options,
+              WorkShare(weighRows(rows, 1, bound)),
+              FrameGate(now),
+              runHooks(),
+              OutputFolderWatch(m_surface.OutputFolderText()),
+              SubfolderNamer(options.subfolderName)};
     if (options.askPasswords)
         AskThroughPrompts(pass.hooks, prompts, *m_windowSide, [this] { return m_cancel.load() || m_stopNow.load(); });
     for (qsizetype i = 1; i <= bound && !m_cancel; ++i) {
         if (m_stop) {
             const qsizetype waitingFrom = std::max(i, atStart + 1);
             pass.attempted += notStarted(rows, i, std::min(bound, atStart),
-                                         QCoreApplication::translate("BatchRun", "not started: the run was stopped"), pass.problems);
-            pass.attempted += notStarted(rows, waitingFrom, bound,
-                                         QCoreApplication::translate("BatchRun", "added after the run began; waiting for the next run"),
+                                         QCoreApplication::translate("BatchRun", "not started: the run was stopped"),
                                          pass.problems);
+            pass.attempted += notStarted(
+                rows, waitingFrom, bound,
+                QCoreApplication::translate("BatchRun", "added after the run began; waiting for the next run"),
+                pass.problems);
             break;
         }
         extractRow(pass, i);
@@ -221,7 +226,9 @@ void BatchRun::run()
 bool BatchRun::haveWorkAndFolder(TrappedProcedure &trap, Prompts &prompts, JobList &rows)
 {
     if (trap.test(100, [&] { return !(rows.Count() > 0); })) {
-        trap.step(102, [&] { prompts.message(QCoreApplication::translate("BatchRun", "No files added."), ApplicationTitle()); });
+        trap.step(102, [&] {
+            prompts.message(QCoreApplication::translate("BatchRun", "No files added."), ApplicationTitle());
+        });
         return false;
     }
     if (trap.test(104, [&] { return !IsFolderPresent(m_surface.OutputFolderText()); })) {
@@ -270,7 +277,8 @@ bool BatchRun::showRow(Pass &pass, qsizetype i, QString &path)
         pass.gate.shown(percent);
     });
     pass.trap.step(120, [&] {
-        m_surface.SetProgressText(QCoreApplication::translate("BatchRun", "Processing: %1").arg(FileNameFromPath(path, NativeSeparator)));
+        m_surface.SetProgressText(
+            QCoreApplication::translate("BatchRun", "Processing: %1").arg(FileNameFromPath(path, NativeSeparator)));
     });
     pass.trap.step(122, [&] { m_surface.PumpEvents(); });
     pass.trap.step(124, [&] { m_surface.SetMousePointer(Pointer::Hourglass); });
@@ -290,7 +298,8 @@ void BatchRun::extractRow(Pass &pass, qsizetype i)
     UnzipMode mode = UnzipMode::None;
     pass.trap.step(126, [&] { mode = ModeFromOptions(m_surface.Option1Value(), m_surface.Option2Value()); });
     if (mode == UnzipMode::None) {
-        pass.problems.push_back({path, QCoreApplication::translate("BatchRun", "passed over: no unzip mode is selected"), {}});
+        pass.problems.push_back(
+            {path, QCoreApplication::translate("BatchRun", "passed over: no unzip mode is selected"), {}});
         return;
     }
     QString destination;
@@ -314,19 +323,18 @@ ArchiveResult BatchRun::extractArchive(Pass &pass, const QString &path, const QS
         if (gate.pass(percent))
             showProgressFrom(archive, percent);
     };
-    ArchiveResult result{path, destination,
-                         ArchiveProblem{path, QCoreApplication::translate("BatchRun", "the extraction could not be started"), {}}};
-    pass.trap.step(130, [&] {
-        runArchive([&] { result = RunArchiveJob(path, destination, unzip, pass.hooks, pass.options); });
-    });
+    ArchiveResult result{
+        path, destination,
+        ArchiveProblem{path, QCoreApplication::translate("BatchRun", "the extraction could not be started"), {}}};
+    pass.trap.step(
+        130, [&] { runArchive([&] { result = RunArchiveJob(path, destination, unzip, pass.hooks, pass.options); }); });
     return result;
 }
 
 void BatchRun::record(Pass &pass, const QString &path, ArchiveResult result)
 {
     std::optional<ArchiveProblem> &problem = result.problem;
-    if (problem && !m_surface.PasswordSet())
-    {
+    if (problem && !m_surface.PasswordSet()) {
         const QString summary = QString::fromStdString(NeedsPasswordSummary());
         problem->reason.replace(summary, summary + NeedsPasswordHint());
     }
@@ -352,7 +360,8 @@ void BatchRun::finish(Pass &pass, const QDateTime &started)
     if (pass.options.report && !pass.results.empty()) {
         const QString report = WindowReportPath(m_surface.OutputFolderText(), started);
         if (const QString failed = WriteRunReport(report, pass.results); !failed.isEmpty())
-            pass.notes.push_back({report, QCoreApplication::translate("BatchRun", "the report could not be written: %1").arg(failed)});
+            pass.notes.push_back(
+                {report, QCoreApplication::translate("BatchRun", "the report could not be written: %1").arg(failed)});
     }
     const RunSummary summary = SummarizeRun(pass.attempted, pass.problems, pass.notes);
     Prompts::Answer answer = Prompts::Answer::Ok;
@@ -365,9 +374,11 @@ void BatchRun::finish(Pass &pass, const QDateTime &started)
         pass.trap.step(138, [&] {
             const QString folder = m_surface.OutputFolderText();
             if (!pass.prompts.openWithShell(folder))
-                pass.prompts.message(QCoreApplication::translate("BatchRun", "The output folder could not be opened: no program "
-                                                                             "on this computer could show it.\n\nThe folder is:\n%1")
-                                         .arg(folder),
-                                     ApplicationTitle(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+                pass.prompts.message(
+                    QCoreApplication::translate("BatchRun",
+                                                "The output folder could not be opened: no program "
+                                                "on this computer could show it.\n\nThe folder is:\n%1")
+                        .arg(folder),
+                    ApplicationTitle(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
         });
 }

@@ -28,9 +28,8 @@ class Prompts;
 class TrappedProcedure;
 
 // Extracts one archive; the default is the engine's UnzipArchive.
-using UnzipFunction = std::function<UnzipOutcome(const std::string &archivePath,
-                                                 const std::string &destinationFolder, bool overwrite,
-                                                 const UnzipHooks &hooks)>;
+using UnzipFunction = std::function<UnzipOutcome(const std::string &archivePath, const std::string &destinationFolder,
+                                                 bool overwrite, const UnzipHooks &hooks)>;
 // Runs one archive's extraction and returns when it is done. The window runs it
 // on a worker thread while serving its events; the default runs it in place.
 using ArchiveRunner = std::function<void(const std::function<void()> &work)>;
@@ -112,7 +111,7 @@ private:
     // Lives on the window's thread: progress from a worker is handed to it.
     std::unique_ptr<QObject> m_windowSide;
     Qt::HANDLE m_windowThread = nullptr;
-    quint64 m_archiveInWork = 0;   // changed on the window's thread only
+    quint64 m_archiveInWork = 0; // changed on the window's thread only
     bool m_running = false;
     std::atomic<bool> m_cancel{false};
     std::atomic<bool> m_stop{false};

@@ -15,13 +15,9 @@ inline constexpr int Default = 0;
 inline constexpr int Arrow = 1;
 inline constexpr int Hourglass = 11;
 inline constexpr int Custom = 99;
-}
+} // namespace Pointer
 
-inline QString IdleProgressText()
-{
-    return QCoreApplication::translate("BatchSurface",
-        "Progress Bar");
-}
+inline QString IdleProgressText() { return QCoreApplication::translate("BatchSurface", "Progress Bar"); }
 
 class BatchSurface {
 public:

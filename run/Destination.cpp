@@ -16,16 +16,12 @@ QString BaseNameOf(const QString &archivePath, QChar separator)
     return dot < 0 ? fileName : fileName.left(dot);
 }
 
-QString DestinationFor(const QString &archivePath, const QString &outputText, UnzipMode mode,
-                       QChar separator)
+QString DestinationFor(const QString &archivePath, const QString &outputText, UnzipMode mode, QChar separator)
 {
     switch (mode) {
-    case UnzipMode::OneFolder:
-        return outputText;
-    case UnzipMode::None:
-        return QString();
-    case UnzipMode::OwnSubfolder:
-        break;
+    case UnzipMode::OneFolder: return outputText;
+    case UnzipMode::None: return QString();
+    case UnzipMode::OwnSubfolder: break;
     }
     return SubfolderOf(outputText, BaseNameOf(archivePath, separator), separator);
 }

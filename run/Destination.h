@@ -9,9 +9,9 @@
 
 // The two modes of the options panel, named after what they do.
 enum class UnzipMode {
-    OwnSubfolder,   // "Unzip each zip into its own subfolder folder" (Option1)
-    OneFolder,      // "Unzip all zips into one folder" (Option2)
-    None            // neither button selected: the archive is passed over
+    OwnSubfolder, // "Unzip each zip into its own subfolder folder" (Option1)
+    OneFolder,    // "Unzip all zips into one folder" (Option2)
+    None          // neither button selected: the archive is passed over
 };
 
 UnzipMode ModeFromOptions(bool option1, bool option2);

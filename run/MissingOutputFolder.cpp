@@ -15,7 +15,8 @@
 
 bool OfferMissingFolder(const QString &folder, Prompts &prompts, bool offerToCreate)
 {
-    const QString shown = folder.isEmpty() ? QCoreApplication::translate("MissingOutputFolder", "(No folder is given.)") : VisibleText(folder);
+    const QString shown = folder.isEmpty() ? QCoreApplication::translate("MissingOutputFolder", "(No folder is given.)")
+                                           : VisibleText(folder);
     const QString text = MissingFolderText() + QStringLiteral("\r\r") + shown;
     // A relative path would be made wherever the program happens to run, and
     // a file in the folder's place cannot become one.
@@ -31,10 +32,12 @@ bool OfferMissingFolder(const QString &folder, Prompts &prompts, bool offerToCre
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder).toStdString()), error);
     if (!IsFolderPresent(folder)) {
-        const QString reason = error ? QString::fromLocal8Bit(error.message()) : QCoreApplication::translate("MissingOutputFolder", "unknown reason");
-        prompts.message(QCoreApplication::translate("MissingOutputFolder", "The folder could not be created:\r\r%1\r\r%2")
-                            .arg(shown, reason),
-                        ApplicationTitle());
+        const QString reason = error ? QString::fromLocal8Bit(error.message())
+                                     : QCoreApplication::translate("MissingOutputFolder", "unknown reason");
+        prompts.message(
+            QCoreApplication::translate("MissingOutputFolder", "The folder could not be created:\r\r%1\r\r%2")
+                .arg(shown, reason),
+            ApplicationTitle());
         return false;
     }
     return true;

@@ -9,13 +9,11 @@ class Prompts;
 
 inline QString MissingFolderText()
 {
-    return QCoreApplication::translate("MissingOutputFolder",
-        "Folder does not exist. Please select another folder.");
+    return QCoreApplication::translate("MissingOutputFolder", "Folder does not exist. Please select another folder.");
 }
 inline QString CreateFolderQuestion()
 {
-    return QCoreApplication::translate("MissingOutputFolder",
-        "Create this folder now and start unzipping?");
+    return QCoreApplication::translate("MissingOutputFolder", "Create this folder now and start unzipping?");
 }
 
 // Tells the user that `folder` does not exist. With `offerToCreate`, a

@@ -80,7 +80,7 @@ struct HeldArchive {
     {
         struct stat now {};
         return ::fstatat(folder.fd(), name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0 && now.st_dev == opened.st_dev
-               && now.st_ino == opened.st_ino;
+            && now.st_ino == opened.st_ino;
     }
 };
 
@@ -111,14 +111,17 @@ NestedOutcome ExtractNested(const std::vector<std::string> &written, const QStri
         const std::uint64_t declared = DeclaredBytes(FileNameBytes(path).toStdString());
         if (declared > left) {
             // The first refused ends the round: the rest would only repeat it.
-            outcome.failures << shown + QCoreApplication::translate("NestedArchives",
-                                   "refused, with the archives inside after it: together they would unpack to more "
-                                   "than %1 times the size of the archive that holds them")
-                                   .arg(MostExpansion);
+            outcome.failures << shown
+                    + QCoreApplication::translate(
+                          "NestedArchives",
+                          "refused, with the archives inside after it: together they would unpack to more "
+                          "than %1 times the size of the archive that holds them")
+                          .arg(MostExpansion);
             break;
         }
         if (!archive.unchanged()) {
-            outcome.failures << shown + QCoreApplication::translate("NestedArchives", "it was replaced before it could be extracted");
+            outcome.failures << shown
+                    + QCoreApplication::translate("NestedArchives", "it was replaced before it could be extracted");
             continue;
         }
         const QString folder = archive.pathOf(PlainNameOf(archive.name.substr(0, archive.name.size() - 4)));
@@ -140,12 +143,14 @@ QString NestedNote(const NestedOutcome &outcome)
         return {};
     if (outcome.removed == outcome.extracted)
         return outcome.extracted == 1
-                   ? QCoreApplication::translate("NestedArchives", "1 archive inside extracted and removed")
-                   : QCoreApplication::translate("NestedArchives", "%1 archives inside extracted and removed").arg(outcome.extracted);
+            ? QCoreApplication::translate("NestedArchives", "1 archive inside extracted and removed")
+            : QCoreApplication::translate("NestedArchives", "%1 archives inside extracted and removed")
+                  .arg(outcome.extracted);
     if (outcome.removed > 0)
         return QCoreApplication::translate("NestedArchives", "%1 archives inside extracted, %2 removed")
             .arg(outcome.extracted)
             .arg(outcome.removed);
-    return outcome.extracted == 1 ? QCoreApplication::translate("NestedArchives", "1 archive inside extracted")
-                                  : QCoreApplication::translate("NestedArchives", "%1 archives inside extracted").arg(outcome.extracted);
+    return outcome.extracted == 1
+        ? QCoreApplication::translate("NestedArchives", "1 archive inside extracted")
+        : QCoreApplication::translate("NestedArchives", "%1 archives inside extracted").arg(outcome.extracted);
 }

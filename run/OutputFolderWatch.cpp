@@ -22,7 +22,8 @@ QString OutputFolderWatch::gone()
         return m_gone;
     struct stat info {};
     if (stat(QFile::encodeName(m_folder).constData(), &info) != 0) {
-        m_gone = QCoreApplication::translate("OutputFolderWatch", "the output folder \"%1\" is gone (%2); nothing more is extracted into it")
+        m_gone = QCoreApplication::translate("OutputFolderWatch",
+                                             "the output folder \"%1\" is gone (%2); nothing more is extracted into it")
                      .arg(m_folder, QString::fromLocal8Bit(std::strerror(errno)));
     } else if (info.st_dev != m_device || info.st_ino != m_inode || !S_ISDIR(info.st_mode)) {
         m_gone = QCoreApplication::translate("OutputFolderWatch",

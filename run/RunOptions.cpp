@@ -17,8 +17,7 @@ std::optional<Rule> fromWord(const std::array<std::pair<Rule, const char *>, N> 
     return std::nullopt;
 }
 
-template <typename Rule, size_t N>
-QString toWord(const std::array<std::pair<Rule, const char *>, N> &words, Rule rule)
+template <typename Rule, size_t N> QString toWord(const std::array<std::pair<Rule, const char *>, N> &words, Rule rule)
 {
     for (const auto &[known, text] : words) {
         if (known == rule)

@@ -23,9 +23,9 @@ struct RunOptions {
     SubfolderName subfolderName = SubfolderName::FirstDot;
     OnConflict onConflict = OnConflict::Replace;
     After after = After::Keep;
-    QString afterFolder;     // for After::Move
-    bool report = false;     // the window writes a report of each run into the output folder
-    QString reportFile;      // the batch command's --report FILE
+    QString afterFolder;       // for After::Move
+    bool report = false;       // the window writes a report of each run into the output folder
+    QString reportFile;        // the batch command's --report FILE
     bool askPasswords = false; // the window asks for the password of an archive none of the run's opens
     // ZIP archives extracted from an archive of the run are extracted in turn,
     // once, each into a folder beside it; and then removed, when asked.

@@ -24,10 +24,7 @@ void WorkShare::next(std::uint64_t weight)
     m_within = 0;
 }
 
-void WorkShare::within(std::uint64_t bytes)
-{
-    m_within = std::min(bytes, m_weight);
-}
+void WorkShare::within(std::uint64_t bytes) { m_within = std::min(bytes, m_weight); }
 
 int WorkShare::percent() const
 {
@@ -37,10 +34,7 @@ int WorkShare::percent() const
     return int(std::min<unsigned __int128>(share, 100));
 }
 
-FrameGate::FrameGate(Clock now)
-    : m_now(now ? std::move(now) : [] { return std::chrono::steady_clock::now(); })
-{
-}
+FrameGate::FrameGate(Clock now) : m_now(now ? std::move(now) : [] { return std::chrono::steady_clock::now(); }) {}
 
 bool FrameGate::pass(int value)
 {

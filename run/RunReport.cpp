@@ -19,8 +19,9 @@ QString field(const QString &text)
 
 QString WindowReportPath(const QString &outputFolder, const QDateTime &started)
 {
-    return QDir(outputFolder).filePath(QStringLiteral("Marrowlyn report %1.csv")
-                                           .arg(started.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"))));
+    return QDir(outputFolder)
+        .filePath(
+            QStringLiteral("Marrowlyn report %1.csv").arg(started.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"))));
 }
 
 QString WriteRunReport(const QString &file, const std::vector<ArchiveResult> &results)
@@ -31,12 +32,15 @@ QString WriteRunReport(const QString &file, const std::vector<ArchiveResult> &re
     QString text = QStringLiteral("archive,destination,result,reason,files,bytes,seconds\r\n");
     for (const ArchiveResult &r : results) {
         const bool clean = !r.problem;
-        text += QStringList{field(r.archive), field(r.destination),
+        text += QStringList{field(r.archive),
+                            field(r.destination),
                             clean ? QStringLiteral("extracted") : QStringLiteral("failed"),
                             field(clean ? r.notes.join(QStringLiteral("; ")) : r.problem->reason),
-                            QString::number(r.files), QString::number(r.bytes), QString::number(r.seconds, 'f', 3)}
+                            QString::number(r.files),
+                            QString::number(r.bytes),
+                            QString::number(r.seconds, 'f', 3)}
                     .join(QLatin1Char(','))
-                + QStringLiteral("\r\n");
+            + QStringLiteral("\r\n");
     }
     out.write(text.toUtf8());
     if (!out.commit())

@@ -10,7 +10,7 @@ QString problemLine(const ArchiveProblem &problem)
 {
     return VisibleText(problem.path) + QStringLiteral(": ") + VisibleText(problem.reason);
 }
-}
+} // namespace
 
 namespace {
 
@@ -24,9 +24,11 @@ void addNotes(RunSummary &summary, const std::vector<ArchiveNote> &notes)
     const qsizetype shown = std::min<qsizetype>(lines.size(), SummaryListLimit);
     summary.text += QStringLiteral("\n\n") + lines.mid(0, shown).join(QLatin1Char('\n'));
     if (shown < lines.size())
-        summary.text += QCoreApplication::translate("RunSummary", "\nand %1 more; the details list them all.").arg(lines.size() - shown);
+        summary.text += QCoreApplication::translate("RunSummary", "\nand %1 more; the details list them all.")
+                            .arg(lines.size() - shown);
     if (shown < lines.size() || !summary.detail.isEmpty())
-        summary.detail += (summary.detail.isEmpty() ? QString() : QStringLiteral("\n\n")) + lines.join(QLatin1Char('\n'));
+        summary.detail
+            += (summary.detail.isEmpty() ? QString() : QStringLiteral("\n\n")) + lines.join(QLatin1Char('\n'));
 }
 
 RunSummary summarizeProblems(qsizetype archiveCount, const std::vector<ArchiveProblem> &problems)
@@ -39,11 +41,15 @@ RunSummary summarizeProblems(qsizetype archiveCount, const std::vector<ArchivePr
 
     const auto count = qsizetype(problems.size());
     summary.headline += QStringLiteral("\n\n")
-                        + (archiveCount == 1
-                               ? QCoreApplication::translate("RunSummary", "%1 of %2 archive was not extracted cleanly").arg(count).arg(archiveCount)
-                               : (count == 1 ? QCoreApplication::translate("RunSummary", "%n of %1 archives was not extracted cleanly", nullptr, int(count))
-                                             : QCoreApplication::translate("RunSummary", "%n of %1 archives were not extracted cleanly", nullptr, int(count)))
-                                     .arg(archiveCount));
+        + (archiveCount == 1
+               ? QCoreApplication::translate("RunSummary", "%1 of %2 archive was not extracted cleanly")
+                     .arg(count)
+                     .arg(archiveCount)
+               : (count == 1 ? QCoreApplication::translate("RunSummary", "%n of %1 archives was not extracted cleanly",
+                                                           nullptr, int(count))
+                             : QCoreApplication::translate("RunSummary", "%n of %1 archives were not extracted cleanly",
+                                                           nullptr, int(count)))
+                     .arg(archiveCount));
     summary.text = summary.headline;
     bool anyMessages = false;
     for (const ArchiveProblem &problem : problems)

@@ -9,7 +9,7 @@
 struct ArchiveProblem {
     QString path;
     QString reason;
-    QStringList messages;   // the engine's lines about the entries that failed
+    QStringList messages; // the engine's lines about the entries that failed
 };
 
 // What a clean archive's run did besides extracting it ("moved to the trash").

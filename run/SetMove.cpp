@@ -11,10 +11,7 @@
 
 namespace {
 
-bool SameFile(const struct stat &a, const struct stat &b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
+bool SameFile(const struct stat &a, const struct stat &b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // True when `name` beneath `dirfd` is still the file described by `info`.
 bool IsStill(int dirfd, const std::string &name, const struct stat &info)
@@ -63,7 +60,8 @@ QString FileErrorWords(int error)
     switch (error) {
     case ENOSPC: return QCoreApplication::translate("SetMove", "the disk is full");
     case EDQUOT: return QCoreApplication::translate("SetMove", "the disk quota is exhausted");
-    case EACCES: case EPERM: return QCoreApplication::translate("SetMove", "no permission");
+    case EACCES:
+    case EPERM: return QCoreApplication::translate("SetMove", "no permission");
     case EROFS: return QCoreApplication::translate("SetMove", "the folder is read-only");
     case ENOENT: return QCoreApplication::translate("SetMove", "it is gone");
     case EINVAL: return QCoreApplication::translate("SetMove", "it is not a file");
@@ -144,8 +142,9 @@ int SetMove::copyPart(Part &part)
     }
     const struct timespec times[2] = {part.info.st_atim, part.info.st_mtim};
     int error = CopyBytes(part.fd, part.copy);
-    if (!error && (::fchmod(part.copy, part.info.st_mode & 0777) != 0 || ::futimens(part.copy, times) != 0
-                   || ::fsync(part.copy) != 0 || ::fstat(part.copy, &part.copyInfo) != 0))
+    if (!error
+        && (::fchmod(part.copy, part.info.st_mode & 0777) != 0 || ::futimens(part.copy, times) != 0
+            || ::fsync(part.copy) != 0 || ::fstat(part.copy, &part.copyInfo) != 0))
         error = errno;
     return error;
 }
@@ -162,8 +161,8 @@ int SetMove::movePart(Part &part, const std::string &name)
         return ESTALE;
     }
     const int linked = part.copyName.empty()
-                           ? ::linkat(AT_FDCWD, DescriptorPath(part.copy).c_str(), folder, name.c_str(), AT_SYMLINK_FOLLOW)
-                           : ::linkat(folder, part.copyName.c_str(), folder, name.c_str(), 0);
+        ? ::linkat(AT_FDCWD, DescriptorPath(part.copy).c_str(), folder, name.c_str(), AT_SYMLINK_FOLLOW)
+        : ::linkat(folder, part.copyName.c_str(), folder, name.c_str(), 0);
     return linked == 0 ? 0 : errno;
 }
 
@@ -206,8 +205,8 @@ int SetMove::finish()
     for (size_t i = 0; i < m_parts.size(); ++i) {
         Part &part = m_parts[i];
         const int error = IsStill(part.folder.fd(), part.name, part.info)
-                              ? (::unlinkat(part.folder.fd(), part.name.c_str(), 0) == 0 ? 0 : errno)
-                              : ESTALE;
+            ? (::unlinkat(part.folder.fd(), part.name.c_str(), 0) == 0 ? 0 : errno)
+            : ESTALE;
         if (error) {
             // With every original still there, the copies go; once one is
             // gone, the copies are what holds the set whole.

@@ -49,8 +49,8 @@ private:
         std::string name;
         int fd = -1;
         struct stat info {};
-        int copy = -1;           // the copy in the target, while it has no name
-        std::string copyName;    // its temporary name where unnamed files cannot be made
+        int copy = -1;        // the copy in the target, while it has no name
+        std::string copyName; // its temporary name where unnamed files cannot be made
         struct stat copyInfo {};
     };
     int copyPart(Part &part);

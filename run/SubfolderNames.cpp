@@ -4,7 +4,6 @@
 #include "engine/cUnzip.h"
 #include "joblist/ArchiveKinds.h"
 
-
 namespace {
 
 // A folder named after a file is one plain entry: "...zip" must not make "..".
@@ -48,8 +47,7 @@ QString FullBaseNameOf(const QString &archivePath, QChar separator)
 
 SubfolderNamer::SubfolderNamer(RunOptions::SubfolderName rule, TopFolder topFolder)
     : m_rule(rule), m_topFolder(std::move(topFolder))
-{
-}
+{}
 
 QString SubfolderNamer::destinationFor(const QString &archive, const QString &outputText, UnzipMode mode,
                                        QChar separator)

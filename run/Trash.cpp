@@ -33,8 +33,8 @@ HeldFolder TrashFolder(const QString &path)
 QByteArray InfoText(const std::string &originalPath)
 {
     return "[Trash Info]\nPath=" + QUrl::toPercentEncoding(QByteArray::fromStdString(originalPath), "/")
-           + "\nDeletionDate="
-           + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd'T'hh:mm:ss")).toLatin1() + "\n";
+        + "\nDeletionDate=" + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd'T'hh:mm:ss")).toLatin1()
+        + "\n";
 }
 
 // The records for `names`, each made new (never one that exists): all of

@@ -16,19 +16,24 @@ Prompts::PasswordAnswer QtPrompts::archivePassword(const QString &archiveName, i
 {
     QDialog dialog(m_owner);
     dialog.setWindowTitle(ApplicationTitle());
-    const QString asked = QCoreApplication::translate("ArchivePasswordDialog", "\"%1\" needs a password:").arg(VisibleText(archiveName));
-    auto *label = new QLabel(attempt > 1 ? QCoreApplication::translate("ArchivePasswordDialog", "That password is wrong.") + QLatin1Char('\n') + asked
-                                         : asked,
-                             &dialog);
+    const QString asked = QCoreApplication::translate("ArchivePasswordDialog", "\"%1\" needs a password:")
+                              .arg(VisibleText(archiveName));
+    auto *label
+        = new QLabel(attempt > 1 ? QCoreApplication::translate("ArchivePasswordDialog", "That password is wrong.")
+                             + QLatin1Char('\n') + asked
+                                 : asked,
+                     &dialog);
     label->setTextFormat(Qt::PlainText);
     auto *password = new QLineEdit(&dialog);
     password->setEchoMode(QLineEdit::Password);
     password->setMaxLength(64 * 1024);
     password->setAccessibleName(QCoreApplication::translate("ArchivePasswordDialog", "Password"));
     label->setBuddy(password);
-    auto *keep = new QCheckBox(QCoreApplication::translate("ArchivePasswordDialog", "&Use for the rest of this run"), &dialog);
+    auto *keep
+        = new QCheckBox(QCoreApplication::translate("ArchivePasswordDialog", "&Use for the rest of this run"), &dialog);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
-    buttons->addButton(QCoreApplication::translate("ArchivePasswordDialog", "&Skip this archive"), QDialogButtonBox::RejectRole);
+    buttons->addButton(QCoreApplication::translate("ArchivePasswordDialog", "&Skip this archive"),
+                       QDialogButtonBox::RejectRole);
     auto *layout = new QVBoxLayout(&dialog);
     layout->addWidget(label);
     layout->addWidget(password);

@@ -22,10 +22,7 @@
 #include <QTreeWidget>
 
 Form1::Form1(Prompts &prompts, Form1Environment environment)
-    : ListView1(new QTreeWidget(this)),
-      m_prompts(prompts),
-      m_env(std::move(environment)),
-      m_rows(*ListView1),
+    : ListView1(new QTreeWidget(this)), m_prompts(prompts), m_env(std::move(environment)), m_rows(*ListView1),
       m_run(*this)
 {
     if (m_env.programFolder.isEmpty())
@@ -71,8 +68,8 @@ void Form1::connectHandlers()
         if (current && !m_dragMouseDown)
             ListView1->scrollToItem(current);
     });
-    for (QPushButton *b : {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6,
-                           PushButton7, PushButton8, MoreOptionsButton})
+    for (QPushButton *b : {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6, PushButton7,
+                           PushButton8, MoreOptionsButton})
         b->installEventFilter(this);
 }
 
@@ -100,8 +97,10 @@ void Form1::Form_Load()
         const QString fallback = GetDesktopFolder();
         Text1->setText(WindowSetting(SettingKey::OutputDirectory, fallback));
     });
-    trap.step(116, [&] { setOption(Option1, SettingToBoolean(WindowSetting(SettingKey::Option1, QStringLiteral("1")))); });
-    trap.step(118, [&] { setOption(Option2, SettingToBoolean(WindowSetting(SettingKey::Option2, QStringLiteral("0")))); });
+    trap.step(116,
+              [&] { setOption(Option1, SettingToBoolean(WindowSetting(SettingKey::Option1, QStringLiteral("1")))); });
+    trap.step(118,
+              [&] { setOption(Option2, SettingToBoolean(WindowSetting(SettingKey::Option2, QStringLiteral("0")))); });
     trap.step(120, [&] { m_passwordSet = false; });
 }
 

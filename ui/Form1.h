@@ -30,13 +30,14 @@ struct AddingContext;
 
 // What the window takes from its surroundings, so tests control it.
 struct Form1Environment {
-    QString programFolder;               // default: the executable's folder
-    std::function<double()> random;      // the home-page draw; default: time-seeded
+    QString programFolder;          // default: the executable's folder
+    std::function<double()> random; // the home-page draw; default: time-seeded
 };
 
 inline QString ListTooltip()
 {
-    return QCoreApplication::translate("Form1",
+    return QCoreApplication::translate(
+        "Form1",
         "Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to "
         "reveal full names.");
 }
@@ -47,17 +48,13 @@ inline QString HelpText()
 }
 inline QString PasswordPrompt()
 {
-    return QCoreApplication::translate("Form1",
-        "Please specify the 1 password to use for all unzips:");
+    return QCoreApplication::translate("Form1", "Please specify the 1 password to use for all unzips:");
 }
-inline QString BrowsePrompt()
-{
-    return QCoreApplication::translate("Form1",
-        "Please select folder:");
-}
+inline QString BrowsePrompt() { return QCoreApplication::translate("Form1", "Please select folder:"); }
 inline QString StopQuestion()
 {
-    return QCoreApplication::translate("Form1",
+    return QCoreApplication::translate(
+        "Form1",
         "Stop after the current archive?\n\nYes lets it finish; Stop Now stops it too, leaving nothing half-written.");
 }
 
@@ -74,17 +71,17 @@ public:
 
     // Controls, named as the users' documentation names them.
     QTreeWidget *ListView1 = nullptr;
-    QPushButton *PushButton1 = nullptr;   // "Add Zip File(s)"
-    QPushButton *PushButton2 = nullptr;   // "Start Unzipping"
-    QPushButton *PushButton3 = nullptr;   // "..."
-    QPushButton *PushButton4 = nullptr;   // "Add All Zip Files In Folder"
-    QPushButton *PushButton5 = nullptr;   // "Clear List"
-    QPushButton *PushButton6 = nullptr;   // "Load Sample/Example Files"
-    QPushButton *PushButton7 = nullptr;   // "Set Password (Optional)"
-    QPushButton *PushButton8 = nullptr;   // "Help"
+    QPushButton *PushButton1 = nullptr;       // "Add Zip File(s)"
+    QPushButton *PushButton2 = nullptr;       // "Start Unzipping"
+    QPushButton *PushButton3 = nullptr;       // "..."
+    QPushButton *PushButton4 = nullptr;       // "Add All Zip Files In Folder"
+    QPushButton *PushButton5 = nullptr;       // "Clear List"
+    QPushButton *PushButton6 = nullptr;       // "Load Sample/Example Files"
+    QPushButton *PushButton7 = nullptr;       // "Set Password (Optional)"
+    QPushButton *PushButton8 = nullptr;       // "Help"
     QPushButton *MoreOptionsButton = nullptr; // "More Options..."
-    QGroupBox *Frame1 = nullptr;          // "Unzip To This Folder"
-    QGroupBox *Frame2 = nullptr;          // "Unzip Option"
+    QGroupBox *Frame1 = nullptr;              // "Unzip To This Folder"
+    QGroupBox *Frame2 = nullptr;              // "Unzip Option"
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
     QLineEdit *Text1 = nullptr;

@@ -81,8 +81,8 @@ void Form1::AddNamedPaths(const QStringList &paths)
     if (missing.isEmpty())
         return;
     const QString text = missing.size() == 1
-                             ? QCoreApplication::translate("Form1", "This path was not found and was not added:")
-                             : QCoreApplication::translate("Form1", "These paths were not found and were not added:");
+        ? QCoreApplication::translate("Form1", "This path was not found and was not added:")
+        : QCoreApplication::translate("Form1", "These paths were not found and were not added:");
     m_prompts.message(text + QLatin1Char('\n') + missing.join(QLatin1Char('\n')), ApplicationTitle(),
                       Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
 }
@@ -108,8 +108,7 @@ bool Form1::listDropEvent(QEvent *event)
         }
         return true;
     }
-    case QEvent::DragLeave:
-        return true;
+    case QEvent::DragLeave: return true;
     case QEvent::Drop: {
         auto &drop = static_cast<QDropEvent &>(*event);
         const std::optional<QStringList> paths = DroppedFileList(drop.mimeData());
@@ -122,10 +121,10 @@ bool Form1::listDropEvent(QEvent *event)
         drop.accept();
         // A dropped folder may take a while to scan; the source of the drag
         // is let go first instead of waiting for it.
-        QMetaObject::invokeMethod(this, [this, list = *paths] { ListView1_OLEDragDrop(list); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, list = *paths] { ListView1_OLEDragDrop(list); }, Qt::QueuedConnection);
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }

@@ -47,8 +47,8 @@ void Form1::AskToStop()
 {
     if (!m_run.Running() || m_run.StopRequested())
         return;
-    const Prompts::Answer answer =
-        m_prompts.message(StopQuestion(), ApplicationTitle(), Prompts::Buttons::YesNoStopNow, Prompts::Icon::Information);
+    const Prompts::Answer answer = m_prompts.message(StopQuestion(), ApplicationTitle(), Prompts::Buttons::YesNoStopNow,
+                                                     Prompts::Icon::Information);
     if (answer == Prompts::Answer::Yes || answer == Prompts::Answer::StopNow)
         m_run.RequestStop(answer == Prompts::Answer::StopNow);
 }

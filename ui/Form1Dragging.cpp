@@ -28,7 +28,7 @@ int shiftOf(Qt::KeyboardModifiers m)
     return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
 }
 
-}
+} // namespace
 
 qsizetype Form1::DragItemIndex() const { return m_dragItem.isValid() ? m_dragItem.row() + 1 : 0; }
 
@@ -114,7 +114,7 @@ bool Form1::listViewportEvent(QEvent *event)
         const auto &mouse = static_cast<const QMouseEvent &>(*event);
         const QPoint at = mouse.position().toPoint();
         ListView1_MouseDown(buttonsOf(mouse.button()), shiftOf(mouse.modifiers()), at.x(), at.y());
-        return false;  // the list selects the row and reports it pressed
+        return false; // the list selects the row and reports it pressed
     }
     case QEvent::MouseMove: {
         const auto &mouse = static_cast<const QMouseEvent &>(*event);
@@ -129,7 +129,6 @@ bool Form1::listViewportEvent(QEvent *event)
         ListView1_MouseUp(buttonsOf(mouse.button()), shiftOf(mouse.modifiers()), at.x(), at.y());
         return false;
     }
-    default:
-        return listDropEvent(event);
+    default: return listDropEvent(event);
     }
 }

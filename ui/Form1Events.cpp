@@ -62,7 +62,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         else if (watched == Frame2)
             Frame2_MouseMove();
         else if (watched == ListView1->header()->viewport())
-            Form_MouseMove();  // the list's header counts as the list
+            Form_MouseMove(); // the list's header counts as the list
         else if (qobject_cast<QPushButton *>(watched)) {
             PushButton_MouseMove();
             // A button passes a move without a press on to what lies behind
@@ -88,8 +88,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }

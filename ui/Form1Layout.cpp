@@ -58,7 +58,7 @@ void paintWhite(QWidget *widget)
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
-}
+} // namespace
 
 void Form1::createControls()
 {
@@ -94,17 +94,21 @@ void Form1::createControls()
     ListView1->viewport()->setAcceptDrops(true);
 
     PushButton1 = button(this, QCoreApplication::translate("Form1", "&Add Zip File(s)"), twips(120, 2750, 3840, 405));
-    PushButton4 = button(this, QCoreApplication::translate("Form1", "Add All Zip Files In &Folder"), twips(4080, 2750, 3840, 405));
+    PushButton4 = button(this, QCoreApplication::translate("Form1", "Add All Zip Files In &Folder"),
+                         twips(4080, 2750, 3840, 405));
     PushButton5 = button(this, QCoreApplication::translate("Form1", "&Clear List"), twips(120, 3260, 3840, 405));
-    PushButton6 = button(this, QCoreApplication::translate("Form1", "Load &Sample/Example Files"), twips(4080, 3260, 3840, 405));
-    PushButton7 = button(this, QCoreApplication::translate("Form1", "Set &Password (Optional)"), twips(120, 3770, 3840, 405));
+    PushButton6 = button(this, QCoreApplication::translate("Form1", "Load &Sample/Example Files"),
+                         twips(4080, 3260, 3840, 405));
+    PushButton7
+        = button(this, QCoreApplication::translate("Form1", "Set &Password (Optional)"), twips(120, 3770, 3840, 405));
     PushButton8 = button(this, QCoreApplication::translate("Form1", "&Help"), twips(4080, 3770, 3840, 405));
 
     Frame2 = new QGroupBox(QCoreApplication::translate("Form1", "Unzip Option"), this);
     Frame2->setGeometry(twips(120, 4245, 7800, 1035));
     paintWhite(Frame2);
     Frame2->setMouseTracking(true);
-    Option1 = new QRadioButton(QCoreApplication::translate("Form1", "Unzip &each zip into its own subfolder folder"), Frame2);
+    Option1 = new QRadioButton(QCoreApplication::translate("Form1", "Unzip &each zip into its own subfolder folder"),
+                               Frame2);
     Option1->setGeometry(twips(240, 300, 5655, 255));
     paintWhite(Option1);
     // The frame's style draws its own faint panel; the option buttons let it
@@ -116,7 +120,8 @@ void Form1::createControls()
     Option2->setAutoFillBackground(false);
     Option1->setChecked(true);
     // In the frame's free right-hand part, beside the options it adds to.
-    MoreOptionsButton = button(Frame2, QCoreApplication::translate("Form1", "&More Options..."), twips(5960, 360, 1720, 405));
+    MoreOptionsButton
+        = button(Frame2, QCoreApplication::translate("Form1", "&More Options..."), twips(5960, 360, 1720, 405));
     MoreOptionsButton->setFont(boldFont(9));
 
     Frame1 = new QGroupBox(QCoreApplication::translate("Form1", "Unzip To This Folder"), this);

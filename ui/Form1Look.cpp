@@ -50,7 +50,7 @@ std::optional<QPixmap> sharperPicture(const QString &path, qreal density)
     return picture;
 }
 
-}
+} // namespace
 
 // The first start-up step. The skin's presence alone switches it on: the
 // white design background gives way to the system's button face, and the
@@ -74,7 +74,10 @@ void Form1::ApplySkin()
     }
     QFile file(skin);
     if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError(ErrorNumber::PathNotFound, QCoreApplication::translate("Form1", "Skin file could not be read: %1").arg(file.errorString()).toStdString());
+        throw RuntimeError(ErrorNumber::PathNotFound,
+                           QCoreApplication::translate("Form1", "Skin file could not be read: %1")
+                               .arg(file.errorString())
+                               .toStdString());
     setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
@@ -97,10 +100,12 @@ QCursor Form1::LoadPointerPicture(const QString &path) const
 {
     const std::optional<CursorFileInfo> cursor = ReadCursorFile(path);
     if (!cursor)
-        throw RuntimeError(ErrorNumber::InvalidArgument, QCoreApplication::translate("Form1", "Invalid picture").toStdString());
+        throw RuntimeError(ErrorNumber::InvalidArgument,
+                           QCoreApplication::translate("Form1", "Invalid picture").toStdString());
     const QImage image = QImage::fromData(cursor->bytes, "ico");
     if (image.isNull())
-        throw RuntimeError(ErrorNumber::InvalidArgument, QCoreApplication::translate("Form1", "Invalid picture").toStdString());
+        throw RuntimeError(ErrorNumber::InvalidArgument,
+                           QCoreApplication::translate("Form1", "Invalid picture").toStdString());
     const std::optional<QPixmap> sharper = sharperPicture(path, devicePixelRatioF());
     return QCursor(sharper ? *sharper : QPixmap::fromImage(image), cursor->hotspot.x(), cursor->hotspot.y());
 }

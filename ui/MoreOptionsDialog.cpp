@@ -40,26 +40,35 @@ MoreOptionsDialog::MoreOptionsDialog(Prompts &prompts, RunOptions options, Store
 
 void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
 {
-    SubfolderName = choices(this,
-                            {QCoreApplication::translate("MoreOptionsDialog", "Up to the first dot"), QCoreApplication::translate("MoreOptionsDialog", "The whole name without .zip"),
-                             QCoreApplication::translate("MoreOptionsDialog", "Smart: none when the archive has one top folder")},
-                            QCoreApplication::translate("MoreOptionsDialog", "Subfolder name"));
+    SubfolderName
+        = choices(this,
+                  {QCoreApplication::translate("MoreOptionsDialog", "Up to the first dot"),
+                   QCoreApplication::translate("MoreOptionsDialog", "The whole name without .zip"),
+                   QCoreApplication::translate("MoreOptionsDialog", "Smart: none when the archive has one top folder")},
+                  QCoreApplication::translate("MoreOptionsDialog", "Subfolder name"));
     OnConflict = choices(this,
-                         {QCoreApplication::translate("MoreOptionsDialog", "Replace it"), QCoreApplication::translate("MoreOptionsDialog", "Skip it"),
+                         {QCoreApplication::translate("MoreOptionsDialog", "Replace it"),
+                          QCoreApplication::translate("MoreOptionsDialog", "Skip it"),
                           QCoreApplication::translate("MoreOptionsDialog", "Keep both (the new one gets \" (2)\")"),
                           QCoreApplication::translate("MoreOptionsDialog", "Replace it only with a newer one")},
                          QCoreApplication::translate("MoreOptionsDialog", "When a file exists"));
     After = choices(this,
-                    {QCoreApplication::translate("MoreOptionsDialog", "Leave it"), QCoreApplication::translate("MoreOptionsDialog", "Move it to the trash"),
+                    {QCoreApplication::translate("MoreOptionsDialog", "Leave it"),
+                     QCoreApplication::translate("MoreOptionsDialog", "Move it to the trash"),
                      QCoreApplication::translate("MoreOptionsDialog", "Move it to this folder:")},
                     QCoreApplication::translate("MoreOptionsDialog", "After an archive is extracted cleanly"));
     AfterFolder = new QLineEdit(this);
     AfterFolder->setAccessibleName(QCoreApplication::translate("MoreOptionsDialog", "Folder for extracted archives"));
     AfterBrowse = new QPushButton(QStringLiteral("..."), this);
-    AfterBrowse->setAccessibleName(QCoreApplication::translate("MoreOptionsDialog", "Choose the folder for extracted archives"));
-    Report = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "Write a report of each run (CSV) into the output folder"), this);
+    AfterBrowse->setAccessibleName(
+        QCoreApplication::translate("MoreOptionsDialog", "Choose the folder for extracted archives"));
+    Report = new QCheckBox(
+        QCoreApplication::translate("MoreOptionsDialog", "Write a report of each run (CSV) into the output folder"),
+        this);
     AskPasswords = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "Ask me"), this);
-    Nested = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "Also extract the ZIP archives found inside the archives, once"), this);
+    Nested = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog",
+                                                       "Also extract the ZIP archives found inside the archives, once"),
+                           this);
     RemoveNested = new QCheckBox(QCoreApplication::translate("MoreOptionsDialog", "and then re&move them"), this);
 
     Kinds = choices(this,
@@ -67,14 +76,16 @@ void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
                      QCoreApplication::translate("MoreOptionsDialog", "Every kind Marrowlyn reads")},
                     QCoreApplication::translate("MoreOptionsDialog", "Archive kinds"));
     Kinds->setToolTip(QCoreApplication::translate(
-        "MoreOptionsDialog", "Every kind: ZIP, 7z, RAR, tar (also compressed), .gz .bz2 .xz .zst .lz4 .lz .Z files, "
-                             "ISO 9660, cab, cpio and self-extractors, told by their content."));
+        "MoreOptionsDialog",
+        "Every kind: ZIP, 7z, RAR, tar (also compressed), .gz .bz2 .xz .zst .lz4 .lz .Z files, "
+        "ISO 9660, cab, cpio and self-extractors, told by their content."));
 
     auto *afterRow = new QHBoxLayout;
     afterRow->addWidget(AfterFolder, 1);
     afterRow->addWidget(AfterBrowse);
     auto *form = new QFormLayout;
-    form->addRow(QCoreApplication::translate("MoreOptionsDialog", "&Subfolder name (one subfolder per archive):"), SubfolderName);
+    form->addRow(QCoreApplication::translate("MoreOptionsDialog", "&Subfolder name (one subfolder per archive):"),
+                 SubfolderName);
     form->addRow(QCoreApplication::translate("MoreOptionsDialog", "When a file &exists:"), OnConflict);
     form->addRow(QCoreApplication::translate("MoreOptionsDialog", "&After an archive is extracted cleanly:"), After);
     form->addRow(QString(), afterRow);
@@ -90,7 +101,10 @@ void MoreOptionsDialog::buildControls(PasswordListStore *passwords)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QCoreApplication::translate("MoreOptionsDialog", "Each choice is kept as soon as it is made; the passwords when this closes."), this));
+    layout->addWidget(new QLabel(
+        QCoreApplication::translate("MoreOptionsDialog",
+                                    "Each choice is kept as soon as it is made; the passwords when this closes."),
+        this));
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
@@ -151,8 +165,9 @@ void MoreOptionsDialog::changed()
 
 void MoreOptionsDialog::browseAfterFolder()
 {
-    const QString chosen =
-        BrowseForFolder(m_prompts, QCoreApplication::translate("MoreOptionsDialog", "Move extracted archives to this folder:"), AfterFolder->text());
+    const QString chosen = BrowseForFolder(
+        m_prompts, QCoreApplication::translate("MoreOptionsDialog", "Move extracted archives to this folder:"),
+        AfterFolder->text());
     if (chosen.isEmpty())
         return;
     AfterFolder->setText(chosen);

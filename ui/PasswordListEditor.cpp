@@ -32,14 +32,21 @@ PasswordListEditor::PasswordListEditor(Prompts &prompts, PasswordListStore &stor
     : QWidget(parent), m_prompts(prompts), m_store(store), m_passwords(store.load())
 {
     auto *buttons = new QVBoxLayout;
-    AddButton = button(QCoreApplication::translate("PasswordListEditor", "Ad&d..."), QCoreApplication::translate("PasswordListEditor", "Add a password"), buttons);
-    RemoveButton = button(QCoreApplication::translate("PasswordListEditor", "&Remove"), QCoreApplication::translate("PasswordListEditor", "Remove the chosen password"), buttons);
-    MoveUpButton = button(QCoreApplication::translate("PasswordListEditor", "Move &Up"), QCoreApplication::translate("PasswordListEditor", "Try the chosen password earlier"), buttons);
-    MoveDownButton = button(QCoreApplication::translate("PasswordListEditor", "Move Do&wn"), QCoreApplication::translate("PasswordListEditor", "Try the chosen password later"), buttons);
+    AddButton = button(QCoreApplication::translate("PasswordListEditor", "Ad&d..."),
+                       QCoreApplication::translate("PasswordListEditor", "Add a password"), buttons);
+    RemoveButton = button(QCoreApplication::translate("PasswordListEditor", "&Remove"),
+                          QCoreApplication::translate("PasswordListEditor", "Remove the chosen password"), buttons);
+    MoveUpButton
+        = button(QCoreApplication::translate("PasswordListEditor", "Move &Up"),
+                 QCoreApplication::translate("PasswordListEditor", "Try the chosen password earlier"), buttons);
+    MoveDownButton
+        = button(QCoreApplication::translate("PasswordListEditor", "Move Do&wn"),
+                 QCoreApplication::translate("PasswordListEditor", "Try the chosen password later"), buttons);
     buttons->addStretch();
 
     List = new QListWidget;
-    List->setAccessibleName(QCoreApplication::translate("PasswordListEditor", "Passwords, in the order they are tried"));
+    List->setAccessibleName(
+        QCoreApplication::translate("PasswordListEditor", "Passwords, in the order they are tried"));
     WhereKept = new QLabel(store.keyringAvailable() ? KeptInKeyringText() : KeptInMemoryText());
     WhereKept->setAccessibleName(QCoreApplication::translate("PasswordListEditor", "Where the list is kept"));
     WhereKept->setWordWrap(true);
@@ -72,10 +79,7 @@ void PasswordListEditor::resizeEvent(QResizeEvent *event)
         WhereKept->setMinimumHeight(needed);
 }
 
-bool PasswordListEditor::save()
-{
-    return m_store.save(m_passwords);
-}
+bool PasswordListEditor::save() { return m_store.save(m_passwords); }
 
 void PasswordListEditor::Add_Click()
 {

@@ -15,18 +15,16 @@ class QPushButton;
 
 inline QString AddPasswordPrompt()
 {
-    return QCoreApplication::translate("PasswordListEditor",
-        "Please type a password to add to the list:");
+    return QCoreApplication::translate("PasswordListEditor", "Please type a password to add to the list:");
 }
 inline QString KeptInKeyringText()
 {
-    return QCoreApplication::translate("PasswordListEditor",
-        "The list is kept in the system's keyring.");
+    return QCoreApplication::translate("PasswordListEditor", "The list is kept in the system's keyring.");
 }
 inline QString KeptInMemoryText()
 {
     return QCoreApplication::translate("PasswordListEditor",
-        "No keyring is available: the list is kept until Marrowlyn closes.");
+                                       "No keyring is available: the list is kept until Marrowlyn closes.");
 }
 
 class PasswordListEditor : public QWidget {

@@ -5,7 +5,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-
 namespace {
 
 QStringList withoutBlanks(const QStringList &list)
@@ -22,8 +21,7 @@ QStringList withoutBlanks(const QStringList &list)
 
 PasswordListStore::PasswordListStore(QString service, std::chrono::milliseconds wait)
     : m_service(std::move(service)), m_wait(wait)
-{
-}
+{}
 
 PasswordListStore::Answer PasswordListStore::ask(Job kind, const QString &text) const
 {

@@ -36,9 +36,9 @@ public:
 private:
     enum class Job { Read, Write, Delete };
     struct Answer {
-        bool answered = false;   // false: no answer within the wait
+        bool answered = false; // false: no answer within the wait
         bool ok = false;
-        bool noKeyring = false;  // no keyring on this system, or none that answers
+        bool noKeyring = false; // no keyring on this system, or none that answers
         QString text;
     };
     Answer ask(Job job, const QString &text = QString()) const;

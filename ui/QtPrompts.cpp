@@ -81,8 +81,9 @@ QString QtFilter(const QString &filter)
         const QString description = parts[i];
         const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
         // A description that already shows its patterns is taken as it is.
-        filters << (description.endsWith(QLatin1Char(')')) ? description
-                                                           : description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+        filters << (description.endsWith(QLatin1Char(')'))
+                        ? description
+                        : description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
     }
     if (filters.isEmpty() && !filter.isEmpty())
         filters << filter;
@@ -173,16 +174,16 @@ Prompts::Answer QtPrompts::message(const QString &text, const QString &title, Bu
         box.setStandardButtons(QMessageBox::Ok);
     }
     QPushButton *openFolder = buttons == Buttons::OkOpenFolder
-                                  ? box.addButton(QCoreApplication::translate("QtPrompts", "&Open Output Folder"), QMessageBox::ActionRole)
-                                  : nullptr;
+        ? box.addButton(QCoreApplication::translate("QtPrompts", "&Open Output Folder"), QMessageBox::ActionRole)
+        : nullptr;
     if (openFolder) {
         box.setDefaultButton(QMessageBox::Ok);
         // With a second button the box no longer guesses which one Escape means.
         box.setEscapeButton(QMessageBox::Ok);
     }
     QPushButton *stopNow = buttons == Buttons::YesNoStopNow
-                               ? box.addButton(QCoreApplication::translate("QtPrompts", "&Stop Now"), QMessageBox::DestructiveRole)
-                               : nullptr;
+        ? box.addButton(QCoreApplication::translate("QtPrompts", "&Stop Now"), QMessageBox::DestructiveRole)
+        : nullptr;
     if (!detail.isEmpty()) {
         box.setDetailedText(DisplayText(detail));
         giveDetailsAMnemonic(box);

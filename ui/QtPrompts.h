@@ -13,10 +13,9 @@ public:
     // The window is made after the prompts it is handed; dialogs are owned by it.
     void setOwner(QWidget *owner) { m_owner = owner; }
 
-    Answer message(const QString &text, const QString &title, Buttons buttons = Buttons::Ok,
-                   Icon icon = Icon::None, const QString &detail = QString()) override;
-    QString input(const QString &prompt, const QString &title, const QString &preset,
-                  bool secret = false) override;
+    Answer message(const QString &text, const QString &title, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                   const QString &detail = QString()) override;
+    QString input(const QString &prompt, const QString &title, const QString &preset, bool secret = false) override;
     QString openFiles(const QString &title, const QString &filter, const QString &startFolder) override;
     QString pickFolder(const QString &prompt, const QString &startFolder) override;
     bool openWithShell(const QString &pathOrAddress) override;

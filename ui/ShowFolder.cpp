@@ -38,8 +38,7 @@ Launch RunLauncher(const QString &program, const QStringList &arguments)
     }
     if (process->state() != QProcess::NotRunning)
         return Launch::Shown;
-    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0 ? Launch::Shown
-                                                                                    : Launch::Failed;
+    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0 ? Launch::Shown : Launch::Failed;
 }
 
 } // namespace

@@ -140,7 +140,8 @@ bool Archive::open(const std::string &path, std::string &reason, int codePage)
     if (!lookAtNames(count, reason) || !readEntries(count, reason))
         return false;
     size_t which = 0;
-    if (EntriesOverlap(m_entries.size(), [this](size_t i) -> const CentralEntry & { return m_entries[i].central; }, which))
+    if (EntriesOverlap(
+            m_entries.size(), [this](size_t i) -> const CentralEntry & { return m_entries[i].central; }, which))
         m_overlap = which;
     std::sort(m_patches.begin(), m_patches.end());
     return true;
@@ -188,7 +189,7 @@ bool Archive::readEntries(size_t count, std::string &reason)
             entry.central.rawName = std::string();
             uint32_t mode = entry.central.unixHost() ? entry.central.unixMode() : 0;
             entry.directory = (!entry.name.empty() && (entry.name.back() == '/' || entry.name.back() == '\\'))
-                              || S_ISDIR(mode) || (!entry.central.unixHost() && (entry.central.externalAttributes & 0x10));
+                || S_ISDIR(mode) || (!entry.central.unixHost() && (entry.central.externalAttributes & 0x10));
             entry.symlink = !entry.directory && S_ISLNK(mode);
             setModified(entry, times);
             // Local headers matter to libzip only when it opens an encrypted entry.
@@ -282,8 +283,7 @@ void Archive::findFalseLocalUtf8Flag(const CentralEntry &entry)
     if (!ReadExactly(*m_file, entry.localOffset, local, 30))
         return;
     std::string name(size_t(local[26] | local[27] << 8), '\0');
-    if (ReadExactly(*m_file, entry.localOffset + 30, name.data(), name.size())
-        && !libzipTakesAsUtf8(name))
+    if (ReadExactly(*m_file, entry.localOffset + 30, name.data(), name.size()) && !libzipTakesAsUtf8(name))
         m_patches.push_back({entry.localOffset + 7, 0x08, 0});
 }
 

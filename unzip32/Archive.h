@@ -26,7 +26,7 @@ namespace unzip32 {
 struct ArchiveEntry {
     size_t index = 0;
     CentralEntry central;
-    std::string name;        // UTF-8, as stored ("\" kept)
+    std::string name; // UTF-8, as stored ("\" kept)
     bool directory = false;
     bool symlink = false;
     int64_t mtime = 0;       // seconds since the epoch

@@ -190,7 +190,8 @@ std::shared_ptr<ArchiveFile::OpenPart> ArchiveFile::openPart(size_t index, std::
     struct stat info {};
     if (part->fd < 0) {
         if (why)
-            *why = PartFault(index + 1, path, errno == EINVAL ? "is not a regular file" : "cannot be opened: " + ErrnoText(errno));
+            *why = PartFault(index + 1, path,
+                             errno == EINVAL ? "is not a regular file" : "cannot be opened: " + ErrnoText(errno));
         return nullptr;
     }
     if (::fstat(part->fd, &info) != 0 || uint64_t(info.st_size) != m_parts[index].size) {

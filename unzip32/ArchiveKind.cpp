@@ -22,16 +22,20 @@ constexpr Mark kMarks[] = {
     {0, "7z\xBC\xAF\x27\x1C"sv},
     {0, "Rar!\x1A\x07"sv},
     {257, "ustar"sv},
-    {0, "070701"sv}, {0, "070702"sv}, {0, "070707"sv},
+    {0, "070701"sv},
+    {0, "070702"sv},
+    {0, "070707"sv},
     {0x8001, "CD001"sv},
     {0, "MSCF\0\0\0\0"sv},
-    {0, "\x1F\x8B\x08"sv},          // gzip, deflate
+    {0, "\x1F\x8B\x08"sv}, // gzip, deflate
     {0, "BZh"sv},
-    {0, "\xFD" "7zXZ\0"sv},
-    {0, "\x28\xB5\x2F\xFD"sv},      // zstd
-    {0, "\x04\x22\x4D\x18"sv},      // lz4
+    {0,
+     "\xFD"
+     "7zXZ\0"sv},
+    {0, "\x28\xB5\x2F\xFD"sv}, // zstd
+    {0, "\x04\x22\x4D\x18"sv}, // lz4
     {0, "LZIP"sv},
-    {0, "\x1F\x9D"sv},              // compress
+    {0, "\x1F\x9D"sv}, // compress
 };
 
 } // namespace

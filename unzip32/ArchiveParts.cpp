@@ -23,15 +23,14 @@ std::string baseName(const std::string &path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-
 bool openSplit(ArchiveFile &file, const std::string &first, std::string &reason)
 {
     std::vector<ArchivePart> parts;
     for (FoundPart &part : FindSplitParts(first))
         parts.push_back({std::move(part.path), part.size, 0});
     // A gap in the numbers: the parts after it show the set goes on.
-    if (size_t next = parts.size() + 1; next > 1 && next <= kMostSplitParts
-        && RegularFileSize(SplitPartName(first, next + 1))) {
+    if (size_t next = parts.size() + 1;
+        next > 1 && next <= kMostSplitParts && RegularFileSize(SplitPartName(first, next + 1))) {
         reason = PartFault(next, SplitPartName(first, next), "is missing");
         return false;
     }
@@ -54,8 +53,8 @@ bool openSplit(ArchiveFile &file, const std::string &first, std::string &reason)
         // The end record is the set's last bytes: without it, either a piece
         // after the last one found is missing, or the last one is cut short.
         reason = count > 1 && lastIsWhole
-                     ? PartFault(count + 1, SplitPartName(first, count + 1), "is missing")
-                     : PartFault(count, SplitPartName(first, count), "is cut short or damaged: it has no end record");
+            ? PartFault(count + 1, SplitPartName(first, count + 1), "is missing")
+            : PartFault(count, SplitPartName(first, count), "is cut short or damaged: it has no end record");
         return false;
     }
     return true;

@@ -102,10 +102,7 @@ int32_t Call::failArchive(int32_t code, const std::string &reason)
     return code;
 }
 
-bool Call::plausible(const CentralEntry &c)
-{
-    return c.size <= MostContentsFrom(c.method, c.packedSize);
-}
+bool Call::plausible(const CentralEntry &c) { return c.size <= MostContentsFrom(c.method, c.packedSize); }
 
 unsigned Call::threadCount() const
 {
@@ -116,14 +113,16 @@ unsigned Call::threadCount() const
 int32_t Call::run()
 {
     std::string reason;
-    if (BeginsAsOtherKind(m_shared.archivePath) || !m_archive.open(m_shared.archivePath, reason, m_options.NameCodePage))
+    if (BeginsAsOtherKind(m_shared.archivePath)
+        || !m_archive.open(m_shared.archivePath, reason, m_options.NameCodePage))
         return runOtherKind(reason);
     m_shared.patches = &m_archive.patches();
     m_shared.archive = m_archive.file();
     std::string overlap;
     if (m_archive.overlapping(overlap))
-        return failArchive(UZ_UNSAFE_ARCHIVE, "refused: entries share their data (\"" + overlap
-                                                  + "\"), the construction of a zip bomb; nothing was extracted");
+        return failArchive(UZ_UNSAFE_ARCHIVE,
+                           "refused: entries share their data (\"" + overlap
+                               + "\"), the construction of a zip bomb; nothing was extracted");
     int32_t code = m_options.ListOnly ? list() : extract();
     if (code == UZ_OK && m_filter.hasIncludes() && m_callbacks.EntryCount == 0)
         return failArchive(UZ_NO_MATCH, "no entry matches the names asked for");

@@ -24,8 +24,7 @@
 
 namespace unzip32 {
 
-template <typename Job, typename Result>
-class WorkerPool;
+template <typename Job, typename Result> class WorkerPool;
 struct OtherKindCall;
 struct OtherEntry;
 
@@ -50,12 +49,12 @@ private:
     bool handleEntry(const ArchiveEntry &entry); // false: stop (cancelled)
     bool dispatch(const ArchiveEntry &entry);    // true: handed to a decoder that counts it itself
     void folderEntry(const ArchiveEntry &entry);
-    bool refused(const ArchiveEntry &entry);     // true: it cannot be decoded (and has failed)
-    bool place(EntryJob &job);                   // false: the entry goes nowhere (failed or skipped)
+    bool refused(const ArchiveEntry &entry); // true: it cannot be decoded (and has failed)
+    bool place(EntryJob &job);               // false: the entry goes nowhere (failed or skipped)
     void count(const CentralEntry &c);
     void publishTotals();
-    bool askService(const std::string &name);    // false: the caller asked to stop
-    void reportMovement();                       // a large entry has decoded further
+    bool askService(const std::string &name); // false: the caller asked to stop
+    void reportMovement();                    // a large entry has decoded further
     bool obtainPassword(const ArchiveEntry &entry, std::string &password);
     bool passwordOpens(const ArchiveEntry &entry, const std::string &password);
     bool askPassword(const ArchiveEntry &entry, const std::string &prompt, std::string &password); // false: refused
@@ -92,7 +91,7 @@ private:
     Archive m_archive;
     CallShared m_shared;
     std::string m_destination;
-    std::unique_ptr<EntryWorker> m_local; // the calling thread's own, for folders and links
+    std::unique_ptr<EntryWorker> m_local;   // the calling thread's own, for folders and links
     std::unique_ptr<OtherKindCall> m_other; // an archive of another kind: its reader and what it wrote
     std::unique_ptr<WorkerPool<EntryJob, EntryResult>> m_pool;
     std::vector<std::unique_ptr<EntryWorker>> m_workers;
@@ -108,7 +107,7 @@ private:
     // Room for the longest password a caller may give, 64 KiB, and its NUL.
     static constexpr size_t kPasswordBufferSize = 64 * 1024 + 1;
     std::vector<char> m_passwordBuffer;
-    std::optional<bool> m_replaceAll; // a sticky answer of the replace callback
+    std::optional<bool> m_replaceAll;                  // a sticky answer of the replace callback
     std::unordered_map<std::string, int> m_nextNumber; // per path renamed: the first number not tried yet
     // Entries counted into the totals: handled, or reported by their decoder.
     uint64_t m_countedSize = 0, m_countedPacked = 0;

@@ -21,8 +21,9 @@ bool Call::prepareDestination(int32_t &code)
     m_shared.rootFd = ::open(m_destination.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_shared.rootFd < 0) {
         int error = errno;
-        code = failArchive(UZ_CANNOT_CREATE, "the folder \"" + m_destination + "\" cannot be "
-                                                 + (made ? "made: " + ErrnoText(made.value()) : "opened: " + ErrnoText(error)));
+        code = failArchive(UZ_CANNOT_CREATE,
+                           "the folder \"" + m_destination + "\" cannot be "
+                               + (made ? "made: " + ErrnoText(made.value()) : "opened: " + ErrnoText(error)));
         return false;
     }
     // Resolved once: the record names temporaries by paths without links.
@@ -43,9 +44,9 @@ bool Call::prepareDestination(int32_t &code)
     if (fstatvfs(m_shared.rootFd, &space) == 0) {
         uint64_t available = uint64_t(space.f_bavail) * space.f_frsize;
         if (needed > available) {
-            code = failArchive(UZ_NO_SPACE, "refused: its contents need " + std::to_string(needed)
-                                                + " bytes but only " + std::to_string(available)
-                                                + " are free at \"" + m_destination + "\"");
+            code = failArchive(UZ_NO_SPACE,
+                               "refused: its contents need " + std::to_string(needed) + " bytes but only "
+                                   + std::to_string(available) + " are free at \"" + m_destination + "\"");
             return false;
         }
     }

@@ -68,8 +68,9 @@ bool Call::refused(const ArchiveEntry &entry)
         return true;
     }
     if (!plausible(c)) {
-        fail(entry, "refused: it declares " + std::to_string(c.size) + " bytes, more than its " + std::to_string(c.packedSize)
-                        + " compressed bytes can hold (a zip bomb or a damaged header)");
+        fail(entry,
+             "refused: it declares " + std::to_string(c.size) + " bytes, more than its " + std::to_string(c.packedSize)
+                 + " compressed bytes can hold (a zip bomb or a damaged header)");
         return true;
     }
     return false;

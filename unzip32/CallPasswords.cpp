@@ -58,7 +58,8 @@ bool Call::askPassword(const ArchiveEntry &entry, const std::string &prompt, std
     if (!m_callbacks.password)
         return false;
     m_passwordBuffer.assign(kPasswordBufferSize, '\0');
-    if (m_callbacks.password(m_passwordBuffer.data(), int32_t(kPasswordBufferSize), prompt.c_str(), entry.name.c_str()) != 0)
+    if (m_callbacks.password(m_passwordBuffer.data(), int32_t(kPasswordBufferSize), prompt.c_str(), entry.name.c_str())
+        != 0)
         return false;
     password.assign(m_passwordBuffer.data(), strnlen(m_passwordBuffer.data(), kPasswordBufferSize - 1));
     return true;

@@ -8,10 +8,7 @@ namespace unzip32 {
 
 // An entry whose decoding reports how far it has got; smaller ones take a
 // moment and count as soon as they are handed over.
-bool Call::large(const CentralEntry &c)
-{
-    return c.size > kWholeEntryLimit;
-}
+bool Call::large(const CentralEntry &c) { return c.size > kWholeEntryLimit; }
 
 void Call::count(const CentralEntry &c)
 {

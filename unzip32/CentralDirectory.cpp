@@ -41,9 +41,18 @@ void readExtra(CentralEntry &entry, const uint8_t *extra, uint64_t extraOffset, 
         if (id == 0x0001) {
             // Zip64: only the fields whose 32-bit forms are full, in this order.
             size_t used = 0;
-            if (size32Full && used + 8 <= n) { entry.size = get64(body + used); used += 8; }
-            if (packed32Full && used + 8 <= n) { entry.packedSize = get64(body + used); used += 8; }
-            if (offset32Full && used + 8 <= n) { entry.localOffset = get64(body + used); used += 8; }
+            if (size32Full && used + 8 <= n) {
+                entry.size = get64(body + used);
+                used += 8;
+            }
+            if (packed32Full && used + 8 <= n) {
+                entry.packedSize = get64(body + used);
+                used += 8;
+            }
+            if (offset32Full && used + 8 <= n) {
+                entry.localOffset = get64(body + used);
+                used += 8;
+            }
         } else if (id == 0x9901 && n >= 7) {
             entry.aesVersion = get16(body);
             entry.aesStrength = body[4];
@@ -147,8 +156,7 @@ bool ReadCentralDirectory(const ArchiveFile &file, std::string &reason, bool loc
         entry.centralOffset = cdOffset + at;
         entry.rawName.assign(reinterpret_cast<const char *>(h + 46), nameLength);
         readExtra(entry, h + 46 + nameLength, entry.centralOffset + 46 + nameLength, extraLength,
-                  entry.size == 0xFFFFFFFFu,
-                  entry.packedSize == 0xFFFFFFFFu, entry.localOffset == 0xFFFFFFFFu);
+                  entry.size == 0xFFFFFFFFu, entry.packedSize == 0xFFFFFFFFu, entry.localOffset == 0xFFFFFFFFu);
         at += 46 + nameLength + extraLength + commentLength;
 
         if (localHeaders)

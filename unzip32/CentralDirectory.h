@@ -16,27 +16,27 @@ namespace unzip32 {
 class ArchiveFile;
 
 struct CentralEntry {
-    std::string rawName;         // bytes as stored
-    uint16_t madeBy = 0;         // high byte: host system (3 = Unix)
+    std::string rawName; // bytes as stored
+    uint16_t madeBy = 0; // high byte: host system (3 = Unix)
     uint16_t flags = 0;
-    uint16_t method = 0;         // the real method, also for AES entries
-    uint16_t storedMethod = 0;   // as in the header (99 for AES)
+    uint16_t method = 0;       // the real method, also for AES entries
+    uint16_t storedMethod = 0; // as in the header (99 for AES)
     uint16_t dosTime = 0;
     uint16_t dosDate = 0;
     uint32_t crc = 0;
     uint64_t packedSize = 0;
     uint64_t size = 0;
     uint64_t localOffset = 0;
-    uint64_t centralOffset = 0;  // of this entry's header in the central directory
-    uint64_t dataOffset = 0;     // from the local header; 0 when that header is unreadable
+    uint64_t centralOffset = 0; // of this entry's header in the central directory
+    uint64_t dataOffset = 0;    // from the local header; 0 when that header is unreadable
     uint32_t externalAttributes = 0;
-    uint16_t localFlags = 0;     // the local header's own flags
+    uint16_t localFlags = 0; // the local header's own flags
     bool localHeaderValid = false;
     // WinZip AES: vendor version (1 or 2) and strength (1 to 3), 0 when not AES.
     int aesVersion = 0;
     int aesStrength = 0;
-    uint64_t aesMethodOffset = 0;     // where the AES field's real method lies in the archive
-    std::optional<int64_t> unixMtime; // from the extended timestamp field
+    uint64_t aesMethodOffset = 0;      // where the AES field's real method lies in the archive
+    std::optional<int64_t> unixMtime;  // from the extended timestamp field
     std::optional<uint64_t> ntfsMtime; // from the NTFS field: 100 ns units since 1601
 
     bool encrypted() const { return flags & 1; }

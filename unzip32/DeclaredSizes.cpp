@@ -16,8 +16,10 @@ uint64_t mostRatio(uint16_t method)
     case 0: return 1;
     case 8: return 1032;
     case 9: return 29200;
-    case 20: case 93: return 33000;
-    case 14: case 95: return 1u << 20;
+    case 20:
+    case 93: return 33000;
+    case 14:
+    case 95: return 1u << 20;
     case 98: return 1u << 20;
     case 12: return 1u << 27;
     default: return 0;

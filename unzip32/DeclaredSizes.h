@@ -14,9 +14,6 @@ namespace unzip32 {
 uint64_t MostContentsFrom(uint16_t method, uint64_t packedSize);
 
 // a + b, held at UINT64_MAX instead of wrapping.
-inline uint64_t SaturatingAdd(uint64_t a, uint64_t b)
-{
-    return a > UINT64_MAX - b ? UINT64_MAX : a + b;
-}
+inline uint64_t SaturatingAdd(uint64_t a, uint64_t b) { return a > UINT64_MAX - b ? UINT64_MAX : a + b; }
 
 } // namespace unzip32

@@ -30,13 +30,9 @@ ssize_t ReadFull(Source &source, uint8_t *buffer, size_t capacity)
 Sink::Sink(const DecodeRequest &request, Output *output, DecoderContext &context)
     : m_request(request), m_output(output), m_context(context),
       m_mayWriteBehind(output && request.size > kWholeEntryLimit)
-{
-}
+{}
 
-uint8_t *Sink::buffer()
-{
-    return Room(m_context.chunks[m_turn], kChunk);
-}
+uint8_t *Sink::buffer() { return Room(m_context.chunks[m_turn], kChunk); }
 
 DecodeStatus Sink::put(const uint8_t *data, size_t length)
 {

@@ -33,12 +33,12 @@ bool RefillInput(Source &source, DecoderContext &context, bool &ended, In *&next
     return true;
 }
 
-#define PASS_ON(expr)                                  \
-    do {                                               \
-        DecodeStatus status_ = (expr);                 \
-        if (status_ != DecodeStatus::Ok)               \
-            return status_;                            \
-    } while (0)
+#define PASS_ON(expr)                                                                                                  \
+  do {                                                                                                                 \
+    DecodeStatus status_ = (expr);                                                                                     \
+    if (status_ != DecodeStatus::Ok)                                                                                   \
+      return status_;                                                                                                  \
+  } while (0)
 
 // Counts, checks and passes on what a decoder produces. A large entry's file
 // is written behind the decoder, from two buffers taking turns, once the entry

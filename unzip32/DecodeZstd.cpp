@@ -26,8 +26,8 @@ DecodeStatus UnZstd(Source &source, Sink &sink, DecoderContext &context)
         lastRc = ZSTD_decompressStream(dctx.get(), &out, &in);
         if (ZSTD_isError(lastRc))
             return ZSTD_getErrorCode(lastRc) == ZSTD_error_frameParameter_windowTooLarge
-                       ? DecodeStatus::NeedsTooMuchMemory
-                       : DecodeStatus::Corrupt;
+                ? DecodeStatus::NeedsTooMuchMemory
+                : DecodeStatus::Corrupt;
         PASS_ON(sink.put(static_cast<uint8_t *>(out.dst), out.pos));
     }
 }

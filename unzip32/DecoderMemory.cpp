@@ -78,10 +78,7 @@ Budget *instance = nullptr;
 
 // A child made by fork() has none of the threads that held memory, and the
 // lock may have been held by one of them: it starts with a budget of its own.
-void forgetHolders()
-{
-    instance = new Budget;
-}
+void forgetHolders() { instance = new Budget; }
 
 // Never destroyed: a decoder on a parked thread may still use it while the process ends.
 Budget &budget()

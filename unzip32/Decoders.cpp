@@ -9,10 +9,7 @@
 
 namespace unzip32 {
 
-DecoderContext::DecoderContext() : deflater(libdeflate_alloc_decompressor())
-{
-    DecoderContextOpened();
-}
+DecoderContext::DecoderContext() : deflater(libdeflate_alloc_decompressor()) { DecoderContextOpened(); }
 
 DecoderContext::~DecoderContext()
 {
@@ -26,14 +23,18 @@ std::string MethodName(uint16_t method)
     switch (method) {
     case 0: return "Stored";
     case 1: return "Shrink";
-    case 2: case 3: case 4: case 5: return "Reduce";
+    case 2:
+    case 3:
+    case 4:
+    case 5: return "Reduce";
     case 6: return "Implode";
     case 8: return "Deflate";
     case 9: return "Deflate64";
     case 10: return "PKWARE Implode";
     case 12: return "BZip2";
     case 14: return "LZMA";
-    case 20: case 93: return "Zstd";
+    case 20:
+    case 93: return "Zstd";
     case 95: return "XZ";
     case 96: return "JPEG";
     case 97: return "WavPack";
@@ -46,7 +47,7 @@ std::string MethodName(uint16_t method)
 bool MethodSupported(uint16_t method)
 {
     return method == 0 || method == 8 || method == 9 || method == 12 || method == 14 || method == 20 || method == 93
-           || method == 95 || method == 98;
+        || method == 95 || method == 98;
 }
 
 std::string DescribeStatus(DecodeStatus status)
@@ -81,13 +82,14 @@ DecodeStatus DecodeEntry(const DecodeRequest &request, Source &source, Output *o
     case 0: status = CopyStored(request, source, sink); break;
     case 8:
         status = (request.size <= kWholeEntryLimit && request.packedSize <= kWholeEntryLimit)
-                     ? InflateWhole(request, source, sink, context)
-                     : InflateStream(source, sink, context);
+            ? InflateWhole(request, source, sink, context)
+            : InflateStream(source, sink, context);
         break;
     case 9: status = Inflate64(source, sink, context); break;
     case 12: status = Bunzip(source, sink, context); break;
     case 14: status = UnLzma(request, source, sink, context, keepWaiting); break;
-    case 20: case 93: status = UnZstd(source, sink, context); break;
+    case 20:
+    case 93: status = UnZstd(source, sink, context); break;
     case 95: status = UnXz(source, sink, context, keepWaiting); break;
     case 98: status = UnPpmd(request, source, sink, context, keepWaiting); break;
     default: return DecodeStatus::Unsupported;

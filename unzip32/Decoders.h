@@ -48,15 +48,15 @@ public:
 enum class DecodeStatus {
     Ok,
     Unsupported,
-    Corrupt,        // the stream is not valid for its method
-    TooLong,        // decodes to more than the declared size
-    TooShort,       // decodes to less than the declared size
+    Corrupt,  // the stream is not valid for its method
+    TooLong,  // decodes to more than the declared size
+    TooShort, // decodes to less than the declared size
     BadCrc,
-    ReadFailed,     // the archive could not be read (see the source's error)
+    ReadFailed, // the archive could not be read (see the source's error)
     WriteFailed,
     Cancelled,
     NeedsTooMuchMemory,
-    PpmdModelTooLarge,  // the entry's PPMd model would take more memory than we give one
+    PpmdModelTooLarge, // the entry's PPMd model would take more memory than we give one
 };
 
 std::string DescribeStatus(DecodeStatus status);
@@ -72,12 +72,12 @@ struct DecoderContext {
     DecoderContext(const DecoderContext &) = delete;
     DecoderContext &operator=(const DecoderContext &) = delete;
 
-    std::vector<uint8_t> in, out; // out: a whole entry decoded in one piece
+    std::vector<uint8_t> in, out;   // out: a whole entry decoded in one piece
     std::vector<uint8_t> chunks[2]; // a streamed entry's output, taking turns
     libdeflate_decompressor *deflater = nullptr;
     std::unique_ptr<inflate_state> isal;
     std::unique_ptr<Deflate64Decoder> deflate64; // its tables and window, kept for the next entry
-    std::unique_ptr<ppmd::Model> ppmd; // its block is kept for the next entry of the same model size
+    std::unique_ptr<ppmd::Model> ppmd;           // its block is kept for the next entry of the same model size
 };
 
 // Told how far a large entry's decoding has got: after each kChunk bytes of
@@ -91,8 +91,8 @@ public:
 struct DecodeRequest {
     uint16_t method = 0;
     uint16_t flags = 0;
-    uint64_t packedSize = 0;    // as declared (an upper bound for the bytes the source gives)
-    uint64_t size = 0;          // as declared
+    uint64_t packedSize = 0; // as declared (an upper bound for the bytes the source gives)
+    uint64_t size = 0;       // as declared
     uint32_t crc = 0;
     bool checkCrc = true;
     const std::atomic<bool> *cancel = nullptr;

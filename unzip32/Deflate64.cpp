@@ -21,10 +21,7 @@ namespace {
 constexpr uint32_t kLiteral = 1u << 15, kSubTable = 1u << 14, kStop = 1u << 13;
 constexpr uint32_t kInvalid = 1u << 16 | kStop;
 
-constexpr uint32_t Entry(uint32_t value, uint32_t kind, unsigned extraBits)
-{
-    return value << 16 | kind | extraBits;
-}
+constexpr uint32_t Entry(uint32_t value, uint32_t kind, unsigned extraBits) { return value << 16 | kind | extraBits; }
 constexpr uint32_t WithCodeBits(uint32_t entry, unsigned bits) { return entry + (bits << 8) + bits; }
 inline unsigned DropBits(uint32_t entry) { return entry & 0xff; }
 inline unsigned CodeBits(uint32_t entry) { return (entry >> 8) & 0x1f; }
@@ -305,10 +302,7 @@ struct Deflate64Decoder::Cursor {
     size_t room() const { return size_t(outEnd - out); }
 };
 
-Deflate64Decoder::Deflate64Decoder()
-{
-    reset();
-}
+Deflate64Decoder::Deflate64Decoder() { reset(); }
 
 void Deflate64Decoder::reset()
 {
@@ -365,10 +359,7 @@ Deflate64Decoder::Step Deflate64Decoder::step(Cursor &c)
     return Step::Broken;
 }
 
-void Deflate64Decoder::endBlock()
-{
-    m_mode = m_final ? Mode::Done : Mode::Header;
-}
+void Deflate64Decoder::endBlock() { m_mode = m_final ? Mode::Done : Mode::Header; }
 
 Deflate64Decoder::Step Deflate64Decoder::header(Cursor &c)
 {

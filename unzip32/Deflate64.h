@@ -31,8 +31,7 @@ public:
     // so every call may be handed a different buffer, and the one filled before
     // may already be on its way to a file. `ended` says that no input comes
     // after this; a stream that needs more is then Corrupt.
-    Result decode(const uint8_t *&in, size_t &inLength, bool ended, uint8_t *out, size_t capacity,
-                  size_t &produced);
+    Result decode(const uint8_t *&in, size_t &inLength, bool ended, uint8_t *out, size_t capacity, size_t &produced);
 
     // Root bits of the lookup tables; longer codes go through a sub-table.
     static constexpr unsigned kLitlenBits = 11, kDistBits = 8, kPrecodeBits = 7;
@@ -63,14 +62,14 @@ private:
 
     Mode m_mode;
     bool m_final = false;
-    uint64_t m_bits = 0;    // input bits taken but not used yet, the next one lowest
-    unsigned m_count = 0;   // how many (bits above them are 0 or the input's next ones)
-    uint32_t m_length = 0;  // of the match still to copy, or of the stored block's rest
+    uint64_t m_bits = 0;   // input bits taken but not used yet, the next one lowest
+    unsigned m_count = 0;  // how many (bits above them are 0 or the input's next ones)
+    uint32_t m_length = 0; // of the match still to copy, or of the stored block's rest
     uint32_t m_distance = 0;
-    unsigned m_index = 0;   // of the next code length to read in a dynamic block's header
+    unsigned m_index = 0; // of the next code length to read in a dynamic block's header
     unsigned m_lenCount = 0, m_distCount = 0, m_codeCount = 0;
-    uint64_t m_total = 0;   // bytes produced since reset()
-    size_t m_head = 0;      // where the next byte goes in m_history
+    uint64_t m_total = 0; // bytes produced since reset()
+    size_t m_head = 0;    // where the next byte goes in m_history
     const uint32_t *m_litlen = nullptr, *m_dist = nullptr;
 
     uint8_t m_history[kWindow]; // a ring: the last 64 KiB produced, up to m_head

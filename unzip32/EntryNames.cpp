@@ -16,15 +16,13 @@ std::string NormalisedName(const std::string &name)
 
 namespace {
 
-char fold(char c, bool caseSensitive)
-{
-    return (!caseSensitive && c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
+char fold(char c, bool caseSensitive) { return (!caseSensitive && c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
 // "*" matches any run of bytes (also "/"), "?" any one byte.
 bool wildcardMatch(const std::string &pattern, const std::string &text, bool caseSensitive)
 {
-    return WildcardMatches(text, pattern, [caseSensitive](char a, char b) { return fold(a, caseSensitive) == fold(b, caseSensitive); });
+    return WildcardMatches(
+        text, pattern, [caseSensitive](char a, char b) { return fold(a, caseSensitive) == fold(b, caseSensitive); });
 }
 
 } // namespace
@@ -92,8 +90,7 @@ std::string replaceControls(const std::string &text, char with)
 
 } // namespace
 
-std::vector<std::string> SafeComponents(const std::string &normalisedName, bool useFolderNames,
-                                        bool spaceToUnderscore)
+std::vector<std::string> SafeComponents(const std::string &normalisedName, bool useFolderNames, bool spaceToUnderscore)
 {
     std::vector<std::string> parts;
     size_t start = 0;

@@ -26,15 +26,13 @@ private:
 // destination: roots, drive letters, "." and ".." are dropped, so the result
 // never leaves the destination. Empty when nothing usable is left. Control
 // characters (C0, DEL, C1) in a name become "_".
-std::vector<std::string> SafeComponents(const std::string &normalisedName, bool useFolderNames,
-                                        bool spaceToUnderscore);
+std::vector<std::string> SafeComponents(const std::string &normalisedName, bool useFolderNames, bool spaceToUnderscore);
 
 // True when a symbolic link at `linkComponents` (its own name last) with this
 // target resolves inside the destination: a relative target whose ".." parts
 // all come first and climb no higher than the destination. ".." after a
 // named part is refused because that part may itself be a link.
 bool SymlinkTargetStaysInside(const std::vector<std::string> &linkComponents, const std::string &target);
-
 
 std::string JoinComponents(const std::vector<std::string> &components);
 

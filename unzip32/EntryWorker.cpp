@@ -36,7 +36,9 @@ private:
 // per-thread libzip handle. libzip is only needed to decrypt.
 class RawSource : public Source {
 public:
-    RawSource(const ArchiveFile &file, uint64_t offset, uint64_t length) : m_file(file), m_offset(offset), m_left(length) {}
+    RawSource(const ArchiveFile &file, uint64_t offset, uint64_t length)
+        : m_file(file), m_offset(offset), m_left(length)
+    {}
     ssize_t read(void *buffer, size_t length) override
     {
         if (m_left == 0)
@@ -94,12 +96,13 @@ struct FileCloser {
 // contents as decoded, its compressed bytes in the same proportion.
 class ProgressShare : public DecodeProgress {
 public:
-    ProgressShare(const LargeEntryProgress &progress, const ArchiveEntry &entry) : m_progress(progress), m_entry(entry) {}
+    ProgressShare(const LargeEntryProgress &progress, const ArchiveEntry &entry) : m_progress(progress), m_entry(entry)
+    {}
     void decoded(uint64_t bytes) override
     {
         const CentralEntry &c = m_entry.central;
-        const uint64_t packedNow = c.size == 0 ? c.packedSize
-                                               : uint64_t((unsigned __int128)c.packedSize * std::min(bytes, c.size) / c.size);
+        const uint64_t packedNow
+            = c.size == 0 ? c.packedSize : uint64_t((unsigned __int128)c.packedSize * std::min(bytes, c.size) / c.size);
         m_progress.size += bytes - size;
         m_progress.packed += packedNow - packed;
         size = bytes;
@@ -161,9 +164,9 @@ zip_file_t *EntryWorker::openEntry(const EntryJob &job, std::string &reason)
     if (!file) {
         int code = zip_error_code_zip(zip_get_error(m_zip));
         reason = code == ZIP_ER_WRONGPASSWD ? "wrong password"
-                 : code == ZIP_ER_NOPASSWD  ? "a password is needed"
-                 : code == ZIP_ER_ENCRNOTSUPP ? "unsupported encryption method"
-                                              : std::string("cannot be read: ") + zip_strerror(m_zip);
+            : code == ZIP_ER_NOPASSWD       ? "a password is needed"
+            : code == ZIP_ER_ENCRNOTSUPP    ? "unsupported encryption method"
+                                            : std::string("cannot be read: ") + zip_strerror(m_zip);
         zip_error_clear(m_zip);
     }
     return file;
@@ -229,9 +232,9 @@ EntryResult EntryWorker::decodeInto(const EntryJob &job, Source &source, Output 
         if (file)
             file->abandon();
         result.cancelled = status == DecodeStatus::Cancelled;
-        result.reason = status == DecodeStatus::ReadFailed    ? readFailure(entry, source)
-                        : status == DecodeStatus::WriteFailed ? "cannot be written: " + file->writeError()
-                                                              : DescribeStatus(status);
+        result.reason = status == DecodeStatus::ReadFailed ? readFailure(entry, source)
+            : status == DecodeStatus::WriteFailed          ? "cannot be written: " + file->writeError()
+                                                           : DescribeStatus(status);
         return result;
     }
     if (file && !file->commit(entry.modified(), job.replace, result.reason)) {

@@ -29,8 +29,8 @@ struct EntryResult {
     const ArchiveEntry *entry = nullptr;
     bool ok = false;
     bool cancelled = false;
-    std::string reason; // plain words, when not ok
-    std::string target; // the job's
+    std::string reason;   // plain words, when not ok
+    std::string target;   // the job's
     bool renamed = false; // the job's
     // What a job that reports progress added to CallShared::progress, for
     // the calling thread to take back when it counts the whole entry.
@@ -49,9 +49,9 @@ struct LargeEntryProgress {
 
 struct CallShared {
     std::string archivePath;
-    const BytePatches *patches = nullptr; // the archive's, for a worker's own libzip handle (encrypted entries)
+    const BytePatches *patches = nullptr;       // the archive's, for a worker's own libzip handle (encrypted entries)
     std::shared_ptr<const ArchiveFile> archive; // as checked; unencrypted data is read from it directly
-    int rootFd = -1;          // the destination folder; -1 when only testing
+    int rootFd = -1;                            // the destination folder; -1 when only testing
     WriteSettings settings;
     std::atomic<bool> cancel{false};
     LargeEntryProgress progress;

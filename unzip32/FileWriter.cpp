@@ -15,12 +15,14 @@ std::string ErrnoText(int error)
     switch (error) {
     case ENOSPC: return "the disk is full";
     case EDQUOT: return "the disk quota is exhausted";
-    case EACCES: case EPERM: return "permission denied";
+    case EACCES:
+    case EPERM: return "permission denied";
     case EROFS: return "the destination is read-only";
     case ENAMETOOLONG: return "the name is too long";
     case ELOOP: return "a folder of its path is a symbolic link";
     case ENOTDIR: return "a file stands where a folder is needed";
-    case EISDIR: case ENOTEMPTY: return "a folder of that name exists";
+    case EISDIR:
+    case ENOTEMPTY: return "a folder of that name exists";
     case EEXIST: return "a file of that name exists";
     default: return std::strerror(error);
     }

@@ -33,7 +33,8 @@ struct WriteSettings {
 class EntryFile : public Output {
 public:
     EntryFile(FolderCache &folders, const WriteSettings &settings, unsigned worker)
-        : m_folders(folders), m_settings(settings), m_worker(worker) {}
+        : m_folders(folders), m_settings(settings), m_worker(worker)
+    {}
     ~EntryFile() override { abandon(); }
 
     // Creates the temporary file in the target's folder (made as needed).

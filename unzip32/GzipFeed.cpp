@@ -39,10 +39,7 @@ GzipFeed::GzipFeed(int fd) : m_fd(fd), m_state(std::make_unique<inflate_state>()
     m_state->crc_flag = ISAL_GZIP; // the header parsed, the CRC-32 and length of each member checked
 }
 
-GzipFeed::~GzipFeed()
-{
-    ::close(m_fd);
-}
+GzipFeed::~GzipFeed() { ::close(m_fd); }
 
 ssize_t GzipFeed::Read(archive *reader, void *self, const void **block)
 {

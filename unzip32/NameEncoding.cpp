@@ -29,10 +29,10 @@ int codePageOf(const char *charset)
         const char *name;
         int codePage;
     } names[] = {
-        {"SHIFT_JIS", 932}, {"GB18030", 936}, {"GB2312", 936}, {"HZ-GB-2312", 936}, {"BIG5", 950},
-        {"UHC", 949},       {"EUC-KR", 949},  {"IBM866", 866}, {"IBM852", 852},     {"WINDOWS-1251", 1251},
-        {"ISO-8859-5", 1251}, {"WINDOWS-1253", 1253}, {"ISO-8859-7", 1253}, {"WINDOWS-1250", 1250},
-        {"ISO-8859-2", 1250}, {"UTF-8", 65001},
+        {"SHIFT_JIS", 932},   {"GB18030", 936},       {"GB2312", 936},      {"HZ-GB-2312", 936},
+        {"BIG5", 950},        {"UHC", 949},           {"EUC-KR", 949},      {"IBM866", 866},
+        {"IBM852", 852},      {"WINDOWS-1251", 1251}, {"ISO-8859-5", 1251}, {"WINDOWS-1253", 1253},
+        {"ISO-8859-7", 1253}, {"WINDOWS-1250", 1250}, {"ISO-8859-2", 1250}, {"UTF-8", 65001},
     };
     for (const auto &entry : names) {
         if (charset && strcasecmp(charset, entry.name) == 0)
@@ -41,10 +41,7 @@ int codePageOf(const char *charset)
     return 0;
 }
 
-bool latinLetter(char32_t c)
-{
-    return (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7);
-}
+bool latinLetter(char32_t c) { return (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7); }
 
 // How many of the characters beyond ASCII are Latin letters when read in
 // `codePage`: Western names decoded in the wrong one of CP437, CP850 and

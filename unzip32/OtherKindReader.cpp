@@ -20,13 +20,13 @@ using Support = int (*)(archive *);
 // Exactly these, one by one: nothing else (mtree, warc, shar, ...) is ever
 // interpreted, whatever an archive's bytes claim.
 constexpr Support kFormats[] = {
-    archive_read_support_format_7zip, archive_read_support_format_rar, archive_read_support_format_rar5,
+    archive_read_support_format_7zip, archive_read_support_format_rar,  archive_read_support_format_rar5,
     archive_read_support_format_tar,  archive_read_support_format_cpio, archive_read_support_format_iso9660,
     archive_read_support_format_cab,  archive_read_support_format_raw,
 };
 constexpr Support kFilters[] = {
-    archive_read_support_filter_gzip, archive_read_support_filter_bzip2, archive_read_support_filter_xz,
-    archive_read_support_filter_lzma, archive_read_support_filter_zstd,  archive_read_support_filter_lz4,
+    archive_read_support_filter_gzip, archive_read_support_filter_bzip2,    archive_read_support_filter_xz,
+    archive_read_support_filter_lzma, archive_read_support_filter_zstd,     archive_read_support_filter_lz4,
     archive_read_support_filter_lzip, archive_read_support_filter_compress,
 };
 
@@ -39,7 +39,9 @@ uint64_t FilterRatio(int code)
     case ARCHIVE_FILTER_NONE: return 1;
     case ARCHIVE_FILTER_GZIP: return 1032;
     case ARCHIVE_FILTER_BZIP2: return 1u << 27;
-    case ARCHIVE_FILTER_XZ: case ARCHIVE_FILTER_LZMA: case ARCHIVE_FILTER_LZIP: return 1u << 20;
+    case ARCHIVE_FILTER_XZ:
+    case ARCHIVE_FILTER_LZMA:
+    case ARCHIVE_FILTER_LZIP: return 1u << 20;
     case ARCHIVE_FILTER_ZSTD: return 33000;
     case ARCHIVE_FILTER_LZ4: return 256;
     case ARCHIVE_FILTER_COMPRESS: return 1u << 16; // 16-bit codes, each string one byte longer than the last
@@ -54,7 +56,9 @@ uint64_t FormatRatio(int format)
 {
     switch (format & ARCHIVE_FORMAT_BASE_MASK) {
     case ARCHIVE_FORMAT_7ZIP: return 1u << 27;
-    case ARCHIVE_FORMAT_RAR: case ARCHIVE_FORMAT_RAR_V5: case ARCHIVE_FORMAT_CAB: return 1u << 20;
+    case ARCHIVE_FORMAT_RAR:
+    case ARCHIVE_FORMAT_RAR_V5:
+    case ARCHIVE_FORMAT_CAB: return 1u << 20;
     case ARCHIVE_FORMAT_ISO9660: return 1032;
     default: return 1;
     }
@@ -89,19 +93,12 @@ std::string FormatName(int format)
     }
 }
 
-uint64_t SaturatingTimes(uint64_t a, uint64_t b)
-{
-    return b != 0 && a > UINT64_MAX / b ? UINT64_MAX : a * b;
-}
+uint64_t SaturatingTimes(uint64_t a, uint64_t b) { return b != 0 && a > UINT64_MAX / b ? UINT64_MAX : a * b; }
 
 // A text of libarchive's, or the raw bytes when it has no UTF-8 form.
-std::string Text(const char *utf8, const char *raw)
-{
-    return utf8 ? utf8 : raw ? raw : "";
-}
+std::string Text(const char *utf8, const char *raw) { return utf8 ? utf8 : raw ? raw : ""; }
 
-template <size_t N>
-archive *NewReader(const Support (&formats)[N])
+template <size_t N> archive *NewReader(const Support (&formats)[N])
 {
     archive *reader = archive_read_new();
     if (!reader)
@@ -124,9 +121,10 @@ archive *NewReader(const Support (&formats)[N])
 // The reader of one format, for a look through the archive ahead of the call's own.
 archive *OpenAgain(int format, const std::vector<std::string> &volumes)
 {
-    const Support support = (format & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_7ZIP ? archive_read_support_format_7zip
-                            : (format & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_RAR ? archive_read_support_format_rar
-                                                                                        : archive_read_support_format_rar5;
+    const Support support = (format & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_7ZIP
+        ? archive_read_support_format_7zip
+        : (format & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_RAR ? archive_read_support_format_rar
+                                                                    : archive_read_support_format_rar5;
     const Support formats[] = {support};
     archive *reader = NewReader(formats);
     std::vector<const char *> names;
@@ -147,8 +145,8 @@ bool NameSaysTar(const std::string &path)
         c = char(std::tolower(static_cast<unsigned char>(c)));
     if (name.find(".tar") != std::string::npos)
         return true;
-    static const char *const kTarSuffixes[] = {".tgz", ".tbz", ".tbz2", ".tb2", ".txz", ".tzst", ".tzs",
-                                               ".tlz", ".tlz4", ".taz", ".tz", ".tz2"};
+    static const char *const kTarSuffixes[]
+        = {".tgz", ".tbz", ".tbz2", ".tb2", ".txz", ".tzst", ".tzs", ".tlz", ".tlz4", ".taz", ".tz", ".tz2"};
     for (const char *suffix : kTarSuffixes) {
         if (EndsWithNoCase(name, suffix))
             return true;
@@ -180,8 +178,7 @@ bool SaysEncrypted(archive *reader)
 
 OtherKindReader::OtherKindReader() = default;
 
-template <size_t N>
-int OtherKindReader::start(const Support (&formats)[N])
+template <size_t N> int OtherKindReader::start(const Support (&formats)[N])
 {
     if (m_archive)
         archive_read_free(m_archive);
@@ -399,7 +396,8 @@ void OtherKindReader::fill(archive_entry *raw, OtherEntry &entry)
     switch (archive_entry_filetype(raw)) {
     case AE_IFDIR: entry.type = OtherEntry::Type::Folder; break;
     case AE_IFLNK: entry.type = OtherEntry::Type::Symlink; break;
-    case AE_IFCHR: case AE_IFBLK: entry.type = OtherEntry::Type::Device; break;
+    case AE_IFCHR:
+    case AE_IFBLK: entry.type = OtherEntry::Type::Device; break;
     case AE_IFIFO: entry.type = OtherEntry::Type::Fifo; break;
     case AE_IFSOCK: entry.type = OtherEntry::Type::Socket; break;
     default: entry.type = OtherEntry::Type::File; break;

@@ -22,10 +22,10 @@ namespace unzip32 {
 struct OtherEntry {
     enum class Type { File, Folder, Symlink, HardLink, Device, Fifo, Socket };
     Type type = Type::File;
-    std::string name;            // UTF-8 where the archive says so; its bytes otherwise
-    std::string linkTarget;      // a symbolic link's target, or the archive name a hard link repeats
+    std::string name;             // UTF-8 where the archive says so; its bytes otherwise
+    std::string linkTarget;       // a symbolic link's target, or the archive name a hard link repeats
     std::optional<uint64_t> size; // as declared; unknown for a bare compressed stream
-    uint32_t mode = 0644;        // permission bits only
+    uint32_t mode = 0644;         // permission bits only
     int64_t mtime = 0;
     uint32_t mtimeNanos = 0;
     bool sparse = false;
@@ -77,8 +77,7 @@ private:
     using Support = int (*)(archive *);
     static constexpr int kNotOpened = -1000;
     // A fresh libarchive reader of `formats` over the volumes, at its first header.
-    template <size_t N>
-    int start(const Support (&formats)[N]);
+    template <size_t N> int start(const Support (&formats)[N]);
     bool fail(const std::string &what);
     bool drainGzip();
     void describe();

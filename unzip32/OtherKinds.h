@@ -20,7 +20,7 @@ struct OtherKindCall {
     struct Written {
         std::vector<std::string> components; // where the file went
         dev_t device = 0;
-        ino_t inode = 0;                     // what it was when written
+        ino_t inode = 0; // what it was when written
     };
     struct Symlink {
         const ArchiveEntry *entry;
@@ -29,10 +29,10 @@ struct OtherKindCall {
     };
 
     OtherKindReader reader;
-    std::deque<ArchiveEntry> kept;                      // stable: the call holds pointers to them
-    std::unordered_map<std::string, Written> written;   // by the entry's normalised name
+    std::deque<ArchiveEntry> kept;                    // stable: the call holds pointers to them
+    std::unordered_map<std::string, Written> written; // by the entry's normalised name
     std::vector<Symlink> symlinks;
-    uint64_t contents = 0;  // decoded by the call so far, against the reader's mostContents()
+    uint64_t contents = 0;   // decoded by the call so far, against the reader's mostContents()
     uint64_t readBefore = 0; // the archive's bytes read before the current entry
 };
 

@@ -42,7 +42,7 @@ ListedTime ListedTimeOf(int64_t time)
 std::string EncryptedReason(const std::string &kind)
 {
     return "encrypted " + (kind.rfind("RAR", 0) == 0 ? std::string("RAR") : kind)
-           + ": this encryption cannot be opened yet";
+        + ": this encryption cannot be opened yet";
 }
 
 int32_t Call::runOtherKind(std::string reason)
@@ -98,9 +98,10 @@ int32_t Call::listOther()
         if (!m_callbacks.listEntry)
             continue;
         ListedTime t = ListedTimeOf(other.mtime);
-        const std::string name = other.type == OtherEntry::Type::Folder && !other.name.empty() && other.name.back() != '/'
-                                     ? other.name + "/"
-                                     : other.name;
+        const std::string name
+            = other.type == OtherEntry::Type::Folder && !other.name.empty() && other.name.back() != '/'
+            ? other.name + "/"
+            : other.name;
         m_callbacks.listEntry(saturate(size), saturate(size), 0, t.month, t.day, t.year, t.hour, t.minute, 0,
                               name.c_str(), reader.methodName().c_str(), 0, other.encrypted ? 0x40 : 0);
     }
@@ -123,7 +124,8 @@ void Call::extractOtherEntries()
         m_shared.progress.size = 0;
         m_shared.progress.packed = 0;
         m_countedSize = SaturatingAdd(m_countedSize, entry.central.size);
-        m_countedPacked = SaturatingAdd(m_countedPacked, call.reader.bytesRead() - std::min(call.readBefore, call.reader.bytesRead()));
+        m_countedPacked = SaturatingAdd(m_countedPacked,
+                                        call.reader.bytesRead() - std::min(call.readBefore, call.reader.bytesRead()));
     }
     makeOtherSymlinks();
 }

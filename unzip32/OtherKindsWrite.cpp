@@ -54,8 +54,9 @@ void Call::writeOther(const OtherEntry &other, const ArchiveEntry &entry)
     // A sparse file's holes cost its archive nothing: its size is only
     // weighed against the free space.
     if (other.size && !other.sparse && *other.size > reader.mostContents()) {
-        fail(entry, "refused: it declares " + std::to_string(*other.size) + " bytes, more than the archive's "
-                        + std::to_string(reader.mostContents()) + " can hold (a decompression bomb or a damaged header)");
+        fail(entry,
+             "refused: it declares " + std::to_string(*other.size) + " bytes, more than the archive's "
+                 + std::to_string(reader.mostContents()) + " can hold (a decompression bomb or a damaged header)");
         return;
     }
     EntryJob job;
@@ -64,8 +65,9 @@ void Call::writeOther(const OtherEntry &other, const ArchiveEntry &entry)
     if (!m_testOnly) {
         const uint64_t available = FreeBytes(m_shared.rootFd);
         if (other.size && *other.size > available) {
-            fail(entry, "refused: it declares " + std::to_string(*other.size) + " bytes but only "
-                            + std::to_string(available) + " are free at \"" + m_destination + "\"");
+            fail(entry,
+                 "refused: it declares " + std::to_string(*other.size) + " bytes but only " + std::to_string(available)
+                     + " are free at \"" + m_destination + "\"");
             return;
         }
         if (!targetOf(entry, job))
@@ -147,8 +149,8 @@ int Call::heldFolderOf(const std::vector<std::string> &components, dev_t device,
     int folder = m_local->folders().open(components, components.size() - 1, false, reason);
     int held = folder >= 0 ? fcntl(folder, F_DUPFD_CLOEXEC, 0) : -1;
     struct stat info {};
-    if (held < 0 || fstatat(held, components.back().c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0
-        || !S_ISREG(info.st_mode) || info.st_dev != device || info.st_ino != inode) {
+    if (held < 0 || fstatat(held, components.back().c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode)
+        || info.st_dev != device || info.st_ino != inode) {
         if (held >= 0)
             ::close(held);
         return -1;
@@ -174,13 +176,13 @@ bool Call::copyOther(const OtherEntry &other, const ArchiveEntry &entry, EntryFi
         if (offset > budget || length > budget - offset) {
             reason = other.size ? DescribeStatus(DecodeStatus::TooLong)
                                 : "refused: it decodes to more than the " + std::to_string(budget)
-                                      + " bytes that were free (a decompression bomb?)";
+                    + " bytes that were free (a decompression bomb?)";
             return false;
         }
         call.contents = SaturatingAdd(call.contents, length);
         if (call.contents > call.reader.mostContents()) {
             reason = "refused: the archive decodes to more than its " + call.reader.methodName()
-                     + " compression can give (a decompression bomb)";
+                + " compression can give (a decompression bomb)";
             return false;
         }
         if (file && ((offset > position && !file->leaveHole(offset - position)) || !file->write(bytes, length))) {

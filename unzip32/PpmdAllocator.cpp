@@ -3,7 +3,7 @@
 #include <cstring>
 
 #if defined(__linux__)
-#include <sys/mman.h>
+#  include <sys/mman.h>
 #endif
 
 namespace unzip32::ppmd {
@@ -42,10 +42,7 @@ uint8_t *allocateBlock(size_t bytes)
     return static_cast<uint8_t *>(block);
 }
 
-void copyUnits(void *to, const void *from, unsigned units)
-{
-    std::memmove(to, from, size_t(units) * kUnitSize);
-}
+void copyUnits(void *to, const void *from, unsigned units) { std::memmove(to, from, size_t(units) * kUnitSize); }
 
 } // namespace
 

@@ -12,9 +12,9 @@
 #include <memory>
 
 #if defined(__GNUC__)
-#define PPMD_MAY_ALIAS __attribute__((may_alias))
+#  define PPMD_MAY_ALIAS __attribute__((may_alias))
 #else
-#define PPMD_MAY_ALIAS
+#  define PPMD_MAY_ALIAS
 #endif
 
 namespace unzip32::ppmd {
@@ -91,10 +91,10 @@ public:
     unsigned unitsToIndex(unsigned units) const { return m_units2Index[units - 1]; }
     unsigned indexToUnits(unsigned index) const { return m_index2Units[index]; }
 
-    uint8_t *text = nullptr;       // where the next symbol of the history goes
-    uint8_t *unitsStart = nullptr; // the end of the text area
+    uint8_t *text = nullptr;                      // where the next symbol of the history goes
+    uint8_t *unitsStart = nullptr;                // the end of the text area
     uint8_t *loUnit = nullptr, *hiUnit = nullptr; // the never-used gap
-    uint32_t glueCount = 0;        // 0: merge free blocks at the next shortage
+    uint32_t glueCount = 0;                       // 0: merge free blocks at the next shortage
 
 private:
     void *popFree(unsigned index);

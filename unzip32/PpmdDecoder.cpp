@@ -14,10 +14,7 @@ uint16_t towardsHit(uint16_t p)
     return uint16_t(p + (1 << kIntervalBits) - ((p + (1 << (kPeriodBits - 2))) >> kPeriodBits));
 }
 
-uint16_t towardsMiss(uint16_t p)
-{
-    return uint16_t(p - ((p + (1 << (kPeriodBits - 2))) >> kPeriodBits));
-}
+uint16_t towardsMiss(uint16_t p) { return uint16_t(p - ((p + (1 << (kPeriodBits - 2))) >> kPeriodBits)); }
 
 } // namespace
 

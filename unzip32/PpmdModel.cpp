@@ -13,16 +13,10 @@ constexpr unsigned kMaxOrder = 64;
 constexpr unsigned kOrderBound = 9; // cutting off keeps one-symbol contexts up to this order
 
 // Symbols from 0x40 up mark a context's flags: text and binary data differ there.
-uint8_t highFlag(uint8_t symbol, uint8_t bit)
-{
-    return symbol >= 0x40 ? bit : 0;
-}
+uint8_t highFlag(uint8_t symbol, uint8_t bit) { return symbol >= 0x40 ? bit : 0; }
 
 // Units a list of numStats + 1 symbols takes, two symbols a unit.
-unsigned unitsFor(unsigned numStats)
-{
-    return (numStats + 2) >> 1;
-}
+unsigned unitsFor(unsigned numStats) { return (numStats + 2) >> 1; }
 
 } // namespace
 
@@ -93,8 +87,8 @@ uint16_t &Model::binaryProbability()
     const State *s = m_minContext->oneState();
     const Context *suffix = suffixOf(m_minContext);
     // A long run of successes (runLength turned non-negative) picks the upper half.
-    unsigned column = m_ns2BinIndex[suffix->numStats] + m_prevSuccess + m_minContext->flags
-                      + ((m_runLength >> 26) & 0x20);
+    unsigned column
+        = m_ns2BinIndex[suffix->numStats] + m_prevSuccess + m_minContext->flags + ((m_runLength >> 26) & 0x20);
     return m_binSumm[m_ns2Index[s->freq - 1]][column];
 }
 
@@ -107,7 +101,7 @@ See *Model::escapeEstimate(unsigned maskedCount, uint32_t &escapeFreq)
         return &m_dummySee;
     }
     See *see = &m_see[m_ns2Index[ns + 2] - 3][0] + (c->summFreq > 11 * (ns + 1))
-               + 2 * (2 * ns < unsigned(suffixOf(c)->numStats) + maskedCount) + c->flags;
+        + 2 * (2 * ns < unsigned(suffixOf(c)->numStats) + maskedCount) + c->flags;
     escapeFreq = see->take();
     return see;
 }

@@ -10,7 +10,7 @@
 namespace unzip32::ppmd {
 
 constexpr unsigned kMaxFreq = 124;
-constexpr unsigned kBinScaleBits = 14;  // binary contexts' probabilities are out of 1 << 14
+constexpr unsigned kBinScaleBits = 14; // binary contexts' probabilities are out of 1 << 14
 constexpr unsigned kPeriodBits = 7;
 
 enum class Restore { Restart = 0, CutOff = 1 };

@@ -87,7 +87,7 @@ bool isTemporaryOf(const std::string &name, const std::string &token)
     std::string prefix = ".mz" + token + "-";
     size_t at = prefix.size();
     return name.compare(0, prefix.size(), prefix) == 0 && digitsThen(name, at, "-") && digitsThen(name, at, ".part")
-           && at == name.size();
+        && at == name.size();
 }
 
 void removeListed(const std::string &path, const std::string &token)

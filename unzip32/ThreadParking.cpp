@@ -26,10 +26,7 @@ Parking *instance = nullptr;
 
 // A child made by fork() has none of the parked threads, and the lock may
 // have been held by one of them: it starts with an empty parking of its own.
-void forgetParkedThreads()
-{
-    instance = new Parking;
-}
+void forgetParkedThreads() { instance = new Parking; }
 
 // Never destroyed: a parked thread may still wait on it while the process ends.
 Parking &parking()

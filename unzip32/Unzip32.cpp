@@ -36,7 +36,7 @@ void buildDate(char (&out)[20])
 } // namespace
 
 extern "C" UNZIP32_API int32_t Wiz_SingleEntryUnzip(int32_t includeCount, char **includeList, int32_t excludeCount,
-                                                   char **excludeList, DCL *options, USERFUNCTIONS *callbacks)
+                                                    char **excludeList, DCL *options, USERFUNCTIONS *callbacks)
 {
     if (!options || !callbacks || !options->ZipFileName || !*options->ZipFileName)
         return UZ_BAD_ARGUMENTS;

@@ -21,8 +21,7 @@
 
 namespace unzip32 {
 
-template <typename Job, typename Result>
-class WorkerPool {
+template <typename Job, typename Result> class WorkerPool {
 public:
     // `work` runs on the pool's threads and on the caller's; `worker` numbers
     // the thread (0 to helpers - 1 for the helpers, `helpers` for the caller),
@@ -172,9 +171,9 @@ private:
     std::condition_variable m_jobReady, m_resultReady, m_helpersLeft;
     std::deque<Job> m_jobs;
     std::vector<Result> m_results;
-    unsigned m_idle = 0;   // helpers waiting for a job
-    size_t m_wanted = 0;   // results the caller sleeps until; 0 when it does not sleep
-    size_t m_pending = 0;  // changed and read by the calling thread only
+    unsigned m_idle = 0;  // helpers waiting for a job
+    size_t m_wanted = 0;  // results the caller sleeps until; 0 when it does not sleep
+    size_t m_pending = 0; // changed and read by the calling thread only
     bool m_closing = false;
     bool m_nudged = false;  // a helper has news for a caller sleeping in finishAll
     unsigned m_helpers = 0; // helpers that have not left run() yet

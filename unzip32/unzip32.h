@@ -49,25 +49,25 @@ extern "C" {
 
 /* The option record. Fields 1 to 15 are 32-bit integers, Booleans 1 or 0. */
 typedef struct DCL {
-    int32_t ExtractOnlyNewer;   /*  1: skip an entry unless it is newer than the file on disk */
-    int32_t SpaceToUnderscore;  /*  2: spaces in written names become underscores */
-    int32_t PromptToOverwrite;  /*  3: ask the replace callback before replacing a file */
-    int32_t MessageLevel;       /*  4: 0 = a line per entry; 1 = failures only; 2 = nothing */
-    int32_t Reserved5;          /*  5: must be 0 */
-    int32_t TestOnly;           /*  6: decode and check every entry, write nothing */
-    int32_t ListOnly;           /*  7: report every entry through the listing callback, write nothing */
-    int32_t Reserved8;          /*  8: must be 0 */
-    int32_t Reserved9;          /*  9: must be 0 */
-    int32_t UseFolderNames;     /* 10: recreate the entries' folders; 0 puts every file straight in the folder */
-    int32_t OverwriteExisting;  /* 11: replace existing files without asking */
-    int32_t ConvertCRToCRLF;    /* 12: accepted and ignored: files are written byte for byte */
-    int32_t NameCodePage;       /* 13: names without the UTF-8 flag are in this Windows code page (437, 850,
+    int32_t ExtractOnlyNewer;  /*  1: skip an entry unless it is newer than the file on disk */
+    int32_t SpaceToUnderscore; /*  2: spaces in written names become underscores */
+    int32_t PromptToOverwrite; /*  3: ask the replace callback before replacing a file */
+    int32_t MessageLevel;      /*  4: 0 = a line per entry; 1 = failures only; 2 = nothing */
+    int32_t Reserved5;         /*  5: must be 0 */
+    int32_t TestOnly;          /*  6: decode and check every entry, write nothing */
+    int32_t ListOnly;          /*  7: report every entry through the listing callback, write nothing */
+    int32_t Reserved8;         /*  8: must be 0 */
+    int32_t Reserved9;         /*  9: must be 0 */
+    int32_t UseFolderNames;    /* 10: recreate the entries' folders; 0 puts every file straight in the folder */
+    int32_t OverwriteExisting; /* 11: replace existing files without asking */
+    int32_t ConvertCRToCRLF;   /* 12: accepted and ignored: files are written byte for byte */
+    int32_t NameCodePage;      /* 13: names without the UTF-8 flag are in this Windows code page (437, 850,
                                        852, 866, 1250 to 1253, 932, 936, 949, 950; 65001 for UTF-8); 0 (and
                                        any other value) decides it from all the archive's names together */
-    int32_t CaseSensitive;      /* 14: include and exclude names match case-sensitively */
-    int32_t Threads;            /* 15: decoding threads for this call; 0 = one per processor */
-    char *ZipFileName;          /* 16: the archive's path */
-    char *ExtractDir;           /* 17: the folder to extract into, created as needed; "" = current folder */
+    int32_t CaseSensitive;     /* 14: include and exclude names match case-sensitively */
+    int32_t Threads;           /* 15: decoding threads for this call; 0 = one per processor */
+    char *ZipFileName;         /* 16: the archive's path */
+    char *ExtractDir;          /* 17: the folder to extract into, created as needed; "" = current folder */
 } DCL;
 
 /* Answers of the replace callback (asked only when PromptToOverwrite is 1). */
@@ -114,11 +114,9 @@ typedef int32_t (*UzPasswordCallback)(char *buffer, int32_t size, const char *pr
    "LZMA", "XZ", "Zstd", or "Method N"; for the other kinds the compression
    or the kind: "gzip", "xz", "7z", "RAR5", "cab", ...); flags has bit 0x40 set when the
    entry is encrypted. */
-typedef void (*UzListEntryCallback)(uint32_t packedSize, uint32_t size, int32_t ratio,
-                                    uint32_t month, uint32_t day, uint32_t year,
-                                    uint32_t hour, uint32_t minute, int32_t reserved,
-                                    const char *name, const char *method,
-                                    uint32_t crc, int32_t flags);
+typedef void (*UzListEntryCallback)(uint32_t packedSize, uint32_t size, int32_t ratio, uint32_t month, uint32_t day,
+                                    uint32_t year, uint32_t hour, uint32_t minute, int32_t reserved, const char *name,
+                                    const char *method, uint32_t crc, int32_t flags);
 /* Asked once before each entry is handled: the entry's name and the number of
    bytes of that text including its NUL. Asked again, with the name of an
    entry in progress, as an entry larger than 8 MiB is decoded (about once a
@@ -138,41 +136,40 @@ typedef struct USERFUNCTIONS {
        8 MiB counts as far as it has been decoded (its compressed bytes in
        proportion), so the totals grow with the work done; at the end they
        hold every entry handled. */
-    uint64_t TotalSize;         /* bytes of all entries handled, as declared */
-    uint64_t TotalPackedSize;   /* their compressed bytes */
-    uint32_t EntryCount;        /* entries handled */
-    uint32_t FailedCount;       /* entries refused or failed */
+    uint64_t TotalSize;       /* bytes of all entries handled, as declared */
+    uint64_t TotalPackedSize; /* their compressed bytes */
+    uint32_t EntryCount;      /* entries handled */
+    uint32_t FailedCount;     /* entries refused or failed */
 } USERFUNCTIONS;
 
 /* Results of Wiz_SingleEntryUnzip. */
 enum {
-    UZ_OK = 0,               /* everything went well */
-    UZ_SOME_FAILED = 1,      /* the call ran, but some entries were refused or failed (see the messages) */
-    UZ_NOT_ARCHIVE = 2,      /* the archive is missing, unreadable, damaged or of no kind the engine reads */
-    UZ_BAD_ARGUMENTS = 3,    /* a null record, an empty archive name, an overlong list */
-    UZ_NO_SPACE = 4,         /* the declared contents exceed the free space of the folder */
-    UZ_UNSAFE_ARCHIVE = 5,   /* refused whole: entries overlap (a zip bomb) */
-    UZ_CANCELLED = 6,        /* the service callback asked to stop */
-    UZ_CANNOT_CREATE = 7,    /* the extraction folder cannot be created or written */
-    UZ_NO_MATCH = 8          /* the include list names no entry of the archive */
+    UZ_OK = 0,             /* everything went well */
+    UZ_SOME_FAILED = 1,    /* the call ran, but some entries were refused or failed (see the messages) */
+    UZ_NOT_ARCHIVE = 2,    /* the archive is missing, unreadable, damaged or of no kind the engine reads */
+    UZ_BAD_ARGUMENTS = 3,  /* a null record, an empty archive name, an overlong list */
+    UZ_NO_SPACE = 4,       /* the declared contents exceed the free space of the folder */
+    UZ_UNSAFE_ARCHIVE = 5, /* refused whole: entries overlap (a zip bomb) */
+    UZ_CANCELLED = 6,      /* the service callback asked to stop */
+    UZ_CANNOT_CREATE = 7,  /* the extraction folder cannot be created or written */
+    UZ_NO_MATCH = 8        /* the include list names no entry of the archive */
 };
 
 /* The version record, 64 bytes. */
 typedef struct UZ_VERSION {
-    uint32_t StructLength;      /* in: 64 */
-    uint32_t Flags;             /* in: 0 */
-    char BetaLevel[10];         /* out: release level, NUL-terminated ("" for a release) */
-    char Date[20];              /* out: build date, "YYYY-MM-DD" */
-    char CodecVersion[10];      /* out: the deflate library's version */
-    uint8_t FormatVersion[4];   /* out: ZIP format version understood: major, minor, 0, 0 */
+    uint32_t StructLength;    /* in: 64 */
+    uint32_t Flags;           /* in: 0 */
+    char BetaLevel[10];       /* out: release level, NUL-terminated ("" for a release) */
+    char Date[20];            /* out: build date, "YYYY-MM-DD" */
+    char CodecVersion[10];    /* out: the deflate library's version */
+    uint8_t FormatVersion[4]; /* out: ZIP format version understood: major, minor, 0, 0 */
     uint8_t Reserved2[4];
     uint8_t Reserved3[4];
-    uint8_t EngineVersion[4];   /* out: the engine's own major, minor, patch, 0 */
+    uint8_t EngineVersion[4]; /* out: the engine's own major, minor, patch, 0 */
 } UZ_VERSION;
 
-UNZIP32_API int32_t Wiz_SingleEntryUnzip(int32_t includeCount, char **includeList,
-                                         int32_t excludeCount, char **excludeList,
-                                         DCL *options, USERFUNCTIONS *callbacks);
+UNZIP32_API int32_t Wiz_SingleEntryUnzip(int32_t includeCount, char **includeList, int32_t excludeCount,
+                                         char **excludeList, DCL *options, USERFUNCTIONS *callbacks);
 
 /* Fills the version record; returns 0, or -1 when StructLength is below 64. */
 UNZIP32_API int32_t UzpVersion2(UZ_VERSION *version);

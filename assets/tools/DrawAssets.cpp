@@ -138,11 +138,11 @@ QImage HandCursor(QPoint &hotspot, int scale = 1)
     p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(9.5, 1.5, 5, 17), 2.5, 2.5);      // index finger
-    hand.addRoundedRect(QRectF(14.5, 9.5, 4.5, 10), 2.2, 2.2);   // middle finger
-    hand.addRoundedRect(QRectF(19, 10.5, 4.5, 10), 2.2, 2.2);    // ring finger
-    hand.addRoundedRect(QRectF(23.5, 12, 4, 9), 2, 2);           // little finger
-    hand.addRoundedRect(QRectF(9.5, 14.5, 18, 13), 4.5, 4.5);    // palm
+    hand.addRoundedRect(QRectF(9.5, 1.5, 5, 17), 2.5, 2.5);    // index finger
+    hand.addRoundedRect(QRectF(14.5, 9.5, 4.5, 10), 2.2, 2.2); // middle finger
+    hand.addRoundedRect(QRectF(19, 10.5, 4.5, 10), 2.2, 2.2);  // ring finger
+    hand.addRoundedRect(QRectF(23.5, 12, 4, 9), 2, 2);         // little finger
+    hand.addRoundedRect(QRectF(9.5, 14.5, 18, 13), 4.5, 4.5);  // palm
     QPainterPath thumb;
     thumb.addRoundedRect(QRectF(-2.5, -2.2, 10, 4.4), 2.2, 2.2);
     hand.addPath(QTransform().translate(8.2, 19.2).rotate(48).map(thumb));
@@ -232,15 +232,17 @@ QImage Tiles()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    const QColor palette[] = {QColor(0x26, 0x7F, 0x8C), QColor(0xE9, 0x9A, 0x3B), QColor(0xC8, 0x4B, 0x5C),
-                              QColor(0x3D, 0x4A, 0x7A)};
+    const QColor palette[]
+        = {QColor(0x26, 0x7F, 0x8C), QColor(0xE9, 0x9A, 0x3B), QColor(0xC8, 0x4B, 0x5C), QColor(0x3D, 0x4A, 0x7A)};
     for (int row = 0; row < 6; ++row) {
         for (int col = 0; col < 6; ++col) {
             const QRectF cell(col * 40, row * 40, 40, 40);
             p.setBrush(palette[(row + col) % 4]);
             switch ((row * 3 + col * 5) % 4) {
             case 0: p.drawEllipse(cell.adjusted(6, 6, -6, -6)); break;
-            case 1: p.drawPie(cell.translated(-20, -20).adjusted(0, 0, 40, 40).adjusted(12, 12, -12, -12), 0, 90 * 16); break;
+            case 1:
+                p.drawPie(cell.translated(-20, -20).adjusted(0, 0, 40, 40).adjusted(12, 12, -12, -12), 0, 90 * 16);
+                break;
             case 2: {
                 QPainterPath triangle;
                 triangle.moveTo(cell.topLeft() + QPointF(6, 34));

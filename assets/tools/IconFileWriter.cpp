@@ -28,9 +28,9 @@ QByteArray IconFileBytes(const QImage &source, const QPoint *hotspot)
     const int maskStride = ((width + 31) / 32) * 4;
 
     QByteArray dib;
-    Put32(dib, 40);             // BITMAPINFOHEADER
+    Put32(dib, 40); // BITMAPINFOHEADER
     Put32(dib, quint32(width));
-    Put32(dib, quint32(height * 2));  // colour rows and mask rows together
+    Put32(dib, quint32(height * 2)); // colour rows and mask rows together
     Put16(dib, 1);
     Put16(dib, 32);
     Put32(dib, 0);
@@ -42,7 +42,7 @@ QByteArray IconFileBytes(const QImage &source, const QPoint *hotspot)
     for (int y = height - 1; y >= 0; --y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < width; ++x) {
-            const QRgb pixel = line[x];  // straight alpha, as the format wants
+            const QRgb pixel = line[x]; // straight alpha, as the format wants
             dib.append(char(qBlue(pixel)));
             dib.append(char(qGreen(pixel)));
             dib.append(char(qRed(pixel)));
@@ -67,8 +67,8 @@ QByteArray IconFileBytes(const QImage &source, const QPoint *hotspot)
     out.append(char(height >= 256 ? 0 : height));
     out.append(char(0));
     out.append(char(0));
-    Put16(out, hotspot ? quint16(hotspot->x()) : 1);   // planes for an icon
-    Put16(out, hotspot ? quint16(hotspot->y()) : 32);  // bits per pixel for an icon
+    Put16(out, hotspot ? quint16(hotspot->x()) : 1);  // planes for an icon
+    Put16(out, hotspot ? quint16(hotspot->y()) : 32); // bits per pixel for an icon
     Put32(out, quint32(dib.size()));
     Put32(out, 6 + 16);
     out.append(dib);

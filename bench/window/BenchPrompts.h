@@ -9,8 +9,8 @@
 
 class BenchPrompts : public Prompts {
 public:
-    QString extension;   // the folder command's extension box
-    QString folder;      // the folder picker
+    QString extension; // the folder command's extension box
+    QString folder;    // the folder picker
     QStringList messages;
     QString lastDetail;
 

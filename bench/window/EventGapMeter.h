@@ -9,12 +9,12 @@
 #include <vector>
 
 struct GapFigures {
-    qsizetype passes = 0;        // timer passes seen
-    double maxMs = 0;            // longest gap
-    double p99Ms = 0;            // 99th percentile of the gaps
+    qsizetype passes = 0; // timer passes seen
+    double maxMs = 0;     // longest gap
+    double p99Ms = 0;     // 99th percentile of the gaps
     double medianMs = 0;
-    qsizetype over100 = 0;       // gaps longer than 100 ms
-    double maxAtS = 0;           // when the longest gap ended, from the start
+    qsizetype over100 = 0; // gaps longer than 100 ms
+    double maxAtS = 0;     // when the longest gap ended, from the start
 };
 
 class EventGapMeter : public QObject {
@@ -30,6 +30,6 @@ protected:
 
 private:
     QElapsedTimer m_clock;
-    std::vector<qint64> m_ticks;   // nanoseconds since start
+    std::vector<qint64> m_ticks; // nanoseconds since start
     int m_timer = 0;
 };

@@ -78,9 +78,8 @@ void measure(const char *name, EventGapMeter &meter, Form1 &form, const std::fun
     QCoreApplication::exec();
     std::printf("| %s | %lld | %.2f | %s%ld | %ld | %ld | %lld | %.1f | %.1f | %.1f | %lld |\n", name,
                 static_cast<long long>(form.JobRows().Count()), double(elapsedMs) / 1000.0, ownPeak ? "" : "≤ ",
-                PeakMemoryKiB() / 1024, before / 1024, CurrentMemoryKiB() / 1024,
-                static_cast<long long>(gaps.passes), gaps.medianMs, gaps.p99Ms, gaps.maxMs,
-                static_cast<long long>(gaps.over100));
+                PeakMemoryKiB() / 1024, before / 1024, CurrentMemoryKiB() / 1024, static_cast<long long>(gaps.passes),
+                gaps.medianMs, gaps.p99Ms, gaps.maxMs, static_cast<long long>(gaps.over100));
     std::fflush(stdout);
 }
 

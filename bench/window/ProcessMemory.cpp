@@ -21,7 +21,7 @@ long statusField(const char *field)
     std::fclose(status);
     return value;
 }
-}
+} // namespace
 
 bool ResetPeakMemory()
 {

@@ -6,14 +6,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-QString Q(const std::filesystem::path &path)
-{
-    return QString::fromStdString(path.string());
-}
+QString Q(const std::filesystem::path &path) { return QString::fromStdString(path.string()); }
 
 AddingFixture::AddingFixture()
-    : context{list, prompts, QStringLiteral("Marrowlyn"), Q(dir.path()),
-              [this](bool on) { scanning.push_back(on); }, [this] { ++pumps; }, NativeSeparator, QString(), {}}
+    : context{list,
+              prompts,
+              QStringLiteral("Marrowlyn"),
+              Q(dir.path()),
+              [this](bool on) { scanning.push_back(on); },
+              [this] { ++pumps; },
+              NativeSeparator,
+              QString(),
+              {}}
 {
     SetSettingsFolder(Q(dir / "config"));
 }

@@ -19,7 +19,7 @@ struct AddingFixture {
     TempDir dir;
     MemoryJobList list;
     ScriptedPrompts prompts;
-    std::vector<bool> scanning;  // every start (true) and end (false) of a folder scan
+    std::vector<bool> scanning; // every start (true) and end (false) of a folder scan
     int pumps = 0;
     AddingContext context;
 

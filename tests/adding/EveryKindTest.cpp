@@ -25,7 +25,9 @@ TEST(EveryKind, WidensTheDialogAndTheFolderScanAndNothingAtZipOnly)
         QStringList scanned; // for "zip 7z rar"
     } cases[] = {
         {false, "Zip Files (*.zip)|*.zip|Split Zip Files (*.zip.001)|*.zip.001", "Enter file extension to load:", {}},
-        {true, "Archives (*.zip *.7z *.rar *.tar *.tgz *.tar.gz ", "Enter the file extensions to load",
+        {true,
+         "Archives (*.zip *.7z *.rar *.tar *.tgz *.tar.gz ",
+         "Enter the file extensions to load",
          {"a.zip", "b.7z", "old.rar", "r.part1.rar", "s.7z.001"}},
     };
     for (const Case &c : cases) {
@@ -34,8 +36,10 @@ TEST(EveryKind, WidensTheDialogAndTheFolderScanAndNothingAtZipOnly)
         f.context.everyKind = c.everyKind;
         f.prompts.expectOpenFiles(QString());
         PushButton1_Click(f.context);
-        EXPECT_TRUE(f.prompts.last().filter.startsWith(QLatin1String(c.filterStart))) << f.prompts.last().filter.toStdString();
-        EXPECT_EQ(f.prompts.last().filter.endsWith(QLatin1String("*.001;*.exe|Zip Files (*.zip)|*.zip|Split Zip Files (*.zip.001)|*.zip.001")),
+        EXPECT_TRUE(f.prompts.last().filter.startsWith(QLatin1String(c.filterStart)))
+            << f.prompts.last().filter.toStdString();
+        EXPECT_EQ(f.prompts.last().filter.endsWith(
+                      QLatin1String("*.001;*.exe|Zip Files (*.zip)|*.zip|Split Zip Files (*.zip.001)|*.zip.001")),
                   c.everyKind);
 
         f.prompts.expectInput(QStringLiteral("zip 7z .rar")).expectPickFolder(Q(f.dir / "kinds"));
@@ -53,13 +57,14 @@ TEST(EveryKind, TheLaterPartsOfSetsGiveWayToTheFirstWhenDropped)
     AddingFixture f;
     MakeKinds(f.dir);
     const QString kinds = Q(f.dir / "kinds");
-    ListView1_OLEDragDrop(f.context, {kinds + "/s.7z.002", kinds + "/old.r00", kinds + "/r.part2.rar", kinds + "/old.rar"});
+    ListView1_OLEDragDrop(f.context,
+                          {kinds + "/s.7z.002", kinds + "/old.r00", kinds + "/r.part2.rar", kinds + "/old.rar"});
     EXPECT_EQ(f.list.rows(), (QStringList{kinds + "/s.7z.001", kinds + "/old.rar", kinds + "/r.part1.rar"}));
     f.list.Clear();
     ListView1_OLEDragDrop(f.context, {kinds});
     QStringList names;
     for (const QString &row : f.list.rows())
         names << row.section(QLatin1Char('/'), -1);
-    EXPECT_EQ(Sorted(names), Sorted({"a.zip", "b.7z", "c.tar.gz", "notes.txt", "old.rar", "r.part1.rar", "s.7z.001",
-                                     "setup.exe"}));
+    EXPECT_EQ(Sorted(names),
+              Sorted({"a.zip", "b.7z", "c.tar.gz", "notes.txt", "old.rar", "r.part1.rar", "s.7z.001", "setup.exe"}));
 }

@@ -6,10 +6,7 @@ namespace {
 
 const QChar Nul(u'\0');
 
-QString Answer(const QStringList &parts)
-{
-    return parts.join(Nul);
-}
+QString Answer(const QStringList &parts) { return parts.join(Nul); }
 
 // A dialog whose answer has a size limit, as the command expects such a
 // dialog to report an overflow.
@@ -31,10 +28,10 @@ TEST(AddZipFiles, DialogAnswersBecomeRowsWithTheSeparatorGiven)
         << "one chosen file is not cleaned either";
     EXPECT_EQ(RowsFromDialogResult(Answer({"C:\\a", "x.zip", "y.zip"}), back),
               (QStringList{"C:\\a\\x.zip", "C:\\a\\y.zip"}));
-    EXPECT_EQ(RowsFromDialogResult(Answer({"C:\\", "x.zip", "y.zip"}), back),
-              (QStringList{"C:\\x.zip", "C:\\y.zip"}))
+    EXPECT_EQ(RowsFromDialogResult(Answer({"C:\\", "x.zip", "y.zip"}), back), (QStringList{"C:\\x.zip", "C:\\y.zip"}))
         << "a drive root is not followed by a doubled separator";
-    EXPECT_EQ(RowsFromDialogResult(Answer({"\\\\server\\share", "x.zip"}), back), QStringList{"\\\\server\\share\\x.zip"})
+    EXPECT_EQ(RowsFromDialogResult(Answer({"\\\\server\\share", "x.zip"}), back),
+              QStringList{"\\\\server\\share\\x.zip"})
         << "a network prefix stays";
     EXPECT_EQ(RowsFromDialogResult(Answer({"/", "x.zip", "y.zip"}), slash), (QStringList{"/x.zip", "/y.zip"}))
         << "the root of the native form gives single-rooted paths";
@@ -78,8 +75,9 @@ TEST(AddZipFiles, OverflowingDialogAddsNothingAndSaysSo)
     PushButton1_Click(context);
     EXPECT_EQ(list.Count(), 0);
     ASSERT_EQ(prompts.calls().size(), 1u);
-    EXPECT_EQ(prompts.last().text,
-              QStringLiteral("You've selected too many files to add.\r\rPlease try adding via the \"Add All\" button."));
+    EXPECT_EQ(
+        prompts.last().text,
+        QStringLiteral("You've selected too many files to add.\r\rPlease try adding via the \"Add All\" button."));
     EXPECT_EQ(prompts.last().title, QStringLiteral("Marrowlyn"));
     EXPECT_EQ(prompts.last().icon, Prompts::Icon::None);
 }

@@ -13,8 +13,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const QString Prompt =
-    QStringLiteral("Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all doc files, etc.)");
+const QString Prompt = QStringLiteral(
+    "Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all doc files, etc.)");
 
 QString Stored(const QString &key)
 {
@@ -121,7 +121,7 @@ TEST(AddAllInFolder, LargeTreeIsReadWithTheWindowKeptAlive)
 {
     TempDir dir;
     constexpr int Branches = 100;
-    constexpr int Leaves = 200;  // 20,100 folders in all
+    constexpr int Leaves = 200; // 20,100 folders in all
     for (int b = 0; b < Branches; ++b) {
         const fs::path branch = dir / ("tree/b" + std::to_string(b));
         fs::create_directories(branch);

@@ -88,7 +88,8 @@ QStringList AsAnotherUser(const QStringList &script, std::string &why)
         why = "needs root, setpriv and /usr/bin/python3 to act as another user";
         return {};
     }
-    return QString::fromStdString(*prefix).split(QLatin1Char(' '), Qt::SkipEmptyParts) + QStringList{python, "-c"} + script;
+    return QString::fromStdString(*prefix).split(QLatin1Char(' '), Qt::SkipEmptyParts) + QStringList{python, "-c"}
+    + script;
 }
 
 // Another user's listener at `path` (a socket there, or, for "folder", a
@@ -270,7 +271,8 @@ TEST(SingleInstance, TheWindowHearsOnlyItsOwnUser)
     QDataStream out(&sent, QIODevice::WriteOnly);
     out << QStringList{"/home/other/planted.zip"};
     QProcess client;
-    EXPECT_EQ(RunToTheEnd(client, AsAnotherUser({ImpostorClient, name, QString::fromLatin1(sent.toHex())}, why)).toStdString(),
+    EXPECT_EQ(RunToTheEnd(client, AsAnotherUser({ImpostorClient, name, QString::fromLatin1(sent.toHex())}, why))
+                  .toStdString(),
               "refused");
     EXPECT_TRUE(received.isEmpty());
 }

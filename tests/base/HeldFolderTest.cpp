@@ -29,14 +29,17 @@ TEST(HeldFolder, OpensOnlyWhatLiesBeneathWithoutLinks)
         const char *name;
         bool opens;
     } cases[] = {
-        {"a/b/inner.zip", true},          {"./a//b/inner.zip", true},
-        {"../victim/precious.zip", false}, {"a/../../victim/precious.zip", false},
+        {"a/b/inner.zip", true},
+        {"./a//b/inner.zip", true},
+        {"../victim/precious.zip", false},
+        {"a/../../victim/precious.zip", false},
         {"a/b/../../../victim/precious.zip", false},
-        {absolute.c_str(), false}, // absolute
-        {"up/precious.zip", false},                      // a link on the way
-        {"link.zip", false},                             // a link at the end
-        {"fifo.zip", false},                             // no regular file, and no hang
-        {"", false},                                     {"missing.zip", false},
+        {absolute.c_str(), false},  // absolute
+        {"up/precious.zip", false}, // a link on the way
+        {"link.zip", false},        // a link at the end
+        {"fifo.zip", false},        // no regular file, and no hang
+        {"", false},
+        {"missing.zip", false},
     };
     for (const Case &c : cases) {
         const int fd = out.openRegularFile(c.name);

@@ -70,7 +70,7 @@ protected:
     std::string stdoutText, stderrText;
 };
 
-}
+} // namespace
 
 TEST_F(BatchCommandTest, SubfoldersModeScansFoldersAndKeepsSharedDestinationsInListOrder)
 {
@@ -193,8 +193,9 @@ TEST_F(BatchCommandTest, EveryKindByDefaultZipAloneWhenAsked)
     MakeZip(in("a.zip"), {{"a.txt", "a"}});
     dir.write("src/t.txt", "t");
     dir.write("sfx/s.txt", "s");
-    ASSERT_TRUE(ShellIn(dir.path(), "tar czf in/b.tar.gz -C src t.txt && 7zz a in/c.7z ./src/t.txt && 7zz a s.7z ./sfx/s.txt"
-                                    " && { printf MZ; head -c 159742 /dev/zero; cat s.7z; } > in/sfx.exe"));
+    ASSERT_TRUE(ShellIn(dir.path(),
+                        "tar czf in/b.tar.gz -C src t.txt && 7zz a in/c.7z ./src/t.txt && 7zz a s.7z ./sfx/s.txt"
+                        " && { printf MZ; head -c 159742 /dev/zero; cat s.7z; } > in/sfx.exe"));
     dir.write("in/notes.txt", "not collected");
     const QString inFolder = QString::fromStdString((dir / "in").string());
     const auto named = [this](const char *name) { return QString::fromStdString(in(name).string()); };
@@ -248,7 +249,8 @@ TEST_F(BatchCommandTest, SubfolderNamesMovesAndAReport)
     fs::create_directories(done);
     EXPECT_EQ(run({"-o", out(), "--subfolder-name", "full", "--after", QString::fromStdString("move:" + done),
                    "--report", QString::fromStdString(report), QString::fromStdString((dir / "in").string())}),
-              AllExtracted) << stderrText;
+              AllExtracted)
+        << stderrText;
     EXPECT_EQ(dir.read("out/a.v1/f.txt"), "one");
     EXPECT_EQ(dir.read("out/a.v2/f.txt"), "two");
     EXPECT_TRUE(fs::exists(dir / "done/a.v1.zip") && fs::exists(dir / "done/a.v2.zip"));
@@ -267,8 +269,7 @@ TEST_F(BatchCommandTest, BadArgumentsAreUsageErrorsInPlainWords)
     } cases[] = {
         {{"-o", QString::fromStdString(dir.write("a-file", "").string()) + "/below", archive}, "cannot be created"},
         {{"-o", out(), QString::fromStdString((dir / "nothing-here").string())}, "no such file"},
-        {{"-o", out(), "--password-file", QString::fromStdString((dir / "no-pw").string()), archive},
-         "password file"},
+        {{"-o", out(), "--password-file", QString::fromStdString((dir / "no-pw").string()), archive}, "password file"},
         {{"-o", out(), "--password-stdin", archive}, "standard input"},
         {{"-o", out(), "--password-file", "/dev/zero", archive}, "longer than 64 KiB"},
         {{"--frobnicate", archive}, "frobnicate"},
@@ -306,7 +307,7 @@ TEST_F(BatchCommandTest, OnATerminalTheBarMovesWithinALargeArchive)
         io.out = pty.out;
         io.err = pty.out;
         io.term = term;
-        io.processors = 1;   // the engine's own thread decodes, and tells every step
+        io.processors = 1; // the engine's own thread decodes, and tells every step
         io.now = [&] { return t += std::chrono::milliseconds(150); };
         EXPECT_EQ(RunBatchCommand({"marrowlyn-batch", "-o", out(), QString::fromStdString(in("big.zip"))}, io),
                   AllExtracted);
@@ -411,8 +412,14 @@ TEST_F(BatchCommandTest, APasswordsFileIsTriedInTurnOnEachArchive)
     MakeZip(in("none.zip"), {{.name = "none.txt", .data = "n", .encrypted = true}}, "Pw9x");
     dir.write("own-pw", "Pw4x\n");
     dir.write("list", "Pw1x\n\nPw2x\r\nPw3x\nPw4x\n");
-    QStringList args{"--mode", "one-folder", "-o", out(), "--password-file", QString::fromStdString((dir / "own-pw").string()),
-                     "--passwords-file", QString::fromStdString((dir / "list").string())};
+    QStringList args{"--mode",
+                     "one-folder",
+                     "-o",
+                     out(),
+                     "--password-file",
+                     QString::fromStdString((dir / "own-pw").string()),
+                     "--passwords-file",
+                     QString::fromStdString((dir / "list").string())};
     for (const char *name : {"own.zip", "third.zip", "second.zip", "open.zip", "damaged.zip", "none.zip"})
         args << QString::fromStdString(in(name));
 
@@ -437,7 +444,8 @@ TEST_F(BatchCommandTest, APasswordsFileIsTriedInTurnOnEachArchive)
         {dir.write("blank", "\n  \r\n").string(), "holds no password"},
     };
     for (const Case &c : cases) {
-        EXPECT_EQ(run({"-o", out(), "--passwords-file", QString::fromStdString(c.file), QString::fromStdString(in("open.zip"))}),
+        EXPECT_EQ(run({"-o", out(), "--passwords-file", QString::fromStdString(c.file),
+                       QString::fromStdString(in("open.zip"))}),
                   UsageError);
         EXPECT_NE(stderrText.find(c.mentions), std::string::npos) << stderrText;
     }
@@ -454,9 +462,10 @@ TEST_F(BatchCommandTest, TheLongestPasswordAFileHoldsOpensItsArchive)
     dir.write("src/long.txt", "opened");
     ASSERT_TRUE(Run7zz(dir / "src", "Deflate", "-p" + password + " long.zip long.txt"));
     dir.write("pw", password + "\n");
-    EXPECT_EQ(run({"--mode", "one-folder", "-o", out(), "--password-file", QString::fromStdString((dir / "pw").string()),
-                   QString::fromStdString((dir / "src/long.zip").string())}),
-              AllExtracted)
+    EXPECT_EQ(
+        run({"--mode", "one-folder", "-o", out(), "--password-file", QString::fromStdString((dir / "pw").string()),
+             QString::fromStdString((dir / "src/long.zip").string())}),
+        AllExtracted)
         << stderrText;
     EXPECT_TRUE(fs::exists(dir / "out/long.txt") && dir.read("out/long.txt") == "opened");
 }

@@ -10,12 +10,12 @@ ParsedCommandLine parse(QStringList args)
     return ParseBatchCommandLine(args);
 }
 
-}
+} // namespace
 
 TEST(BatchOptions, TakesEveryOption)
 {
-    auto p = parse({"-o", "/out", "--mode", "one-folder", "--extension", "*", "--password-file", "/pw",
-                    "-j", "3", "--quiet", "a.zip", "/in"});
+    auto p = parse({"-o", "/out", "--mode", "one-folder", "--extension", "*", "--password-file", "/pw", "-j", "3",
+                    "--quiet", "a.zip", "/in"});
     ASSERT_EQ(p.action, ParsedCommandLine::Action::Run) << p.error.toStdString();
     EXPECT_EQ(p.options.output, "/out");
     EXPECT_EQ(p.options.mode, BatchOptions::Mode::OneFolder);
@@ -33,9 +33,15 @@ TEST(BatchOptions, TakesEveryOption)
     EXPECT_EQ(defaults.options.jobs, 0);
     EXPECT_EQ(parse({"--mode", "subfolders", "x"}).options.mode, BatchOptions::Mode::Subfolders);
     EXPECT_EQ(defaults.options.nameCodePage, 0);
-    for (const auto &[name, codePage] : std::initializer_list<std::pair<const char *, int>>{
-             {"auto", 0}, {"Shift_JIS", 932}, {"cp866", 866}, {"windows-1251", 1251}, {"IBM852", 852},
-             {"gbk", 936}, {"big5", 950}, {"UTF-8", 65001}, {"437", 437}})
+    for (const auto &[name, codePage] : std::initializer_list<std::pair<const char *, int>>{{"auto", 0},
+                                                                                            {"Shift_JIS", 932},
+                                                                                            {"cp866", 866},
+                                                                                            {"windows-1251", 1251},
+                                                                                            {"IBM852", 852},
+                                                                                            {"gbk", 936},
+                                                                                            {"big5", 950},
+                                                                                            {"UTF-8", 65001},
+                                                                                            {"437", 437}})
         EXPECT_EQ(parse({"--name-encoding", name, "a.zip"}).options.nameCodePage, codePage) << name;
 }
 

@@ -48,7 +48,7 @@ std::vector<std::string> Redraws(const std::string &screen)
     return lines;
 }
 
-}
+} // namespace
 
 TEST(ProgressPrinter, FormatsSizesAndDurations)
 {
@@ -66,7 +66,8 @@ TEST(ProgressPrinter, TheBarLineFitsTheTerminalsWidth)
 {
     auto t = steady_clock::time_point{};
     Captured out;
-    ProgressPrinter p(ProgressPrinter::Style::Bar, 4, 4u << 20, out.file, [&] { return t; }, [] { return 80; });
+    ProgressPrinter p(
+        ProgressPrinter::Style::Bar, 4, 4u << 20, out.file, [&] { return t; }, [] { return 80; });
     t += seconds(2);
     p.finished(0, "a.zip", 1u << 20, true, "");
     p.advanced(1, 512u << 10);
@@ -136,7 +137,7 @@ TEST(ProgressPrinter, PlainLinesSayProgressNowAndThenAndNothingWhenQuiet)
         ProgressPrinter p(style, 2, 10, out.file, [&] { return t; });
         p.started(0);
         t += seconds(4);
-        p.advanced(0, 2);   // too soon for a line
+        p.advanced(0, 2); // too soon for a line
         t += seconds(2);
         p.advanced(0, 4);
         p.finished(0, "a.zip", 5, true, "");
@@ -147,8 +148,9 @@ TEST(ProgressPrinter, PlainLinesSayProgressNowAndThenAndNothingWhenQuiet)
         if (style == ProgressPrinter::Style::Quiet)
             EXPECT_EQ(text, "");
         else
-            EXPECT_EQ(text, "progress: 40%, 0/2 archives, 4 B of 10 B, 0 B/s, 0:09 left\n"
-                            "extracted: a.zip\nnot extracted: b.zip: not a ZIP archive\n");
+            EXPECT_EQ(text,
+                      "progress: 40%, 0/2 archives, 4 B of 10 B, 0 B/s, 0:09 left\n"
+                      "extracted: a.zip\nnot extracted: b.zip: not a ZIP archive\n");
     }
 }
 
@@ -159,7 +161,8 @@ TEST(ProgressPrinter, AStoppedArchiveIsNotCountedDone)
     for (const auto style : {ProgressPrinter::Style::Bar, ProgressPrinter::Style::Lines}) {
         Captured file;
         auto t = steady_clock::time_point{};
-        ProgressPrinter p(style, 3, 300u << 20, file.file, [&] { return t; }, [] { return 120; });
+        ProgressPrinter p(
+            style, 3, 300u << 20, file.file, [&] { return t; }, [] { return 120; });
         p.started(0);
         t += seconds(6);
         p.advanced(0, 50u << 20);

@@ -14,7 +14,7 @@
 
 struct Pty {
     int master = -1, slave = -1;
-    std::FILE *out = nullptr;   // the slave, for the code under test to write to
+    std::FILE *out = nullptr; // the slave, for the code under test to write to
 
     // `raw`: no line discipline on output, so "\n" stays "\n".
     explicit Pty(unsigned short columns, bool raw = true)

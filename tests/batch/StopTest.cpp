@@ -45,8 +45,8 @@ TEST(BatchStop, TheSignalCancelsTheArchiveInProgressAndSkipsTheRest)
         WriteSparseZeroZip(dir / "big.zip", "zeros.bin", 0xC0000000u);
         MakeZip(dir / "small.zip", {{"small.txt", "never written"}});
         // One at a time, biggest first: small.zip waits behind big.zip.
-        const pid_t child = startBatch(dir, {"-j", "1", "-o", (dir / "out").string(), (dir / "big.zip").string(),
-                                             (dir / "small.zip").string()});
+        const pid_t child = startBatch(
+            dir, {"-j", "1", "-o", (dir / "out").string(), (dir / "big.zip").string(), (dir / "small.zip").string()});
         ASSERT_GT(child, 0);
         const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         // Its folder comes first; its file only once whole.

@@ -91,7 +91,8 @@ TEST(TestAndList, ListingPrintsOneEscapedLinePerEntry)
     const std::string archive = (dir / "l.zip").string();
     Ran ran = RunCommand({"--list", Q(dir / "l.zip")});
     EXPECT_EQ(ran.status, AllExtracted) << ran.err;
-    EXPECT_EQ(ran.out, archive + "\tdocs/r.txt\t7\t7\tStored\t2021-08-31 14:05:00\t-\n" + archive
+    EXPECT_EQ(ran.out,
+              archive + "\tdocs/r.txt\t7\t7\tStored\t2021-08-31 14:05:00\t-\n" + archive
                   + "\ttab\\there\\nforged\\tline\t1\t31\tDeflate\t2021-08-31 14:05:00\tencrypted\n");
     EXPECT_FALSE(fs::exists(dir / "l")) << "nothing is extracted";
 

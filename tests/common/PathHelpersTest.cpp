@@ -15,7 +15,10 @@ namespace {
 QString q(const fs::path &path) { return QString::fromStdString(path.string()); }
 
 // The worked examples are written with "\"; the same table holds for "/".
-QString withSeparator(const char *text, QChar separator) { return QString::fromUtf8(text).replace(QChar(u'\\'), separator); }
+QString withSeparator(const char *text, QChar separator)
+{
+    return QString::fromUtf8(text).replace(QChar(u'\\'), separator);
+}
 
 class EnvOverride {
 public:
@@ -64,8 +67,8 @@ TEST(PathHelpers, CollapseBackslashesWorkedTableWithEitherSeparator)
     for (const auto &row : table) {
         EXPECT_EQ(CollapseBackslashes(QString::fromUtf8(row.path), QChar(u'\\')), QString::fromUtf8(row.expected))
             << row.path;
-        const QString native = row.expectedNative ? QString::fromUtf8(row.expectedNative)
-                                                  : withSeparator(row.expected, QChar(u'/'));
+        const QString native
+            = row.expectedNative ? QString::fromUtf8(row.expectedNative) : withSeparator(row.expected, QChar(u'/'));
         EXPECT_EQ(CollapseBackslashes(withSeparator(row.path, QChar(u'/')), QChar(u'/')), native) << row.path;
     }
     // The other separator is ordinary text.

@@ -30,7 +30,10 @@ protected:
     {
         return GetSetting(SettingsApplication, SettingsSection, key, fallback);
     }
-    void save(const QString &key, const QString &value) { SaveSetting(SettingsApplication, SettingsSection, key, value); }
+    void save(const QString &key, const QString &value)
+    {
+        SaveSetting(SettingsApplication, SettingsSection, key, value);
+    }
     QByteArray fileText() const
     {
         QFile file(SettingsFilePath());
@@ -45,7 +48,6 @@ protected:
 
     TempDir dir;
 };
-
 
 } // namespace
 
@@ -67,8 +69,8 @@ TEST_F(SettingsTest, DefaultsOfTheKeyTable)
     EXPECT_FALSE(SettingToBoolean(ReadSetting(SettingKey::Option2)));
     EXPECT_EQ(ReadSetting(SettingKey::Extension), QStringLiteral("zip"));
     EXPECT_EQ(ReadSetting(SettingKey::ArchiveKinds), QStringLiteral("zip"));
-    for (const QString &key : {SettingKey::Password, SettingKey::LastFolderDot, SettingKey::LastFolder,
-                               SettingKey::LastFileFolder})
+    for (const QString &key :
+         {SettingKey::Password, SettingKey::LastFolderDot, SettingKey::LastFolder, SettingKey::LastFileFolder})
         EXPECT_EQ(ReadSetting(key), QString()) << key.toStdString();
     EXPECT_EQ(read(QStringLiteral("Unknown"), QStringLiteral("fallback")), QStringLiteral("fallback"));
     // Reading creates nothing.
@@ -102,7 +104,8 @@ TEST_F(SettingsTest, ValuesRoundTripAndTheFileStaysPlainText)
         QStringLiteral("quote\" back\\slash [section]"),
         QStringLiteral("tab\there\nnew line\r"),
         QStringLiteral("\u00fcml\u00e4ut \u20ac \U0001F600"),
-        QString::fromUtf8("control\x01" "0ab"),
+        QString::fromUtf8("control\x01"
+                          "0ab"),
         QStringLiteral("#not a comment"),
         QStringLiteral(";nor this"),
         QString(),
@@ -131,8 +134,13 @@ TEST_F(SettingsTest, ValuesRoundTripAndTheFileStaysPlainText)
 
 TEST_F(SettingsTest, ReadsWhatQSettingsWrote)
 {
-    const QStringList values = {QStringLiteral("a, b; c = d"), QStringLiteral(" x "), QStringLiteral("@at"),
-                                QStringLiteral("q\"\\\t\n"), QStringLiteral("\u00fc\u20ac"), QStringLiteral("\x01" "0")};
+    const QStringList values = {QStringLiteral("a, b; c = d"),
+                                QStringLiteral(" x "),
+                                QStringLiteral("@at"),
+                                QStringLiteral("q\"\\\t\n"),
+                                QStringLiteral("\u00fc\u20ac"),
+                                QStringLiteral("\x01"
+                                               "0")};
     {
         QSettings writer(q(dir / "Other" / "Other.conf"), QSettings::IniFormat);
         writer.beginGroup(SettingsSection);
@@ -140,7 +148,8 @@ TEST_F(SettingsTest, ReadsWhatQSettingsWrote)
             writer.setValue(QStringLiteral("Key %1").arg(i), values[i]);
     }
     for (int i = 0; i < values.size(); ++i)
-        EXPECT_EQ(GetSetting(QStringLiteral("Other"), SettingsSection, QStringLiteral("Key %1").arg(i)), values[i]) << i;
+        EXPECT_EQ(GetSetting(QStringLiteral("Other"), SettingsSection, QStringLiteral("Key %1").arg(i)), values[i])
+            << i;
 }
 
 TEST_F(SettingsTest, EveryReadSeesTheLatestWriteAndOtherLinesStay)
@@ -159,7 +168,8 @@ TEST_F(SettingsTest, EveryReadSeesTheLatestWriteAndOtherLinesStay)
     dir.write("Quorvane/Quorvane.conf", "; kept comment\n[Other]\nOption1=foreign\n\n[Marrowlyn]\nExtension=rar\n");
     save(SettingKey::Option1, QStringLiteral("True"));
     save(SettingKey::Extension, QStringLiteral("zip"));
-    EXPECT_EQ(fileText(), QByteArray("; kept comment\n[Other]\nOption1=foreign\n\n[Marrowlyn]\nExtension=zip\nOption1=True\n"));
+    EXPECT_EQ(fileText(),
+              QByteArray("; kept comment\n[Other]\nOption1=foreign\n\n[Marrowlyn]\nExtension=zip\nOption1=True\n"));
     EXPECT_EQ(GetSetting(SettingsApplication, QStringLiteral("Other"), SettingKey::Option1), QStringLiteral("foreign"));
 
     // Saved by an editor that starts the file with a byte-order mark.

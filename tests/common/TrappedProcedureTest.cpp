@@ -21,7 +21,8 @@ TEST(TrappedProcedure, EachFailureShowsOneBoxAndTheHandlerGoesOn)
 {
     ScriptedPrompts prompts;
     prompts.expectMessage().expectMessage().expectMessage();
-    TrappedProcedure procedure(prompts, TrappedProcedure::location(QStringLiteral("Form1"), QStringLiteral("Form_Load")));
+    TrappedProcedure procedure(prompts,
+                               TrappedProcedure::location(QStringLiteral("Form1"), QStringLiteral("Form_Load")));
     QStringList ran;
 
     procedure.step(100, [&] { ran << "100"; });
@@ -42,9 +43,11 @@ TEST(TrappedProcedure, EachFailureShowsOneBoxAndTheHandlerGoesOn)
     EXPECT_EQ(first.title, QStringLiteral("Application Error"));
     EXPECT_EQ(first.icon, Prompts::Icon::Exclamation);
     EXPECT_EQ(first.buttons, Prompts::Buttons::Ok);
-    EXPECT_EQ(first.text, TrappedProcedure::errorText(QStringLiteral("Subscript out of range"),
-                                                      QStringLiteral("in Plindrave2021/08/31.Form1.Form_Load "), 102));
-    EXPECT_TRUE(prompts.calls()[1].text.startsWith(QStringLiteral("index past the end\r\nin Plindrave2021/08/31.Form1.Form_Load at line 106\r\r")));
+    EXPECT_EQ(first.text,
+              TrappedProcedure::errorText(QStringLiteral("Subscript out of range"),
+                                          QStringLiteral("in Plindrave2021/08/31.Form1.Form_Load "), 102));
+    EXPECT_TRUE(prompts.calls()[1].text.startsWith(
+        QStringLiteral("index past the end\r\nin Plindrave2021/08/31.Form1.Form_Load at line 106\r\r")));
     EXPECT_TRUE(prompts.calls()[2].text.contains(QStringLiteral("at line 108\r\r")));
 }
 
@@ -52,7 +55,8 @@ TEST(TrappedProcedure, AFailedTestGoesIntoTheThenBranch)
 {
     ScriptedPrompts prompts;
     prompts.expectMessage();
-    TrappedProcedure procedure(prompts, TrappedProcedure::location(QStringLiteral("Form1"), QStringLiteral("Form_Load")));
+    TrappedProcedure procedure(prompts,
+                               TrappedProcedure::location(QStringLiteral("Form1"), QStringLiteral("Form_Load")));
 
     EXPECT_TRUE(procedure.test(100, [] { return true; }));
     EXPECT_FALSE(procedure.test(102, [] { return false; }));

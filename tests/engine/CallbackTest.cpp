@@ -50,8 +50,8 @@ TEST_F(CallbackTest, PrintRaisesProgressForTwoBytesOrMoreBelow32000)
         results.push_back(callbacks.print("x", 1));
         results.push_back(callbacks.print("", 0));
         results.push_back(callbacks.print("ok", 2));
-        results.push_back(callbacks.print("extracted: a/b.txt\nrest", 18));   // only the length given
-        results.push_back(callbacks.print("short\0hidden", 12));              // never past the NUL
+        results.push_back(callbacks.print("extracted: a/b.txt\nrest", 18)); // only the length given
+        results.push_back(callbacks.print("short\0hidden", 12));            // never past the NUL
         const std::string huge(32000, 'h');
         results.push_back(callbacks.print(huge.c_str(), 32000));
         const std::string large(31999, 'l');
@@ -122,7 +122,7 @@ TEST_F(CallbackTest, PasswordsAreTrimmedHandedOverWholeOrRefusedAndClosedByANul)
     EXPECT_EQ(answers.back().result, 1) << "longer than any way in accepts";
 
     // A buffer too small is never overrun: a cut password would be a wrong one.
-    SetCurrentPassword("ab\xC3\xA9\xC3\xA9");   // "abéé": 6 bytes
+    SetCurrentPassword("ab\xC3\xA9\xC3\xA9"); // "abéé": 6 bytes
     ask(6);
     EXPECT_EQ(answers.back().result, 1);
     EXPECT_EQ(answers.back().buffer, std::string(6, 'X'));

@@ -15,7 +15,7 @@ struct FakeCall {
     std::string zipFileName;
     std::string extractDir;
     int32_t includeCount = 0;
-    std::vector<std::string> includeSlots;   // up to and including the closing empty text
+    std::vector<std::string> includeSlots; // up to and including the closing empty text
     int32_t excludeCount = 0;
     std::vector<std::string> excludeSlots;
     USERFUNCTIONS callbacks{};
@@ -43,5 +43,5 @@ private:
                            char **excludeList, DCL *options, USERFUNCTIONS *callbacks);
     static int32_t OnVersion(void *context, UZ_VERSION *version);
     void *m_handle = nullptr;
-    std::mutex m_mutex;   // engine calls may come from several threads
+    std::mutex m_mutex; // engine calls may come from several threads
 };

@@ -44,8 +44,8 @@ TEST(NameConversion, SplitEntryPathMatchesTheWorkedExamples)
         {"readme.txt", "", "readme.txt"},
         {"/etc/x", "/etc", "x"},
         {"/x", "", "x"},
-        {"docs/", "docs", ""},                      // a folder entry leaves no file name
-        {std::string("a/b\0junk", 8), "a", "b"},    // cut at the first NUL
+        {"docs/", "docs", ""},                   // a folder entry leaves no file name
+        {std::string("a/b\0junk", 8), "a", "b"}, // cut at the first NUL
     };
     for (const SplitCase &c : withBackslash) {
         std::string text = c.name, folder;

@@ -43,7 +43,7 @@ protected:
 TEST_F(UnzipArchiveEngineTest, ExtractsEveryEntryWithItsFoldersAndReplacesExistingFiles)
 {
     const std::string archive = Archive("in/photos.ZIP");
-    const fs::path out = dir / "out/not/yet";   // created by the engine
+    const fs::path out = dir / "out/not/yet"; // created by the engine
     UnzipOutcome outcome = UnzipArchive(archive, out.string(), true, clock.hooks());
     ASSERT_TRUE(outcome.ok()) << outcome.reason;
     EXPECT_EQ(dir.read("out/not/yet/a.txt"), "hello");
@@ -63,15 +63,13 @@ TEST_F(UnzipArchiveEngineTest, ExtractsEveryEntryWithItsFoldersAndReplacesExisti
 TEST_F(UnzipArchiveEngineTest, FilesThatAreNotArchivesLeaveNothingBehind)
 {
     const fs::path out = dir / "out";
-    EXPECT_EQ(UnzipArchive(dir.write("x.zip", "").string(), out.string(), true, clock.hooks()).status,
-              Status::Empty);
-    EXPECT_EQ(UnzipArchive(dir.write("x.txt", "").string(), out.string(), true, clock.hooks()).status,
-              Status::Empty);
+    EXPECT_EQ(UnzipArchive(dir.write("x.zip", "").string(), out.string(), true, clock.hooks()).status, Status::Empty);
+    EXPECT_EQ(UnzipArchive(dir.write("x.txt", "").string(), out.string(), true, clock.hooks()).status, Status::Empty);
     EXPECT_EQ(UnzipArchive(dir.write("mz.zip", "MZ\x90\x00").string(), out.string(), true, clock.hooks()).status,
               Status::NotArchive);
     // "Rar" passes the first look, and the engine then says what it is.
-    const UnzipOutcome rar = UnzipArchive(dir.write("r.zip", "Rar!\x1a\x07\x00 not a zip").string(), out.string(),
-                                          true, clock.hooks());
+    const UnzipOutcome rar
+        = UnzipArchive(dir.write("r.zip", "Rar!\x1a\x07\x00 not a zip").string(), out.string(), true, clock.hooks());
     EXPECT_EQ(rar.status, Status::EngineFailed);
     EXPECT_FALSE(rar.reason.empty());
     EXPECT_TRUE(!fs::exists(out) || fs::is_empty(out));
@@ -111,8 +109,10 @@ TEST_F(UnzipArchiveEngineTest, AListOfPasswordsIsTriedInOneEngineCall)
     hooks.openedByListPassword = [&](std::size_t position) { openedBy = position; };
     cUnzip unzip;
     int callsOnTheEntry = 0;
-    ScopedListener count(unzip.Cancel, [&](const std::string &name, bool &) { callsOnTheEntry += name == "hidden.txt"; });
-    const UnzipOutcome outcome = UnzipArchive(unzip, archive.string(), (dir / "out").string(), true, clock.hooks(hooks));
+    ScopedListener count(unzip.Cancel,
+                         [&](const std::string &name, bool &) { callsOnTheEntry += name == "hidden.txt"; });
+    const UnzipOutcome outcome
+        = UnzipArchive(unzip, archive.string(), (dir / "out").string(), true, clock.hooks(hooks));
     EXPECT_TRUE(outcome.ok()) << outcome.reason;
     EXPECT_EQ(openedBy, 41u);
     EXPECT_EQ(dir.read("out/hidden.txt"), "x");
@@ -179,13 +179,14 @@ TEST_F(UnzipArchiveEngineTest, FilesAlreadyInPlaceFollowTheRule)
 {
     const std::time_t entryTime = 1630497600; // 2021-09-01
     const fs::path archive = dir / "a.zip";
-    MakeZip(archive, {{.name = "old.txt", .data = "new", .mtime = entryTime},
-                      {.name = "new.txt", .data = "new", .mtime = entryTime},
-                      {.name = "sub/taken.tar.gz", .data = "new", .mtime = entryTime},
-                      {.name = "fresh", .data = "new", .mtime = entryTime},
-                      {.name = "link", .mtime = entryTime, .symlinkTarget = "fresh"}});
-    const std::string before =
-        "link=on disk new.txt=on disk old.txt=on disk sub/taken.tar (2).gz=on disk sub/taken.tar.gz=on disk";
+    MakeZip(archive,
+            {{.name = "old.txt", .data = "new", .mtime = entryTime},
+             {.name = "new.txt", .data = "new", .mtime = entryTime},
+             {.name = "sub/taken.tar.gz", .data = "new", .mtime = entryTime},
+             {.name = "fresh", .data = "new", .mtime = entryTime},
+             {.name = "link", .mtime = entryTime, .symlinkTarget = "fresh"}});
+    const std::string before
+        = "link=on disk new.txt=on disk old.txt=on disk sub/taken.tar (2).gz=on disk sub/taken.tar.gz=on disk";
     const struct {
         ExistingFile rule;
         std::string after;
@@ -226,13 +227,15 @@ TEST_F(UnzipArchiveEngineTest, FilesAlreadyInPlaceFollowTheRule)
             after += (after.empty() ? "" : " ") + file;
         EXPECT_EQ(after, row.after) << int(row.rule);
         const auto count = [&](const std::string &start) {
-            return std::count_if(lines.begin(), lines.end(), [&](const std::string &l) { return l.rfind(start, 0) == 0; });
+            return std::count_if(lines.begin(), lines.end(),
+                                 [&](const std::string &l) { return l.rfind(start, 0) == 0; });
         };
         EXPECT_EQ(count("skipped: "), row.skipped) << int(row.rule);
         EXPECT_EQ(count("renamed: "), row.renamed) << int(row.rule);
         if (row.renamed) {
-            EXPECT_NE(std::find(lines.begin(), lines.end(), "renamed: sub/taken.tar.gz: written as sub/taken.tar (3).gz"),
-                      lines.end());
+            EXPECT_NE(
+                std::find(lines.begin(), lines.end(), "renamed: sub/taken.tar.gz: written as sub/taken.tar (3).gz"),
+                lines.end());
         }
     }
 }
@@ -262,17 +265,19 @@ TEST_F(UnzipArchiveEngineTest, ListingAndSelectionThroughTheWrapper)
 {
     const fs::path archive = dir / "list.zip";
     const std::time_t when = LocalTime(2021, 8, 31, 14, 5);
-    const std::string longName = std::string(100, 'a') + "/" + std::string(100, 'b') + "/" + std::string(100, 'c') + ".txt";
-    MakeZip(archive, {{.name = "docs/img/a.png", .data = std::string(1000, 'a'), .mtime = when},
-                      {.name = "docs/", .directory = true},
-                      {.name = "readme.txt", .data = "read me", .method = ZipMethod::Store},
-                      {.name = "locked.txt", .data = "x", .encrypted = true},
-                      {.name = longName, .data = "a long name"}},
+    const std::string longName
+        = std::string(100, 'a') + "/" + std::string(100, 'b') + "/" + std::string(100, 'c') + ".txt";
+    MakeZip(archive,
+            {{.name = "docs/img/a.png", .data = std::string(1000, 'a'), .mtime = when},
+             {.name = "docs/", .directory = true},
+             {.name = "readme.txt", .data = "read me", .method = ZipMethod::Store},
+             {.name = "locked.txt", .data = "x", .encrypted = true},
+             {.name = longName, .data = "a long name"}},
             "pw");
     cUnzip unzip;
     unzip.ZipFile(archive.string());
     unzip.Directory();
-    ASSERT_EQ(unzip.FileCount(), 4);   // the folder entry adds no row
+    ASSERT_EQ(unzip.FileCount(), 4); // the folder entry adds no row
     EXPECT_EQ(unzip.Filename(1), "a.png");
     EXPECT_EQ(unzip.FileDirectory(1), "docs/img");
     EXPECT_EQ(unzip.FileSize(1), 1000);
@@ -289,7 +294,7 @@ TEST_F(UnzipArchiveEngineTest, ListingAndSelectionThroughTheWrapper)
     unzip.FileSelected(3, false);
     unzip.UseFolderNames(true);
     unzip.UnzipFolder((dir / "out").string());
-    EXPECT_FALSE(unzip.Unzip());   // 0 from the engine reads as False
+    EXPECT_FALSE(unzip.Unzip()); // 0 from the engine reads as False
     EXPECT_EQ(unzip.LastEngineResult(), UZ_OK);
     EXPECT_TRUE(fs::exists(dir / "out/docs/img/a.png"));
     EXPECT_FALSE(fs::exists(dir / "out/readme.txt"));
@@ -338,8 +343,8 @@ TEST_F(UnzipArchiveEngineTest, AFailedArchiveLeavesNoEmptyFolderOfItsMaking)
             int asked = 0;
             // The first ask is before the engine runs; the third is after its first entry.
             hooks.cancelRequested = [&] { return c.stop && ++asked >= 3; };
-            const UnzipOutcome outcome =
-                UnzipArchive(c.archive.string(), (dir / destination).string(), true, clock.hooks(hooks));
+            const UnzipOutcome outcome
+                = UnzipArchive(c.archive.string(), (dir / destination).string(), true, clock.hooks(hooks));
             EXPECT_FALSE(outcome.ok()) << c.what;
         }
         EXPECT_FALSE(fs::exists(dir / "made")) << c.what;

@@ -44,7 +44,7 @@ TEST_F(UnzipArchiveTest, OnlyNonEmptyZipNamedFilesWithAnArchiveSignatureReachThe
         std::string name;
         std::string content;
         Status status;
-        std::string besideName = {};    // another part of the same set, made first
+        std::string besideName = {}; // another part of the same set, made first
         std::string besideContent = {};
     };
     const Case cases[] = {
@@ -85,7 +85,7 @@ TEST_F(UnzipArchiveTest, OnlyNonEmptyZipNamedFilesWithAnArchiveSignatureReachThe
     EXPECT_EQ(Run((dir / "absent.zip").string(), out).status, Status::Missing);
     std::filesystem::create_directory(dir / "folder.zip");
     EXPECT_EQ(Run((dir / "folder.zip").string(), out).status, Status::NotArchive);
-    EXPECT_EQ(clock.pauses, 0);   // nothing above needed a second look
+    EXPECT_EQ(clock.pauses, 0); // nothing above needed a second look
 
     // The first part of a spanned set is read through the same hook as the archive.
     std::vector<std::string> opened;
@@ -166,7 +166,8 @@ TEST_F(UnzipArchiveTest, TheEnginesAnswerBecomesTheOutcome)
         callbacks.print(text.c_str(), static_cast<uint32_t>(text.size()));
         return int32_t{UZ_CANNOT_CREATE};
     };
-    EXPECT_EQ(Run(path, out).reason, "the destination folder cannot be created or written (the destination is read-only)");
+    EXPECT_EQ(Run(path, out).reason,
+              "the destination folder cannot be created or written (the destination is read-only)");
 
     // The listeners of one call are gone afterwards: the shared object
     // carries nothing over to the next archive.
@@ -228,10 +229,10 @@ TEST_F(UnzipArchiveTest, AFailedArchiveTakesAwayTheEmptyFoldersItMade)
     const std::string path = dir.write("a.zip", ZipBytes).string();
     struct Case {
         const char *destination;
-        const char *existing;  // made before the archive, "" for none
-        bool writes;           // the engine puts a file into the destination
+        const char *existing; // made before the archive, "" for none
+        bool writes;          // the engine puts a file into the destination
         int32_t result;
-        const char *left;      // the deepest folder left afterwards
+        const char *left; // the deepest folder left afterwards
     } cases[] = {
         {"out/new/deeper", "out", false, UZ_SOME_FAILED, "out"},
         {"out/new/deeper/", "out", false, UZ_CANCELLED, "out"},
@@ -245,7 +246,7 @@ TEST_F(UnzipArchiveTest, AFailedArchiveTakesAwayTheEmptyFoldersItMade)
         if (*c.existing)
             fs::create_directories(dir / c.existing);
         fake.script = [&](FakeCall &call, USERFUNCTIONS &, DCL &) {
-            fs::create_directories(call.extractDir);   // as the engine does
+            fs::create_directories(call.extractDir); // as the engine does
             if (c.writes)
                 std::ofstream(fs::path(call.extractDir) / "part.txt") << "x";
             return c.result;
@@ -328,7 +329,8 @@ TEST(FailureSummary, TheBoxNamesWhyByKind)
         {{"error: a.txt: the data is damaged (CRC mismatch)", "error: b: the compressed data is damaged",
           "error: c: the data is shorter than the declared size (damaged entry)"},
          "damaged: 3 files failed their check"},
-        {{"error: x.bin: unsupported compression method (Deflate64)", "error: y: unsupported compression method (Deflate64)",
+        {{"error: x.bin: unsupported compression method (Deflate64)",
+          "error: y: unsupported compression method (Deflate64)",
           "error: z: unsupported compression method (method 77)"},
          "unsupported method Deflate64 in 2 files; unsupported method 77 in 1 file"},
         {{"error: big: refused: it declares 9223372036854775808 bytes, more than its 4 compressed bytes can hold",

@@ -74,8 +74,8 @@ TEST(cUnzip, ListingFillsTheTableWithTheEnginesValues)
     // the packed size (whatever figure the engine passes as its ratio).
     fake.script = Listing({{"docs/img/a.png", 1000, 450, 0x40},
                            {"readme.txt", 999, 10},
-                           {"docs/", 0, 0},                // a folder entry: no row
-                           {"/abs/x", 80000, 24000000},    // leading "/" kept in the folder
+                           {"docs/", 0, 0},             // a folder entry: no row
+                           {"/abs/x", 80000, 24000000}, // leading "/" kept in the folder
                            {"big.bin", 0x7FFFFFFF, 0x3FFFFFFF}});
     cUnzip unzip;
     unzip.ZipFile("/in/a.zip");
@@ -130,7 +130,7 @@ TEST(cUnzip, UnzipPassesTheSelectedEntriesOrNoListAtAll)
     fake.script = nullptr;
 
     unzip.FileSelected(2, false);
-    EXPECT_FALSE(unzip.Unzip());   // the engine answered 0
+    EXPECT_FALSE(unzip.Unzip()); // the engine answered 0
     const FakeCall &some = fake.calls.back();
     EXPECT_EQ(some.includeCount, 2);
     EXPECT_EQ(some.includeSlots, (std::vector<std::string>{"a/one.txt", "three.txt", ""}));
@@ -227,7 +227,7 @@ TEST(cUnzip, GetVersionReadsTheEngineVersionAndLeavesTheDate)
     EXPECT_EQ(extra, "beta      ");
 
     fake.versionScript = [](UZ_VERSION &version) {
-        std::memcpy(version.BetaLevel, "0123456789", 10);   // no NUL: taken whole
+        std::memcpy(version.BetaLevel, "0123456789", 10); // no NUL: taken whole
         return 0;
     };
     unzip.GetVersion(major, minor, revision, date, extra);
@@ -243,7 +243,7 @@ TEST(cUnzip, AMissingEngineAnswersMinusOne)
     std::string extra;
 
     SetEngineLibraryPath("/nonexistent/libunzip32.so");
-    EXPECT_TRUE(unzip.Unzip());   // -1 is not 0
+    EXPECT_TRUE(unzip.Unzip()); // -1 is not 0
     EXPECT_EQ(unzip.LastEngineResult(), -1);
     EXPECT_EQ(unzip.Directory(), 0);
     EXPECT_EQ(ErrorOf([&] { unzip.GetVersion(major, minor, revision, date, extra); }), 53);

@@ -163,8 +163,8 @@ TEST_P(Batch, GivesBackItsSourceTree)
         GTEST_SKIP() << "MARROWLYN_BATCH does not name a built marrowlyn-batch";
     TempDir dir;
     std::filesystem::create_directory(dir / "out");
-    std::string command = "HOME=" + quoted(dir.str()) + " XDG_CONFIG_HOME=" + quoted(dir.str()) + " "
-                          + quoted(batch) + " --quiet --mode one-folder -o " + quoted((dir / "out").string());
+    std::string command = "HOME=" + quoted(dir.str()) + " XDG_CONFIG_HOME=" + quoted(dir.str()) + " " + quoted(batch)
+        + " --quiet --mode one-folder -o " + quoted((dir / "out").string());
     if (archive.password) {
         dir.write("password", *archive.password + "\n");
         command += " --password-file " + quoted((dir / "password").string());

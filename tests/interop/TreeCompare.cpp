@@ -29,8 +29,8 @@ std::map<std::string, Item> listing(const fs::path &root)
         lstat(entry.path().c_str(), &info);
         bool folder = S_ISDIR(info.st_mode);
         // lexically: fs::relative would resolve a link to its target's name
-        items[entry.path().lexically_relative(root).string() + (folder ? "/" : "")] = {
-            folder, info.st_mtim, info.st_mode, info.st_ino, info.st_nlink};
+        items[entry.path().lexically_relative(root).string() + (folder ? "/" : "")]
+            = {folder, info.st_mtim, info.st_mode, info.st_ino, info.st_nlink};
     }
     return items;
 }

@@ -21,15 +21,34 @@ TEST(Wildcard, TheSystemsRules)
         const char *pattern;
         bool matches;
     } table[] = {
-        {"a.zip", "*.zip", true},        {"A.ZIP", "*.zip", true},      {"a.zipx", "*.zip", false},
-        {"zip", "*.zip", false},         {".zip", "*.zip", true},       {"readme", "*.*", true},
-        {".hidden", "*.*", true},        {"a.b.c", "*.*", true},        {"readme", "*", true},
-        {"a.zip", "?.zip", true},        {"ab.zip", "?.zip", false},    {".zip", "?.zip", false},
-        {"a.zip", "a.z?p", true},        {"abc", "abc.*", true},        {"abc.txt", "abc.*", true},
-        {"abd", "abc.*", false},         {"aXbYc", "a*b*c", true},      {"ac", "a*b*c", false},
-        {"abcbc", "a*bc", true},         {"x", "", true},               {"", "*", true},
-        {"", "?", false},                {"a.ZiP", "*.zIp", true},      {"a.zip.bak", "*.zip", false},
-        {"\xc3\x9c" "ber.ZIP", "\xc3\xbc*.zip", true},                  {"\xf0\x9f\x98\x80.zip", "?.zip", true},
+        {"a.zip", "*.zip", true},
+        {"A.ZIP", "*.zip", true},
+        {"a.zipx", "*.zip", false},
+        {"zip", "*.zip", false},
+        {".zip", "*.zip", true},
+        {"readme", "*.*", true},
+        {".hidden", "*.*", true},
+        {"a.b.c", "*.*", true},
+        {"readme", "*", true},
+        {"a.zip", "?.zip", true},
+        {"ab.zip", "?.zip", false},
+        {".zip", "?.zip", false},
+        {"a.zip", "a.z?p", true},
+        {"abc", "abc.*", true},
+        {"abc.txt", "abc.*", true},
+        {"abd", "abc.*", false},
+        {"aXbYc", "a*b*c", true},
+        {"ac", "a*b*c", false},
+        {"abcbc", "a*bc", true},
+        {"x", "", true},
+        {"", "*", true},
+        {"", "?", false},
+        {"a.ZiP", "*.zIp", true},
+        {"a.zip.bak", "*.zip", false},
+        {"\xc3\x9c"
+         "ber.ZIP",
+         "\xc3\xbc*.zip", true},
+        {"\xf0\x9f\x98\x80.zip", "?.zip", true},
     };
     for (const auto &row : table) {
         EXPECT_EQ(WildcardMatch(QString::fromUtf8(row.name), QString::fromUtf8(row.pattern)), row.matches)
@@ -83,13 +102,13 @@ TEST(FolderFiles, OpenableMeansARegularFileThatOpens)
 
 TEST(FolderFiles, BadNameCharacters)
 {
-    for (const QString &name : {QStringLiteral("Backup 2020"), QString(), QStringLiteral("caf\u00e9 \u00a0nbsp"),
-                                QStringLiteral("\u65e5\u672c"), QStringLiteral("smile \U0001F600"),
-                                QStringLiteral("~$tilde.zip")})
+    for (const QString &name :
+         {QStringLiteral("Backup 2020"), QString(), QStringLiteral("caf\u00e9 \u00a0nbsp"),
+          QStringLiteral("\u65e5\u672c"), QStringLiteral("smile \U0001F600"), QStringLiteral("~$tilde.zip")})
         EXPECT_FALSE(HasBadNameChars(name)) << name.toStdString();
-    for (const QString &name : {QStringLiteral("tab\there"), QStringLiteral("what?"), QStringLiteral("del\u007f"),
-                                QStringLiteral("c1\u0085"), QStringLiteral("c1\u009f"), QStringLiteral("nul") + QChar(u'\0'),
-                                QStringLiteral("bad\ufffd"), QStringLiteral("lone") + QChar(char16_t(0xD800)),
-                                QChar(char16_t(0xDC00)) + QStringLiteral("low")})
+    for (const QString &name :
+         {QStringLiteral("tab\there"), QStringLiteral("what?"), QStringLiteral("del\u007f"), QStringLiteral("c1\u0085"),
+          QStringLiteral("c1\u009f"), QStringLiteral("nul") + QChar(u'\0'), QStringLiteral("bad\ufffd"),
+          QStringLiteral("lone") + QChar(char16_t(0xD800)), QChar(char16_t(0xDC00)) + QStringLiteral("low")})
         EXPECT_TRUE(HasBadNameChars(name)) << name.toStdString();
 }

@@ -43,7 +43,9 @@ void makeFolders(const TempDir &dir, std::initializer_list<const char *> relativ
 TEST(BrowseForFolder, AnswersThePickedFolderWithoutTrailingSeparator)
 {
     ScriptedPrompts prompts;
-    prompts.expectPickFolder(QString()).expectPickFolder(QStringLiteral("/srv/in/")).expectPickFolder(QStringLiteral("/"));
+    prompts.expectPickFolder(QString())
+        .expectPickFolder(QStringLiteral("/srv/in/"))
+        .expectPickFolder(QStringLiteral("/"));
     EXPECT_EQ(BrowseForFolder(prompts, QStringLiteral("Please select folder:"), QStringLiteral("/srv")), QString());
     EXPECT_EQ(prompts.last().text, QStringLiteral("Please select folder:"));
     EXPECT_EQ(prompts.last().preset, QStringLiteral("/srv"));
@@ -55,18 +57,18 @@ TEST(FolderScan, LevelByLevelEachGroupInListingOrder)
 {
     TempDir dir;
     makeFolders(dir, {"b/x/deep", "b/Y", "A/z", "c"});
-    dir.write("b/file.zip", "");  // files are not folders
-    const QStringList expected = {entry(dir),          entry(dir, "A"),    entry(dir, "b"),
-                                  entry(dir, "c"),     entry(dir, "A/z"),  entry(dir, "b/x"),
-                                  entry(dir, "b/Y"),   entry(dir, "b/x/deep")};
+    dir.write("b/file.zip", ""); // files are not folders
+    const QStringList expected = {entry(dir),        entry(dir, "A"),   entry(dir, "b"),   entry(dir, "c"),
+                                  entry(dir, "A/z"), entry(dir, "b/x"), entry(dir, "b/Y"), entry(dir, "b/x/deep")};
     EXPECT_EQ(scan(entry(dir)), expected);
     // Without recursion: the start folder and its own sub-folders only.
     EXPECT_EQ(scan(entry(dir), false), expected.mid(0, 4));
     // Several starting folders: each level holds the sub-folders of every folder of the level above.
     FolderList two{entry(dir, "b"), entry(dir, "A")};
     GetSubDirectories2016(two, true);
-    EXPECT_EQ(two, (QStringList{entry(dir, "b"), entry(dir, "A"), entry(dir, "b/x"), entry(dir, "b/Y"),
-                                entry(dir, "A/z"), entry(dir, "b/x/deep")}));
+    EXPECT_EQ(two,
+              (QStringList{entry(dir, "b"), entry(dir, "A"), entry(dir, "b/x"), entry(dir, "b/Y"), entry(dir, "A/z"),
+                           entry(dir, "b/x/deep")}));
 }
 
 TEST(FolderScan, SymbolicLinksAreNeitherListedNorFollowed)
@@ -74,7 +76,7 @@ TEST(FolderScan, SymbolicLinksAreNeitherListedNorFollowed)
     TempDir dir;
     makeFolders(dir, {"tree/a/b"});
     fs::create_directory_symlink("..", dir / "tree/a/b/up");          // a loop back to a
-    fs::create_directory_symlink(dir / "tree", dir / "tree/a/again");  // a loop back to the top
+    fs::create_directory_symlink(dir / "tree", dir / "tree/a/again"); // a loop back to the top
     fs::create_directory_symlink(dir / "tree/a", dir / "start");
     const QStringList result = scan(entry(dir, "tree"));
     EXPECT_EQ(result, (QStringList{entry(dir, "tree"), entry(dir, "tree/a"), entry(dir, "tree/a/b")}));
@@ -89,8 +91,9 @@ TEST(FolderScan, NamesTheSystemCannotTakeBackAreLeftOut)
     makeFolders(dir, {"Backup 2020/inner", "tab\there/inner", "what?/inner", "\xc3\xa9t\xc3\xa9"});
     ASSERT_EQ(::mkdir((dir.str() + "/latin1-\xe9").c_str(), 0755), 0);
     ASSERT_EQ(::mkdir((dir.str() + "/latin1-\xe9/inner").c_str(), 0755), 0);
-    EXPECT_EQ(scan(entry(dir)), (QStringList{entry(dir), entry(dir, "Backup 2020"), entry(dir, "\xc3\xa9t\xc3\xa9"),
-                                             entry(dir, "Backup 2020/inner")}));
+    EXPECT_EQ(scan(entry(dir)),
+              (QStringList{entry(dir), entry(dir, "Backup 2020"), entry(dir, "\xc3\xa9t\xc3\xa9"),
+                           entry(dir, "Backup 2020/inner")}));
 }
 
 TEST(FolderScan, EntriesThatAreNotFoldersStayUnread)
@@ -102,8 +105,9 @@ TEST(FolderScan, EntriesThatAreNotFoldersStayUnread)
     FolderList folders{missing, file + QLatin1Char('/'), entry(dir, "a"), entry(dir, "a")};
     GetSubDirectories2016(folders, true);
     // Duplicates are read twice, and what is not a folder is simply passed by.
-    EXPECT_EQ(folders, (QStringList{missing, file + QLatin1Char('/'), entry(dir, "a"), entry(dir, "a"),
-                                    entry(dir, "a/b"), entry(dir, "a/b")}));
+    EXPECT_EQ(folders,
+              (QStringList{missing, file + QLatin1Char('/'), entry(dir, "a"), entry(dir, "a"), entry(dir, "a/b"),
+                           entry(dir, "a/b")}));
 }
 
 TEST(FolderScan, PumpsEventsAndReportsItsOwnFailuresThenGoesOn)
@@ -119,7 +123,8 @@ TEST(FolderScan, PumpsEventsAndReportsItsOwnFailuresThenGoesOn)
         if (++pumps == 2)
             throw std::runtime_error("window went away");
     };
-    EXPECT_EQ(scan(entry(dir), true, hooks), (QStringList{entry(dir), entry(dir, "a"), entry(dir, "c"), entry(dir, "a/b")}));
+    EXPECT_EQ(scan(entry(dir), true, hooks),
+              (QStringList{entry(dir), entry(dir, "a"), entry(dir, "c"), entry(dir, "a/b")}));
     // Once per folder read, per sub-folder found, and per folder added.
     EXPECT_GE(pumps, 4 + 3 + 3);
     EXPECT_EQ(prompts.last().title, QStringLiteral("Application Error"));

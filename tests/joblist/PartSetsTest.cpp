@@ -26,28 +26,41 @@ QStringList PathsIn(const std::filesystem::path &folder, const Names &names)
 TEST(PartSets, ALaterPartGivesWayToThePathItsSetIsExtractedFrom)
 {
     const struct Case {
-        Names files;   // beside each other in one folder
-        Names given;   // in this order
+        Names files; // beside each other in one folder
+        Names given; // in this order
         Names rows;
         const char *why;
     } cases[] = {
-        {{"a.zip.001", "a.zip.002", "a.zip.003"}, {"a.zip.001", "a.zip.002", "a.zip.003"}, {"a.zip.001"},
+        {{"a.zip.001", "a.zip.002", "a.zip.003"},
+         {"a.zip.001", "a.zip.002", "a.zip.003"},
+         {"a.zip.001"},
          "a split set by its first part"},
-        {{"a.zip.001", "a.zip.002", "a.zip.003"}, {"a.zip.003", "a.zip.002", "a.zip.001"}, {"a.zip.001"},
+        {{"a.zip.001", "a.zip.002", "a.zip.003"},
+         {"a.zip.003", "a.zip.002", "a.zip.001"},
+         {"a.zip.001"},
          "later parts first: the first part in the place of the first of them, once"},
         {{"b.z01", "b.z02", "b.zip"}, {"b.z01", "b.z02", "b.zip"}, {"b.zip"}, "a spanned set by its last part"},
-        {{"A.ZIP.001", "A.ZIP.002", "B.Z01", "B.ZIP"}, {"A.ZIP.002", "B.Z01"}, {"A.ZIP.001", "B.ZIP"},
-         "upper case"},
-        {{"c.Zip.001", "c.zip.002", "d.z01", "d.Zip"}, {"c.zip.002", "d.z01"}, {"c.Zip.001", "d.Zip"},
+        {{"A.ZIP.001", "A.ZIP.002", "B.Z01", "B.ZIP"}, {"A.ZIP.002", "B.Z01"}, {"A.ZIP.001", "B.ZIP"}, "upper case"},
+        {{"c.Zip.001", "c.zip.002", "d.z01", "d.Zip"},
+         {"c.zip.002", "d.z01"},
+         {"c.Zip.001", "d.Zip"},
          "a first part whose extension has another letter case"},
-        {{"e.zip.002", "f.z01", "f.z02"}, {"e.zip.002", "f.z01", "f.z02"}, {"e.zip.002", "f.z01", "f.z02"},
+        {{"e.zip.002", "f.z01", "f.z02"},
+         {"e.zip.002", "f.z01", "f.z02"},
+         {"e.zip.002", "f.z01", "f.z02"},
          "no first part beside them: left for the run to report"},
-        {{"g.zip.001", "g.zip.1000", "h.z100", "h.zip"}, {"g.zip.1000", "h.z100"}, {"g.zip.001", "h.zip"},
+        {{"g.zip.001", "g.zip.1000", "h.z100", "h.zip"},
+         {"g.zip.1000", "h.z100"},
+         {"g.zip.001", "h.zip"},
          "more digits"},
-        {{"movie.mkv.001", "movie.mkv.002", "x.001", "x.002"}, {"movie.mkv.002", "x.002"}, {"movie.mkv.002", "x.002"},
+        {{"movie.mkv.001", "movie.mkv.002", "x.001", "x.002"},
+         {"movie.mkv.002", "x.002"},
+         {"movie.mkv.002", "x.002"},
          "other split files are not archives in parts"},
-        {{"p.zip", "p.zip.001", "p.zip.002"}, {"p.zip", "p.zip.002", "p.zip", "p.zip.001"},
-         {"p.zip", "p.zip.001", "p.zip"}, "a path given twice stays twice; only the rule's own repeats go"},
+        {{"p.zip", "p.zip.001", "p.zip.002"},
+         {"p.zip", "p.zip.002", "p.zip", "p.zip.001"},
+         {"p.zip", "p.zip.001", "p.zip"},
+         "a path given twice stays twice; only the rule's own repeats go"},
     };
     for (const Case &c : cases) {
         TempDir dir;
@@ -75,7 +88,8 @@ TEST(PartSets, AFolderScanListsOneRowPerSet)
     EXPECT_EQ(CollectArchives(q(dir.path()), QStringLiteral("*")),
               PathsIn(dir.path(), {"a.zip.001", "b.zip", "movie.mkv.001", "movie.mkv.002", "plain.zip"})
                   + PathsIn(sub, {"C.ZIP.001", "d.ZIP"}));
-    EXPECT_EQ(CollectArchives(q(dir.path()), QStringLiteral("z01")), PathsIn(dir.path(), {"b.zip"}) + PathsIn(sub, {"d.ZIP"}))
+    EXPECT_EQ(CollectArchives(q(dir.path()), QStringLiteral("z01")),
+              PathsIn(dir.path(), {"b.zip"}) + PathsIn(sub, {"d.ZIP"}))
         << "a scan for one later part finds the set";
 }
 
@@ -96,7 +110,7 @@ std::string EndOfPart(uint32_t disk, bool zip64 = false)
     std::string end;
     if (zip64)
         end = Little(0x06064b50, 4) + Little(44, 8) + Little(45, 4) + Little(disk, 4) + std::string(36, '\0')
-              + Little(0x07064b50, 4) + Little(0, 4) + Little(0, 8) + Little(disk + 1, 4);
+            + Little(0x07064b50, 4) + Little(0, 4) + Little(0, 8) + Little(disk + 1, 4);
     return end + Little(0x06054b50, 4) + Little(zip64 ? 0xFFFF : disk, 2) + std::string(16, '\0');
 }
 
@@ -108,7 +122,7 @@ TEST(PartSets, TheFilesOfAnArchiveAreThoseTheEngineReads)
 {
     const struct Case {
         std::vector<std::pair<std::string, std::string>> files;
-        Names parts;  // of the first file
+        Names parts; // of the first file
     } cases[] = {
         {{{"report.zip", EndOfPart(0)}, {"report.z01", "an unrelated file"}}, {"report.zip"}},
         {{{"b.zip", EndOfPart(2)}, {"b.z01", "1"}, {"b.z02", "2"}, {"b.z03", "not of this set"}},

@@ -37,8 +37,8 @@ TEST(AfterExtract, AMoveOntoAFullDiskLeavesTheSetWholeWhereItWas)
         GTEST_SKIP() << small.whyNot();
     const std::string big(400 * 1024, 'b');
     const struct Case {
-        std::vector<std::string> parts;  // the first is the archive
-        std::vector<std::string> after;  // in the target afterwards
+        std::vector<std::string> parts; // the first is the archive
+        std::vector<std::string> after; // in the target afterwards
     } cases[] = {
         {{"set.zip.001", "set.zip.002", "set.zip.003"}, {}},
         {{"alone.zip"}, {}},
@@ -87,6 +87,7 @@ TEST(AfterExtract, TheTrashRecordsAnyNameSoThatItGoesBack)
     ASSERT_TRUE(lines[1].startsWith("Path=/"));
     EXPECT_EQ(QUrl::fromPercentEncoding(lines[1].mid(5).toLatin1()).toStdString(),
               fs::canonical(dir / "in").string() + "/" + name);
-    EXPECT_TRUE(QRegularExpression("^DeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d$").match(lines[2]).hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression("^DeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d$").match(lines[2]).hasMatch())
         << lines[2].toStdString();
 }

@@ -33,8 +33,8 @@ TEST(AskedPasswords, TheWindowAsksForEachLockedArchive)
     ScriptedPrompts prompts;
     FakeSurface surface{prompts};
     surface.outputText = QString::fromStdString((dir / "out").string()) + "/";
-    const std::pair<const char *, const char *> archives[] = {
-        {"a.zip", "alpha"}, {"b.zip", "alpha"}, {"c.zip", "gamma"}, {"d.zip", "delta"}, {"plain.zip", ""}};
+    const std::pair<const char *, const char *> archives[]
+        = {{"a.zip", "alpha"}, {"b.zip", "alpha"}, {"c.zip", "gamma"}, {"d.zip", "delta"}, {"plain.zip", ""}};
     for (const auto &[file, password] : archives) {
         MakeZip(dir / file, {{.name = "f.txt", .data = file, .encrypted = *password != 0}}, password);
         surface.list.Add(QString::fromStdString((dir / file).string()));

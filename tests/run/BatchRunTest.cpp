@@ -60,7 +60,10 @@ TEST_F(BatchRunTest, RefusalsChangeNothing)
 {
     BatchRun run(surface);
     int calls = 0;
-    run.unzip = [&](auto &&...) { ++calls; return UnzipOutcome{}; };
+    run.unzip = [&](auto &&...) {
+        ++calls;
+        return UnzipOutcome{};
+    };
 
     prompts.expectMessage();
     run.Start();
@@ -123,9 +126,9 @@ TEST_F(BatchRunTest, ModesFollowTheirCaptionsAndTheSummaryNamesFailures)
     EXPECT_TRUE(box.contains(rows[3] + ": ")) << box.toStdString();
     EXPECT_FALSE(box.contains(rows[0])) << box.toStdString();
     EXPECT_EQ(prompts.last().icon, Prompts::Icon::Exclamation);
-    EXPECT_EQ(surface.textsSeen.mid(0, 4),
-              (QStringList{"Processing: a.zip", "Processing: b.v2.zip", "Processing: secret.zip",
-                           "Processing: fake.zip"}));
+    EXPECT_EQ(
+        surface.textsSeen.mid(0, 4),
+        (QStringList{"Processing: a.zip", "Processing: b.v2.zip", "Processing: secret.zip", "Processing: fake.zip"}));
     EXPECT_EQ(surface.valuesSeen.front(), 0) << "nothing is done before the first archive";
     EXPECT_TRUE(std::is_sorted(surface.valuesSeen.begin(), surface.valuesSeen.end() - 1));
     EXPECT_EQ(surface.valuesSeen.back(), 0);
@@ -169,7 +172,7 @@ TEST_F(BatchRunTest, TheBarShowsTheShareOfBytesDone)
         std::vector<std::pair<std::uint64_t, int>> work; // bytes done, milliseconds since the last report
     } archives[] = {
         {"a.zip", 100, {}},
-        {"b.zip", 300, {{150, 20}, {200, 0}}},   // the second comes within the same frame
+        {"b.zip", 300, {{150, 20}, {200, 0}}}, // the second comes within the same frame
         {"c.zip", 600, {{0, 20}, {300, 20}, {600, 20}}},
     };
     for (const Archive &a : archives)
@@ -203,7 +206,7 @@ TEST_F(BatchRunTest, ASecondStartDuringARunDoesNothingAndCancelStopsTheWalk)
     int calls = 0;
     run.unzip = [&](const std::string &, const std::string &, bool, const UnzipHooks &) {
         ++calls;
-        run.Start();   // the window's events are served during an archive
+        run.Start(); // the window's events are served during an archive
         UnzipOutcome outcome;
         outcome.status = UnzipOutcome::Status::Extracted;
         return outcome;
@@ -246,7 +249,10 @@ TEST_F(BatchRunTest, ListsOfAnyLengthAndLongSummaries)
     surface.option2 = false;
     BatchRun run(surface);
     int calls = 0;
-    run.unzip = [&](auto &&...) { ++calls; return UnzipOutcome{}; };
+    run.unzip = [&](auto &&...) {
+        ++calls;
+        return UnzipOutcome{};
+    };
     prompts.expectMessage();
     run.Start();
     EXPECT_EQ(calls, 0);
@@ -273,7 +279,8 @@ TEST_F(BatchRunTest, AMissingRowIsReportedAndTheRunGoesOn)
     EXPECT_EQ(seen, (QStringList{"/in/1.zip", "/in/2.zip"}));
     const auto &error = prompts.calls()[0];
     EXPECT_EQ(error.title, "Application Error");
-    EXPECT_TRUE(error.text.contains("in Plindrave2021/08/31.Form1.PushButton2_Click at line ")) << error.text.toStdString();
+    EXPECT_TRUE(error.text.contains("in Plindrave2021/08/31.Form1.PushButton2_Click at line "))
+        << error.text.toStdString();
     EXPECT_EQ(prompts.last().text, "Done.");
 }
 
@@ -338,7 +345,7 @@ TEST(RunSummary, CountsAndFoldsAwayLongLists)
     EXPECT_EQ(withLines.detail, "/b.zip: some entries failed\n    x.txt: wrong password");
 }
 
-}
+} // namespace
 
 namespace {
 // A failure on the worker thread reaches the window thread's error box.
@@ -358,7 +365,7 @@ TEST(RunOnWorkerThread, HandsBackTheWorkersFailure)
         EXPECT_THROW(RunOnWorkerThread([] { throw RuntimeError(ErrorNumber::Overflow); }), RuntimeError);
     }
 }
-}
+} // namespace
 
 // Rows added during a run ("Open with" handed to the running window) join
 // it, unless it is stopping: then they are named as waiting.

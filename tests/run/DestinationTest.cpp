@@ -61,4 +61,4 @@ TEST(DestinationFor, BaseNameAndTheOtherModes)
     EXPECT_EQ(ModeFromOptions(false, true), UnzipMode::OneFolder);
     EXPECT_EQ(ModeFromOptions(false, false), UnzipMode::None);
 }
-}
+} // namespace

@@ -24,9 +24,8 @@ ArchiveResult extract(const fs::path &archive, const fs::path &destination, bool
     RunOptions options;
     options.nested = true;
     options.removeNested = remove;
-    const UnzipFunction unzip = [](const std::string &a, const std::string &d, bool overwrite, const UnzipHooks &hooks) {
-        return UnzipArchive(a, d, overwrite, hooks);
-    };
+    const UnzipFunction unzip = [](const std::string &a, const std::string &d, bool overwrite,
+                                   const UnzipHooks &hooks) { return UnzipArchive(a, d, overwrite, hooks); };
     return RunArchiveJob(q(archive), q(destination), unzip, {}, options);
 }
 
@@ -41,9 +40,8 @@ TEST(NestedArchives, AreTakenOnlyFromWhereTheyWereWrittenAndRemovedOnlyThere)
     MakeZip(dir / "victim/second.zip", {{"mine2.txt", "mine"}});
     const std::string inner = zipBytes(dir / "scratch.zip", {{"theirs.txt", "theirs"}});
     const std::string dots = zipBytes(dir / "scratch.zip", {{"dots.txt", "d"}});
-    MakeZip(dir / "evil.zip", {{"../../victim/precious.zip", inner},
-                               {(dir / "victim/second.zip").string(), inner},
-                               {"...zip", dots}});
+    MakeZip(dir / "evil.zip",
+            {{"../../victim/precious.zip", inner}, {(dir / "victim/second.zip").string(), inner}, {"...zip", dots}});
 
     for (const bool remove : {false, true}) {
         const fs::path out = dir / (remove ? "work/out2" : "work/out");

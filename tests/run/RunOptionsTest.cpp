@@ -37,15 +37,19 @@ TEST(SubfolderNamer, EachRuleAndTheArchivesOfOneRunKeptApart)
         QStringList destinations;
     } cases[] = {
         // A name from its first dot on is the output folder itself, never a folder above it.
-        {R::FirstDot, {"/in/a.v1.zip", "/in/a.v2.zip", "/in/...zip", "/in/photos.tar.gz"},
+        {R::FirstDot,
+         {"/in/a.v1.zip", "/in/a.v2.zip", "/in/...zip", "/in/photos.tar.gz"},
          {"/out/a", "/out/a", "/out/", "/out/photos"}},
         // The whole suffix of a kind, whatever its letter case; another extension goes alone.
-        {R::Full, {"/in/p.v1.tar.gz", "/in/q.TGZ", "/in/r.7z.001", "/in/s.part01.rar", "/in/t.part2.rar", "/in/u.txt.gz",
-                   "/in/v.tar.Z", "/in/.tar.gz"},
+        {R::Full,
+         {"/in/p.v1.tar.gz", "/in/q.TGZ", "/in/r.7z.001", "/in/s.part01.rar", "/in/t.part2.rar", "/in/u.txt.gz",
+          "/in/v.tar.Z", "/in/.tar.gz"},
          {"/out/p.v1", "/out/q", "/out/r", "/out/s", "/out/t.part2", "/out/u.txt", "/out/v", "/out/.tar"}},
-        {R::Full, {"/in/a.v1.zip", "/in/a.v2.zip", "/in/b.ZIP", "/in/set.zip.001", "/sub/a.v1.zip", "/in/...zip", "/in/..zip"},
+        {R::Full,
+         {"/in/a.v1.zip", "/in/a.v2.zip", "/in/b.ZIP", "/in/set.zip.001", "/sub/a.v1.zip", "/in/...zip", "/in/..zip"},
          {"/out/a.v1", "/out/a.v2", "/out/b", "/out/set", "/out/a.v1 (2)", "/out/_", "/out/_ (2)"}},
-        {R::Smart, {"/in/one-top.zip", "/in/loose.zip", "/in/x/one-top.zip", "/in/project.zip", "/in/...zip"},
+        {R::Smart,
+         {"/in/one-top.zip", "/in/loose.zip", "/in/x/one-top.zip", "/in/project.zip", "/in/...zip"},
          {"/out", "/out/loose", "/out/one-top", "/out/project (2)", "/out/_"}},
     };
     for (const Case &c : cases) {
@@ -206,8 +210,9 @@ TEST_F(RunOptionsTest, ArchiveKindsDecideWhetherOtherKindsAreOpened)
         EXPECT_EQ(dir.read(folder + "/a/a.txt") + dir.read(folder + "/b/t.txt") + dir.read(folder + "/c/t.txt"),
                   c.expected);
         const QString box = prompts.last().text;
-        EXPECT_EQ(box.contains(q(dir / "in/c.7z") + ": not a ZIP archive: choose \"Every kind Marrowlyn reads\" in "
-                                                     "More Options to open it"),
+        EXPECT_EQ(box.contains(q(dir / "in/c.7z")
+                               + ": not a ZIP archive: choose \"Every kind Marrowlyn reads\" in "
+                                 "More Options to open it"),
                   c.kinds == RunOptions::Kinds::Zip)
             << box.toStdString();
     }

@@ -26,8 +26,8 @@ QCoreApplication &application()
 TEST(SharedTexts, ComeOutInGermanAndBackInEnglish)
 {
     application();
-    const std::vector<std::string> lines = {"error: a.txt: wrong password", "error: b.txt: wrong password",
-                                            "error: c.txt: CRC error"};
+    const std::vector<std::string> lines
+        = {"error: a.txt: wrong password", "error: b.txt: wrong password", "error: c.txt: CRC error"};
     const std::vector<std::string> part = {"error: x.zip: part 2 (\"x.zip.002\") is missing"};
     const std::vector<ArchiveProblem> problems = {{QStringLiteral("/a/x.zip"), QStringLiteral("r"), {}}};
     struct Case {
@@ -49,9 +49,12 @@ TEST(SharedTexts, ComeOutInGermanAndBackInEnglish)
         {"wrong password (2 files); damaged: 1 file failed its check",
          "falsches Kennwort (2 Dateien); beschädigt: 1 Datei hat die Prüfung nicht bestanden"},
         {"part 2 (\"x.zip.002\") is missing", "Teil 2 („x.zip.002“) fehlt"},
-        {"Done.\n\n1 of 3 archives was not extracted cleanly", "Fertig.\n\n1 von 3 Archiven wurde nicht fehlerfrei entpackt"},
-        {"Done.\n\n2 of 3 archives were not extracted cleanly", "Fertig.\n\n2 von 3 Archiven wurden nicht fehlerfrei entpackt"},
-        {"Done.\n\n1 of 1 archive was not extracted cleanly", "Fertig.\n\n1 von 1 Archiv wurde nicht fehlerfrei entpackt"},
+        {"Done.\n\n1 of 3 archives was not extracted cleanly",
+         "Fertig.\n\n1 von 3 Archiven wurde nicht fehlerfrei entpackt"},
+        {"Done.\n\n2 of 3 archives were not extracted cleanly",
+         "Fertig.\n\n2 von 3 Archiven wurden nicht fehlerfrei entpackt"},
+        {"Done.\n\n1 of 1 archive was not extracted cleanly",
+         "Fertig.\n\n1 von 1 Archiv wurde nicht fehlerfrei entpackt"},
     };
     for (size_t i = 0; i < cases.size(); ++i) {
         EXPECT_EQ(english[i], cases[i].english);

@@ -5,7 +5,7 @@
 #include <string>
 
 uint32_t Crc32Of(const std::string &data);
-std::string DeflateRaw(const std::string &data);   // method 8
+std::string DeflateRaw(const std::string &data);    // method 8
 std::string Bzip2Compress(const std::string &data); // method 12
 // Method 14: the ZIP LZMA header (version, properties size, properties) and a
 // raw LZMA1 stream that ends with an end marker, so set flag bit 1.

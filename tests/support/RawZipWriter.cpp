@@ -10,15 +10,9 @@
 #include <random>
 #include <stdexcept>
 
-std::string LittleEndian16(uint16_t value)
-{
-    return {char(value & 0xFF), char(value >> 8)};
-}
+std::string LittleEndian16(uint16_t value) { return {char(value & 0xFF), char(value >> 8)}; }
 
-std::string LittleEndian32(uint32_t value)
-{
-    return LittleEndian16(value & 0xFFFF) + LittleEndian16(value >> 16);
-}
+std::string LittleEndian32(uint32_t value) { return LittleEndian16(value & 0xFFFF) + LittleEndian16(value >> 16); }
 
 std::string LittleEndian64(uint64_t value)
 {
@@ -37,7 +31,10 @@ RawEntry CompressedEntry(const std::string &name, uint16_t method, const std::st
     case 0: entry.data = contents; break;
     case 8: entry.data = DeflateRaw(contents); break;
     case 12: entry.data = Bzip2Compress(contents); break;
-    case 14: entry.data = LzmaZipCompress(contents); entry.flags |= 2; break;
+    case 14:
+        entry.data = LzmaZipCompress(contents);
+        entry.flags |= 2;
+        break;
     case 93: entry.data = ZstdCompress(contents); break;
     case 95: entry.data = XzCompress(contents); break;
     default: throw std::runtime_error("CompressedEntry: no compressor for method " + std::to_string(method));
@@ -126,17 +123,20 @@ std::string BuildRawZip(const RawZip &zip)
             bool big = packed >= 0xFFFFFFFFu || size >= 0xFFFFFFFFu || zip.zip64;
             std::string extra = entry.localExtra;
             if (big)
-                extra += LittleEndian16(1) + LittleEndian16(16)
-                         + LittleEndian64(entry.dataDescriptor ? 0 : size)
-                         + LittleEndian64(entry.dataDescriptor ? 0 : packed);
+                extra += LittleEndian16(1) + LittleEndian16(16) + LittleEndian64(entry.dataDescriptor ? 0 : size)
+                    + LittleEndian64(entry.dataDescriptor ? 0 : packed);
             const std::string &name = entry.localName ? *entry.localName : entry.name;
             out += LittleEndian32(0x04034b50) + LittleEndian16(big ? 45 : 20) + LittleEndian16(flags)
-                   + LittleEndian16(entry.method) + LittleEndian16(entry.dosTime) + LittleEndian16(entry.dosDate)
-                   + LittleEndian32(entry.dataDescriptor ? 0 : crc)
-                   + LittleEndian32(big ? 0xFFFFFFFFu : entry.dataDescriptor ? 0 : uint32_t(packed))
-                   + LittleEndian32(big ? 0xFFFFFFFFu : entry.dataDescriptor ? 0 : uint32_t(size))
-                   + LittleEndian16(uint16_t(name.size())) + LittleEndian16(uint16_t(extra.size())) + name + extra
-                   + payload;
+                + LittleEndian16(entry.method) + LittleEndian16(entry.dosTime) + LittleEndian16(entry.dosDate)
+                + LittleEndian32(entry.dataDescriptor ? 0 : crc)
+                + LittleEndian32(big                        ? 0xFFFFFFFFu
+                                     : entry.dataDescriptor ? 0
+                                                            : uint32_t(packed))
+                + LittleEndian32(big                        ? 0xFFFFFFFFu
+                                     : entry.dataDescriptor ? 0
+                                                            : uint32_t(size))
+                + LittleEndian16(uint16_t(name.size())) + LittleEndian16(uint16_t(extra.size())) + name + extra
+                + payload;
             if (entry.dataDescriptor) {
                 out += LittleEndian32(0x08074b50) + LittleEndian32(crc);
                 out += big ? LittleEndian64(packed) + LittleEndian64(size)
@@ -150,16 +150,14 @@ std::string BuildRawZip(const RawZip &zip)
         std::string extra = entry.centralExtra;
         if (big)
             extra += LittleEndian16(1) + LittleEndian16(24) + LittleEndian64(size) + LittleEndian64(packed)
-                     + LittleEndian64(offset);
+                + LittleEndian64(offset);
         central += LittleEndian32(0x02014b50) + LittleEndian16(entry.madeBy) + LittleEndian16(big ? 45 : 20)
-                   + LittleEndian16(flags) + LittleEndian16(entry.method) + LittleEndian16(entry.dosTime)
-                   + LittleEndian16(entry.dosDate) + LittleEndian32(crc)
-                   + LittleEndian32(big ? 0xFFFFFFFFu : uint32_t(packed))
-                   + LittleEndian32(big ? 0xFFFFFFFFu : uint32_t(size))
-                   + LittleEndian16(uint16_t(entry.name.size())) + LittleEndian16(uint16_t(extra.size()))
-                   + LittleEndian16(0) + LittleEndian16(0) + LittleEndian16(0)
-                   + LittleEndian32(entry.externalAttributes) + LittleEndian32(big ? 0xFFFFFFFFu : uint32_t(offset))
-                   + entry.name + extra;
+            + LittleEndian16(flags) + LittleEndian16(entry.method) + LittleEndian16(entry.dosTime)
+            + LittleEndian16(entry.dosDate) + LittleEndian32(crc) + LittleEndian32(big ? 0xFFFFFFFFu : uint32_t(packed))
+            + LittleEndian32(big ? 0xFFFFFFFFu : uint32_t(size)) + LittleEndian16(uint16_t(entry.name.size()))
+            + LittleEndian16(uint16_t(extra.size())) + LittleEndian16(0) + LittleEndian16(0) + LittleEndian16(0)
+            + LittleEndian32(entry.externalAttributes) + LittleEndian32(big ? 0xFFFFFFFFu : uint32_t(offset))
+            + entry.name + extra;
     }
 
     uint64_t centralOffset = out.size();
@@ -168,15 +166,15 @@ std::string BuildRawZip(const RawZip &zip)
     if (anyZip64) {
         uint64_t recordOffset = out.size();
         out += LittleEndian32(0x06064b50) + LittleEndian64(44) + LittleEndian16(45) + LittleEndian16(45)
-               + LittleEndian32(0) + LittleEndian32(0) + LittleEndian64(count) + LittleEndian64(count)
-               + LittleEndian64(central.size()) + LittleEndian64(centralOffset);
+            + LittleEndian32(0) + LittleEndian32(0) + LittleEndian64(count) + LittleEndian64(count)
+            + LittleEndian64(central.size()) + LittleEndian64(centralOffset);
         out += LittleEndian32(0x07064b50) + LittleEndian32(0) + LittleEndian64(recordOffset) + LittleEndian32(1);
     }
     out += LittleEndian32(0x06054b50) + LittleEndian16(0) + LittleEndian16(0)
-           + LittleEndian16(anyZip64 ? 0xFFFF : uint16_t(count)) + LittleEndian16(anyZip64 ? 0xFFFF : uint16_t(count))
-           + LittleEndian32(anyZip64 ? 0xFFFFFFFFu : uint32_t(central.size()))
-           + LittleEndian32(anyZip64 ? 0xFFFFFFFFu : uint32_t(centralOffset))
-           + LittleEndian16(uint16_t(zip.comment.size())) + zip.comment;
+        + LittleEndian16(anyZip64 ? 0xFFFF : uint16_t(count)) + LittleEndian16(anyZip64 ? 0xFFFF : uint16_t(count))
+        + LittleEndian32(anyZip64 ? 0xFFFFFFFFu : uint32_t(central.size()))
+        + LittleEndian32(anyZip64 ? 0xFFFFFFFFu : uint32_t(centralOffset))
+        + LittleEndian16(uint16_t(zip.comment.size())) + zip.comment;
     return out;
 }
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 struct RawEntry {
-    std::string name = {};                       // central directory name, raw bytes
-    std::optional<std::string> localName = {};   // local header name when it must differ
+    std::string name = {};                     // central directory name, raw bytes
+    std::optional<std::string> localName = {}; // local header name when it must differ
     uint16_t method = 0;
     std::string data = {};                       // the stored (already compressed) bytes
     std::string plain = {};                      // the uncompressed contents: default CRC and size
@@ -25,9 +25,9 @@ struct RawEntry {
     uint16_t madeBy = 0x031E;                    // Unix, version 3.0
     std::string localExtra = {};
     std::string centralExtra = {};
-    bool dataDescriptor = false;                 // sets flag bit 3, zero sizes in the local header
-    std::string zipCryptoPassword = {};          // non-empty: traditional PKWARE encryption
-    std::optional<size_t> sameDataAs = {};       // point the central entry at an earlier entry's local header
+    bool dataDescriptor = false;           // sets flag bit 3, zero sizes in the local header
+    std::string zipCryptoPassword = {};    // non-empty: traditional PKWARE encryption
+    std::optional<size_t> sameDataAs = {}; // point the central entry at an earlier entry's local header
 };
 
 // Entry for stored contents, and for contents compressed by `method`.
@@ -36,9 +36,9 @@ RawEntry StoredEntry(const std::string &name, const std::string &contents);
 RawEntry CompressedEntry(const std::string &name, uint16_t method, const std::string &contents);
 
 struct RawZip {
-    std::string prefix = {};        // bytes before the archive (a stub, a self-extractor)
+    std::string prefix = {}; // bytes before the archive (a stub, a self-extractor)
     std::vector<RawEntry> entries = {};
-    bool zip64 = false;             // force the Zip64 end records; added anyway when needed
+    bool zip64 = false; // force the Zip64 end records; added anyway when needed
     std::string comment = {};
 };
 

@@ -7,15 +7,12 @@ namespace {
 std::string describe(const ScriptedPrompts::Call &call)
 {
     return std::string(ScriptedPrompts::kindName(call.kind)) + " \"" + call.text.toStdString() + "\" titled \""
-           + call.title.toStdString() + "\"";
+        + call.title.toStdString() + "\"";
 }
 
 } // namespace
 
-ScriptedPrompts::~ScriptedPrompts()
-{
-    verifyAllUsed();
-}
+ScriptedPrompts::~ScriptedPrompts() { verifyAllUsed(); }
 
 const char *ScriptedPrompts::kindName(Kind kind)
 {
@@ -111,28 +108,29 @@ Prompts::Answer ScriptedPrompts::message(const QString &text, const QString &tit
 
 QString ScriptedPrompts::input(const QString &prompt, const QString &title, const QString &preset, bool secret)
 {
-    const std::optional<Expected> expected = take({Kind::Input, prompt, title, Buttons::Ok, Icon::None, {}, preset, secret, {}});
+    const std::optional<Expected> expected
+        = take({Kind::Input, prompt, title, Buttons::Ok, Icon::None, {}, preset, secret, {}});
     return expected ? expected->text : QString();
 }
 
 QString ScriptedPrompts::openFiles(const QString &title, const QString &filter, const QString &startFolder)
 {
-    const std::optional<Expected> expected =
-        take({Kind::OpenFiles, {}, title, Buttons::Ok, Icon::None, {}, startFolder, false, filter});
+    const std::optional<Expected> expected
+        = take({Kind::OpenFiles, {}, title, Buttons::Ok, Icon::None, {}, startFolder, false, filter});
     return expected ? expected->text : QString();
 }
 
 QString ScriptedPrompts::pickFolder(const QString &prompt, const QString &startFolder)
 {
-    const std::optional<Expected> expected =
-        take({Kind::PickFolder, prompt, {}, Buttons::Ok, Icon::None, {}, startFolder, false, {}});
+    const std::optional<Expected> expected
+        = take({Kind::PickFolder, prompt, {}, Buttons::Ok, Icon::None, {}, startFolder, false, {}});
     return expected ? expected->text : QString();
 }
 
 bool ScriptedPrompts::openWithShell(const QString &pathOrAddress)
 {
-    const std::optional<Expected> expected =
-        take({Kind::OpenWithShell, pathOrAddress, {}, Buttons::Ok, Icon::None, {}, {}, false, {}});
+    const std::optional<Expected> expected
+        = take({Kind::OpenWithShell, pathOrAddress, {}, Buttons::Ok, Icon::None, {}, {}, false, {}});
     return expected && expected->answer == Answer::Yes;
 }
 

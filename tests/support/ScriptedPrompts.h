@@ -19,12 +19,12 @@ public:
     // use stay empty.
     struct Call {
         Kind kind;
-        QString text;     // message text, input prompt, picker prompt, shell target
-        QString title;    // box or dialog title
+        QString text;  // message text, input prompt, picker prompt, shell target
+        QString title; // box or dialog title
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
         QString detail;
-        QString preset;   // input preset, dialog or picker start folder
+        QString preset; // input preset, dialog or picker start folder
         bool secret = false;
         QString filter;
     };
@@ -49,8 +49,8 @@ public:
     // Fails the test for each queued prompt not yet asked, then forgets them.
     void verifyAllUsed();
 
-    Answer message(const QString &text, const QString &title, Buttons buttons = Buttons::Ok,
-                   Icon icon = Icon::None, const QString &detail = QString()) override;
+    Answer message(const QString &text, const QString &title, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                   const QString &detail = QString()) override;
     QString input(const QString &prompt, const QString &title, const QString &preset, bool secret = false) override;
     QString openFiles(const QString &title, const QString &filter, const QString &startFolder) override;
     QString pickFolder(const QString &prompt, const QString &startFolder) override;

@@ -2,10 +2,7 @@
 
 #include <cstdlib>
 
-bool Have7zz()
-{
-    return std::system("command -v 7zz >/dev/null 2>&1") == 0;
-}
+bool Have7zz() { return std::system("command -v 7zz >/dev/null 2>&1") == 0; }
 
 bool Run7zz(const std::filesystem::path &folder, const std::string &method, const std::string &arguments)
 {

@@ -44,7 +44,4 @@ std::string ReadWholeFile(const fs::path &path)
     return text.str();
 }
 
-std::string TempDir::read(const std::string &relative) const
-{
-    return ReadWholeFile(m_path / relative);
-}
+std::string TempDir::read(const std::string &relative) const { return ReadWholeFile(m_path / relative); }

@@ -48,8 +48,9 @@ void makeRawZip(const std::filesystem::path &file, const std::vector<ZipEntry> &
         } else {
             const std::string &content = entry.symlinkTarget ? *entry.symlinkTarget : entry.data;
             raw = CompressedEntry(entry.name, uint16_t(libzipMethod(entry.method)), content);
-            raw.externalAttributes = ((entry.symlinkTarget ? S_IFLNK : S_IFREG)
-                                      | entry.mode.value_or(entry.symlinkTarget ? 0777 : 0644)) << 16;
+            raw.externalAttributes
+                = ((entry.symlinkTarget ? S_IFLNK : S_IFREG) | entry.mode.value_or(entry.symlinkTarget ? 0777 : 0644))
+                << 16;
         }
         raw.flags |= 0x800;
         if (entry.mtime) {
@@ -65,8 +66,7 @@ void makeRawZip(const std::filesystem::path &file, const std::vector<ZipEntry> &
 
 } // namespace
 
-void MakeZip(const std::filesystem::path &file, const std::vector<ZipEntry> &entries,
-             const std::string &password)
+void MakeZip(const std::filesystem::path &file, const std::vector<ZipEntry> &entries, const std::string &password)
 {
     for (const ZipEntry &entry : entries) {
         if (!entry.directory && !libzipWrites(entry.method))
@@ -114,10 +114,11 @@ void MakeZip(const std::filesystem::path &file, const std::vector<ZipEntry> &ent
             fail(archive, entry.name);
         if (entry.encrypted
             && zip_file_set_encryption(archive, index,
-                                       entry.aesBits == 128   ? ZIP_EM_AES_128
-                                       : entry.aesBits == 192 ? ZIP_EM_AES_192
-                                                              : ZIP_EM_AES_256,
-                                       password.c_str()) < 0)
+                                       entry.aesBits == 128       ? ZIP_EM_AES_128
+                                           : entry.aesBits == 192 ? ZIP_EM_AES_192
+                                                                  : ZIP_EM_AES_256,
+                                       password.c_str())
+                < 0)
             fail(archive, entry.name);
     }
     if (zip_close(archive) < 0)

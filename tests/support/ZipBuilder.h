@@ -18,12 +18,12 @@ struct ZipEntry {
     std::string name = {};
     std::string data = {};
     ZipMethod method = ZipMethod::Deflate;
-    bool directory = false;                     // name may end in "/" or not
-    std::optional<std::time_t> mtime = {};      // default: libzip's (now)
-    std::optional<uint32_t> mode = {};          // permission bits, e.g. 0644; file type is added
+    bool directory = false;                        // name may end in "/" or not
+    std::optional<std::time_t> mtime = {};         // default: libzip's (now)
+    std::optional<uint32_t> mode = {};             // permission bits, e.g. 0644; file type is added
     std::optional<std::string> symlinkTarget = {}; // makes a symbolic-link entry; data is ignored
-    bool encrypted = false;                     // WinZip AES with the archive's password
-    int aesBits = 256;                          // 128, 192 or 256
+    bool encrypted = false;                        // WinZip AES with the archive's password
+    int aesBits = 256;                             // 128, 192 or 256
 };
 
 // Writes `file` anew. Throws std::runtime_error when libzip fails.
@@ -40,5 +40,4 @@ inline std::time_t LocalTime(int year, int month, int day, int hour, int minute)
     return std::mktime(&when);
 }
 
-void MakeZip(const std::filesystem::path &file, const std::vector<ZipEntry> &entries,
-             const std::string &password = "");
+void MakeZip(const std::filesystem::path &file, const std::vector<ZipEntry> &entries, const std::string &password = "");

@@ -25,7 +25,10 @@ protected:
     }
 
     QWidget *rows() { return form->ListView1->viewport(); }
-    QPoint centreOf(int index) { return form->ListView1->visualItemRect(form->ListView1->topLevelItem(index - 1)).center(); }
+    QPoint centreOf(int index)
+    {
+        return form->ListView1->visualItemRect(form->ListView1->topLevelItem(index - 1)).center();
+    }
 
     void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
     {
@@ -151,4 +154,4 @@ TEST_F(DragTest, DraggingNearTheEdgesScrollsTheList)
     EXPECT_EQ(f.JobRows().Count(), 40);
 }
 
-}
+} // namespace

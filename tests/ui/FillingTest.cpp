@@ -157,4 +157,4 @@ TEST_F(FormTest, ClosingDuringAFolderScanStopsIt)
     EXPECT_LT(f.JobRows().Count(), 40) << "the scan stopped at the close";
 }
 
-}
+} // namespace

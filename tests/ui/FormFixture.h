@@ -25,7 +25,9 @@ inline QString q(const std::filesystem::path &path) { return QString::fromStdStr
 // A caption as it shows: "&Clear List" reads "Clear List", "&&" reads "&".
 inline QString withoutMnemonic(QString text)
 {
-    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QChar(1), QLatin1Char('&'));
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QChar(1), QLatin1Char('&'));
 }
 
 // The captions of `root`'s visible buttons and group boxes that are wider
@@ -56,7 +58,8 @@ inline QStringList CutCaptions(QWidget *root)
             const QFontMetrics &metrics = push->fontMetrics();
             const QRect ink = metrics.tightBoundingRect(caption);
             const double baseline = contents.top() + (contents.height() - metrics.height()) / 2.0 + metrics.ascent();
-            tooLow = !caption.isEmpty() && (baseline + ink.top() < contents.top() || baseline + ink.bottom() > contents.bottom() + 1);
+            tooLow = !caption.isEmpty()
+                && (baseline + ink.top() < contents.top() || baseline + ink.bottom() > contents.bottom() + 1);
         }
         if (!w->parentWidget()->rect().contains(w->geometry()) || tooLow
             || (!caption.isEmpty() && w->fontMetrics().horizontalAdvance(caption) > room))

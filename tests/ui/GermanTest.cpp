@@ -51,7 +51,8 @@ protected:
                                        std::filesystem::copy_options::overwrite_existing);
         }
         if (german) {
-            EXPECT_EQ(InstallTranslation(QStringLiteral("de"), QString::fromStdString(ProgramFolder())), QStringLiteral("de"));
+            EXPECT_EQ(InstallTranslation(QStringLiteral("de"), QString::fromStdString(ProgramFolder())),
+                      QStringLiteral("de"));
         }
         Form1 &f = load();
         f.JobRows().Add(QStringLiteral("/home/ann/Downloads/Urlaubsfotos 2023.zip"));
@@ -63,7 +64,8 @@ protected:
         if (!shot.isEmpty()) {
             EXPECT_TRUE(f.grab().save(shot));
         }
-        MoreOptionsDialog dialog(prompts, RunOptions{}, [](const RunOptions &) {}, &f);
+        MoreOptionsDialog dialog(
+            prompts, RunOptions{}, [](const RunOptions &) {}, &f);
         dialog.show();
         EXPECT_EQ(CutCaptions(&dialog), QStringList());
         return Texts(&f) + Texts(&dialog);
@@ -79,7 +81,8 @@ TEST_F(GermanTest, EveryTextIsTranslatedAndTheStoredChoicesStayTheSame)
     windowTexts(true, true);
     ASSERT_EQ(german.size(), english.size());
     // The product's name, paths and the browse button's dots are no words.
-    const QStringList same{QStringLiteral("Marrowlyn"), QStringLiteral("..."), QStringLiteral("/home/ann/Downloads/Urlaubsfotos 2023.zip"),
+    const QStringList same{QStringLiteral("Marrowlyn"), QStringLiteral("..."),
+                           QStringLiteral("/home/ann/Downloads/Urlaubsfotos 2023.zip"),
                            QStringLiteral("/home/ann/Downloads/Rechnungen.zip")};
     for (qsizetype i = 0; i < english.size(); ++i) {
         if (!same.contains(english[i])) {
@@ -92,7 +95,8 @@ TEST_F(GermanTest, EveryTextIsTranslatedAndTheStoredChoicesStayTheSame)
     f.Option2->click();
     EXPECT_EQ(stored(SettingKey::Option2), QStringLiteral("True"));
     RunOptions chosen;
-    MoreOptionsDialog dialog(prompts, RunOptions{}, [&chosen](const RunOptions &o) { chosen = o; }, &f);
+    MoreOptionsDialog dialog(
+        prompts, RunOptions{}, [&chosen](const RunOptions &o) { chosen = o; }, &f);
     dialog.SubfolderName->setCurrentIndex(2);
     EXPECT_EQ(chosen.subfolderName, RunOptions::SubfolderName::Smart);
 }
@@ -106,7 +110,8 @@ TEST_F(GermanTest, MoreOptionsAtTwiceTheDensityKeepEveryCaptionWhole)
     ASSERT_EQ(InstallTranslation(QStringLiteral("de"), QString::fromStdString(ProgramFolder())), QStringLiteral("de"));
     Form1 &f = load();
     PasswordListStore store(QStringLiteral("Marrowlyn test"), std::chrono::milliseconds(0));
-    MoreOptionsDialog dialog(prompts, RunOptions{}, [](const RunOptions &) {}, &f, &store);
+    MoreOptionsDialog dialog(
+        prompts, RunOptions{}, [](const RunOptions &) {}, &f, &store);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     if (dialog.devicePixelRatioF() < 2)

@@ -101,14 +101,15 @@ TEST_F(FormTest, ControlsAreNamedAndTheKeyboardMovesRows)
         EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << control->metaObject()->className();
         EXPECT_FALSE(face->text(QAccessible::Description).isEmpty()) << face->text(QAccessible::Name).toStdString();
     }
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.PushButton3)->text(QAccessible::Name), "Choose the output folder");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.PushButton3)->text(QAccessible::Name),
+              "Choose the output folder");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f.PushButton5)->text(QAccessible::Name), "Clear List");
 
     // Every captioned button has an Alt key of its own.
     QSet<QKeySequence> mnemonics;
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
-             f.PushButton1, f.PushButton2, f.PushButton4, f.PushButton5, f.PushButton6, f.PushButton7,
-             f.PushButton8, f.MoreOptionsButton, f.Option1, f.Option2}) {
+             f.PushButton1, f.PushButton2, f.PushButton4, f.PushButton5, f.PushButton6, f.PushButton7, f.PushButton8,
+             f.MoreOptionsButton, f.Option1, f.Option2}) {
         const QKeySequence key = QKeySequence::mnemonic(b->text());
         EXPECT_FALSE(key.isEmpty()) << withoutMnemonic(b->text()).toStdString();
         EXPECT_FALSE(mnemonics.contains(key)) << key.toString().toStdString();
@@ -235,7 +236,7 @@ TEST_F(FormTest, RemovingAndClearingRows)
         rows.Add(row);
     rows.Select(2);
     QTest::keyClick(f.ListView1, Qt::Key_Backspace);
-    QTest::keyClick(f.ListView1, Qt::Key_Period);   // same number as the Delete key's code
+    QTest::keyClick(f.ListView1, Qt::Key_Period); // same number as the Delete key's code
     EXPECT_EQ(rows.Count(), 3);
     QTest::keyClick(f.ListView1, Qt::Key_Delete, Qt::ShiftModifier);
     ASSERT_EQ(rows.Count(), 2);
@@ -284,14 +285,14 @@ TEST_F(FormTest, PointerResetsOverTheWindowAndFramesButNotWhileBusy)
     Form1 &f = load();
     f.show();
     f.SetMousePointer(Pointer::Custom);
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), f.Frame2->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), f.Frame2->mapToGlobal(QPointF(3, 3)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(f.Frame2, &move);
     EXPECT_EQ(f.MousePointer(), Pointer::Default);
     f.SetMousePointer(Pointer::Hourglass);
     QCoreApplication::sendEvent(f.Frame2, &move);
-    QMouseEvent moveWindow(QEvent::MouseMove, QPointF(2, 2), f.mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                           Qt::NoButton, Qt::NoModifier);
+    QMouseEvent moveWindow(QEvent::MouseMove, QPointF(2, 2), f.mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                           Qt::NoModifier);
     QCoreApplication::sendEvent(&f, &moveWindow);
     EXPECT_EQ(f.MousePointer(), Pointer::Hourglass);
     f.SetMousePointer(Pointer::Custom);
@@ -299,7 +300,7 @@ TEST_F(FormTest, PointerResetsOverTheWindowAndFramesButNotWhileBusy)
     EXPECT_EQ(f.MousePointer(), Pointer::Default);
 }
 
-}
+} // namespace
 
 // Paths from the command line: those that are there are added; those that
 // are not are named in one message afterwards, and never listed.

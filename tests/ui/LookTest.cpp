@@ -129,7 +129,8 @@ TEST_F(LookTest, KeysKeepTheCurrentRowInViewAndTheListShowsFocus)
         f.ListView1->setFocus();
         const QImage focused = f.ListView1->grab().toImage();
         const QPoint frame(0, unfocused.height() / 2);
-        EXPECT_NE(focused.pixelColor(frame), unfocused.pixelColor(frame)) << "the frame shows focus; skinned " << skinned;
+        EXPECT_NE(focused.pixelColor(frame), unfocused.pixelColor(frame))
+            << "the frame shows focus; skinned " << skinned;
 
         for (const Qt::Key key : {Qt::Key_End, Qt::Key_Up, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_PageDown,
                                   Qt::Key_Down, Qt::Key_End, Qt::Key_PageUp}) {
@@ -219,4 +220,4 @@ TEST_F(LookTest, Screenshots)
     }
 }
 
-}
+} // namespace

@@ -49,4 +49,4 @@ TEST_F(FormTest, ProgressCaptionPaintsOncePerFrameAndEndsOnTheLatest)
     EXPECT_EQ(f.ProgressBar1->text(), IdleProgressText());
 }
 
-}
+} // namespace

@@ -25,14 +25,17 @@ TEST(QtPrompts, ConvertsTextsFiltersAndAnswers)
     EXPECT_EQ(QtFilter(AddFilesFilter()), "Zip Files (*.zip);;Split Zip Files (*.zip.001)");
     EXPECT_EQ(OpenFilesAnswer({}), "");
     EXPECT_EQ(OpenFilesAnswer({"/in/one.zip"}), "/in/one.zip");
-    EXPECT_EQ(OpenFilesAnswer({"/in/a.zip", "/in/b c.zip"}), QString("/in") + QChar(0) + "a.zip" + QChar(0) + "b c.zip");
+    EXPECT_EQ(OpenFilesAnswer({"/in/a.zip", "/in/b c.zip"}),
+              QString("/in") + QChar(0) + "a.zip" + QChar(0) + "b c.zip");
 
     struct Case {
         QString text, html;
     };
-    for (const Case &c : {Case{"no address, /home/ann/a.zip", ""},
-                          Case{"see https://a.example/b/.", R"(see <a href="https://a.example/b/">https://a.example/b/</a>.)"},
-                          Case{"<b> & http://x.example\nnext", R"(&lt;b&gt; &amp; <a href="http://x.example">http://x.example</a><br>next)"}})
+    for (const Case &c :
+         {Case{"no address, /home/ann/a.zip", ""},
+          Case{"see https://a.example/b/.", R"(see <a href="https://a.example/b/">https://a.example/b/</a>.)"},
+          Case{"<b> & http://x.example\nnext",
+               R"(&lt;b&gt; &amp; <a href="http://x.example">http://x.example</a><br>next)"}})
         EXPECT_EQ(TextWithLinks(c.text), c.html) << c.text.toStdString();
 }
 
@@ -83,7 +86,8 @@ TEST(QtPrompts, TheRunsBoxesAreForTheKeyboard)
                         QStyleOptionButton option;
                         option.initFrom(button);
                         option.text = text;
-                        const int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+                        const int room
+                            = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
                         if (button->fontMetrics().horizontalAdvance(withoutMnemonic(text)) > room)
                             faults << text + ": cut";
                     }
@@ -102,9 +106,11 @@ TEST(QtPrompts, TheRunsBoxesAreForTheKeyboard)
                     box->reject();
                 }
             });
-            const Prompts::Answer answer = prompts.message("Done.", "Marrowlyn", buttons, Prompts::Icon::None, "a.zip: wrong password");
+            const Prompts::Answer answer
+                = prompts.message("Done.", "Marrowlyn", buttons, Prompts::Icon::None, "a.zip: wrong password");
             EXPECT_TRUE(faults.isEmpty()) << language << ": " << faults.join(", ").toStdString();
-            EXPECT_EQ(answer, buttons == Prompts::Buttons::OkOpenFolder ? Prompts::Answer::Ok : Prompts::Answer::No) << language;
+            EXPECT_EQ(answer, buttons == Prompts::Buttons::OkOpenFolder ? Prompts::Answer::Ok : Prompts::Answer::No)
+                << language;
         }
     }
     RemoveTranslations();
@@ -129,7 +135,8 @@ TEST(QtPrompts, AFolderIsShownOnlyWhenTheLauncherSucceeds)
     for (const auto &c : cases) {
         std::filesystem::remove_all(bin / "stub");
         std::filesystem::create_directories(bin / "stub");
-        const auto stub = bin.write(std::string("stub/") + c.launcher, std::string("#!/bin/sh\ncd \"${0%/*}\"\n") + c.script + "\n");
+        const auto stub = bin.write(std::string("stub/") + c.launcher,
+                                    std::string("#!/bin/sh\ncd \"${0%/*}\"\n") + c.script + "\n");
         std::filesystem::permissions(stub, std::filesystem::perms::owner_all);
         qputenv("PATH", QFile::encodeName(q(bin / "stub")));
         QtPrompts prompts;
@@ -179,4 +186,4 @@ TEST_F(FormTest, TheHelpAddressIsALinkThatOpens)
     EXPECT_EQ(qtPrompts.opened, QStringList{ContactAddress});
 }
 
-}
+} // namespace

@@ -99,7 +99,8 @@ TEST_F(FormTest, FailingStepsAreReportedAndTheStartUpGoesOn)
     for (const auto &call : prompts.calls()) {
         EXPECT_EQ(call.title, "Application Error");
         EXPECT_EQ(call.icon, Prompts::Icon::Exclamation);
-        EXPECT_TRUE(call.text.contains("\r\nin Plindrave2021/08/31.Form1.Form_Load at line ")) << call.text.toStdString();
+        EXPECT_TRUE(call.text.contains("\r\nin Plindrave2021/08/31.Form1.Form_Load at line "))
+            << call.text.toStdString();
     }
     EXPECT_TRUE(prompts.calls()[1].text.startsWith("Type mismatch"));
     EXPECT_TRUE(f.Option1->isChecked());
@@ -114,4 +115,4 @@ TEST_F(FormTest, TheHomePageOpensOnTheLuckyDraw)
     EXPECT_EQ(prompts.last().text, HomePageAddress);
 }
 
-}
+} // namespace

@@ -82,7 +82,8 @@ protected:
             while (!released && !hooks.cancelRequested() && std::chrono::steady_clock::now() < until)
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             UnzipOutcome outcome;
-            outcome.status = hooks.cancelRequested() ? UnzipOutcome::Status::Cancelled : UnzipOutcome::Status::Extracted;
+            outcome.status
+                = hooks.cancelRequested() ? UnzipOutcome::Status::Cancelled : UnzipOutcome::Status::Extracted;
             return outcome;
         };
     }
@@ -111,8 +112,9 @@ TEST_F(WindowRunTest, RunsInBothModesWithProgressPointerAndSummary)
 
     prompts.expectMessage();
     QTest::mouseClick(f.PushButton2, Qt::LeftButton);
-    EXPECT_EQ(textsSeen, (QStringList{"Processing: a.zip", "Processing: b.zip", "Processing: locked.zip",
-                                      "Processing: notzip.zip"}));
+    EXPECT_EQ(
+        textsSeen,
+        (QStringList{"Processing: a.zip", "Processing: b.zip", "Processing: locked.zip", "Processing: notzip.zip"}));
     EXPECT_EQ(pointersSeen, (std::vector<int>{11, 11, 11, 11}));
     EXPECT_EQ(dir.read("out/a/same.txt"), "from a");
     EXPECT_EQ(dir.read("out/a/dir/only-a.txt"), "A");
@@ -120,7 +122,8 @@ TEST_F(WindowRunTest, RunsInBothModesWithProgressPointerAndSummary)
     EXPECT_FALSE(fs::exists(out / "locked/l.txt"));
     const auto done = prompts.last();
     EXPECT_EQ(done.title, "Marrowlyn");
-    EXPECT_TRUE(done.text.startsWith("Done.\n\n2 of 4 archives were not extracted cleanly:")) << done.text.toStdString();
+    EXPECT_TRUE(done.text.startsWith("Done.\n\n2 of 4 archives were not extracted cleanly:"))
+        << done.text.toStdString();
     EXPECT_TRUE(done.text.contains(rows[2])) << done.text.toStdString();
     EXPECT_TRUE(done.text.contains(rows[3])) << done.text.toStdString();
     EXPECT_EQ(f.MousePointer(), Pointer::Default);
@@ -231,7 +234,7 @@ TEST_F(WindowRunTest, TheWindowStaysAliveDuringAnArchive)
         QTest::keyClick(f.ListView1, Qt::Key_Delete);
         f.ListView1_DblClick();
         QTest::mouseClick(f.PushButton5, Qt::LeftButton);
-        QTest::mouseClick(f.PushButton2, Qt::LeftButton);   // a second start asks to stop; No goes on
+        QTest::mouseClick(f.PushButton2, Qt::LeftButton); // a second start asks to stop; No goes on
         EXPECT_EQ(prompts.last().text, StopQuestion());
         EXPECT_EQ(listNow(), rows);
         EXPECT_EQ(calls, 1);
@@ -326,8 +329,8 @@ TEST_F(WindowRunTest, AMissingOutputFolderIsNamedAndOfferedToBeMade)
     f.Text1->setText(missing);
     prompts.expectMessage(Prompts::Answer::No);
     f.PushButton2_Click();
-    EXPECT_TRUE(prompts.last().text.startsWith("Folder does not exist. Please select another folder.\r\r" + missing
-                                               + "\r\r"))
+    EXPECT_TRUE(
+        prompts.last().text.startsWith("Folder does not exist. Please select another folder.\r\r" + missing + "\r\r"))
         << prompts.last().text.toStdString();
     EXPECT_EQ(prompts.last().buttons, Prompts::Buttons::YesNo);
     EXPECT_FALSE(fs::exists(dir / "new"));
@@ -338,4 +341,4 @@ TEST_F(WindowRunTest, AMissingOutputFolderIsNamedAndOfferedToBeMade)
     EXPECT_TRUE(prompts.last().text.startsWith("Done.")) << prompts.last().text.toStdString();
 }
 
-}
+} // namespace

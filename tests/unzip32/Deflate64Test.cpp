@@ -19,10 +19,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool Run7zz(const TempDir &dir, const std::string &arguments)
-{
-    return ::Run7zz(dir.path(), "Deflate64", arguments);
-}
+bool Run7zz(const TempDir &dir, const std::string &arguments) { return ::Run7zz(dir.path(), "Deflate64", arguments); }
 
 // What makes an encoder use the 64 KiB window and every kind of block: a
 // random block repeated (matches 40000 bytes back, past deflate's 32 KiB),
@@ -64,7 +61,8 @@ std::string Contents(size_t size)
 std::pair<uint16_t, std::string> FirstEntry(const fs::path &archive)
 {
     std::vector<LocalEntry> entries = LocalEntries(archive);
-    return entries.empty() ? std::pair<uint16_t, std::string>{0xFFFF, ""} : std::pair{entries[0].method, entries[0].data};
+    return entries.empty() ? std::pair<uint16_t, std::string>{0xFFFF, ""}
+                           : std::pair{entries[0].method, entries[0].data};
 }
 
 // Deflate's bit order: values lowest bit first, Huffman codes first bit first.

@@ -25,9 +25,9 @@ struct EngineCall {
     std::vector<std::string> include, exclude;
 
     // Scripted answers.
-    std::vector<std::string> passwords;  // one per request; none left = refuse
-    std::vector<int32_t> replaceAnswers; // one per question; none left = 100
-    int cancelAt = -1;                   // the service callback answers 1 on this call (0-based)
+    std::vector<std::string> passwords;   // one per request; none left = refuse
+    std::vector<int32_t> replaceAnswers;  // one per question; none left = 100
+    int cancelAt = -1;                    // the service callback answers 1 on this call (0-based)
     std::function<void(int)> serviceHook; // run on each service call with its index (faults)
 
     // What the engine said.

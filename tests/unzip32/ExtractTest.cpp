@@ -84,8 +84,9 @@ TEST(Extract, FolderNamesSpacesTimesAndModes)
 {
     TempDir dir;
     std::time_t when = 1600000000;
-    MakeZip(dir / "a.zip", {{.name = "my dir/my file.txt", .data = "x", .mtime = when, .mode = 06755},
-                            {.name = "ro.txt", .data = "r", .mode = 0444}});
+    MakeZip(dir / "a.zip",
+            {{.name = "my dir/my file.txt", .data = "x", .mtime = when, .mode = 06755},
+             {.name = "ro.txt", .data = "r", .mode = 0444}});
 
     EngineCall flat((dir / "a.zip").string(), (dir / "flat").string());
     flat.options.UseFolderNames = 0;
@@ -111,9 +112,8 @@ TEST(Extract, RestoredModesPassThroughTheUmask)
         const char *name;
         uint32_t stored, expected; // with the umask 027
     } cases[] = {
-        {"all.txt", S_IFREG | 0777, 0750},
-        {"rw.txt", S_IFREG | 0666, 0640},
-        {"ro.txt", S_IFREG | 0444, 0640},   // the owner always reads and writes
+        {"all.txt", S_IFREG | 0777, 0750},   {"rw.txt", S_IFREG | 0666, 0640},
+        {"ro.txt", S_IFREG | 0444, 0640},    // the owner always reads and writes
         {"suid.txt", S_IFREG | 06755, 0750}, // never set-user-id or set-group-id
         {"shared/", S_IFDIR | 01777, 01750}, // a folder keeps its sticky bit
         {"open/", S_IFDIR | 0777, 0750},
@@ -141,11 +141,10 @@ TEST(Extract, TheMostExactTimeAnEntryCarriesWins)
     // 2020-09-13 12:26:40.1234567 UTC as an NTFS time, and the same second as
     // an extended timestamp; the DOS time (local, 2 s) says 2021-09-01.
     const uint64_t ntfs = (1600000000ull + 11644473600ull) * 10000000ull + 1234567;
-    const std::string ntfsField = LittleEndian16(0x000A) + LittleEndian16(32) + LittleEndian32(0)
-                                  + LittleEndian16(1) + LittleEndian16(24) + LittleEndian64(ntfs)
-                                  + LittleEndian64(0) + LittleEndian64(0);
-    const std::string unixField = LittleEndian16(0x5455) + LittleEndian16(5) + std::string(1, '\1')
-                                  + LittleEndian32(1600000000 - 60);
+    const std::string ntfsField = LittleEndian16(0x000A) + LittleEndian16(32) + LittleEndian32(0) + LittleEndian16(1)
+        + LittleEndian16(24) + LittleEndian64(ntfs) + LittleEndian64(0) + LittleEndian64(0);
+    const std::string unixField
+        = LittleEndian16(0x5455) + LittleEndian16(5) + std::string(1, '\1') + LittleEndian32(1600000000 - 60);
     struct Case {
         const char *name;
         std::string extra;
@@ -177,7 +176,9 @@ TEST(Extract, NamesInCp437UnicodePathAndBackslashes)
 {
     TempDir dir;
     RawEntry cp437 = StoredEntry(std::string("caf\x82.txt"), "1"); // é in CP437, no UTF-8 flag
-    RawEntry utf8 = StoredEntry("\xc3\xbc" "ber.txt", "2");
+    RawEntry utf8 = StoredEntry("\xc3\xbc"
+                                "ber.txt",
+                                "2");
     utf8.flags = 0x800;
     RawEntry unicodePath = StoredEntry("old.txt", "3");
     unicodePath.centralExtra = UnicodePathExtra("old.txt", "new\xe2\x82\xac.txt");
@@ -186,7 +187,9 @@ TEST(Extract, NamesInCp437UnicodePathAndBackslashes)
     EngineCall call((dir / "a.zip").string(), (dir / "out").string());
     EXPECT_EQ(call.run(), UZ_OK);
     EXPECT_EQ(dir.read("out/caf\xc3\xa9.txt"), "1");
-    EXPECT_EQ(dir.read("out/\xc3\xbc" "ber.txt"), "2");
+    EXPECT_EQ(dir.read("out/\xc3\xbc"
+                       "ber.txt"),
+              "2");
     EXPECT_EQ(dir.read("out/new\xe2\x82\xac.txt"), "3");
     EXPECT_EQ(dir.read("out/win/sub/f.txt"), "4");
 }
@@ -365,12 +368,12 @@ TEST(Version, FillsTheRecord)
 // pointer aligned to 64).
 TEST(Records, TheOptionRecordKeepsItsOrderWithPointersOfThePlatformsWidth)
 {
-    const std::size_t fields[] = {
-        offsetof(DCL, ExtractOnlyNewer), offsetof(DCL, SpaceToUnderscore), offsetof(DCL, PromptToOverwrite),
-        offsetof(DCL, MessageLevel),     offsetof(DCL, Reserved5),         offsetof(DCL, TestOnly),
-        offsetof(DCL, ListOnly),         offsetof(DCL, Reserved8),         offsetof(DCL, Reserved9),
-        offsetof(DCL, UseFolderNames),   offsetof(DCL, OverwriteExisting), offsetof(DCL, ConvertCRToCRLF),
-        offsetof(DCL, NameCodePage),     offsetof(DCL, CaseSensitive),     offsetof(DCL, Threads)};
+    const std::size_t fields[]
+        = {offsetof(DCL, ExtractOnlyNewer), offsetof(DCL, SpaceToUnderscore), offsetof(DCL, PromptToOverwrite),
+           offsetof(DCL, MessageLevel),     offsetof(DCL, Reserved5),         offsetof(DCL, TestOnly),
+           offsetof(DCL, ListOnly),         offsetof(DCL, Reserved8),         offsetof(DCL, Reserved9),
+           offsetof(DCL, UseFolderNames),   offsetof(DCL, OverwriteExisting), offsetof(DCL, ConvertCRToCRLF),
+           offsetof(DCL, NameCodePage),     offsetof(DCL, CaseSensitive),     offsetof(DCL, Threads)};
     for (std::size_t i = 0; i < std::size(fields); ++i)
         EXPECT_EQ(fields[i], 4 * i) << "field " << i + 1;
     const std::size_t pointer = sizeof(char *);

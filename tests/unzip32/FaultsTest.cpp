@@ -125,8 +125,9 @@ TEST(Faults, DiskFillsDuringAnEntryAndTheFreeSpaceRule)
     fillTheDiskDuringAnEntry(dir, "1m", 220, 300000);
 
     // Declared contents beyond the free space: refused before anything is written.
-    WriteRawZip(dir / "big.zip", {.entries = {StoredEntry("first.txt", "1"),
-                                              CompressedEntry("precious.txt", 8, std::string(4 << 20, 'b'))}});
+    WriteRawZip(
+        dir / "big.zip",
+        {.entries = {StoredEntry("first.txt", "1"), CompressedEntry("precious.txt", 8, std::string(4 << 20, 'b'))}});
     fs::remove_all(dir / "disk/out/small");
     EngineCall big((dir / "big.zip").string(), (dir / "disk/out").string());
     EXPECT_EQ(big.run(), UZ_NO_SPACE);
@@ -168,7 +169,8 @@ TEST(Faults, SizesThatOnlyALieCanHaveFailAloneAndCannotWrapTheFreeSpaceSum)
         EngineCall call((dir / "liars.zip").string(), (dir / "disk/out").string());
         EXPECT_EQ(call.run(), UZ_SOME_FAILED);
         for (const RawEntry &entry : c.liars)
-            EXPECT_TRUE(call.printedStarting("error: " + entry.name + ": refused: it declares " + std::to_string(*entry.size)));
+            EXPECT_TRUE(
+                call.printedStarting("error: " + entry.name + ": refused: it declares " + std::to_string(*entry.size)));
         EXPECT_EQ(call.callbacks.FailedCount, uint32_t(c.liars.size()));
         EXPECT_EQ(FilesBelow(dir / "disk/out"), (std::vector<std::string>{"first.txt", "last.txt"}));
     }
@@ -192,8 +194,8 @@ TEST(Faults, ReadOnlyDestination)
 
     EngineCall missing((dir / "a.zip").string(), (dir / "ro/not-there").string());
     EXPECT_EQ(missing.run(), UZ_CANNOT_CREATE);
-    EXPECT_TRUE(missing.printed("error: " + (dir / "a.zip").string() + ": the folder \"" + (dir / "ro/not-there").string()
-                                + "\" cannot be made: the destination is read-only"));
+    EXPECT_TRUE(missing.printed("error: " + (dir / "a.zip").string() + ": the folder \""
+                                + (dir / "ro/not-there").string() + "\" cannot be made: the destination is read-only"));
 }
 
 TEST(Faults, ArchiveTruncatedDuringTheRun)
@@ -228,8 +230,9 @@ TEST(Faults, KilledInTheMiddleOfAnEntryLeavesNothingBehind)
 {
     TempDir dir;
     const size_t size = size_t(128) << 20;
-    WriteRawZip(dir / "big.zip", {.entries = {StoredEntry("first.txt", "first"),
-                                              CompressedEntry("big.bin", 93, std::string(size, 'z'))}});
+    WriteRawZip(
+        dir / "big.zip",
+        {.entries = {StoredEntry("first.txt", "first"), CompressedEntry("big.bin", 93, std::string(size, 'z'))}});
     dir.write("out/big.bin", "the old big.bin");
     dir.write("out/first.txt", "the old first");
     const std::string out = (dir / "out").string();
@@ -249,8 +252,8 @@ TEST(Faults, KilledInTheMiddleOfAnEntryLeavesNothingBehind)
         std::error_code ec;
         for (auto &fd : fs::directory_iterator("/proc/" + std::to_string(child) + "/fd", ec)) {
             std::string target = fs::read_symlink(fd.path(), ec).string();
-            if (target.rfind(out + "/", 0) == 0 && (target.find("(deleted)") != std::string::npos
-                                                    || target.find(".part") != std::string::npos))
+            if (target.rfind(out + "/", 0) == 0
+                && (target.find("(deleted)") != std::string::npos || target.find(".part") != std::string::npos))
                 writing = true;
         }
         if (!writing)
@@ -280,7 +283,8 @@ TEST(Faults, AChildMadeByForkExtractsWithHelpersOfItsOwn)
     TempDir dir;
     RawZip zip;
     for (int i = 0; i < 40; ++i)
-        zip.entries.push_back(CompressedEntry("f" + std::to_string(i) + ".txt", 8, std::string(5000, char('a' + i % 26))));
+        zip.entries.push_back(
+            CompressedEntry("f" + std::to_string(i) + ".txt", 8, std::string(5000, char('a' + i % 26))));
     WriteRawZip(dir / "a.zip", zip);
     EngineCall parent((dir / "a.zip").string(), (dir / "parent").string());
     parent.options.Threads = 4;
@@ -327,10 +331,10 @@ TEST(Faults, OnlyTheRecordedTemporariesOfADeadCallAreRemoved)
         {"old/sub/.mz" + dead + "-1-0.part", dead, true, true},
         {"old/.mz" + dead + "-0-x.part", dead, false, false},         // not quite the form
         {"old/.mz" + live + "-0-0.part", dead, false, false},         // another call's token
-        {"old/keep.txt", dead, false, false},                          // no temporary's name at all
+        {"old/keep.txt", dead, false, false},                         // no temporary's name at all
         {"old/through/.mz" + dead + "-0-9.part", dead, false, false}, // its folder has become a link
         {"old/.mz" + live + "-0-1.part", live, false, false},         // the live call's
-        {"new/.mz1111111111111111-0-0.part", "", false, false},        // the user's, in the destination
+        {"new/.mz1111111111111111-0-0.part", "", false, false},       // the user's, in the destination
     };
     std::map<std::string, std::vector<fs::path>> listed;
     for (const Leftover &leftover : leftovers) {

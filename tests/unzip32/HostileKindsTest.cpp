@@ -36,10 +36,7 @@ bool MakeTar(const TempDir &dir, const std::string &members)
     return PythonIn(dir.path(), std::string(kTarMaker) + members);
 }
 
-bool Printed(const EngineCall &call, const std::string &prefix)
-{
-    return call.printedStarting(prefix);
-}
+bool Printed(const EngineCall &call, const std::string &prefix) { return call.printedStarting(prefix); }
 
 } // namespace
 
@@ -49,9 +46,11 @@ TEST(HostileKinds, NamesClimbingOutOrHidingControlsStayInside)
     std::string deep;
     for (int i = 0; i < 300; ++i)
         deep += "d/";
-    ASSERT_TRUE(MakeTar(dir, "make('names.tar', [('../up.txt', F, b'1', {}), ('/etc/abs.txt', F, b'2', {}),"
-                             " ('a/../../../b.txt', F, b'3', {}), ('bad\\x1b[31m.txt', F, b'4', {}),"
-                             " ('" + deep + "f.txt', F, b'5', {})])"));
+    ASSERT_TRUE(MakeTar(dir,
+                        "make('names.tar', [('../up.txt', F, b'1', {}), ('/etc/abs.txt', F, b'2', {}),"
+                        " ('a/../../../b.txt', F, b'3', {}), ('bad\\x1b[31m.txt', F, b'4', {}),"
+                        " ('"
+                            + deep + "f.txt', F, b'5', {})])"));
     EngineCall call((dir / "names.tar").string(), (dir / "deep/out").string());
     EXPECT_EQ(call.run(), UZ_OK);
     EXPECT_TRUE(call.printed("extracted: ../up.txt: written as up.txt")) << "\"..\" must not climb out";
@@ -66,11 +65,12 @@ TEST(HostileKinds, HardLinksOnlyRepeatFilesThisArchiveWrote)
 {
     TempDir dir;
     dir.write("outside.txt", "keep");
-    ASSERT_TRUE(MakeTar(dir, "make('links.tar', [('a.txt', F, b'honest', {}),"
-                             " ('passwd', L, b'', {'linkname': '/etc/passwd'}),"
-                             " ('up', L, b'', {'linkname': '../outside.txt'}),"
-                             " ('early', L, b'', {'linkname': 'later.txt'}), ('later.txt', F, b'late', {}),"
-                             " ('b.txt', L, b'', {'linkname': 'a.txt'})])"));
+    ASSERT_TRUE(MakeTar(dir,
+                        "make('links.tar', [('a.txt', F, b'honest', {}),"
+                        " ('passwd', L, b'', {'linkname': '/etc/passwd'}),"
+                        " ('up', L, b'', {'linkname': '../outside.txt'}),"
+                        " ('early', L, b'', {'linkname': 'later.txt'}), ('later.txt', F, b'late', {}),"
+                        " ('b.txt', L, b'', {'linkname': 'a.txt'})])"));
     EngineCall call((dir / "links.tar").string(), (dir / "out").string());
     EXPECT_EQ(call.run(), UZ_SOME_FAILED);
     EXPECT_TRUE(Printed(call, "error: passwd: refused: a hard link to \"/etc/passwd\""))
@@ -78,7 +78,8 @@ TEST(HostileKinds, HardLinksOnlyRepeatFilesThisArchiveWrote)
     EXPECT_TRUE(Printed(call, "error: up: refused: a hard link")) << "nor one that climbs out";
     EXPECT_TRUE(Printed(call, "error: early: refused: a hard link")) << "nor one to a file not yet written";
     EXPECT_EQ(FilesBelow(dir / "out"), (std::vector<std::string>{"a.txt", "b.txt", "later.txt"}));
-    struct stat a {}, b {};
+    struct stat a {
+    }, b{};
     ASSERT_EQ(stat((dir / "out/a.txt").c_str(), &a), 0);
     ASSERT_EQ(stat((dir / "out/b.txt").c_str(), &b), 0);
     EXPECT_EQ(a.st_ino, b.st_ino) << "a link to a file written by this archive is a hard link to that file";
@@ -101,7 +102,8 @@ with open('g.cpio', 'wb') as out:
 )"));
     EngineCall whole((dir / "g.cpio").string(), (dir / "whole").string());
     EXPECT_EQ(whole.run(), UZ_OK);
-    struct stat a {}, c {};
+    struct stat a {
+    }, c{};
     ASSERT_EQ(stat((dir / "whole/a").c_str(), &a), 0);
     ASSERT_EQ(stat((dir / "whole/c").c_str(), &c), 0);
     EXPECT_EQ(a.st_ino, c.st_ino);
@@ -120,9 +122,10 @@ TEST(HostileKinds, SymlinksLeadingOutAreRefusedAndNeverWrittenThrough)
 {
     TempDir dir;
     fs::create_directories(dir / "outside");
-    ASSERT_TRUE(MakeTar(dir, "make('sym.tar', [('ln', S, b'', {'linkname': '../outside'}),"
-                             " ('ln/evil.txt', F, b'evil', {}), ('abs', S, b'', {'linkname': '/etc'}),"
-                             " ('fine', S, b'', {'linkname': 'ok.txt'}), ('ok.txt', F, b'ok', {})])"));
+    ASSERT_TRUE(MakeTar(dir,
+                        "make('sym.tar', [('ln', S, b'', {'linkname': '../outside'}),"
+                        " ('ln/evil.txt', F, b'evil', {}), ('abs', S, b'', {'linkname': '/etc'}),"
+                        " ('fine', S, b'', {'linkname': 'ok.txt'}), ('ok.txt', F, b'ok', {})])"));
     EngineCall call((dir / "sym.tar").string(), (dir / "out").string());
     EXPECT_EQ(call.run(), UZ_SOME_FAILED);
     EXPECT_TRUE(fs::is_empty(dir / "outside")) << "a file after a link is never written through it";
@@ -147,9 +150,10 @@ TEST(HostileKinds, SymlinksLeadingOutAreRefusedAndNeverWrittenThrough)
 TEST(HostileKinds, DevicesFifosAndSpecialBitsAreNeverMade)
 {
     TempDir dir;
-    ASSERT_TRUE(MakeTar(dir, "make('special.tar', [('null', C, b'', {'devmajor': 1, 'devminor': 3}),"
-                             " ('pipe', P, b'', {}), ('root-shell', F, b'#!/bin/sh', {'mode': 0o6755}),"
-                             " ('shared', D, b'', {'mode': 0o1777})])"));
+    ASSERT_TRUE(MakeTar(dir,
+                        "make('special.tar', [('null', C, b'', {'devmajor': 1, 'devminor': 3}),"
+                        " ('pipe', P, b'', {}), ('root-shell', F, b'#!/bin/sh', {'mode': 0o6755}),"
+                        " ('shared', D, b'', {'mode': 0o1777})])"));
     EngineCall call((dir / "special.tar").string(), (dir / "out").string());
     EXPECT_EQ(call.run(), UZ_SOME_FAILED);
     EXPECT_TRUE(Printed(call, "error: null: refused: a device node"));
@@ -219,12 +223,14 @@ TEST(HostileKinds, CompressedStreamsDecodingPastTheFreeSpaceAreRefused)
     TestMount disk(dir / "disk", "2m");
     if (!disk.mounted())
         GTEST_SKIP() << disk.whyNot();
-    ASSERT_TRUE(RunIn(dir.path(), "yes | head -c 16M > ys && xz -k ys && gzip -k ys && head -c 16M /dev/zero | xz -c > zeros.xz"));
+    ASSERT_TRUE(RunIn(dir.path(),
+                      "yes | head -c 16M > ys && xz -k ys && gzip -k ys && head -c 16M /dev/zero | xz -c > zeros.xz"));
     for (const char *bomb : {"ys.xz", "ys.gz", "zeros.xz"}) {
         SCOPED_TRACE(bomb);
         EngineCall call((dir / bomb).string(), (dir / "disk/out").string());
         EXPECT_EQ(call.run(), UZ_SOME_FAILED);
-        EXPECT_TRUE(Printed(call, "error: " + fs::path(bomb).stem().string() + ": refused: it decodes to more than the"))
+        EXPECT_TRUE(
+            Printed(call, "error: " + fs::path(bomb).stem().string() + ": refused: it decodes to more than the"))
             << "a stream without a declared size stops at the free space: " << testing::PrintToString(call.lines);
         EXPECT_TRUE(FilesBelow(dir / "disk/out").empty()) << "and leaves nothing behind";
     }

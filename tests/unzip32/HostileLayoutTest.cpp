@@ -36,8 +36,9 @@ TEST(HostileLayout, StreamedEntriesPrefixedArchivesAndEmptyArchives)
     EXPECT_EQ(dir.read("s/streamed-secret.txt"), "hidden") << "the check byte of a streamed entry is its time's";
 
     // A self-extractor: a program before the archive, offsets counted from the file's start.
-    WriteRawZip(dir / "sfx.zip", {.prefix = std::string(5000, '\x7f') + "ELF stub",
-                                  .entries = {StoredEntry("a.txt", "A"), CompressedEntry("b.txt", 12, text)}});
+    WriteRawZip(dir / "sfx.zip",
+                {.prefix = std::string(5000, '\x7f') + "ELF stub",
+                 .entries = {StoredEntry("a.txt", "A"), CompressedEntry("b.txt", 12, text)}});
     EngineCall sfx((dir / "sfx.zip").string(), (dir / "sfx").string());
     EXPECT_EQ(sfx.run(), UZ_OK);
     EXPECT_EQ(FilesBelow(dir / "sfx"), (std::vector<std::string>{"a.txt", "b.txt"}));
@@ -103,8 +104,9 @@ TEST(HostileLayout, TamperedAesEntryFailsAlone)
 {
     TempDir dir;
     const std::string secret(5000, 'k');
-    MakeZip(dir / "aes.zip", {{.name = "first.txt", .data = secret, .method = ZipMethod::Store, .encrypted = true},
-                              {.name = "second.txt", .data = "intact", .encrypted = true}},
+    MakeZip(dir / "aes.zip",
+            {{.name = "first.txt", .data = secret, .method = ZipMethod::Store, .encrypted = true},
+             {.name = "second.txt", .data = "intact", .encrypted = true}},
             "pw");
     std::string bytes;
     {
@@ -179,12 +181,13 @@ TEST(HostileLayout, EntriesGoingBackAndForthBetweenManyFoldersLandWhereTheyBelon
     std::map<std::string, std::string> expected;
     for (int i = 0; i < 300; ++i) {
         const std::string name = "p" + std::to_string(i % 7) + "/c" + std::to_string(i % 11)
-                                 + (i % 3 ? "/" : "/deeper/") + "f" + std::to_string(i) + ".txt";
+            + (i % 3 ? "/" : "/deeper/") + "f" + std::to_string(i) + ".txt";
         expected[name] = "file " + std::to_string(i);
         zip.entries.push_back(StoredEntry(name, expected[name]));
     }
     WriteRawZip(dir / "many.zip", zip);
-    const auto descriptors = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator{}); };
+    const auto descriptors
+        = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator{}); };
     const auto before = descriptors();
     EngineCall call((dir / "many.zip").string(), (dir / "out").string());
     call.options.Threads = 2;

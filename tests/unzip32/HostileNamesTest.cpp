@@ -35,15 +35,16 @@ TEST(HostileNames, ControlCharactersBecomeUnderscores)
         return entry;
     };
     EngineCall call((dir / "a.zip").string(), (dir / "out").string());
-    EXPECT_EQ(extract(dir, {utf8("bell\x07name.txt", "1"), utf8("line\nbreak/tab\t.txt", "2"),
-                            utf8("del\x7f.txt", "3"), utf8("c1\xc2\x85.txt", "4"), StoredEntry("old\x01.txt", "5")},
+    EXPECT_EQ(extract(dir,
+                      {utf8("bell\x07name.txt", "1"), utf8("line\nbreak/tab\t.txt", "2"), utf8("del\x7f.txt", "3"),
+                       utf8("c1\xc2\x85.txt", "4"), StoredEntry("old\x01.txt", "5")},
                       call),
               UZ_OK);
     // Unflagged names are CP437, where bytes below 32 are symbols (0x01 is U+263A);
     // a flagged name with such a byte is no UTF-8 and is read as CP437 too (0x07 is U+2022).
-    EXPECT_EQ(FilesBelow(dir / "out"), (std::vector<std::string>{"bell\xe2\x80\xa2name.txt", "c1_.txt", "del_.txt",
-                                                                 "line_break/tab_.txt", "ok.txt",
-                                                                 "old\xe2\x98\xba.txt"}));
+    EXPECT_EQ(FilesBelow(dir / "out"),
+              (std::vector<std::string>{"bell\xe2\x80\xa2name.txt", "c1_.txt", "del_.txt", "line_break/tab_.txt",
+                                        "ok.txt", "old\xe2\x98\xba.txt"}));
     // A message is one line and carries no terminal commands either: the
     // controls are shown as escapes, and the path written beside them.
     EXPECT_TRUE(call.printed("extracted: c1\\u0085.txt: written as c1_.txt"));
@@ -63,8 +64,9 @@ TEST(HostileNames, OverlongComponentsFailAloneAndDeepPathsBeyondPathMaxAreWritte
     deep += "leaf.txt";
     ASSERT_GT(deep.size(), size_t(PATH_MAX));
     EngineCall call((dir / "a.zip").string(), (dir / "out").string());
-    EXPECT_EQ(extract(dir, {StoredEntry(longPart + ".txt", "1"), StoredEntry("dir/" + longPart + "/x.txt", "2"),
-                            StoredEntry(deep, "deep")},
+    EXPECT_EQ(extract(dir,
+                      {StoredEntry(longPart + ".txt", "1"), StoredEntry("dir/" + longPart + "/x.txt", "2"),
+                       StoredEntry(deep, "deep")},
                       call),
               UZ_SOME_FAILED);
     EXPECT_TRUE(call.printed("error: " + longPart + ".txt: cannot be put in place: the name is too long"));
@@ -109,12 +111,14 @@ TEST(HostileNames, DotsAndEmptyNamesAreRefusedOrDropped)
 {
     TempDir dir;
     EngineCall call((dir / "a.zip").string(), (dir / "out").string());
-    EXPECT_EQ(extract(dir, {StoredEntry(".", "1"), StoredEntry("..", "2"), StoredEntry("", "3"), StoredEntry("./", ""),
-                            StoredEntry("../", ""), StoredEntry("./inner/../f.txt", "5"), StoredEntry("a/../..", "6")},
+    EXPECT_EQ(extract(dir,
+                      {StoredEntry(".", "1"), StoredEntry("..", "2"), StoredEntry("", "3"), StoredEntry("./", ""),
+                       StoredEntry("../", ""), StoredEntry("./inner/../f.txt", "5"), StoredEntry("a/../..", "6")},
                       call),
               UZ_SOME_FAILED);
     for (const char *name : {".", "..", ""})
-        EXPECT_TRUE(call.printed(std::string("error: ") + name + ": its name has no part that can be used as a file name"))
+        EXPECT_TRUE(
+            call.printed(std::string("error: ") + name + ": its name has no part that can be used as a file name"))
             << name;
     EXPECT_EQ(call.callbacks.FailedCount, 3u) << "folder entries that name the destination itself are no failure";
     // "." and ".." parts are dropped, never followed: what is left is the name.

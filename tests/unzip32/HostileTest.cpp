@@ -38,11 +38,11 @@ std::vector<std::string> filesBelow(const fs::path &root)
 TEST(Hostile, TraversalAbsoluteAndDrivePathsStayInside)
 {
     TempDir dir;
-    WriteRawZip(dir / "evil.zip", {.entries = {StoredEntry("../up.txt", "1"), StoredEntry("..\\..\\back.txt", "2"),
-                                               StoredEntry("/etc/abs.txt", "3"), StoredEntry("C:\\drive.txt", "4"),
-                                               StoredEntry("//server/share/unc.txt", "5"),
-                                               StoredEntry("a/./../../b/c.txt", "6"),
-                                               StoredEntry("../x: written as ../../y.zip", "7")}});
+    WriteRawZip(dir / "evil.zip",
+                {.entries = {StoredEntry("../up.txt", "1"), StoredEntry("..\\..\\back.txt", "2"),
+                             StoredEntry("/etc/abs.txt", "3"), StoredEntry("C:\\drive.txt", "4"),
+                             StoredEntry("//server/share/unc.txt", "5"), StoredEntry("a/./../../b/c.txt", "6"),
+                             StoredEntry("../x: written as ../../y.zip", "7")}});
     EngineCall call((dir / "evil.zip").string(), (dir / "deep/out").string());
     EXPECT_EQ(call.run(), UZ_OK);
     // The program follows these lines to the files written: each names the
@@ -61,10 +61,10 @@ TEST(Hostile, SymlinkEscapesAreRefused)
 {
     TempDir dir;
     fs::create_directories(dir / "outside");
-    WriteRawZip(dir / "links.zip",
-                {.entries = {linkEntry("up", "../outside"), linkEntry("abs", "/etc"),
-                             linkEntry("sub/chain", "x/../../.."), linkEntry("sub/fine", "../ok.txt"),
-                             StoredEntry("ok.txt", "ok")}});
+    WriteRawZip(
+        dir / "links.zip",
+        {.entries = {linkEntry("up", "../outside"), linkEntry("abs", "/etc"), linkEntry("sub/chain", "x/../../.."),
+                     linkEntry("sub/fine", "../ok.txt"), StoredEntry("ok.txt", "ok")}});
     EngineCall call((dir / "links.zip").string(), (dir / "out").string());
     EXPECT_EQ(call.run(), UZ_SOME_FAILED);
     EXPECT_TRUE(call.printedStarting("error: up: refused: the link's target"));

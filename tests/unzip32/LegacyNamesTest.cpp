@@ -30,20 +30,21 @@ std::string encoded(const std::string &text, int codePage)
 
 struct Case {
     const char *what;
-    int codePage;                     // how the names are stored
-    std::vector<std::string> names;   // as the writer saw them (UTF-8)
+    int codePage;                          // how the names are stored
+    std::vector<std::string> names;        // as the writer saw them (UTF-8)
     std::vector<std::string> written = {}; // what must come out; empty: the names themselves
-    int forced = 0;                   // the option record's field 13
+    int forced = 0;                        // the option record's field 13
 };
 
 std::vector<Case> cases()
 {
     const std::vector<std::string> western = {"Fotos/Ferien in Düsseldorf.jpg", "Dokumente/Bericht für März.docx",
                                               "Musik/Lieblingsstücke.mp3", "Café/Crème brûlée.txt", "readme.txt"};
-    const std::vector<std::string> cyrillic = {"Фотографии/Отпуск.jpg", "Документы/Отчёт за год.docx",
-                                               "Музыка/Избранное.mp3", "Новая папка/описание.txt"};
-    const std::vector<std::string> polish = {"Zdjęcia z wakacji/Łódź i Gdańsk.jpg", "Dokumenty/Sprawozdanie źródłowe.docx",
-                                             "Muzyka/Ulubione piosenki.mp3", "Nowy folder/Opis zawartości.txt"};
+    const std::vector<std::string> cyrillic
+        = {"Фотографии/Отпуск.jpg", "Документы/Отчёт за год.docx", "Музыка/Избранное.mp3", "Новая папка/описание.txt"};
+    const std::vector<std::string> polish
+        = {"Zdjęcia z wakacji/Łódź i Gdańsk.jpg", "Dokumenty/Sprawozdanie źródłowe.docx",
+           "Muzyka/Ulubione piosenki.mp3", "Nowy folder/Opis zawartości.txt"};
     return {
         {"Shift_JIS", 932, {"写真/旅行.jpg", "写真/家族/誕生日.png", "書類/請求書2023.pdf", "音楽/お気に入り.mp3"}},
         {"GBK", 936, {"照片/旅行.jpg", "文档/报告.docx", "音乐/我的最爱.mp3", "新建文件夹/说明.txt"}},
@@ -75,12 +76,19 @@ TEST(LegacyNames, EachArchiveIsReadInTheCodePageOfAllItsNames)
         for (const std::string &name : c.names)
             zip.entries.push_back(StoredEntry(encoded(name, c.codePage), "x"));
         if (c.what == std::string("a byte with no character in the code page")) {
-            zip.entries.push_back(StoredEntry(encoded("写真", 932) + "\x80" ".txt", "x"));
+            zip.entries.push_back(StoredEntry(encoded("写真", 932)
+                                                  + "\x80"
+                                                    ".txt",
+                                              "x"));
             expected.push_back("写真_.txt");
         }
         // A Unicode path field still names its own entry.
-        zip.entries.push_back(StoredEntry("\x81" "ber.txt", "x"));
-        zip.entries.back().centralExtra = UnicodePathExtra("\x81" "ber.txt", "über-unicode.txt");
+        zip.entries.push_back(StoredEntry("\x81"
+                                          "ber.txt",
+                                          "x"));
+        zip.entries.back().centralExtra = UnicodePathExtra("\x81"
+                                                           "ber.txt",
+                                                           "über-unicode.txt");
         expected.push_back("über-unicode.txt");
         std::sort(expected.begin(), expected.end());
 

@@ -53,17 +53,18 @@ TEST(Methods, EveryMethodDecodesToItsContents)
         zip.entries.push_back(CompressedEntry("m" + std::to_string(method) + ".txt", method, text));
     zip.entries.push_back(CompressedEntry("empty.txt", 8, ""));
     WriteRawZip(dir / "methods.zip", zip);
-    MakeZip(dir / "libzip.zip", {{"store.txt", text, ZipMethod::Store},
-                                 {"deflate.txt", text, ZipMethod::Deflate},
-                                 {"bzip2.txt", text, ZipMethod::Bzip2}});
+    MakeZip(dir / "libzip.zip",
+            {{"store.txt", text, ZipMethod::Store},
+             {"deflate.txt", text, ZipMethod::Deflate},
+             {"bzip2.txt", text, ZipMethod::Bzip2}});
 
     for (const char *archive : {"methods.zip", "libzip.zip"}) {
         EngineCall call((dir / archive).string(), (dir / "out").string());
         EXPECT_EQ(call.run(), UZ_OK) << archive;
         EXPECT_FALSE(call.printedStarting("error: ")) << archive;
     }
-    for (const char *name : {"m0.txt", "m8.txt", "m12.txt", "m14.txt", "m93.txt", "m95.txt", "store.txt",
-                             "deflate.txt", "bzip2.txt"})
+    for (const char *name :
+         {"m0.txt", "m8.txt", "m12.txt", "m14.txt", "m93.txt", "m95.txt", "store.txt", "deflate.txt", "bzip2.txt"})
         EXPECT_EQ(dir.read(std::string("out/") + name), text) << name;
     EXPECT_TRUE(std::filesystem::exists(dir / "out/empty.txt"));
 }
@@ -167,9 +168,10 @@ TEST(Methods, WinZipAesOfEveryStrengthAndBothVendorVersions)
 {
     TempDir dir;
     const std::string text = sampleText(50000);
-    MakeZip(dir / "aes.zip", {{.name = "a128.txt", .data = text, .encrypted = true, .aesBits = 128},
-                              {.name = "a192.txt", .data = text, .method = ZipMethod::Store, .encrypted = true, .aesBits = 192},
-                              {.name = "a256.txt", .data = text, .method = ZipMethod::Bzip2, .encrypted = true}},
+    MakeZip(dir / "aes.zip",
+            {{.name = "a128.txt", .data = text, .encrypted = true, .aesBits = 128},
+             {.name = "a192.txt", .data = text, .method = ZipMethod::Store, .encrypted = true, .aesBits = 192},
+             {.name = "a256.txt", .data = text, .method = ZipMethod::Bzip2, .encrypted = true}},
             "pass word");
     // AE-2 entries have no CRC: other writers (7-Zip among them) store 0 in
     // every CRC field, also for stored entries. AE-1 with a CRC of 0 is what

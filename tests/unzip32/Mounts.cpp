@@ -22,7 +22,6 @@ TestMount::~TestMount()
 
 bool TestMount::makeReadOnly()
 {
-    return mount(nullptr, m_where.c_str(), nullptr, MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV,
-                 m_options.c_str())
-           == 0;
+    return mount(nullptr, m_where.c_str(), nullptr, MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, m_options.c_str())
+        == 0;
 }

@@ -42,10 +42,11 @@ const KindCase kKinds[] = {
     {"copy.7z", "cd src && 7zz a -t7z -m0=Copy -mhc=off ../copy.7z a.txt sub", "7z"},
     {"bcj.7z", "cd src && 7zz a -t7z -mf=BCJ -m0=LZMA ../bcj.7z a.txt sub", "7z"},
     {"arm.7z", "cd src && 7zz a -t7z -mf=ARM -m0=LZMA2 ../arm.7z a.txt sub", "7z"},
-    {"bcj2.7z", "cd src && 7zz a -t7z -m0=BCJ2 -m1=LZMA -m2=LZMA -m3=LZMA -mb0:1 -mb0s1:2 -mb0s2:3 ../bcj2.7z a.txt sub",
-     "7z"},
+    {"bcj2.7z",
+     "cd src && 7zz a -t7z -m0=BCJ2 -m1=LZMA -m2=LZMA -m3=LZMA -mb0:1 -mb0s1:2 -mb0s2:3 ../bcj2.7z a.txt sub", "7z"},
     // The 7z behind a stub of a self-extractor's size.
-    {"sfx.exe", "cd src && 7zz a -t7z ../s.7z a.txt sub && cd .. && { printf MZ; head -c 159742 /dev/zero; cat s.7z; } > sfx.exe",
+    {"sfx.exe",
+     "cd src && 7zz a -t7z ../s.7z a.txt sub && cd .. && { printf MZ; head -c 159742 /dev/zero; cat s.7z; } > sfx.exe",
      "7z"},
 };
 
@@ -96,8 +97,9 @@ TEST(OtherKinds, ABareCompressedFileIsNamedByTheArchiveNotItsHeader)
     TempDir dir;
     MakeSource(dir);
     // Zeros first read as a tar's end marker: only a name that says tar makes them one.
-    ASSERT_TRUE(RunIn(dir.path(), "head -c 5000 /dev/zero > src/zeros && head -c 1024 /dev/zero > src/disk.img"
-                                  " && cat src/a.txt >> src/disk.img"));
+    ASSERT_TRUE(RunIn(dir.path(),
+                      "head -c 5000 /dev/zero > src/zeros && head -c 1024 /dev/zero > src/disk.img"
+                      " && cat src/a.txt >> src/disk.img"));
     const char *makers[][3] = {{"a.txt.gz", "gzip -N -c src/a.txt > a.txt.gz", "a.txt"},
                                {"a.txt.bz2", "bzip2 -c src/a.txt > a.txt.bz2", "a.txt"},
                                {"a.txt.xz", "xz -c src/a.txt > a.txt.xz", "a.txt"},
@@ -125,14 +127,16 @@ TEST(OtherKinds, ABareCompressedFileIsNamedByTheArchiveNotItsHeader)
     EXPECT_FALSE(fs::exists(dir / "empty/empty.tar")) << "a tar by its name is one, even an empty one";
     dir.write("plain.txt", "neither a ZIP nor any other kind");
     EngineCall plain((dir / "plain.txt").string(), (dir / "none").string());
-    EXPECT_EQ(plain.run(), UZ_NOT_ARCHIVE) << "an uncompressed file is no archive, though libarchive's raw reader takes it";
+    EXPECT_EQ(plain.run(), UZ_NOT_ARCHIVE)
+        << "an uncompressed file is no archive, though libarchive's raw reader takes it";
 }
 
 TEST(OtherKinds, VolumeSetsAreReadWhole)
 {
     TempDir dir;
     MakeSource(dir);
-    ASSERT_TRUE(RunIn(dir.path(), "head -c 300000 /dev/urandom > src/big.bin && cd src && 7zz a -t7z -v100k ../v.7z a.txt big.bin"));
+    ASSERT_TRUE(RunIn(
+        dir.path(), "head -c 300000 /dev/urandom > src/big.bin && cd src && 7zz a -t7z -v100k ../v.7z a.txt big.bin"));
     ASSERT_TRUE(fs::exists(dir / "v.7z.003"));
     EngineCall call((dir / "v.7z.001").string(), (dir / "out").string());
     EXPECT_EQ(call.run(), UZ_OK);
@@ -143,8 +147,9 @@ TEST(OtherKinds, IncludeListsTimesAndModes)
 {
     TempDir dir;
     MakeSource(dir);
-    ASSERT_TRUE(RunIn(dir.path(), "chmod 0750 src/a.txt && touch -d '2001-02-03 04:05:06' src/a.txt src/sub"
-                                  " && tar -czf k.tgz -C src a.txt sub"));
+    ASSERT_TRUE(RunIn(dir.path(),
+                      "chmod 0750 src/a.txt && touch -d '2001-02-03 04:05:06' src/a.txt src/sub"
+                      " && tar -czf k.tgz -C src a.txt sub"));
     EngineCall call((dir / "k.tgz").string(), (dir / "out").string());
     call.include = {"a.txt"};
     EXPECT_EQ(call.run(), UZ_OK);
@@ -168,8 +173,9 @@ TEST(OtherKinds, EncryptionThatCannotBeOpenedSaysSoAndWritesNothing)
     TempDir dir;
     MakeSource(dir);
     // Only the data encrypted: the folder and the empty file before it are no less refused.
-    ASSERT_TRUE(RunIn(dir.path(), "cd src && : > empty && 7zz a -t7z -psecret ../data.7z sub empty a.txt"
-                                  " && 7zz a -t7z -psecret -mhe=on ../names.7z a.txt"));
+    ASSERT_TRUE(RunIn(dir.path(),
+                      "cd src && : > empty && 7zz a -t7z -psecret ../data.7z sub empty a.txt"
+                      " && 7zz a -t7z -psecret -mhe=on ../names.7z a.txt"));
     for (const char *archive : {"data.7z", "names.7z"}) {
         const std::string path = (dir / archive).string();
         for (int list : {0, 1}) {
@@ -207,10 +213,12 @@ TEST(OtherKinds, GzipMembersAndTheirChecksAreKept)
 {
     TempDir dir;
     MakeSource(dir);
-    ASSERT_TRUE(RunIn(dir.path(), "gzip -c src/a.txt > two.txt.gz && gzip -c src/a.txt >> two.txt.gz"
-                                  " && tar -czf k.tgz -C src a.txt && cp k.tgz crc.tgz && cp k.tgz cut.tgz"
-                                  " && printf '\\377' | dd of=crc.tgz bs=1 seek=$(( $(stat -c %s k.tgz) - 8 )) conv=notrunc 2>/dev/null"
-                                  " && truncate -s -6 cut.tgz"));
+    ASSERT_TRUE(
+        RunIn(dir.path(),
+              "gzip -c src/a.txt > two.txt.gz && gzip -c src/a.txt >> two.txt.gz"
+              " && tar -czf k.tgz -C src a.txt && cp k.tgz crc.tgz && cp k.tgz cut.tgz"
+              " && printf '\\377' | dd of=crc.tgz bs=1 seek=$(( $(stat -c %s k.tgz) - 8 )) conv=notrunc 2>/dev/null"
+              " && truncate -s -6 cut.tgz"));
     EngineCall two((dir / "two.txt.gz").string(), (dir / "two").string());
     EXPECT_EQ(two.run(), UZ_OK);
     EXPECT_TRUE(dir.read("two/two.txt") == dir.read("src/a.txt") + dir.read("src/a.txt"));

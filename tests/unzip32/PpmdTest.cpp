@@ -30,10 +30,7 @@ struct DecoderBudget {
     ~DecoderBudget() { unsetenv("MARROWLYN_DECODER_MEMORY"); }
 };
 
-bool Run7zz(const TempDir &dir, const std::string &arguments)
-{
-    return ::Run7zz(dir.path(), "PPMd", arguments);
-}
+bool Run7zz(const TempDir &dir, const std::string &arguments) { return ::Run7zz(dir.path(), "PPMd", arguments); }
 
 std::string Text(size_t size, uint32_t seed)
 {
@@ -42,7 +39,8 @@ std::string Text(size_t size, uint32_t seed)
     std::string text;
     // Numbers among the words: enough contexts to fill a small model.
     while (text.size() < size)
-        text += std::string(words[random() % 10]) + " " + std::to_string(random() % 50000) + (random() % 9 ? " " : ".\n");
+        text += std::string(words[random() % 10]) + " " + std::to_string(random() % 50000)
+            + (random() % 9 ? " " : ".\n");
     text.resize(size);
     return text;
 }
@@ -113,7 +111,8 @@ TEST(Ppmd, ArchivesWrittenBy7zipExtractByteForByte)
             return s.options.find(path) != std::string::npos || s.options.find(folder + "*") != std::string::npos;
         };
         for (const auto &[name, contents] : files)
-            EXPECT_TRUE(!included("./src/" + name) || ReadWholeFile(out + name) == contents) << s.archive << " " << name;
+            EXPECT_TRUE(!included("./src/" + name) || ReadWholeFile(out + name) == contents)
+                << s.archive << " " << name;
         EXPECT_TRUE(!included("./large/large.txt") || ReadWholeFile(out + "large.txt") == large) << s.archive;
     }
 }
@@ -152,14 +151,15 @@ TEST(Ppmd, ModelsOneAfterAnotherDamageAndBadParameters)
     std::vector<EntryCase> entries;
     // A worker keeps its model's memory from one entry to the next: nothing of
     // an entry's model may leak into the next one, whatever its size.
-    const std::vector<std::string> models = {"-mo=3 -mmem=1m", "-mx=9 -mo=12 -mmem=1m", "-mo=16 -mmem=2m",
-                                             "-mo=3 -mmem=1m"};
+    const std::vector<std::string> models
+        = {"-mo=3 -mmem=1m", "-mx=9 -mo=12 -mmem=1m", "-mo=16 -mmem=2m", "-mo=3 -mmem=1m"};
     for (size_t i = 0; i < models.size(); ++i) {
         const std::string name = "part" + std::to_string(i) + ".txt", text = Text(400000, uint32_t(10 + i));
         dir.write("src/" + name, text);
         ASSERT_TRUE(Run7zz(dir, models[i] + " " + name + ".zip ./src/" + name)) << models[i];
-        entries.push_back({RawEntry{.name = name, .method = 98, .data = FirstPpmdEntry(dir / (name + ".zip")).second,
-                                    .plain = text}, ""});
+        entries.push_back(
+            {RawEntry{.name = name, .method = 98, .data = FirstPpmdEntry(dir / (name + ".zip")).second, .plain = text},
+             ""});
     }
     for (const Case &c : cases)
         entries.push_back({RawEntry{.name = c.name, .method = 98, .data = c.data, .plain = c.plain}, c.error});
