@@ -306,7 +306,9 @@ uint64_t OtherKindReader::bytesRead() const
 
 bool OtherKindReader::encryptionUnreadable() const
 {
-    if (!m_archive)
+    // Before a format has taken the archive, libarchive has no one to ask and
+    // would follow a null pointer (found by fuzz_kinds).
+    if (!m_archive || archive_format(m_archive) == 0)
         return false;
     return archive_read_has_encrypted_entries(m_archive) > 0 || SaysEncrypted(m_archive);
 }
