@@ -1,4 +1,5 @@
 #include "BatchCommand.h"
+#include "CapturedRun.h"
 #include "PasswordInput.h"
 #include "ProgramFolder.h"
 #include "Pty.h"
@@ -39,13 +40,9 @@ protected:
     fs::path in(const std::string &name) const { return dir / "in" / name; }
     QString out() const { return QString::fromStdString((dir / "out").string()); }
 
-    int run(QStringList args)
+    int run(const QStringList &args)
     {
-        char *o = nullptr, *e = nullptr;
-        std::size_t on = 0, en = 0;
         BatchIo io;
-        io.out = open_memstream(&o, &on);
-        io.err = open_memstream(&e, &en);
         io.processors = 2;
         io.readStdinLine = [this]() -> std::optional<std::string> {
             if (stdinLines.empty())
@@ -54,15 +51,10 @@ protected:
             stdinLines.pop_front();
             return line;
         };
-        args.prepend("marrowlyn-batch");
-        const int status = RunBatchCommand(args, io);
-        std::fclose(io.out);
-        std::fclose(io.err);
-        stdoutText.assign(o, on);
-        stderrText.assign(e, en);
-        free(o);
-        free(e);
-        return status;
+        CapturedRun ran = RunCapturingOutput(args, io);
+        stdoutText = std::move(ran.out);
+        stderrText = std::move(ran.err);
+        return ran.status;
     }
 
     TempDir dir;

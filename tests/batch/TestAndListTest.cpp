@@ -1,6 +1,7 @@
 // --test and --list: the archives are read, nothing is written.
 #include "BatchCommand.h"
 
+#include "CapturedRun.h"
 #include "TempDir.h"
 #include "ZipBuilder.h"
 #include "common/Settings.h"
@@ -14,27 +15,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Ran {
-    int status;
-    std::string out, err;
-};
+using Ran = CapturedRun;
 
-Ran RunCommand(QStringList args)
+Ran RunCommand(const QStringList &args)
 {
-    char *o = nullptr, *e = nullptr;
-    std::size_t on = 0, en = 0;
     BatchIo io;
-    io.out = open_memstream(&o, &on);
-    io.err = open_memstream(&e, &en);
     io.processors = 1;
-    args.prepend("marrowlyn-batch");
-    const int status = RunBatchCommand(args, io);
-    std::fclose(io.out);
-    std::fclose(io.err);
-    Ran ran{status, std::string(o, on), std::string(e, en)};
-    free(o);
-    free(e);
-    return ran;
+    return RunCapturingOutput(args, io);
 }
 
 QString Q(const fs::path &path) { return QString::fromStdString(path.string()); }
