@@ -134,9 +134,9 @@ int32_t Call::extract()
     m_testOnly = m_options.TestOnly != 0;
     int32_t code = UZ_OK;
     m_shared.settings.token = CallToken();
+    m_shared.settings.umask = currentUmask();
     if (!m_testOnly && !prepareDestination(code))
         return code;
-    m_shared.settings.umask = currentUmask();
     m_shared.settings.unnamedFiles = access("/proc/self/fd", X_OK) == 0;
     m_threads = threadCount();
     m_local = std::make_unique<EntryWorker>(m_shared, m_threads);
@@ -167,6 +167,7 @@ int32_t Call::extract()
         makeSymlink(job);
     }
     restoreFolderTimes();
+    publishStage();
     // Every entry is counted whole by now; what a failed decoder may have
     // left in the running share is not work still to come.
     m_shared.progress.size = 0;

@@ -11,6 +11,7 @@
 #include "Archive.h"
 #include "EntryNames.h"
 #include "EntryWorker.h"
+#include "StagedFolder.h"
 #include "unzip32.h"
 
 #include <memory>
@@ -46,6 +47,8 @@ private:
     int32_t list();
     int32_t extract();
     bool prepareDestination(int32_t &code);
+    bool enoughSpace(int32_t &code);
+    void publishStage();
     bool handleEntry(const ArchiveEntry &entry); // false: stop (cancelled)
     bool dispatch(const ArchiveEntry &entry);    // true: handed to a decoder that counts it itself
     void folderEntry(const ArchiveEntry &entry);
@@ -90,6 +93,7 @@ private:
     NameFilter m_filter;
     Archive m_archive;
     CallShared m_shared;
+    StagedFolder m_stage; // closed after the workers: declared before them
     std::string m_destination;
     std::unique_ptr<EntryWorker> m_local;   // the calling thread's own, for folders and links
     std::unique_ptr<OtherKindCall> m_other; // an archive of another kind: its reader and what it wrote

@@ -16,6 +16,11 @@ namespace unzip32 {
 bool Call::prepareDestination(int32_t &code)
 {
     m_destination = (m_options.ExtractDir && *m_options.ExtractDir) ? m_options.ExtractDir : ".";
+    const unsigned folderMode = 0777 & ~m_shared.settings.umask.value_or(022);
+    m_shared.rootFd = m_stage.begin(m_destination, m_shared.settings.token, folderMode, m_shared.settings.temporaries);
+    m_shared.settings.staged = m_shared.rootFd >= 0;
+    if (m_shared.settings.staged)
+        return enoughSpace(code);
     std::error_code made;
     std::filesystem::create_directories(m_destination, made);
     m_shared.rootFd = ::open(m_destination.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -30,6 +35,11 @@ bool Call::prepareDestination(int32_t &code)
     char *resolved = realpath(m_destination.c_str(), nullptr);
     m_shared.settings.temporaries.begin(m_shared.settings.token, resolved ? resolved : "");
     std::free(resolved);
+    return enoughSpace(code);
+}
+
+bool Call::enoughSpace(int32_t &code)
+{
     // Entries whose sizes are lies, or whose data is not in the archive, fail
     // on their own (handleEntry) and are no part of what the archive needs;
     // the packed sizes of the rest are bounded by the archive's, their
@@ -51,6 +61,23 @@ bool Call::prepareDestination(int32_t &code)
         }
     }
     return true;
+}
+
+} // namespace unzip32
+
+namespace unzip32 {
+
+void Call::publishStage()
+{
+    m_stage.publish([this](const std::string &path) {
+        ++m_callbacks.FailedCount;
+        if (path.empty())
+            print("error: " + m_shared.archivePath + ": \"" + m_destination
+                  + "\" was replaced by something else during the extraction; what was extracted is beside it, in "
+                  + StageName(m_shared.settings.token));
+        else
+            print("error: " + path + ": a file of that name appeared in the folder during the extraction and was kept");
+    });
 }
 
 } // namespace unzip32

@@ -59,7 +59,9 @@ struct CallShared {
 
 class EntryWorker {
 public:
-    EntryWorker(const CallShared &shared, unsigned id) : m_shared(shared), m_id(id), m_folders(shared.rootFd) {}
+    EntryWorker(const CallShared &shared, unsigned id)
+        : m_shared(shared), m_id(id), m_folders(shared.rootFd, shared.settings.staged)
+    {}
     ~EntryWorker();
     EntryWorker(const EntryWorker &) = delete;
     EntryWorker &operator=(const EntryWorker &) = delete;

@@ -91,6 +91,15 @@ bool EntryFile::create(const std::vector<std::string> &components, uint32_t mode
         return false;
     m_mode = mode;
     m_writeError.clear();
+    if (m_settings.staged) {
+        // Nothing in the hidden folder is seen before the call ends. Where the
+        // name is taken (only an earlier entry of the same name can be there)
+        // or refused, the usual way decides, and says why as it always does.
+        m_fd = openat(m_folder, m_name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        m_direct = m_fd >= 0;
+        if (m_direct)
+            return true;
+    }
     return makeTemporary(false, {}, mode, reason);
 }
 
@@ -183,6 +192,17 @@ bool EntryFile::commit(struct timespec mtime, bool replace, std::string &reason)
         fchmod(m_fd, (m_mode & ~*m_settings.umask) | 0600);
     struct timespec times[2] = {mtime, mtime};
     futimens(m_fd, times);
+    if (m_direct) {
+        int fd = m_fd;
+        m_fd = -1;
+        if (::close(fd) == 0) {
+            m_direct = false;
+            return true;
+        }
+        reason = ErrnoText(errno);
+        abandon();
+        return false;
+    }
     if (m_unnamed) {
         bool ok = nameUnnamed(replace, reason);
         ::close(m_fd);
@@ -254,6 +274,10 @@ void EntryFile::abandon()
         m_fd = -1;
     }
     m_unnamed = false;
+    if (m_direct) {
+        unlinkat(m_folder, m_name.c_str(), 0);
+        m_direct = false;
+    }
     if (!m_temporary.empty()) {
         unlinkat(m_folder, m_temporary.c_str(), 0);
         m_temporary.clear();

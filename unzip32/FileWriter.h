@@ -3,7 +3,10 @@
 // file in its target's folder (O_TMPFILE) and linked into place only when
 // complete, so a killed process leaves nothing behind. A name is needed only
 // to replace an existing file and where the file system has no unnamed
-// files; such names are recorded first (TemporaryRecord.h).
+// files; such names are recorded first (TemporaryRecord.h). Into a
+// destination the call made itself, files are written under their names in
+// a hidden folder that takes the destination's name at the end
+// (StagedFolder.h).
 #pragma once
 
 #include "Decoders.h"
@@ -24,6 +27,9 @@ struct WriteSettings {
     std::optional<unsigned> umask; // when known, spares a chmod for ordinary modes
     uint64_t token = 0;            // makes temporary names unique to this call
     bool unnamedFiles = true;      // /proc is there to link unnamed files by (checked once per call)
+    // The destination is the call's own hidden folder (StagedFolder.h):
+    // files are made under their names at once.
+    bool staged = false;
     // Linking an unnamed file by its descriptor (AT_EMPTY_PATH) needs a
     // privilege; the first refusal switches every writer of the call to /proc.
     mutable std::atomic<bool> linkByDescriptor{true};
@@ -78,6 +84,7 @@ private:
     int m_fd = -1;
     uint32_t m_mode = 0;
     bool m_unnamed = false;
+    bool m_direct = false; // made under its name in the call's hidden folder
     int m_lastError = 0;
     std::string m_where; // the folder below the destination
     std::string m_name, m_temporary, m_writeError;

@@ -103,7 +103,7 @@ int FolderCache::open(const std::vector<std::string> &components, size_t count, 
     while (depth > 0 && !(from = find(std::string_view(path).substr(0, ends[depth - 1]))))
         --depth;
     int fd = from ? from->fd : m_root;
-    bool made = from && from->made;
+    bool made = from ? from->made : m_rootMade;
     for (size_t i = depth; i < count; ++i) {
         bool childMade = false;
         const int next = step(fd, components[i], create, made, childMade, reason);

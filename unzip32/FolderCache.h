@@ -18,7 +18,8 @@ namespace unzip32 {
 // other archives of the process of descriptors).
 class FolderCache {
 public:
-    explicit FolderCache(int rootFd) : m_root(rootFd) {}
+    // `rootMade`: the call made the root itself, so it holds only what the call puts there.
+    explicit FolderCache(int rootFd, bool rootMade = false) : m_root(rootFd), m_rootMade(rootMade) {}
     ~FolderCache() { closeAll(-1); }
     FolderCache(const FolderCache &) = delete;
     FolderCache &operator=(const FolderCache &) = delete;
@@ -47,6 +48,7 @@ private:
     void closeAll(int keep);
 
     int m_root;
+    bool m_rootMade;
     std::vector<Slot> m_slots;
     uint64_t m_clock = 0;
 };

@@ -1,5 +1,7 @@
 #include "TemporaryRecord.h"
 
+#include "StagedFolder.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -93,7 +95,9 @@ bool isTemporaryOf(const std::string &name, const std::string &token)
 void removeListed(const std::string &path, const std::string &token)
 {
     size_t slash = path.rfind('/');
-    if (path.empty() || path[0] != '/' || !isTemporaryOf(path.substr(slash + 1), token))
+    const std::string name = path.substr(slash + 1);
+    const bool stage = name == StageName(std::strtoull(token.c_str(), nullptr, 16));
+    if (path.empty() || path[0] != '/' || !(stage || isTemporaryOf(name, token)))
         return;
     // Recorded without links; a folder of the path that has become one since
     // leads elsewhere.
@@ -102,7 +106,11 @@ void removeListed(const std::string &path, const std::string &token)
     bool same = real && folder == real;
     std::free(real);
     struct stat info {};
-    if (same && lstat(path.c_str(), &info) == 0 && (S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)))
+    if (!same)
+        return;
+    if (stage)
+        RemoveStageTree(path);
+    else if (lstat(path.c_str(), &info) == 0 && (S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)))
         unlink(path.c_str());
 }
 
@@ -203,14 +211,17 @@ void TemporaryRecord::add(const std::string &folder, const std::string &name)
         path += '/';
     if (!folder.empty())
         path += folder + '/';
-    path += name;
+    addPath(path + name);
+}
+
+bool TemporaryRecord::addPath(std::string path)
+{
     path += '\0';
     std::lock_guard lock(m_mutex);
-    if (m_fd >= 0 || open()) {
-        // One write with O_APPEND: a kill cuts at most this path's end.
-        ssize_t written = ::write(m_fd, path.data(), path.size());
-        (void)written;
-    }
+    if (m_fd < 0 && !open())
+        return false;
+    // One write with O_APPEND: a kill cuts at most this path's end.
+    return ::write(m_fd, path.data(), path.size()) == ssize_t(path.size());
 }
 
 } // namespace unzip32

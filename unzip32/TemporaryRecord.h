@@ -37,6 +37,10 @@ public:
     // destination) nothing is recorded: the temporary is made all the same,
     // but one left by a kill stays until someone removes it.
     void add(const std::string &folder, const std::string &name);
+    // Records an absolute path; false when it could not be recorded. A
+    // call's hidden folder (StagedFolder.h) is recorded so, and removed
+    // whole after a kill.
+    bool addPath(std::string path);
 
 private:
     bool open();

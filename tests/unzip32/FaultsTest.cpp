@@ -5,6 +5,7 @@
 #include "EngineCall.h"
 #include "Mounts.h"
 #include "RawZipWriter.h"
+#include "StateFolder.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -64,49 +65,6 @@ RawEntry LinkEntry(const std::string &name, const std::string &target)
     entry.externalAttributes = uint32_t(S_IFLNK | 0777) << 16;
     return entry;
 }
-
-// Points the engine's state folder into a test's own folder, and back.
-class StateFolder {
-public:
-    explicit StateFolder(const fs::path &home) : m_records(home / "marrowlyn/temporaries")
-    {
-        if (const char *old = std::getenv("XDG_STATE_HOME"))
-            m_old = old;
-        setenv("XDG_STATE_HOME", home.c_str(), 1);
-    }
-    ~StateFolder()
-    {
-        if (m_old.empty())
-            unsetenv("XDG_STATE_HOME");
-        else
-            setenv("XDG_STATE_HOME", m_old.c_str(), 1);
-    }
-
-    // A record as a call writes it, each path ended by a NUL.
-    fs::path write(const std::string &token, const std::vector<fs::path> &paths) const
-    {
-        std::string text;
-        for (const fs::path &path : paths)
-            text += path.string() + '\0';
-        fs::create_directories(m_records);
-        fs::path record = m_records / (token + ".list");
-        std::ofstream(record, std::ios::binary) << text;
-        return record;
-    }
-    // The records there, by name, with their contents.
-    std::map<std::string, std::string> records() const
-    {
-        std::map<std::string, std::string> found;
-        std::error_code ec;
-        for (const auto &item : fs::directory_iterator(m_records, ec))
-            found[item.path().filename().string()] = ReadWholeFile(item.path());
-        return found;
-    }
-
-private:
-    std::string m_old;
-    fs::path m_records;
-};
 
 } // namespace
 
@@ -311,6 +269,7 @@ TEST(Faults, OnlyTheRecordedTemporariesOfADeadCallAreRemoved)
 
     // Files and links made where nothing is replaced need no temporary name,
     // so no record at all.
+    fs::create_directory(root / "fresh");
     WriteRawZip(root / "fresh.zip", {.entries = {StoredEntry("a.txt", "a"), LinkEntry("sub/to-a", "../a.txt")}});
     EngineCall fresh((root / "fresh.zip").string(), (root / "fresh").string());
     EXPECT_EQ(fresh.run(), UZ_OK);
