@@ -174,7 +174,8 @@ Estado de salida:
         <source>Extracts archives the way Marrowlyn&apos;s &quot;Start Unzipping&quot; does.
 Each PATH is an archive, or a folder whose whole tree is scanned for archives.</source>
         <translation>Extrae archivos comprimidos igual que &quot;Iniciar extracción&quot; de Marrowlyn.
-Cada PATH es un archivo comprimido o una carpeta en cuyo árbol completo se buscan archivos comprimidos.</translation>
+Cada PATH es un archivo comprimido o una carpeta en cuyo árbol completo
+se buscan archivos comprimidos.</translation>
     </message>
     <message>
         <source>Extension of the archives a folder scan collects (default: those of the kinds --kinds opens; * for every file).</source>

@@ -18,7 +18,7 @@ Exit status:
         <translation>
 Code de retour&#xa0;:
   %1    chaque archive a été extraite sans erreur
-  %2    certaines ne l&apos;ont pas été, ou un dossier n&apos;a pas pu être parcouru en entier
+  %2    certaines non, ou un dossier n&apos;a pas pu être parcouru en entier
   %3    erreur d&apos;utilisation&#xa0;: rien n&apos;a été extrait
   %4  arrêt par Ctrl-C ou SIGTERM&#xa0;; le résumé indique ce qui a été fait
 </translation>
@@ -174,7 +174,8 @@ Code de retour&#xa0;:
         <source>Extracts archives the way Marrowlyn&apos;s &quot;Start Unzipping&quot; does.
 Each PATH is an archive, or a folder whose whole tree is scanned for archives.</source>
         <translation>Extrait les archives comme le fait «&#xa0;Lancer l&apos;extraction&#xa0;» dans Marrowlyn.
-Chaque PATH est une archive, ou un dossier dont toute l&apos;arborescence est parcourue à la recherche d&apos;archives.</translation>
+Chaque PATH est une archive, ou un dossier dont toute l&apos;arborescence
+est parcourue à la recherche d&apos;archives.</translation>
     </message>
     <message>
         <source>Extension of the archives a folder scan collects (default: those of the kinds --kinds opens; * for every file).</source>
@@ -190,7 +191,7 @@ Chaque PATH est une archive, ou un dossier dont toute l&apos;arborescence est pa
     </message>
     <message>
         <source>List each archive&apos;s entries, one a line: archive, name, size, packed size, method, time, encrypted, separated by tabs.</source>
-        <translation>Lister les entrées de chaque archive, une par ligne&#xa0;: archive, nom, taille, taille compressée, méthode, date, chiffrée, séparés par des tabulations.</translation>
+        <translation>Lister les entrées de chaque archive, une par ligne (archive, nom, taille, taille compressée, méthode, date, chiffrée), les champs séparés par des tabulations.</translation>
     </message>
     <message>
         <source>Give either --test or --list, not both.</source>

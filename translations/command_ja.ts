@@ -18,7 +18,7 @@ Exit status:
         <translation>
 終了ステータス:
   %1    すべてのアーカイブを正常に展開した
-  %2    正常に展開できなかったものがある、またはフォルダーを最後まで走査できなかった
+  %2    一部を正常に展開できなかった、またはフォルダーを走査しきれなかった
   %3    使い方の誤り: 何も展開していない
   %4  Ctrl-C または SIGTERM で停止した。行った処理は要約に示される
 </translation>
@@ -100,27 +100,37 @@ Exit status:
     </message>
     <message>
         <source>subfolders: one subfolder per archive (the default); one-folder: everything into DIR.</source>
-        <translation>subfolders: アーカイブごとにサブフォルダーを作る (既定)。 one-folder: すべて DIR に展開する。</translation>
+        <translation>subfolders: アーカイブごとにサブフォルダーを作る (既
+定)。one-folder: すべて DIR に展開する。</translation>
     </message>
     <message>
         <source>Where -o, --mode or a choice of the window&apos;s &quot;More Options...&quot; is not given, take the one the window last used.</source>
-        <translation>-o、--mode、またはウィンドウの「その他のオプション...」の設定が 指定されていない場合は、ウィンドウで最後に使った値を使います。</translation>
+        <translation>-o、--mode、またはウィンドウの「その他のオプション
+...」の設定が指定されていない場合は、ウィンドウで最
+後に使った値を使います。</translation>
     </message>
     <message>
         <source>Read the one password for all archives from FILE.</source>
-        <translation>すべてのアーカイブに共通のパスワードを FILE から読み取ります。</translation>
+        <translation>すべてのアーカイブに共通のパスワードを FILE から読み
+取ります。</translation>
     </message>
     <message>
         <source>Read the one password for all archives from standard input (a terminal is asked for it with the echo off).</source>
-        <translation>すべてのアーカイブに共通のパスワードを標準入力から読み取ります (端末では エコーなしで入力を求めます)。</translation>
+        <translation>すべてのアーカイブに共通のパスワードを標準入力から読
+み取ります (端末ではエコーなしで入力を求めます)。</translation>
     </message>
     <message>
         <source>How names stored without the UTF-8 flag are read: auto (the default: found per archive from all its names), or one of cp437, cp850, cp852, cp866, cp1250, cp1251, cp1252, cp1253, shift_jis (cp932), gbk (cp936), cp949, big5 (cp950), utf-8.</source>
-        <translation>UTF-8 フラグなしで格納された名前の読み方: auto (既定。アーカイブごとに 全部の名前から判定) または cp437, cp850, cp852, cp866, cp1250, cp1251, cp1252, cp1253, shift_jis (cp932), gbk (cp936), cp949, big5 (cp950), utf-8 のいずれか。</translation>
+        <translation>UTF-8 フラグなしで格納された名前の読み方: auto (既
+定。アーカイブごとに全部の名前から判定) または
+cp437, cp850, cp852, cp866, cp1250, cp1251, cp1252,
+cp1253, shift_jis (cp932), gbk (cp936), cp949, big5
+(cp950), utf-8 のいずれか。</translation>
     </message>
     <message>
         <source>Extract up to N archives at once (default: one per processor).</source>
-        <translation>最大 N 個のアーカイブを同時に展開します (既定: プロセッサ 1 つにつき 1 個)。</translation>
+        <translation>最大 N 個のアーカイブを同時に展開します (既定: プロ
+セッサ 1 つにつき 1 個)。</translation>
     </message>
     <message>
         <source>Print nothing but errors.</source>
@@ -178,19 +188,24 @@ Each PATH is an archive, or a folder whose whole tree is scanned for archives.</
     </message>
     <message>
         <source>Extension of the archives a folder scan collects (default: those of the kinds --kinds opens; * for every file).</source>
-        <translation>フォルダーの走査で集めるアーカイブの拡張子 (既定: --kinds で開く形式の 拡張子。* ですべてのファイル)。</translation>
+        <translation>フォルダーの走査で集めるアーカイブの拡張子 (既定:
+--kinds で開く形式の拡張子。* ですべてのファイル)。</translation>
     </message>
     <message>
         <source>Extract into DIR, made with its parents when missing (default: the current folder).</source>
-        <translation>DIR に展開します。存在しない場合は親フォルダーごと作成します (既定: 現在のフォルダー)。</translation>
+        <translation>DIR に展開します。存在しない場合は親フォルダーごと作
+成します (既定: 現在のフォルダー)。</translation>
     </message>
     <message>
         <source>Test each archive: decode and check every entry, write nothing.</source>
-        <translation>各アーカイブをテストします。すべてのエントリをデコードして検査し、 何も書き込みません。</translation>
+        <translation>各アーカイブをテストします。すべてのエントリをデコー
+ドして検査し、何も書き込みません。</translation>
     </message>
     <message>
         <source>List each archive&apos;s entries, one a line: archive, name, size, packed size, method, time, encrypted, separated by tabs.</source>
-        <translation>各アーカイブのエントリを 1 行に 1 つずつ一覧表示します (アーカイブ、名前、 サイズ、圧縮後サイズ、方式、日時、暗号化の有無をタブ区切りで)。</translation>
+        <translation>各アーカイブのエントリを 1 行に 1 つずつ一覧表示しま
+す (アーカイブ、名前、サイズ、圧縮後サイズ、方式、日
+時、暗号化の有無をタブ区切りで)。</translation>
     </message>
     <message>
         <source>Give either --test or --list, not both.</source>
@@ -198,7 +213,8 @@ Each PATH is an archive, or a folder whose whole tree is scanned for archives.</
     </message>
     <message>
         <source>Never ask at the terminal for the password of an archive that none given opens.</source>
-        <translation>指定したパスワードで開けないアーカイブについて、端末でパスワードを 尋ねません。</translation>
+        <translation>指定したパスワードで開けないアーカイブについて、端末
+でパスワードを尋ねません。</translation>
     </message>
 </context>
 <context>
@@ -238,27 +254,40 @@ Each PATH is an archive, or a folder whose whole tree is scanned for archives.</
     <name>RunOptionFlags</name>
     <message>
         <source>How each archive&apos;s subfolder is named: first-dot (the name up to its first dot, the default), full (the whole name without .zip), smart (no subfolder when everything in the archive already sits under one top folder).</source>
-        <translation>各アーカイブのサブフォルダー名の付け方: first-dot (名前の最初のドットまで。 既定)、full (.zip を除いた名前全体)、smart (アーカイブの中身がすべて 1 つの 最上位フォルダーに入っている場合はサブフォルダーを作らない)。</translation>
+        <translation>各アーカイブのサブフォルダー名の付け方: first-dot
+(名前の最初のドットまで。既定)、full (.zip を除いた
+名前全体)、smart (アーカイブの中身がすべて 1 つの最
+上位フォルダーに入っている場合はサブフォルダーを作ら
+ない)。</translation>
     </message>
     <message>
         <source>When a file exists: replace (the default), skip, rename (keep both: the new file gets &quot; (2)&quot;), newer (replace it only with a newer one).</source>
-        <translation>ファイルが既にある場合: replace (置き換える。既定)、skip (スキップする)、 rename (両方残す。新しいファイルに「 (2)」を付ける)、newer (新しい場合のみ 置き換える)。</translation>
+        <translation>ファイルが既にある場合: replace (置き換える。既定)、
+skip (スキップする)、rename (両方残す。新しいファイ
+ルに「 (2)」を付ける)、newer (新しい場合のみ置き換え
+る)。</translation>
     </message>
     <message>
         <source>After an archive is extracted cleanly: keep it (the default), trash it, or move:DIR (all the parts of a set together).</source>
-        <translation>アーカイブを正常に展開した後: keep (そのまま残す。既定)、trash (ゴミ箱へ 移動)、move:DIR (分割アーカイブはすべてのパートをまとめて移動)。</translation>
+        <translation>アーカイブを正常に展開した後: keep (そのまま残す。既
+定)、trash (ゴミ箱へ移動)、move:DIR (分割アーカイブ
+はすべてのパートをまとめて移動)。</translation>
     </message>
     <message>
         <source>Write a report of the run to FILE (CSV: archive, destination, result, reason, files, bytes, seconds).</source>
-        <translation>処理のレポートを FILE に書き込みます (CSV: archive, destination, result, reason, files, bytes, seconds)。</translation>
+        <translation>処理のレポートを FILE に書き込みます (CSV: archive,
+destination, result, reason, files, bytes,
+seconds)。</translation>
     </message>
     <message>
         <source>Try each password of FILE (one a line) in turn on each encrypted archive.</source>
-        <translation>FILE の各パスワード (1 行に 1 つ) を、暗号化された各アーカイブに順に 試します。</translation>
+        <translation>FILE の各パスワード (1 行に 1 つ) を、暗号化された各
+アーカイブに順に試します。</translation>
     </message>
     <message>
         <source>Also extract the ZIP archives found inside the archives, once, each into a folder beside it.</source>
-        <translation>アーカイブ内の ZIP アーカイブも 1 階層だけ展開します。それぞれ隣の フォルダーに展開します。</translation>
+        <translation>アーカイブ内の ZIP アーカイブも 1 階層だけ展開しま
+す。それぞれ隣のフォルダーに展開します。</translation>
     </message>
     <message>
         <source>Unknown subfolder name rule &apos;%1&apos;: use first-dot, full or smart.</source>
@@ -282,7 +311,10 @@ Each PATH is an archive, or a folder whose whole tree is scanned for archives.</
     </message>
     <message>
         <source>Which archives are opened: all (the default: every kind Marrowlyn reads, told by content; a folder scan collects their extensions) or zip (ZIP alone, by name and first bytes, as the window does by default).</source>
-        <translation>開くアーカイブ: all (既定。Marrowlyn が読めるすべての形式を内容から判別し、 フォルダーの走査ではそれらの拡張子を集める) または zip (ZIP のみ。ウィンドウの 既定と同じく名前と先頭バイトで判別)。</translation>
+        <translation>開くアーカイブ: all (既定。Marrowlyn が読めるすべて
+の形式を内容から判別し、フォルダーの走査ではそれらの
+拡張子を集める) または zip (ZIP のみ。ウィンドウの既
+定と同じく名前と先頭バイトで判別)。</translation>
     </message>
     <message>
         <source>Unknown archive kinds &apos;%1&apos;: use all or zip.</source>

@@ -432,15 +432,16 @@ Qt&apos;s own options are accepted, among them -platform NAME, -style NAME, -rev
 To extract without a window, use marrowlyn-batch (see marrowlyn-batch --help).
 </source>
         <translation>Uso: marrowlyn [OPCIÓN-QT...] [RUTA...] [-- RUTA...]
-Abre la ventana de Marrowlyn con cada RUTA en la lista: un archivo comprimido, o una
-carpeta cuyos archivos comprimidos se añaden. Si ya hay una ventana abierta, las rutas
-se le pasan a ella. Todo lo que sigue a &quot;--&quot; es una ruta, aunque empiece por &quot;-&quot;.
+Abre la ventana de Marrowlyn con cada RUTA en la lista: un archivo comprimido,
+o una carpeta cuyos archivos comprimidos se añaden. Si ya hay una ventana
+abierta, las rutas se le pasan a ella.
+Todo lo que sigue a &quot;--&quot; es una ruta, aunque empiece por &quot;-&quot;.
 
   -h, --help     Mostrar esta ayuda.
   --version      Mostrar la versión.
 
-Se aceptan las opciones propias de Qt, entre ellas -platform NOMBRE, -style NOMBRE,
--reverse, -qwindowgeometry GEOMETRÍA y -display PANTALLA.
+Se aceptan las opciones propias de Qt, entre ellas -platform NOMBRE,
+-style NOMBRE, -reverse, -qwindowgeometry GEOMETRÍA y -display PANTALLA.
 Para extraer sin ventana, use marrowlyn-batch (consulte marrowlyn-batch --help).
 </translation>
     </message>

@@ -432,16 +432,17 @@ Qt&apos;s own options are accepted, among them -platform NAME, -style NAME, -rev
 To extract without a window, use marrowlyn-batch (see marrowlyn-batch --help).
 </source>
         <translation>Utilisation&#xa0;: marrowlyn [OPTION-QT...] [CHEMIN...] [-- CHEMIN...]
-Ouvre la fenêtre de Marrowlyn avec chaque CHEMIN dans la liste&#xa0;: une archive, ou un
-dossier dont les archives sont ajoutées. Si une fenêtre est déjà ouverte, c&apos;est elle
-qui reçoit les chemins. Tout ce qui suit «&#xa0;--&#xa0;» est un chemin, même s&apos;il commence par «&#xa0;-&#xa0;».
+Ouvre la fenêtre de Marrowlyn avec chaque CHEMIN dans la liste&#xa0;: une archive,
+ou un dossier dont les archives sont ajoutées. Si une fenêtre est déjà ouverte,
+c&apos;est elle qui reçoit les chemins.
+Tout ce qui suit «&#xa0;--&#xa0;» est un chemin, même s&apos;il commence par «&#xa0;-&#xa0;».
 
   -h, --help     Afficher cette aide.
   --version      Afficher la version.
 
-Les options propres à Qt sont acceptées, dont -platform NOM, -style NOM, -reverse,
--qwindowgeometry GÉOMÉTRIE et -display AFFICHAGE.
-Pour extraire sans fenêtre, utilisez marrowlyn-batch (voir marrowlyn-batch --help).
+Les options propres à Qt sont acceptées, dont -platform NOM, -style NOM,
+-reverse, -qwindowgeometry GÉOMÉTRIE et -display AFFICHAGE.
+Pour extraire sans fenêtre&#xa0;: marrowlyn-batch (voir marrowlyn-batch --help).
 </translation>
     </message>
     <message>

@@ -432,16 +432,18 @@ Qt&apos;s own options are accepted, among them -platform NAME, -style NAME, -rev
 To extract without a window, use marrowlyn-batch (see marrowlyn-batch --help).
 </source>
         <translation>使い方: marrowlyn [QT-OPTION...] [PATH...] [-- PATH...]
-リストに各 PATH を入れて Marrowlyn のウィンドウを開きます。PATH はアーカイブか、
-中のアーカイブを追加するフォルダーです。ウィンドウが既に開いている場合は、
-そのウィンドウにパスを渡します。&quot;--&quot; より後ろは、「-」で始まっていてもパスとして扱います。
+リストに各 PATH を入れて Marrowlyn のウィンドウを開きます。PATH は
+アーカイブか、中のアーカイブを追加するフォルダーです。ウィンドウが既に
+開いている場合は、そのウィンドウにパスを渡します。
+&quot;--&quot; より後ろは、「-」で始まっていてもパスとして扱います。
 
   -h, --help     このヘルプを表示します。
   --version      バージョンを表示します。
 
 Qt 自身のオプションも使えます (-platform NAME、-style NAME、-reverse、
 -qwindowgeometry GEOMETRY、-display DISPLAY など)。
-ウィンドウを開かずに展開するには marrowlyn-batch を使います (marrowlyn-batch --help を参照)。
+ウィンドウを開かずに展開するには marrowlyn-batch を使います
+(marrowlyn-batch --help を参照)。
 </translation>
     </message>
     <message>
