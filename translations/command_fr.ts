@@ -104,7 +104,7 @@ Code de retour&#xa0;:
     </message>
     <message>
         <source>Where -o, --mode or a choice of the window&apos;s &quot;More Options...&quot; is not given, take the one the window last used.</source>
-        <translation>Si -o, --mode ou un choix de «&#xa0;Plus d&apos;options...&#xa0;» de la fenêtre n&apos;est pas donné, reprendre celui que la fenêtre a utilisé en dernier.</translation>
+        <translation>Si -o, --mode ou un choix de «&#xa0;Options...&#xa0;» de la fenêtre n&apos;est pas donné, reprendre celui que la fenêtre a utilisé en dernier.</translation>
     </message>
     <message>
         <source>Read the one password for all archives from FILE.</source>

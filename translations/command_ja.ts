@@ -105,9 +105,9 @@ Exit status:
     </message>
     <message>
         <source>Where -o, --mode or a choice of the window&apos;s &quot;More Options...&quot; is not given, take the one the window last used.</source>
-        <translation>-o、--mode、またはウィンドウの「その他のオプション
-...」の設定が指定されていない場合は、ウィンドウで最
-後に使った値を使います。</translation>
+        <translation>-o、--mode、またはウィンドウの「詳細設定...」の項目
+が指定されていない場合は、ウィンドウで最後に使った値
+を使います。</translation>
     </message>
     <message>
         <source>Read the one password for all archives from FILE.</source>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>You&apos;ve selected too many files to add.<byte value="xd"/><byte value="xd"/>Please try adding via the &quot;Add All&quot; button.</source>
-        <translation>追加するファイルが多すぎます。<byte value="xd"/><byte value="xd"/>「フォルダー内の ZIP をすべて追加」ボタンで追加してください。</translation>
+        <translation>追加するファイルが多すぎます。<byte value="xd"/><byte value="xd"/>「フォルダー内の ZIP を追加」ボタンで追加してください。</translation>
     </message>
     <message>
         <source>Enter the file extensions to load, apart by spaces:<byte value="xd"/><byte value="xd"/>(zip 7z rar for those three kinds, * for all files, etc.)</source>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>choose &quot;Every kind Marrowlyn reads&quot; in More Options to open it</source>
-        <translation>開くには「その他のオプション」で「Marrowlyn が読めるすべての形式」を選んでください</translation>
+        <translation>開くには「詳細設定」で「Marrowlyn が読めるすべての形式」を選んでください</translation>
     </message>
 </context>
 <context>

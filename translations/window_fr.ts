@@ -164,7 +164,7 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
     </message>
     <message>
         <source>&amp;More Options...</source>
-        <translation>Plus d&apos;&amp;options...</translation>
+        <translation>&amp;Options...</translation>
     </message>
     <message>
         <source>Unzip To This Folder</source>

@@ -132,7 +132,7 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
     </message>
     <message>
         <source>Add All Zip Files In &amp;Folder</source>
-        <translation>フォルダー内の ZIP をすべて追加(&amp;F)</translation>
+        <translation>フォルダー内の ZIP を追加(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Clear List</source>
@@ -164,7 +164,7 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
     </message>
     <message>
         <source>&amp;More Options...</source>
-        <translation>その他のオプション(&amp;M)...</translation>
+        <translation>詳細設定(&amp;M)...</translation>
     </message>
     <message>
         <source>Unzip To This Folder</source>
@@ -199,7 +199,7 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
     <name>MoreOptionsDialog</name>
     <message>
         <source>More Options</source>
-        <translation>その他のオプション</translation>
+        <translation>詳細設定</translation>
     </message>
     <message>
         <source>Up to the first dot</source>
