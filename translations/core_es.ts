@@ -402,7 +402,7 @@ y %1 más; los detalles los muestran todos.</translation>
     </message>
     <message>
         <source>%1 of %2 archive was not extracted cleanly</source>
-        <translation>%1 de %2 archivo comprimido no se extrajo sin errores</translation>
+        <translation>%1 de %2 archivo comprimido no se extrajo correctamente</translation>
     </message>
     <message>
         <source>; the details list them all.</source>
@@ -411,15 +411,15 @@ y %1 más; los detalles los muestran todos.</translation>
     <message numerus="yes">
         <source>%n of %1 archives was not extracted cleanly</source>
         <translation>
-            <numerusform>%n de %1 archivos comprimidos no se extrajo sin errores</numerusform>
-            <numerusform>%n de %1 archivos comprimidos no se extrajeron sin errores</numerusform>
+            <numerusform>%n de %1 archivos comprimidos no se extrajo correctamente</numerusform>
+            <numerusform>%n de %1 archivos comprimidos no se extrajeron correctamente</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 archives were not extracted cleanly</source>
         <translation>
-            <numerusform>%n de %1 archivos comprimidos no se extrajo sin errores</numerusform>
-            <numerusform>%n de %1 archivos comprimidos no se extrajeron sin errores</numerusform>
+            <numerusform>%n de %1 archivos comprimidos no se extrajo correctamente</numerusform>
+            <numerusform>%n de %1 archivos comprimidos no se extrajeron correctamente</numerusform>
         </translation>
     </message>
 </context>

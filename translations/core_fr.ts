@@ -402,7 +402,7 @@ et %1 autres&#xa0;; les détails les indiquent toutes.</translation>
     </message>
     <message>
         <source>%1 of %2 archive was not extracted cleanly</source>
-        <translation>%1 archive sur %2 n&apos;a pas été extraite sans erreur</translation>
+        <translation>%1 archive sur %2 n&apos;a pas été extraite correctement</translation>
     </message>
     <message>
         <source>; the details list them all.</source>
@@ -411,15 +411,15 @@ et %1 autres&#xa0;; les détails les indiquent toutes.</translation>
     <message numerus="yes">
         <source>%n of %1 archives was not extracted cleanly</source>
         <translation>
-            <numerusform>%n archive sur %1 n&apos;a pas été extraite sans erreur</numerusform>
-            <numerusform>%n archives sur %1 n&apos;ont pas été extraites sans erreur</numerusform>
+            <numerusform>%n archive sur %1 n&apos;a pas été extraite correctement</numerusform>
+            <numerusform>%n archives sur %1 n&apos;ont pas été extraites correctement</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 archives were not extracted cleanly</source>
         <translation>
-            <numerusform>%n archive sur %1 n&apos;a pas été extraite sans erreur</numerusform>
-            <numerusform>%n archives sur %1 n&apos;ont pas été extraites sans erreur</numerusform>
+            <numerusform>%n archive sur %1 n&apos;a pas été extraite correctement</numerusform>
+            <numerusform>%n archives sur %1 n&apos;ont pas été extraites correctement</numerusform>
         </translation>
     </message>
 </context>
