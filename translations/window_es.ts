@@ -393,11 +393,11 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
     <name>QtPrompts</name>
     <message>
         <source>Hide &amp;Details...</source>
-        <translation>Ocultar &amp;detalles...</translation>
+        <translation>Ocultar de&amp;talles...</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation>Mostrar &amp;detalles...</translation>
+        <translation>Mostrar de&amp;talles...</translation>
     </message>
     <message>
         <source>&amp;Open Output Folder</source>

@@ -393,11 +393,11 @@ Yes lets it finish; Stop Now stops it too, leaving nothing half-written.</source
     <name>QtPrompts</name>
     <message>
         <source>Hide &amp;Details...</source>
-        <translation>詳細を隠す(&amp;D)...</translation>
+        <translation>詳細を隠す(&amp;D)</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation>詳細を表示(&amp;D)...</translation>
+        <translation>詳細を表示(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Open Output Folder</source>
