@@ -6,7 +6,7 @@
 
 #include <QString>
 
-// The language asked for: MARROWLYN_LANGUAGE when set ("de", "en", "C"),
+// The language asked for: MARROWLYN_LANGUAGE when set ("de", "ja", "en", "C"),
 // else the desktop's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Installs the
 // translators on the running QCoreApplication and the engine side's lookup.
 // The program's own translations are looked up in `programFolder`/translations.

@@ -4,7 +4,9 @@
   texts.py update   reads every translatable text of the sources into the
                     .ts files (new texts come in unfinished, gone ones leave)
   texts.py check    fails, naming each text, when a text of the sources has
-                    no finished translation or a translation loses a %1 marker
+                    no finished translation (or a blank one), a translation
+                    loses a %1 marker or adds one the English lacks, or a
+                    plural text has not as many forms as its language has
 
 Each .ts file covers one part of the program: <part>_<language>.ts.
 """
@@ -43,23 +45,45 @@ def refresh(ts, part):
                     *dirs, "-ts", str(ts)], check=True)
 
 
+# How many plural forms Qt's rules give each language shipped (Japanese has
+# one form for every number); a language not listed is not checked for it.
+PLURAL_FORMS = {"de": 2, "en": 2, "es": 2, "fr": 2, "ja": 1}
+
+
 def markers(text):
-    return sorted(set(re.findall(r"%[1-9n]", text or "")))
+    return set(re.findall(r"%[1-9n]", text or ""))
+
+
+def marker_fault(source, form):
+    lost, added = markers(source) - markers(form), markers(form) - markers(source)
+    if added:
+        return f"the translation has {', '.join(sorted(added))}, which the English has not"
+    if lost:
+        return f"the translation loses {', '.join(sorted(lost))}"
+    return None
 
 
 def faults(ts):
     found = []
-    for context in ET.parse(ts).getroot().iter("context"):
+    root = ET.parse(ts).getroot()
+    plural_forms = PLURAL_FORMS.get(root.get("language", "").split("_")[0])
+    for context in root.iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
-            source = message.findtext("source")
+            source = "".join(message.find("source").itertext())
             translation = message.find("translation")
-            forms = [f.text for f in translation.iter("numerusform")] or [translation.text]
+            numerus = message.get("numerus") == "yes"
+            forms = ["".join(f.itertext()) for f in translation.iter("numerusform")] if numerus \
+                else ["".join(translation.itertext())]
             where = f"{ts.name}: {name}: {source!r}"
-            if translation.get("type") == "unfinished" or not all(forms):
+            # A blank translation shows nothing, unless the English is blank too.
+            if translation.get("type") in ("unfinished", "vanished", "obsolete") \
+                    or any(not form.strip() and source.strip() for form in forms) or not forms:
                 found.append(f"{where}: not translated")
-            elif any(markers(form) != markers(source) for form in forms):
-                found.append(f"{where}: the translation's markers differ")
+            elif numerus and plural_forms and len(forms) != plural_forms:
+                found.append(f"{where}: {len(forms)} plural forms, the language has {plural_forms}")
+            else:
+                found += [f"{where}: {fault}" for fault in {marker_fault(source, form) for form in forms} if fault]
     return found
 
 

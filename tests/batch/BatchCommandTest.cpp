@@ -462,9 +462,9 @@ TEST_F(BatchCommandTest, TheLongestPasswordAFileHoldsOpensItsArchive)
     EXPECT_TRUE(fs::exists(dir / "out/long.txt") && dir.read("out/long.txt") == "opened");
 }
 
-// In German the command speaks German, and everything a script reads (exit
-// statuses, the report's columns and result words) is as in English.
-TEST_F(BatchCommandTest, InGermanTheWordsChangeAndWhatScriptsReadDoesNot)
+// In each language shipped the command speaks it, and everything a script
+// reads (exit statuses, the report's columns and result words) is as in English.
+TEST_F(BatchCommandTest, InEachLanguageTheWordsChangeAndWhatScriptsReadDoesNot)
 {
     static int argc = 1;
     static char name[] = "test_batch";
@@ -490,19 +490,28 @@ TEST_F(BatchCommandTest, InGermanTheWordsChangeAndWhatScriptsReadDoesNot)
         return o;
     };
     const Outcome english = outcome("en.csv");
-    ASSERT_EQ(InstallTranslation(QStringLiteral("de"), QString::fromStdString(ProgramFolder())), QStringLiteral("de"));
-    const Outcome german = outcome("de.csv");
-    RemoveTranslations();
+    struct Case {
+        const char *language, *exitStatus, *cannotBeCreated;
+    };
+    for (const Case &c : {Case{"de", "Rückgabewert:", "kann nicht angelegt werden"},
+                          Case{"fr", "Code de retour\u00a0:", "ne peut pas être créé"},
+                          Case{"es", "Estado de salida:", "No se puede crear"},
+                          Case{"ja", "終了ステータス:", "を作成できません"}}) {
+        const QString language = QString::fromLatin1(c.language);
+        ASSERT_EQ(InstallTranslation(language, QString::fromStdString(ProgramFolder())), language);
+        const Outcome translated = outcome((std::string(c.language) + ".csv").c_str());
+        RemoveTranslations();
 
-    EXPECT_EQ(german.help, english.help);
-    EXPECT_EQ(german.usage, english.usage);
-    EXPECT_EQ(german.runStatus, english.runStatus);
+        EXPECT_EQ(translated.help, english.help) << c.language;
+        EXPECT_EQ(translated.usage, english.usage) << c.language;
+        EXPECT_EQ(translated.runStatus, english.runStatus) << c.language;
+        EXPECT_NE(translated.helpText.find(c.exitStatus), std::string::npos) << translated.helpText;
+        EXPECT_NE(translated.helpText.find("--on-conflict <RULE>"), std::string::npos) << "the flags stay as they are";
+        EXPECT_NE(translated.usageText.find(c.cannotBeCreated), std::string::npos) << translated.usageText;
+        const auto firstLine = [](const std::string &text) { return text.substr(0, text.find('\n')); };
+        EXPECT_EQ(firstLine(translated.report), firstLine(english.report)) << c.language;
+        for (const char *word : {",extracted,", ",failed,"})
+            EXPECT_NE(translated.report.find(word), std::string::npos) << translated.report;
+    }
     EXPECT_EQ(english.runStatus, SomeNotExtracted);
-    EXPECT_NE(german.helpText.find("Rückgabewert:"), std::string::npos) << german.helpText;
-    EXPECT_NE(german.helpText.find("--on-conflict <RULE>"), std::string::npos) << "the flags stay as they are";
-    EXPECT_NE(german.usageText.find("kann nicht angelegt werden"), std::string::npos) << german.usageText;
-    const auto firstLine = [](const std::string &text) { return text.substr(0, text.find('\n')); };
-    EXPECT_EQ(firstLine(german.report), firstLine(english.report));
-    for (const char *word : {",extracted,", ",failed,"})
-        EXPECT_NE(german.report.find(word), std::string::npos) << german.report;
 }

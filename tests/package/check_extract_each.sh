@@ -39,6 +39,13 @@ EOF
   [ "$(ls -A "$dir" | wc -l)" = 8 ] || { echo "[$order] more than the four archives and their folders:"; ls -A "$dir"; exit 1; }
   [ "$(tail -n 2 "$scratch/notified")" = "$(printf 'Marrowlyn\nDone.')" ] || { echo "[$order] said: $(cat "$scratch/notified")"; exit 1; }
 done
+# The result in the desktop's language, where the program has one.
+for said in "de_DE|Fertig." "fr_FR|Terminé." "es_ES|Listo." "ja_JP|完了しました。"; do
+  dir=$(mktemp -d "$scratch/lang.XXXX")
+  python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1], "w").writestr("o.txt", "o")' "$dir/a.zip"
+  MARROWLYN_LANGUAGE="" LANGUAGE="" LC_ALL="" LC_MESSAGES="" LANG=${said%%|*}.UTF-8 NOTIFIED="$scratch/notified" "$action" "$dir/a.zip" \
+    && [ "$(tail -n 1 "$scratch/notified")" = "${said#*|}" ] || { echo "[${said%%|*}] said: $(cat "$scratch/notified")"; exit 1; }
+done
 # An archive that needs a password is asked for through the desktop's box
 # (a stand-in zenity answers), and extracted with the answer; the result
 # counts the clean ones and gives one line per archive that is not.

@@ -16,7 +16,10 @@ dpkg-deb -x "$deb" "$scratch/root"
 usr=$scratch/root/usr
 
 "$usr/bin/marrowlyn-batch" --version | grep -q "^engine libunzip32 " || { echo "the installed engine was not found"; exit 1; }
-MARROWLYN_LANGUAGE=de "$usr/bin/marrowlyn-batch" --help | grep -q "^Rückgabewert:" || { echo "the installed German translation was not found"; exit 1; }
+for said in "de|Rückgabewert:" "fr|Code de retour" "es|Estado de salida:" "ja|終了ステータス:"; do
+  MARROWLYN_LANGUAGE=${said%%|*} "$usr/bin/marrowlyn-batch" --help | grep -q "^${said#*|}" \
+    || { echo "the installed translation ${said%%|*} was not found"; exit 1; }
+done
 mkdir "$scratch/out/x"
 HOME=$scratch XDG_CONFIG_HOME=$scratch "$usr/bin/marrowlyn-batch" -q -o "$scratch/out/x" \
   "$usr/lib/marrowlyn/Samples/Short Stories.zip"
@@ -31,14 +34,17 @@ if ! command -v notify-send zenity kdialog >/dev/null 2>&1; then
 fi
 
 desktop-file-validate "$usr/share/applications/app.marrowlyn.Marrowlyn.desktop"
-# German names beside the English ones, for the menu and both file managers' actions.
-for check in "^Name\[de\]=|share/applications/app.marrowlyn.Marrowlyn.desktop" \
-             "^Comment\[de\]=|share/applications/app.marrowlyn.Marrowlyn.desktop" \
-             "^Name\[de\]=|share/kio/servicemenus/marrowlyn-extract-each.desktop" \
-             "<name xml:lang=\"de\">|share/marrowlyn/file-managers/thunar-uca.xml"; do
-  grep -q "${check%%|*}" "$usr/${check#*|}" || { echo "no German in ${check#*|}: ${check%%|*}"; exit 1; }
+# Each language's names beside the English ones, for the menu and both file managers' actions.
+for language in de fr es ja; do
+  for check in "^Name\[$language\]=|share/applications/app.marrowlyn.Marrowlyn.desktop" \
+               "^Comment\[$language\]=|share/applications/app.marrowlyn.Marrowlyn.desktop" \
+               "^Name\[$language\]=|share/kio/servicemenus/marrowlyn-extract-each.desktop" \
+               "<name xml:lang=\"$language\">|share/marrowlyn/file-managers/thunar-uca.xml"; do
+    grep -q "${check%%|*}" "$usr/${check#*|}" || { echo "no $language in ${check#*|}: ${check%%|*}"; exit 1; }
+  done
 done
 dpkg-deb --field "$deb" Recommends | grep -q qt6-gtk-platformtheme || { echo "the desktop's file dialogs are not recommended"; exit 1; }
+dpkg-deb --field "$deb" Recommends | grep -q fonts-ipafont-gothic || { echo "no font for Japanese is recommended"; exit 1; }
 # Pedantic notes are allowed (the id's capitals are the desktop file's name);
 # an error or a warning is not.
 said=$(appstreamcli validate --pedantic --no-net "$usr/share/metainfo/app.marrowlyn.Marrowlyn.metainfo.xml" 2>&1) \

@@ -61,3 +61,41 @@ TEST(SharedTexts, ComeOutInGermanAndBackInEnglish)
         EXPECT_EQ(german[i], cases[i].german);
     }
 }
+
+// The "Done." box's headline in every language shipped, for one archive not
+// extracted cleanly and for three, of three and of one: the plural forms
+// each language's rules pick, with the counts in their places.
+TEST(SharedTexts, CountedTextsTakeEachLanguagesPluralForms)
+{
+    application();
+    const ArchiveProblem problem{QStringLiteral("/a/x.zip"), QStringLiteral("r"), {}};
+    struct Case {
+        const char *language;
+        std::string oneOfThree, threeOfThree, oneOfOne, filesKept;
+    };
+    const std::vector<Case> cases = {
+        {"de", "Fertig.\n\n1 von 3 Archiven wurde nicht fehlerfrei entpackt",
+         "Fertig.\n\n3 von 3 Archiven wurden nicht fehlerfrei entpackt",
+         "Fertig.\n\n1 von 1 Archiv wurde nicht fehlerfrei entpackt", "3 Dateien unverändert behalten"},
+        {"fr", "Terminé.\n\n1 archive sur 3 n'a pas été extraite correctement",
+         "Terminé.\n\n3 archives sur 3 n'ont pas été extraites correctement",
+         "Terminé.\n\n1 archive sur 1 n'a pas été extraite correctement", "3 fichiers conservés tels quels"},
+        {"es", "Listo.\n\n1 de 3 archivos comprimidos no se extrajo correctamente",
+         "Listo.\n\n3 de 3 archivos comprimidos no se extrajeron correctamente",
+         "Listo.\n\n1 de 1 archivo comprimido no se extrajo correctamente", "3 archivos conservados tal cual"},
+        {"ja", "完了しました。\n\n3 個中 1 個のアーカイブを正常に展開できませんでした",
+         "完了しました。\n\n3 個中 3 個のアーカイブを正常に展開できませんでした",
+         "完了しました。\n\n1 個中 1 個のアーカイブを正常に展開できませんでした", "3 個のファイルをそのまま残しました"},
+    };
+    for (const Case &c : cases) {
+        ASSERT_EQ(InstallTranslation(QString::fromLatin1(c.language), QString::fromStdString(ProgramFolder())),
+                  QString::fromLatin1(c.language));
+        EXPECT_EQ(SummarizeRun(3, {problem}).headline.toStdString(), c.oneOfThree) << c.language;
+        EXPECT_EQ(SummarizeRun(3, {problem, problem, problem}).headline.toStdString(), c.threeOfThree) << c.language;
+        EXPECT_EQ(SummarizeRun(1, {problem}).headline.toStdString(), c.oneOfOne) << c.language;
+        EXPECT_EQ(QCoreApplication::translate("ArchiveJob", "%n files kept as they were", nullptr, 3).toStdString(),
+                  c.filesKept)
+            << c.language;
+        RemoveTranslations();
+    }
+}

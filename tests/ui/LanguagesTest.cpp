@@ -1,6 +1,7 @@
-// The window and its More Options dialog in German: every text a person
-// reads is translated, every caption still fits, and what is stored is the
-// same as in English.
+// The window and its More Options dialog in every language shipped: every
+// text a person reads is translated, every caption still fits (plain and
+// skinned, at one and at twice the density), and what is stored is the same
+// as in English.
 #include "FormFixture.h"
 #include "MoreOptionsDialog.h"
 #include "PasswordListStore.h"
@@ -37,60 +38,67 @@ QStringList Texts(QWidget *root)
     return texts;
 }
 
-class GermanTest : public FormTest {
+// The language's code ("de"); "en" is the source and loads nothing.
+class LanguagesTest : public FormTest, public ::testing::WithParamInterface<const char *> {
 protected:
     void TearDown() override { RemoveTranslations(); }
 
-    // In the plain look and, with its style sheet's padding, the skinned one.
-    QStringList windowTexts(bool german, bool skinned, const QString &shot = {})
+    QString language() const { return QString::fromLatin1(GetParam()); }
+
+    // The window with two archives in the list and More Options over it, in
+    // `language`, plain or (with its style sheet's padding) skinned; each
+    // caption cut short is reported. Returns every text of both.
+    QStringList windowTexts(const QString &language, bool skinned, const QString &shot = {})
     {
         RemoveTranslations();
         if (skinned) {
             std::filesystem::create_directories(dir / "program" / "x");
             std::filesystem::copy_file(std::filesystem::path(ASSETS_FOLDER) / "x/o.cjs", dir / "program" / "x/o.cjs",
                                        std::filesystem::copy_options::overwrite_existing);
+        } else {
+            std::filesystem::remove(dir / "program" / "x/o.cjs");
         }
-        if (german) {
-            EXPECT_EQ(InstallTranslation(QStringLiteral("de"), QString::fromStdString(ProgramFolder())),
-                      QStringLiteral("de"));
+        if (language != QStringLiteral("en")) {
+            EXPECT_EQ(InstallTranslation(language, QString::fromStdString(ProgramFolder())), language);
         }
+        const std::string where = language.toStdString() + (skinned ? ", skinned" : ", plain");
         Form1 &f = load();
         f.JobRows().Add(QStringLiteral("/home/ann/Downloads/Urlaubsfotos 2023.zip"));
         f.JobRows().Add(QStringLiteral("/home/ann/Downloads/Rechnungen.zip"));
         f.Text1->setText(QStringLiteral("/home/ann/Schreibtisch/entpackt/"));
         f.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&f));
-        EXPECT_EQ(CutCaptions(&f), QStringList()) << (german ? "German" : "English") << (skinned ? ", skinned" : "");
+        EXPECT_EQ(CutCaptions(&f).join(" | ").toStdString(), "") << where;
         if (!shot.isEmpty()) {
             EXPECT_TRUE(f.grab().save(shot));
         }
+        PasswordListStore store(QStringLiteral("Marrowlyn test"), std::chrono::milliseconds(0));
         MoreOptionsDialog dialog(
-            prompts, RunOptions{}, [](const RunOptions &) {}, &f);
+            prompts, RunOptions{}, [](const RunOptions &) {}, &f, &store);
         dialog.show();
-        EXPECT_EQ(CutCaptions(&dialog), QStringList());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        EXPECT_EQ(CutCaptions(&dialog).join(" | ").toStdString(), "") << where << ", More Options";
         return Texts(&f) + Texts(&dialog);
     }
 };
 
-TEST_F(GermanTest, EveryTextIsTranslatedAndTheStoredChoicesStayTheSame)
+TEST_P(LanguagesTest, EveryTextIsTranslatedAndTheStoredChoicesStayTheSame)
 {
-    const QStringList english = windowTexts(false, false);
-    const QString folder = qEnvironmentVariable("MARROWLYN_SCREENSHOTS");
-    const QStringList german = windowTexts(true, false, folder.isEmpty() ? QString() : folder + "/window-de.png");
-    windowTexts(false, true);
-    windowTexts(true, true);
-    ASSERT_EQ(german.size(), english.size());
+    const QStringList english = windowTexts(QStringLiteral("en"), false);
+    const QStringList translated = windowTexts(language(), false);
+    windowTexts(language(), true);
+    ASSERT_EQ(translated.size(), english.size());
     // The product's name, paths and the browse button's dots are no words.
     const QStringList same{QStringLiteral("Marrowlyn"), QStringLiteral("..."),
                            QStringLiteral("/home/ann/Downloads/Urlaubsfotos 2023.zip"),
                            QStringLiteral("/home/ann/Downloads/Rechnungen.zip")};
     for (qsizetype i = 0; i < english.size(); ++i) {
         if (!same.contains(english[i])) {
-            EXPECT_NE(german[i], english[i]) << "not translated: " << english[i].toStdString();
+            EXPECT_NE(translated[i], english[i]) << "not translated: " << english[i].toStdString();
         }
     }
 
-    // A choice made in German is stored in the words every language reads.
+    // A choice made in any language is stored in the words every language reads.
     Form1 &f = *form;
     f.Option2->click();
     EXPECT_EQ(stored(SettingKey::Option2), QStringLiteral("True"));
@@ -101,22 +109,19 @@ TEST_F(GermanTest, EveryTextIsTranslatedAndTheStoredChoicesStayTheSame)
     EXPECT_EQ(chosen.subfolderName, RunOptions::SubfolderName::Smart);
 }
 
-// More Options with its list of passwords, skinned, in German at twice the
-// density (ctest runs this as ui_hidpi): every caption whole, descenders too.
-TEST_F(GermanTest, MoreOptionsAtTwiceTheDensityKeepEveryCaptionWhole)
+// The same at twice the density (ctest runs this as ui_hidpi): every caption
+// whole, descenders too. With MARROWLYN_SCREENSHOTS it draws the README's
+// window-<language>.png.
+TEST_P(LanguagesTest, AtTwiceTheDensityKeepEveryCaptionWhole)
 {
-    std::filesystem::create_directories(dir / "program" / "x");
-    std::filesystem::copy_file(std::filesystem::path(ASSETS_FOLDER) / "x/o.cjs", dir / "program" / "x/o.cjs");
-    ASSERT_EQ(InstallTranslation(QStringLiteral("de"), QString::fromStdString(ProgramFolder())), QStringLiteral("de"));
-    Form1 &f = load();
-    PasswordListStore store(QStringLiteral("Marrowlyn test"), std::chrono::milliseconds(0));
-    MoreOptionsDialog dialog(
-        prompts, RunOptions{}, [](const RunOptions &) {}, &f, &store);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    if (dialog.devicePixelRatioF() < 2)
+    if (QGuiApplication::primaryScreen()->devicePixelRatio() < 2)
         GTEST_SKIP() << "the screen is not of twice the density (ctest runs this as ui_hidpi)";
-    EXPECT_EQ(CutCaptions(&dialog), QStringList());
+    const QString folder = qEnvironmentVariable("MARROWLYN_SCREENSHOTS");
+    windowTexts(language(), false, folder.isEmpty() ? QString() : folder + "/window-" + language() + ".png");
+    windowTexts(language(), true);
 }
+
+INSTANTIATE_TEST_SUITE_P(Shipped, LanguagesTest, ::testing::Values("de", "fr", "es", "ja"),
+                         [](const ::testing::TestParamInfo<const char *> &shipped) { return std::string(shipped.param); });
 
 } // namespace
