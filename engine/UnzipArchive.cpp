@@ -318,11 +318,18 @@ UnzipOutcome ExtractWithEngine(cUnzip &unzip, const std::string &archivePath, co
                             [&](int32_t, const std::string &message) { PassOnLines(message, hooks, errors); });
     // The engine asks before each entry and as a large one decodes: the
     // moment to tell how far it has got, and to pass on a request to stop.
-    ScopedListener cancel(unzip.Cancel, [&](const std::string &, bool &stop) {
+    ScopedListener cancel(unzip.Cancel, [&](const std::string &name, bool &stop) {
+        if (name.empty()) {
+            stop = hooks.beforePublish && hooks.beforePublish();
+            unzip.WithdrawOnCancel(stop);
+            return;
+        }
         if (hooks.workDone)
             hooks.workDone(EnginePackedBytesSoFar());
-        if (cancelled())
+        if (cancelled()) {
             stop = true;
+            unzip.WithdrawOnCancel(hooks.withdrawOnCancel && hooks.withdrawOnCancel());
+        }
     });
 
     // Asked only under KeepBoth: every existing file is kept beside the entry.
@@ -336,6 +343,7 @@ UnzipOutcome ExtractWithEngine(cUnzip &unzip, const std::string &archivePath, co
     if (!unzip.TestZip())
         made.emplace(destination);
     unzip.UseFolderNames(true);
+    unzip.WithdrawOnCancel(false);
     unzip.ZipFile(archivePath);
     FollowRule(unzip, overwrite, hooks.existingFile);
     unzip.UnzipFolder(destination);

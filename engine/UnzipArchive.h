@@ -50,7 +50,13 @@ struct UnzipHooks {
     std::function<void(std::chrono::milliseconds)> pause;       // default: sleep
     std::function<void()> pumpEvents;                           // default: nothing
     std::function<bool()> cancelRequested;                      // default: never
-    std::function<void(const std::string &)> progress;          // each engine message line
+    // Asked when a cancel stops the engine: true withdraws what this archive
+    // wrote into a destination the engine made for it (nothing is left).
+    std::function<bool()> withdrawOnCancel;
+    // Asked when the engine has written everything into a destination it
+    // made and is about to let it be seen; true withdraws it instead.
+    std::function<bool()> beforePublish;
+    std::function<void(const std::string &)> progress; // each engine message line
     // The archive's compressed bytes the engine has got through so far:
     // before each entry, and as a large entry decodes (about once a MiB).
     std::function<void(std::uint64_t)> workDone;

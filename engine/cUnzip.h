@@ -109,6 +109,11 @@ public:
     // not be called; false on 0, on an empty ZipFile, or on a failure here.
     bool Unzip();
 
+    // Set by a Cancel listener that stops the call: whether what the call
+    // wrote is withdrawn too (see the engine's service callback); an extension.
+    bool WithdrawOnCancel() const { return m_withdrawOnCancel; }
+    void WithdrawOnCancel(bool bState) { m_withdrawOnCancel = bState; }
+
     void UnzipFolder(const std::string &sFolder) { m_unzipFolder = sFolder; }
     const std::string &UnzipFolder() const { return m_unzipFolder; }
     const std::string &ZipFile() const { return m_zipFile; }
@@ -136,6 +141,8 @@ public:
 
 private:
     const UnzipEntry &Entry(int32_t lIndex) const;
+
+    bool m_withdrawOnCancel = false;
 
     std::string m_zipFile;
     std::string m_unzipFolder;

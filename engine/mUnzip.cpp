@@ -281,12 +281,14 @@ int32_t ServiceCallback(const char *entryName, uint32_t count)
 {
     int32_t result = 0;
     try {
-        if (count > 1 && count < 32000 && CurrentUnzip) {
+        // An empty name (count 1) is the engine's last word before a folder it made is seen.
+        const bool lastWord = count == 1 && entryName && entryName[0] == '\0';
+        if ((count > 1 || lastWord) && count < 32000 && CurrentUnzip) {
             std::string name = ReadText(entryName, count);
             ReplaceSlashes(name, EntrySeparator);
             bool cancel = false;
             CurrentUnzip->RaiseCancel(name, cancel);
-            result = cancel ? 1 : 0;
+            result = !cancel ? 0 : CurrentUnzip->WithdrawOnCancel() ? 2 : 1;
         }
     } catch (...) {
     }

@@ -1,5 +1,6 @@
 #include "BatchRun.h"
 
+#include "AheadJob.h"
 #include "ApplicationTitle.h"
 #include "ArchiveJob.h"
 #include "AskedPasswords.h"
@@ -15,14 +16,19 @@
 #include "common/Settings.h"
 #include "common/TrappedProcedure.h"
 #include "engine/FailureSummary.h"
+#include "engine/cUnzip.h"
 #include "joblist/JobList.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
 
-#include <algorithm>
 #include <QThread>
 
+#include <algorithm>
+#include <cerrno>
+#include <deque>
+#include <map>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -110,7 +116,9 @@ std::optional<ArchiveProblem> ExtractArchive(const QString &archivePath, const Q
 
 BatchRun::BatchRun(BatchSurface &surface)
     : unzip([](const std::string &archive, const std::string &folder, bool overwrite, const UnzipHooks &hooks) {
-          return UnzipArchive(archive, folder, overwrite, hooks);
+          // One per thread: a row that goes ahead is extracted beside the one in work.
+          thread_local cUnzip engine;
+          return UnzipArchive(engine, archive, folder, overwrite, hooks);
       }),
       runArchive([](const std::function<void()> &work) { work(); }), setCurrentPassword(&SetEnginePassword),
       enterProgramFolder(&EnterProgramFolder), m_surface(surface), m_windowSide(std::make_unique<QObject>()),
@@ -167,6 +175,14 @@ struct BatchRun::Pass {
     std::vector<ArchiveNote> notes = {};
     std::vector<ArchiveResult> results = {};
     qsizetype attempted = 0;
+    // The rows looked at ahead of their turn, and their subfolders, named then.
+    struct Planned {
+        QString path, destination;
+    };
+    std::map<qsizetype, Planned> planned = {};
+    // The rows going ahead, in order, each the one after the last. Last, so
+    // that they are withdrawn before what their jobs refer to goes.
+    std::deque<std::unique_ptr<AheadJob>> aheads = {};
 };
 
 void BatchRun::run()
@@ -203,6 +219,7 @@ void BatchRun::run()
         AskThroughPrompts(pass.hooks, prompts, *m_windowSide, [this] { return m_cancel.load() || m_stopNow.load(); });
     for (qsizetype i = 1; i <= bound && !m_cancel; ++i) {
         if (m_stop) {
+            i = withdrawAheads(pass, i);
             const qsizetype waitingFrom = std::max(i, atStart + 1);
             pass.attempted += notStarted(rows, i, std::min(bound, atStart),
                                          QCoreApplication::translate("BatchRun", "not started: the run was stopped"),
@@ -220,6 +237,7 @@ void BatchRun::run()
         if (bound > known)
             pass.share.grow(weighRows(rows, known + 1, bound));
     }
+    dropAheads(pass);
     finish(pass, started);
 }
 
@@ -289,6 +307,17 @@ void BatchRun::extractRow(Pass &pass, qsizetype i)
 {
     QString path;
     const bool haveRow = showRow(pass, i, path);
+    // What went ahead for this row is used only if the row still holds it
+    // (rows can be moved and taken away during a run); otherwise the rows
+    // after it may have changed too, and every one that went ahead is withdrawn.
+    std::unique_ptr<AheadJob> ahead;
+    if (!pass.aheads.empty() && pass.aheads.front()->row() == i && pass.aheads.front()->archive() == path) {
+        ahead = std::move(pass.aheads.front());
+        pass.aheads.pop_front();
+    } else if (!pass.aheads.empty()) {
+        dropAheads(pass);
+        pass.planned.clear();
+    }
     // A row that could not be read has been reported; extracting whatever
     // the previous row held in its place would be wrong.
     if (!haveRow || m_cancel)
@@ -302,30 +331,132 @@ void BatchRun::extractRow(Pass &pass, qsizetype i)
             {path, QCoreApplication::translate("BatchRun", "passed over: no unzip mode is selected"), {}});
         return;
     }
-    QString destination;
-    pass.trap.step(128, [&] {
-        destination = pass.subfolders.destinationFor(path, m_surface.OutputFolderText(), mode, NativeSeparator);
-    });
+    const QString destination = destinationOf(pass, i, path, mode);
+    if (ahead && (mode != UnzipMode::OwnSubfolder || ahead->destination() != destination)) {
+        ahead->stop();
+        dropAheads(pass);
+        ahead.reset();
+    }
 
     if (const QString gone = pass.outputFolder.gone(); !gone.isEmpty()) {
         pass.problems.push_back({path, gone, {}});
         return;
     }
-    record(pass, path, extractArchive(pass, path, destination));
+    if (!ahead) {
+        record(pass, path, extractArchive(pass, i, path, destination));
+        return;
+    }
+    const std::function<void(std::uint64_t)> progress = progressOf(pass);
+    startAheads(pass, i);
+    ArchiveResult result{path, destination, std::nullopt};
+    pass.trap.step(130, [&] { result = ahead->take(progress, runArchive); });
+    record(pass, path, std::move(result));
 }
 
-ArchiveResult BatchRun::extractArchive(Pass &pass, const QString &path, const QString &destination)
+QString BatchRun::destinationOf(Pass &pass, qsizetype i, const QString &path, UnzipMode mode)
+{
+    // A subfolder is named once per row: naming it again would find it taken.
+    const auto planned = pass.planned.find(i);
+    if (planned != pass.planned.end()) {
+        const Pass::Planned plan = planned->second;
+        pass.planned.erase(planned);
+        if (plan.path == path && mode == UnzipMode::OwnSubfolder)
+            return plan.destination;
+    }
+    QString destination;
+    pass.trap.step(128, [&] {
+        destination = pass.subfolders.destinationFor(path, m_surface.OutputFolderText(), mode, NativeSeparator);
+    });
+    return destination;
+}
+
+void BatchRun::startAheads(Pass &pass, qsizetype i)
+{
+    // Answers the user gives for one archive serve the next: those wait their turn.
+    if (!readAhead || pass.hooks.askPassword)
+        return;
+    // As many as there are processors: while the window shows one archive
+    // done and the next begun, the others keep them busy.
+    const qsizetype most = std::max(1, QThread::idealThreadCount());
+    for (qsizetype next = pass.aheads.empty() ? i + 1 : pass.aheads.back()->row() + 1;
+         qsizetype(pass.aheads.size()) < most && !m_stop && !m_cancel && startAhead(pass, next); ++next) {
+    }
+}
+
+bool BatchRun::startAhead(Pass &pass, qsizetype i)
+{
+    QString path;
+    try {
+        if (i > pass.rows.Count()
+            || ModeFromOptions(m_surface.Option1Value(), m_surface.Option2Value()) != UnzipMode::OwnSubfolder
+            || !pass.outputFolder.gone().isEmpty())
+            return false;
+        path = pass.rows.Text(i);
+    } catch (...) {
+        return false; // the row is reported when the run reaches it
+    }
+    const QString destination
+        = pass.subfolders.destinationFor(path, m_surface.OutputFolderText(), UnzipMode::OwnSubfolder, NativeSeparator);
+    pass.planned[i] = Pass::Planned{path, destination};
+    struct stat info {};
+    if (lstat(FileNameBytes(destination).constData(), &info) == 0 || errno != ENOENT)
+        return false;
+    pass.aheads.push_back(std::make_unique<AheadJob>(
+        i, path, destination,
+        [this, &options = pass.options, path, destination](const UnzipHooks &hooks) {
+            return RunArchiveJob(path, destination, unzip, hooks, options);
+        },
+        pass.hooks));
+    return true;
+}
+
+void BatchRun::dropAheads(Pass &pass)
+{
+    // All are told first: one that ran on while another is waited for could
+    // finish in the meantime, and its files would stay.
+    for (std::unique_ptr<AheadJob> &ahead : pass.aheads)
+        ahead->stop();
+    pass.aheads.clear();
+}
+
+qsizetype BatchRun::withdrawAheads(Pass &pass, qsizetype i)
+{
+    // In order: those that had finished are archives extracted, up to the
+    // first that was withdrawn in time; the rest count as not started.
+    std::deque<std::unique_ptr<AheadJob>> aheads = std::move(pass.aheads);
+    for (std::unique_ptr<AheadJob> &ahead : aheads)
+        ahead->stop();
+    bool counting = true;
+    for (std::unique_ptr<AheadJob> &ahead : aheads) {
+        std::optional<ArchiveResult> finished = ahead->withdraw();
+        counting = counting && finished && ahead->row() == i;
+        if (!counting)
+            continue;
+        ++pass.attempted;
+        record(pass, finished->archive, std::move(*finished));
+        ++i;
+    }
+    return i;
+}
+
+std::function<void(std::uint64_t)> BatchRun::progressOf(Pass &pass)
 {
     const quint64 archive = m_archiveInWork;
-    pass.hooks.workDone = [this, &share = pass.share, &gate = pass.gate, archive](std::uint64_t bytes) {
+    return [this, &share = pass.share, &gate = pass.gate, archive](std::uint64_t bytes) {
         share.within(bytes);
         const int percent = share.percent();
         if (gate.pass(percent))
             showProgressFrom(archive, percent);
     };
+}
+
+ArchiveResult BatchRun::extractArchive(Pass &pass, qsizetype i, const QString &path, const QString &destination)
+{
+    pass.hooks.workDone = progressOf(pass);
     ArchiveResult result{
         path, destination,
         ArchiveProblem{path, QCoreApplication::translate("BatchRun", "the extraction could not be started"), {}}};
+    startAheads(pass, i);
     pass.trap.step(
         130, [&] { runArchive([&] { result = RunArchiveJob(path, destination, unzip, pass.hooks, pass.options); }); });
     return result;

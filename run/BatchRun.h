@@ -6,6 +6,7 @@
 #include "BatchSurface.h"
 #include "RunOptions.h"
 #include "RunSummary.h"
+#include "Destination.h"
 #include "common/PathHelpers.h"
 #include "engine/UnzipArchive.h"
 
@@ -82,6 +83,9 @@ public:
     std::function<QStringList()> passwordList;
     // When the run started, for the name of its report.
     std::function<QDateTime()> clock = &QDateTime::currentDateTime;
+    // The next row goes ahead beside the one in work (AheadJob.h); `unzip`
+    // is then called from two threads at once. The window turns it on.
+    bool readAhead = false;
 
 private:
     struct Pass;
@@ -98,7 +102,19 @@ private:
     bool showRow(Pass &pass, qsizetype i, QString &path);
     // Steps 116-130 for row `i`.
     void extractRow(Pass &pass, qsizetype i);
-    ArchiveResult extractArchive(Pass &pass, const QString &path, const QString &destination);
+    ArchiveResult extractArchive(Pass &pass, qsizetype i, const QString &path, const QString &destination);
+    // Row `i`'s subfolder: the one named when the row went ahead, or step 128.
+    QString destinationOf(Pass &pass, qsizetype i, const QString &path, UnzipMode mode);
+    // Starts the rows after `i` ahead of their turn, as far as they can go (AheadJob.h).
+    void startAheads(Pass &pass, qsizetype i);
+    bool startAhead(Pass &pass, qsizetype i);
+    // The bar's share of the archive now in work, as its bytes are done.
+    std::function<void(std::uint64_t)> progressOf(Pass &pass);
+    // Stopped before row `i`: what went ahead is withdrawn, or counted when
+    // it had finished; answers the first row not started.
+    qsizetype withdrawAheads(Pass &pass, qsizetype i);
+    // The rows gone ahead, withdrawn because the run will not take them as they are.
+    void dropAheads(Pass &pass);
     void record(Pass &pass, const QString &path, ArchiveResult result);
     // Steps 132-138: the bar reset, the report, the "Done." box.
     void finish(Pass &pass, const QDateTime &started);

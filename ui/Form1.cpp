@@ -29,6 +29,7 @@ Form1::Form1(Prompts &prompts, Form1Environment environment)
         m_env.programFolder = QString::fromStdString(ProgramFolder());
     m_run.runArchive = &RunOnWorkerThread;
     m_run.offerToCreateOutputFolder = true;
+    m_run.readAhead = true;
     m_run.passwordList = [this] { return m_passwords.load(); };
     setObjectName(QStringLiteral("Form1"));
     createControls();

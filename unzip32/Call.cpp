@@ -167,6 +167,7 @@ int32_t Call::extract()
         makeSymlink(job);
     }
     restoreFolderTimes();
+    askBeforePublishing();
     publishStage();
     // Every entry is counted whole by now; what a failed decoder may have
     // left in the running share is not work still to come.

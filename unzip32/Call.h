@@ -48,6 +48,7 @@ private:
     int32_t extract();
     bool prepareDestination(int32_t &code);
     bool enoughSpace(int32_t &code);
+    void askBeforePublishing(); // the service callback's last word on a made destination
     void publishStage();
     bool handleEntry(const ArchiveEntry &entry); // false: stop (cancelled)
     bool dispatch(const ArchiveEntry &entry);    // true: handed to a decoder that counts it itself
@@ -117,6 +118,7 @@ private:
     uint64_t m_countedSize = 0, m_countedPacked = 0;
     std::thread::id m_callingThread;
     bool m_cancelled = false;
+    bool m_withdrawn = false; // stopped with nothing of the call's to be left where it could be
     bool m_testOnly = false;
     unsigned m_threads = 1;
 };

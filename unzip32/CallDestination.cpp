@@ -69,6 +69,10 @@ namespace unzip32 {
 
 void Call::publishStage()
 {
+    if (m_withdrawn) {
+        m_stage.withdraw();
+        return;
+    }
     m_stage.publish([this](const std::string &path) {
         ++m_callbacks.FailedCount;
         if (path.empty())

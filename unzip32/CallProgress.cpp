@@ -29,12 +29,22 @@ bool Call::askService(const std::string &name)
     if (!m_callbacks.service)
         return true;
     publishTotals();
-    if (m_callbacks.service(name.c_str(), uint32_t(name.size() + 1)) != 1)
+    const int32_t answer = m_callbacks.service(name.c_str(), uint32_t(name.size() + 1));
+    if (answer != 1 && answer != 2)
         return true;
     // The decoders stop at their next step; the entries in progress are removed.
+    m_withdrawn = answer == 2;
     m_cancelled = true;
     m_shared.cancel = true;
     return false;
+}
+
+void Call::askBeforePublishing()
+{
+    if (!m_stage.active() || m_cancelled || !m_callbacks.service)
+        return;
+    publishTotals();
+    m_withdrawn = m_callbacks.service("", 1) == 2;
 }
 
 void Call::reportMovement()

@@ -145,6 +145,17 @@ void StagedFolder::publish(const std::function<void(const std::string &)> &clash
     m_stage = m_parent = -1;
 }
 
+void StagedFolder::withdraw()
+{
+    if (m_parent < 0)
+        return;
+    removeTreeAt(m_parent, m_stageName);
+    unlinkat(m_parent, m_name.c_str(), AT_REMOVEDIR);
+    ::close(m_stage);
+    ::close(m_parent);
+    m_stage = m_parent = -1;
+}
+
 void StagedFolder::mergeInto(int from, int to, const std::string &below, int depth,
                              const std::function<void(const std::string &)> &clash)
 {

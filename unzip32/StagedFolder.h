@@ -40,6 +40,10 @@ public:
     // under its hidden name.
     void publish(const std::function<void(const std::string &)> &clash);
 
+    // Removes the written tree and the claimed folder, if it is still empty:
+    // the destination is as it was before the call.
+    void withdraw();
+
 private:
     void mergeInto(int from, int to, const std::string &below, int depth,
                    const std::function<void(const std::string &)> &clash);

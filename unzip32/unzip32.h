@@ -122,7 +122,13 @@ typedef void (*UzListEntryCallback)(uint32_t packedSize, uint32_t size, int32_t 
    entry in progress, as an entry larger than 8 MiB is decoded (about once a
    MiB), so that a caller can follow and stop a long entry. TotalSize and
    TotalPackedSize are up to date at every call. Return 1 to stop the call:
-   the entries in progress are removed and the call answers UZ_CANCELLED. */
+   the entries in progress are removed and the call answers UZ_CANCELLED.
+   Return 2 to stop it and withdraw what it wrote: where the call made the
+   extraction folder itself (it did not exist), the folder and everything in
+   it are removed, as if the call had never run; into a folder that existed,
+   2 stops as 1 does. When the call made the folder and every entry is done,
+   it asks once more, with an empty name (count 1), before the folder takes
+   its name and is seen: 2 then withdraws it, any other answer lets it be. */
 typedef int32_t (*UzServiceCallback)(const char *entryName, uint32_t count);
 
 typedef struct USERFUNCTIONS {

@@ -400,3 +400,54 @@ TEST_F(BatchRunTest, RowsAddedDuringTheRunJoinItOrAreNamedAsWaiting)
         }
     }
 }
+
+// The next rows go ahead beside the one in work: the same files, the bar and
+// the texts in the list's order; stopped before their turn, they are taken
+// back whole and count as not started.
+TEST_F(BatchRunTest, RowsThatGoAheadEndAsTheyWouldInTurnAndAStopTakesThemBack)
+{
+    fs::create_directories(dir / "in");
+    for (const char *name : {"1", "2", "3"})
+        MakeZip(dir / "in" / (std::string(name) + ".zip"), {{"a.txt", name}, {"sub/b.txt", name}});
+    for (const bool stop : {false, true}) {
+        fs::remove_all(out);
+        fs::create_directories(out);
+        surface.list.Clear();
+        surface.textsSeen.clear();
+        surface.valuesSeen.clear();
+        for (const char *name : {"1", "2", "3"})
+            surface.list.Add(q(dir / "in" / (std::string(name) + ".zip")));
+        BatchRun run(surface);
+        run.readAhead = true;
+        const UnzipFunction engine = run.unzip;
+        std::atomic<bool> secondBegun{false};
+        const auto waitFor = [](const std::function<bool()> &done) {
+            for (int i = 0; i < 10000 && !done(); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        };
+        run.unzip = [&](const std::string &path, const std::string &folder, bool overwrite, const UnzipHooks &hooks) {
+            UnzipHooks held = hooks;
+            if (stop && path.ends_with("1.zip")) {
+                waitFor([&] { return secondBegun.load(); });
+                run.RequestStop(false);
+            } else if (stop && path.ends_with("2.zip")) {
+                // Into its hidden folder, then held there until the stop reaches it.
+                held.workDone = [&, cancelled = hooks.cancelRequested](std::uint64_t) {
+                    secondBegun = true;
+                    waitFor(cancelled);
+                };
+            }
+            return engine(path, folder, overwrite, held);
+        };
+        prompts.expectMessage();
+        run.Start();
+        EXPECT_EQ(dir.read("out/1/sub/b.txt"), "1");
+        EXPECT_EQ(fs::exists(out / "3"), !stop);
+        EXPECT_EQ(fs::exists(out / "2"), !stop) << "taken back whole";
+        const QString said = prompts.last().text + prompts.last().detail;
+        EXPECT_EQ(said.contains("2.zip: not started"), stop) << said.toStdString();
+        EXPECT_EQ(surface.textsSeen.filter("Processing").join(","),
+                  stop ? "Processing: 1.zip" : "Processing: 1.zip,Processing: 2.zip,Processing: 3.zip");
+        EXPECT_TRUE(std::is_sorted(surface.valuesSeen.begin(), surface.valuesSeen.end() - 1));
+    }
+}

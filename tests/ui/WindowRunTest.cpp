@@ -76,6 +76,7 @@ protected:
     void holdEachArchive()
     {
         form->Run().runArchive = &RunOnWorkerThread;
+        form->Run().readAhead = false; // one archive held at a time
         form->Run().unzip = [this](const std::string &, const std::string &, bool, const UnzipHooks &hooks) {
             ++calls;
             const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);

@@ -73,7 +73,7 @@ int32_t onService(const char *name, uint32_t)
     current->packedAtService.push_back(current->callbacks.TotalPackedSize);
     if (current->serviceHook)
         current->serviceHook(index);
-    return index == current->cancelAt ? 1 : 0;
+    return index == current->cancelAt ? current->cancelAnswer : 0;
 }
 
 } // namespace

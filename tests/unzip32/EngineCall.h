@@ -27,7 +27,8 @@ struct EngineCall {
     // Scripted answers.
     std::vector<std::string> passwords;   // one per request; none left = refuse
     std::vector<int32_t> replaceAnswers;  // one per question; none left = 100
-    int cancelAt = -1;                    // the service callback answers 1 on this call (0-based)
+    int cancelAt = -1;                    // the service callback answers cancelAnswer on this call (0-based)
+    int cancelAnswer = 1;                 // 1 stops, 2 stops and withdraws
     std::function<void(int)> serviceHook; // run on each service call with its index (faults)
 
     // What the engine said.

@@ -326,7 +326,9 @@ TEST(Extract, ServiceFollowsALargeEntryAndCanStopIt)
     RawEntry large = StoredEntry("big.bin", std::string(big, 'b'));
     WriteRawZip(dir / "a.zip", {.entries = {small, large}});
 
-    // One thread decodes everything, so every step is told.
+    // One thread decodes everything, so every step is told (into a folder
+    // that exists: one the call makes has a last word of its own).
+    std::filesystem::create_directories(dir / "out");
     EngineCall call((dir / "a.zip").string(), (dir / "out").string());
     call.options.Threads = 1;
     EXPECT_EQ(call.run(), UZ_OK);

@@ -112,3 +112,24 @@ TEST(Staged, AKilledCallShowsNoFileAndItsHiddenFolderGoesWithTheNextCall)
     EXPECT_EQ(again.run(), UZ_OK);
     EXPECT_EQ(fs::file_size(out / "new/big.bin"), size);
 }
+
+TEST(Staged, AStopThatWithdrawsLeavesANewDestinationAsItWasAndNeverTouchesAnOldOne)
+{
+    TempDir dir;
+    StateFolder state(dir / "state");
+    RawZip zip;
+    for (int i = 0; i < 6; ++i)
+        zip.entries.push_back(StoredEntry("sub/f" + std::to_string(i) + ".txt", "data"));
+    WriteRawZip(dir / "a.zip", zip);
+    dir.write("out/old/mine.txt", "the user's");
+    for (const char *where : {"new", "old"}) {
+        EngineCall call((dir / "a.zip").string(), (dir / "out" / where).string());
+        call.options.Threads = 1;
+        call.cancelAt = 3;
+        call.cancelAnswer = 2;
+        EXPECT_EQ(call.run(), UZ_CANCELLED) << where;
+    }
+    EXPECT_FALSE(fs::exists(dir / "out/new"));
+    EXPECT_EQ(dir.read("out/old/mine.txt"), "the user's");
+    EXPECT_TRUE(StagesIn(dir / "out").empty());
+}
