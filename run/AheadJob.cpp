@@ -4,8 +4,18 @@
 
 #include <sys/stat.h>
 
-AheadJob::AheadJob(qsizetype row, QString archive, QString destination, const Job &job, UnzipHooks hooks)
-    : m_row(row), m_archive(std::move(archive)), m_destination(std::move(destination))
+void AheadJob::Gate::set(bool Gate::*which)
+{
+    {
+        std::lock_guard lock(mutex);
+        this->*which = true;
+    }
+    changed.notify_all();
+}
+
+AheadJob::AheadJob(qsizetype row, QString archive, QString destination, const Job &job, UnzipHooks hooks,
+                   std::function<bool()> stopping)
+    : m_row(row), m_archive(std::move(archive)), m_destination(std::move(destination)), m_stopping(std::move(stopping))
 {
     hooks.workDone = [this](std::uint64_t bytes) {
         std::function<void(std::uint64_t)> told;
@@ -27,6 +37,7 @@ AheadJob::AheadJob(qsizetype row, QString archive, QString destination, const Jo
         } catch (...) {
             m_failure = std::current_exception();
         }
+        finished();
     });
 }
 
@@ -36,26 +47,43 @@ AheadJob::~AheadJob()
         withdraw();
 }
 
-void AheadJob::stop()
+void AheadJob::finished()
 {
+    std::shared_ptr<Gate> next;
     {
         std::lock_guard lock(m_mutex);
-        m_withdrawn = true;
+        m_done = true;
+        next = m_next;
     }
-    m_turn.notify_all();
+    // Handing on from here, not from the window's thread, spares each archive
+    // a round through the window's events before its files may be seen.
+    if (next && !m_withdrawn && !m_stopping())
+        next->set(&Gate::open);
+}
+
+void AheadJob::precede(AheadJob &next)
+{
+    bool done = false;
+    {
+        std::lock_guard lock(m_mutex);
+        m_next = next.m_gate;
+        done = m_done;
+    }
+    if (done && !m_withdrawn && !m_stopping())
+        next.m_gate->set(&Gate::open);
 }
 
 bool AheadJob::withdrawnBeforeItsTurn()
 {
-    std::unique_lock lock(m_mutex);
-    m_turn.wait(lock, [this] { return m_taken.load() || m_withdrawn.load(); });
-    return !m_taken;
+    std::unique_lock lock(m_gate->mutex);
+    m_gate->changed.wait(lock, [this] { return m_gate->open || m_gate->withdrawn; });
+    return !m_gate->open;
 }
 
-void AheadJob::finish()
+void AheadJob::stop()
 {
-    if (m_thread.joinable())
-        m_thread.join();
+    m_withdrawn = true;
+    m_gate->set(&Gate::withdrawn);
 }
 
 ArchiveResult AheadJob::take(const std::function<void(std::uint64_t)> &workDone, const ArchiveRunner &wait)
@@ -67,10 +95,13 @@ ArchiveResult AheadJob::take(const std::function<void(std::uint64_t)> &workDone,
         m_workDone = workDone;
         bytes = m_bytes;
     }
-    m_turn.notify_all();
+    m_gate->set(&Gate::open);
     if (workDone && bytes > 0)
         workDone(bytes);
-    wait([this] { finish(); });
+    wait([this] {
+        if (m_thread.joinable())
+            m_thread.join();
+    });
     if (m_failure)
         std::rethrow_exception(m_failure);
     return m_result;
@@ -79,9 +110,10 @@ ArchiveResult AheadJob::take(const std::function<void(std::uint64_t)> &workDone,
 std::optional<ArchiveResult> AheadJob::withdraw()
 {
     stop();
-    finish();
+    if (m_thread.joinable())
+        m_thread.join();
     // Withdrawn in time, the engine took its folder away again; one that had
-    // finished first is an archive extracted, and says so.
+    // been let be seen first is an archive extracted, and says so.
     struct stat info {};
     if (m_failure || lstat(FileNameBytes(m_destination).constData(), &info) != 0)
         return std::nullopt;

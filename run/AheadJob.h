@@ -1,12 +1,13 @@
-// The next archive of the window's run, extracted beside the one in work.
+// The next archives of the window's run, extracted beside the one in work.
 // The run still goes one archive after another in what it shows and reports;
-// meanwhile the next archive's opening, its first entries and whatever
-// processor the archive in work leaves idle (its last large entry, the gap
-// between two archives) are put to use. Only an archive whose own subfolder
-// does not exist yet goes ahead: the engine then writes it out of sight and,
-// it waits, its files written but not yet seen, until its turn; when the run
-// stops before then, the engine takes it back whole, so the archive counts as
-// not started, as it would have without going ahead.
+// meanwhile the next archives' opening, their entries and whatever processor
+// the archive in work leaves idle (its last large entry, the gap between two
+// archives) are put to use. Only an archive whose own subfolder does not
+// exist yet goes ahead: the engine then writes it out of sight, and its files
+// are let be seen only once every archive before it is done, so they appear
+// in the list's order. When the run stops first, the engine takes it back
+// whole, and the archive counts as not started, as it would have without
+// going ahead.
 #pragma once
 
 #include "ArchiveJob.h"
@@ -18,6 +19,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -27,8 +29,10 @@ public:
     using Job = std::function<ArchiveResult(const UnzipHooks &)>;
 
     // Starts `job` on a thread of its own with `hooks` (the run's), whose
-    // progress is held back until the archive's turn.
-    AheadJob(qsizetype row, QString archive, QString destination, const Job &job, UnzipHooks hooks);
+    // progress is held back until the archive's turn. `stopping`: whether
+    // the run is being stopped, so that no later archive is let be seen.
+    AheadJob(qsizetype row, QString archive, QString destination, const Job &job, UnzipHooks hooks,
+             std::function<bool()> stopping);
     // Withdraws it if it was never taken, and waits for its thread.
     ~AheadJob();
     AheadJob(const AheadJob &) = delete;
@@ -38,6 +42,9 @@ public:
     const QString &archive() const { return m_archive; }
     const QString &destination() const { return m_destination; }
 
+    // `next` is the row after this one: its files may be seen once this one
+    // is done (at once, when it is done already).
+    void precede(AheadJob &next);
     // Its turn: the bytes done so far go to `workDone` at once, the rest as
     // they come; `wait` (the run's ArchiveRunner) waits for the end. A failure
     // of the job is thrown here.
@@ -45,22 +52,33 @@ public:
     // Asks it to stop and withdraw, without waiting (see withdraw()).
     void stop();
     // The run will not get to it: stopped and its files withdrawn. Nothing
-    // when it left nothing; its result when it had finished first.
+    // when it left nothing; its result when it was done and seen already.
     std::optional<ArchiveResult> withdraw();
 
 private:
-    void finish();
-    // At the engine's last word: waits for the archive's turn, or its withdrawal.
+    // Whether its files may be seen: opened by the archive before it, or by its turn.
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool open = false;
+        bool withdrawn = false;
+        void set(bool Gate::*which);
+    };
+    // At the engine's last word: waits until the gate opens or it is withdrawn.
     bool withdrawnBeforeItsTurn();
+    void finished();
 
     qsizetype m_row;
     QString m_archive, m_destination;
-    std::mutex m_mutex;
+    std::function<bool()> m_stopping;
+    std::shared_ptr<Gate> m_gate = std::make_shared<Gate>();
+    std::mutex m_mutex;                            // guards what follows
     std::function<void(std::uint64_t)> m_workDone; // set at the archive's turn
     std::uint64_t m_bytes = 0;
-    std::atomic<bool> m_withdrawn{false};
+    std::shared_ptr<Gate> m_next; // the gate of the row after this one
+    bool m_done = false;
     std::atomic<bool> m_taken{false}; // before its turn, any stop withdraws it
-    std::condition_variable m_turn;   // told of m_taken and m_withdrawn
+    std::atomic<bool> m_withdrawn{false};
     ArchiveResult m_result;
     std::exception_ptr m_failure;
     std::thread m_thread;

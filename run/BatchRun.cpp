@@ -347,7 +347,7 @@ void BatchRun::extractRow(Pass &pass, qsizetype i)
         return;
     }
     const std::function<void(std::uint64_t)> progress = progressOf(pass);
-    startAheads(pass, i);
+    startAheads(pass, i, ahead.get());
     ArchiveResult result{path, destination, std::nullopt};
     pass.trap.step(130, [&] { result = ahead->take(progress, runArchive); });
     record(pass, path, std::move(result));
@@ -370,16 +370,21 @@ QString BatchRun::destinationOf(Pass &pass, qsizetype i, const QString &path, Un
     return destination;
 }
 
-void BatchRun::startAheads(Pass &pass, qsizetype i)
+void BatchRun::startAheads(Pass &pass, qsizetype i, AheadJob *inWork)
 {
     // Answers the user gives for one archive serve the next: those wait their turn.
     if (!readAhead || pass.hooks.askPassword)
         return;
-    // As many as there are processors: while the window shows one archive
-    // done and the next begun, the others keep them busy.
-    const qsizetype most = std::max(1, QThread::idealThreadCount());
+    // Twice as many as there are processors: those done wait for their turn
+    // while the others keep the processors busy.
+    const qsizetype most = 2 * std::max(1, QThread::idealThreadCount());
     for (qsizetype next = pass.aheads.empty() ? i + 1 : pass.aheads.back()->row() + 1;
-         qsizetype(pass.aheads.size()) < most && !m_stop && !m_cancel && startAhead(pass, next); ++next) {
+         qsizetype(pass.aheads.size()) < most && !m_stop && !m_cancel; ++next) {
+        AheadJob *before = pass.aheads.empty() ? inWork : pass.aheads.back().get();
+        if (!startAhead(pass, next))
+            return;
+        if (before)
+            before->precede(*pass.aheads.back());
     }
 }
 
@@ -406,7 +411,7 @@ bool BatchRun::startAhead(Pass &pass, qsizetype i)
         [this, &options = pass.options, path, destination](const UnzipHooks &hooks) {
             return RunArchiveJob(path, destination, unzip, hooks, options);
         },
-        pass.hooks));
+        pass.hooks, [this] { return m_stop.load() || m_stopNow.load() || m_cancel.load(); }));
     return true;
 }
 
@@ -456,7 +461,7 @@ ArchiveResult BatchRun::extractArchive(Pass &pass, qsizetype i, const QString &p
     ArchiveResult result{
         path, destination,
         ArchiveProblem{path, QCoreApplication::translate("BatchRun", "the extraction could not be started"), {}}};
-    startAheads(pass, i);
+    startAheads(pass, i, nullptr);
     pass.trap.step(
         130, [&] { runArchive([&] { result = RunArchiveJob(path, destination, unzip, pass.hooks, pass.options); }); });
     return result;

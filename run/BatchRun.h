@@ -24,6 +24,7 @@
 #include <string>
 
 struct ArchiveResult;
+class AheadJob;
 class JobList;
 class Prompts;
 class TrappedProcedure;
@@ -106,7 +107,7 @@ private:
     // Row `i`'s subfolder: the one named when the row went ahead, or step 128.
     QString destinationOf(Pass &pass, qsizetype i, const QString &path, UnzipMode mode);
     // Starts the rows after `i` ahead of their turn, as far as they can go (AheadJob.h).
-    void startAheads(Pass &pass, qsizetype i);
+    void startAheads(Pass &pass, qsizetype i, AheadJob *inWork);
     bool startAhead(Pass &pass, qsizetype i);
     // The bar's share of the archive now in work, as its bytes are done.
     std::function<void(std::uint64_t)> progressOf(Pass &pass);
