@@ -2,6 +2,7 @@
 """Writes the benchmark corpora, the same bytes for the same seed.
 
 small: a few hundred archives of many small files in nested folders.
+tiny: a hundred archives of six hundred tiny files each (50 bytes to 3 KB).
 large: a few archives of large entries, compressible and nearly incompressible.
 mixed: archives of varied sizes, some entries stored as they are.
 targz: tar.gz archives of varied files, as Python's tarfile writes them (gzip level 6).
@@ -59,6 +60,16 @@ def small(rng, out, base):
             name = f"{folder}/file{f}.txt" if folder else f"file{f}.txt"
             entries.append((name, compressible(rng, base, rng.randint(200, 16384)), False))
         write_zip(os.path.join(out, f"small{a:03d}.zip"), entries)
+
+
+def tiny(rng, out, base):
+    for a in range(100):
+        entries = []
+        for f in range(600):
+            folder = "/".join(f"d{rng.randint(0, 7)}" for _ in range(rng.randint(0, 3)))
+            name = f"{folder}/f{f}.txt" if folder else f"f{f}.txt"
+            entries.append((name, compressible(rng, base, rng.randint(50, 3000)), False))
+        write_zip(os.path.join(out, f"tiny{a:03d}.zip"), entries)
 
 
 def large(rng, out, base):
@@ -119,9 +130,10 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("folder")
     parser.add_argument("--seed", type=int, default=20261207)
-    parser.add_argument("--only", choices=["small", "large", "mixed", "targz", "7z"])
+    parser.add_argument("--only", choices=["small", "tiny", "large", "mixed", "targz", "7z"])
     args = parser.parse_args()
-    for name, make in (("small", small), ("large", large), ("mixed", mixed), ("targz", targz), ("7z", sevenz)):
+    for name, make in (("small", small), ("tiny", tiny), ("large", large), ("mixed", mixed), ("targz", targz),
+                       ("7z", sevenz)):
         if args.only and args.only != name:
             continue
         out = os.path.join(args.folder, name)

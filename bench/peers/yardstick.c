@@ -1,14 +1,21 @@
 /* The yardstick: the least an extractor must do. Every entry of every archive
  * named is read whole, inflated whole by libdeflate into one buffer, checked
  * against its CRC and written with one call, on one thread per processor.
- *   yardstick [--safe] OUTDIR ARCHIVE...   (each archive into OUTDIR/<name without .zip>/)
+ *   yardstick [--safe|--stage] [--read] OUTDIR ARCHIVE...   (each archive into OUTDIR/<name without .zip>/)
  * --safe adds what a careful extractor does besides for each file, to show
  * what that costs: the file is written unnamed in its folder, given the
- * entry's time and linked into place only when complete. */
+ * entry's time and linked into place only when complete.
+ * --stage keeps the same promise another way: each archive is written into a
+ * hidden folder closed to others, files made under their names and given
+ * their times, and the folder is renamed into place when all are done.
+ * --read reads each archive whole into memory instead of mapping it: what an
+ * extractor must do that survives an archive cut short while it runs (a
+ * mapping would end the process with SIGBUS). */
 #define _GNU_SOURCE
 #include "zipentries.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <libdeflate.h>
 #include <pthread.h>
 #include <stdatomic.h>
@@ -27,7 +34,7 @@ static long job_count;
 static atomic_long next_job;
 static atomic_int failures;
 
-static int safe;
+static int safe, stage, readWhole;
 
 static int write_all(int fd, const unsigned char *data, size_t size)
 {
@@ -55,8 +62,20 @@ static int write_safely(char *path, const unsigned char *data, size_t size)
     return rc;
 }
 
+static int write_staged(const char *path, const unsigned char *data, size_t size)
+{
+    int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0644);
+    if (fd < 0)
+        return -1;
+    struct timespec times[2] = {{1715949000, 0}, {1715949000, 0}};
+    int rc = write_all(fd, data, size) == 0 && futimens(fd, times) == 0 ? 0 : -1;
+    return close(fd) == 0 ? rc : -1;
+}
+
 static int write_whole(char *path, const unsigned char *data, size_t size)
 {
+    if (stage)
+        return write_staged(path, data, size);
     if (safe)
         return write_safely(path, data, size);
     int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -121,13 +140,19 @@ static int larger_first(const void *a, const void *b)
 
 int main(int argc, char **argv)
 {
-    if (argc > 1 && strcmp(argv[1], "--safe") == 0) {
-        safe = 1;
-        ++argv;
-        --argc;
+    for (; argc > 1 && strncmp(argv[1], "--", 2) == 0; ++argv, --argc) {
+        if (strcmp(argv[1], "--safe") == 0)
+            safe = 1;
+        else if (strcmp(argv[1], "--stage") == 0)
+            stage = 1;
+        else if (strcmp(argv[1], "--read") == 0)
+            readWhole = 1;
+        else
+            argc = 0;
     }
     if (argc < 3)
-        return fprintf(stderr, "usage: yardstick [--safe] OUTDIR ARCHIVE...\n"), 2;
+        return fprintf(stderr, "usage: yardstick [--safe|--stage] [--read] OUTDIR ARCHIVE...\n"), 2;
+    char **folders = calloc((size_t)argc, sizeof *folders);
     for (int a = 2; a < argc; ++a) {
         int fd = open(argv[a], O_RDONLY);
         struct zip_entry_info *entries;
@@ -135,13 +160,26 @@ int main(int argc, char **argv)
         if (count < 0)
             return fprintf(stderr, "cannot read %s\n", argv[a]), 1;
         const char *base = strrchr(argv[a], '/') ? strrchr(argv[a], '/') + 1 : argv[a];
-        char *folder = malloc(strlen(argv[1]) + strlen(base) + 2);
-        sprintf(folder, "%s/%.*s", argv[1], (int)(strlen(base) - 4), base);
-        mkdir(folder, 0755);
+        char *folder = malloc(strlen(argv[1]) + strlen(base) + 16);
+        sprintf(folder, stage ? "%s/.stage-%.*s" : "%s/%.*s", argv[1], (int)(strlen(base) - 4), base);
+        mkdir(folder, stage ? 0700 : 0755);
+        folders[a] = folder;
         struct stat info;
         fstat(fd, &info);
-        const unsigned char *map = mmap(NULL, (size_t)info.st_size, PROT_READ, MAP_SHARED, fd, 0);
-        if (map == MAP_FAILED)
+        const unsigned char *map = NULL;
+        if (readWhole) {
+            unsigned char *copy = malloc((size_t)info.st_size + 1);
+            for (size_t done = 0; copy && done < (size_t)info.st_size;) {
+                ssize_t n = pread(fd, copy + done, (size_t)info.st_size - done, (off_t)done);
+                if (n <= 0)
+                    return fprintf(stderr, "cannot read %s\n", argv[a]), 1;
+                done += (size_t)n;
+            }
+            map = copy;
+        } else {
+            map = mmap(NULL, (size_t)info.st_size, PROT_READ, MAP_SHARED, fd, 0);
+        }
+        if (!map || map == MAP_FAILED)
             return fprintf(stderr, "cannot map %s\n", argv[a]), 1;
         jobs = realloc(jobs, (size_t)(job_count + count) * sizeof *jobs);
         for (long i = 0; i < count; ++i)
@@ -154,5 +192,12 @@ int main(int argc, char **argv)
         pthread_create(&ids[t], NULL, worker, NULL);
     for (long t = 0; t < threads && t < 64; ++t)
         pthread_join(ids[t], NULL);
+    for (int a = 2; stage && a < argc; ++a) {
+        char *final = strdup(folders[a]);
+        char *hidden = strstr(final, "/.stage-");
+        memmove(hidden + 1, hidden + 8, strlen(hidden + 8) + 1);
+        if (chmod(folders[a], 0755) != 0 || renameat2(AT_FDCWD, folders[a], AT_FDCWD, final, RENAME_NOREPLACE) != 0)
+            atomic_fetch_add(&failures, 1);
+    }
     return atomic_load(&failures) ? 1 : 0;
 }
