@@ -375,9 +375,10 @@ void BatchRun::startAheads(Pass &pass, qsizetype i, AheadJob *inWork)
     // Answers the user gives for one archive serve the next: those wait their turn.
     if (!readAhead || pass.hooks.askPassword)
         return;
-    // Twice as many as there are processors: those done wait for their turn
-    // while the others keep the processors busy.
-    const qsizetype most = 2 * std::max(1, QThread::idealThreadCount());
+    // Twice as many as there are processors, those done waiting for their
+    // turn while the others keep the processors busy; no more than four, as
+    // each holds its archive (up to 4 MiB) and its decoders' buffers.
+    const qsizetype most = std::min(4, 2 * std::max(1, QThread::idealThreadCount()));
     for (qsizetype next = pass.aheads.empty() ? i + 1 : pass.aheads.back()->row() + 1;
          qsizetype(pass.aheads.size()) < most && !m_stop && !m_cancel; ++next) {
         AheadJob *before = pass.aheads.empty() ? inWork : pass.aheads.back().get();
