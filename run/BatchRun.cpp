@@ -1,6 +1,7 @@
 #include "BatchRun.h"
 
 #include "AheadJob.h"
+#include "BatchRunPass.h"
 #include "ApplicationTitle.h"
 #include "ArchiveJob.h"
 #include "AskedPasswords.h"
@@ -25,10 +26,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <cerrno>
-#include <deque>
-#include <map>
-#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -159,31 +156,6 @@ void BatchRun::Start()
     m_stop = m_stopNow = false;
     run();
 }
-
-// What the steps of one run share, and what it gathers for the "Done." box.
-struct BatchRun::Pass {
-    TrappedProcedure &trap;
-    Prompts &prompts;
-    JobList &rows;
-    const RunOptions &options;
-    WorkShare share;
-    FrameGate gate;
-    UnzipHooks hooks;
-    OutputFolderWatch outputFolder;
-    SubfolderNamer subfolders;
-    std::vector<ArchiveProblem> problems = {};
-    std::vector<ArchiveNote> notes = {};
-    std::vector<ArchiveResult> results = {};
-    qsizetype attempted = 0;
-    // The rows looked at ahead of their turn, and their subfolders, named then.
-    struct Planned {
-        QString path, destination;
-    };
-    std::map<qsizetype, Planned> planned = {};
-    // The rows going ahead, in order, each the one after the last. Last, so
-    // that they are withdrawn before what their jobs refer to goes.
-    std::deque<std::unique_ptr<AheadJob>> aheads = {};
-};
 
 void BatchRun::run()
 {
@@ -368,81 +340,6 @@ QString BatchRun::destinationOf(Pass &pass, qsizetype i, const QString &path, Un
         destination = pass.subfolders.destinationFor(path, m_surface.OutputFolderText(), mode, NativeSeparator);
     });
     return destination;
-}
-
-void BatchRun::startAheads(Pass &pass, qsizetype i, AheadJob *inWork)
-{
-    // Answers the user gives for one archive serve the next: those wait their turn.
-    if (!readAhead || pass.hooks.askPassword)
-        return;
-    // Twice as many as there are processors, those done waiting for their
-    // turn while the others keep the processors busy; no more than four, as
-    // each holds its archive (up to 4 MiB) and its decoders' buffers.
-    const qsizetype most = std::min(4, 2 * std::max(1, QThread::idealThreadCount()));
-    for (qsizetype next = pass.aheads.empty() ? i + 1 : pass.aheads.back()->row() + 1;
-         qsizetype(pass.aheads.size()) < most && !m_stop && !m_cancel; ++next) {
-        AheadJob *before = pass.aheads.empty() ? inWork : pass.aheads.back().get();
-        if (!startAhead(pass, next))
-            return;
-        if (before)
-            before->precede(*pass.aheads.back());
-    }
-}
-
-bool BatchRun::startAhead(Pass &pass, qsizetype i)
-{
-    QString path;
-    try {
-        if (i > pass.rows.Count()
-            || ModeFromOptions(m_surface.Option1Value(), m_surface.Option2Value()) != UnzipMode::OwnSubfolder
-            || !pass.outputFolder.gone().isEmpty())
-            return false;
-        path = pass.rows.Text(i);
-    } catch (...) {
-        return false; // the row is reported when the run reaches it
-    }
-    const QString destination
-        = pass.subfolders.destinationFor(path, m_surface.OutputFolderText(), UnzipMode::OwnSubfolder, NativeSeparator);
-    pass.planned[i] = Pass::Planned{path, destination};
-    struct stat info {};
-    if (lstat(FileNameBytes(destination).constData(), &info) == 0 || errno != ENOENT)
-        return false;
-    pass.aheads.push_back(std::make_unique<AheadJob>(
-        i, path, destination,
-        [this, &options = pass.options, path, destination](const UnzipHooks &hooks) {
-            return RunArchiveJob(path, destination, unzip, hooks, options);
-        },
-        pass.hooks, [this] { return m_stop.load() || m_stopNow.load() || m_cancel.load(); }));
-    return true;
-}
-
-void BatchRun::dropAheads(Pass &pass)
-{
-    // All are told first: one that ran on while another is waited for could
-    // finish in the meantime, and its files would stay.
-    for (std::unique_ptr<AheadJob> &ahead : pass.aheads)
-        ahead->stop();
-    pass.aheads.clear();
-}
-
-qsizetype BatchRun::withdrawAheads(Pass &pass, qsizetype i)
-{
-    // In order: those that had finished are archives extracted, up to the
-    // first that was withdrawn in time; the rest count as not started.
-    std::deque<std::unique_ptr<AheadJob>> aheads = std::move(pass.aheads);
-    for (std::unique_ptr<AheadJob> &ahead : aheads)
-        ahead->stop();
-    bool counting = true;
-    for (std::unique_ptr<AheadJob> &ahead : aheads) {
-        std::optional<ArchiveResult> finished = ahead->withdraw();
-        counting = counting && finished && ahead->row() == i;
-        if (!counting)
-            continue;
-        ++pass.attempted;
-        record(pass, finished->archive, std::move(*finished));
-        ++i;
-    }
-    return i;
 }
 
 std::function<void(std::uint64_t)> BatchRun::progressOf(Pass &pass)
