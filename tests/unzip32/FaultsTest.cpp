@@ -5,7 +5,6 @@
 #include "EngineCall.h"
 #include "Mounts.h"
 #include "RawZipWriter.h"
-#include "StateFolder.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -59,12 +58,64 @@ void fillTheDiskDuringAnEntry(TempDir &dir, const std::string &diskSize, int sma
     EXPECT_FALSE(anyTemporary(dir / "disk"));
 }
 
+// The hidden folders calls fill beside their destinations.
+size_t StagesIn(const fs::path &folder)
+{
+    size_t found = 0;
+    for (const auto &item : fs::directory_iterator(folder))
+        found += item.path().extension() == ".stage";
+    return found;
+}
+
 RawEntry LinkEntry(const std::string &name, const std::string &target)
 {
     RawEntry entry = StoredEntry(name, target);
     entry.externalAttributes = uint32_t(S_IFLNK | 0777) << 16;
     return entry;
 }
+
+// Points the engine's state folder into a test's own folder, and back.
+class StateFolder {
+public:
+    explicit StateFolder(const fs::path &home) : m_records(home / "marrowlyn/temporaries")
+    {
+        if (const char *old = std::getenv("XDG_STATE_HOME"))
+            m_old = old;
+        setenv("XDG_STATE_HOME", home.c_str(), 1);
+    }
+    ~StateFolder()
+    {
+        if (m_old.empty())
+            unsetenv("XDG_STATE_HOME");
+        else
+            setenv("XDG_STATE_HOME", m_old.c_str(), 1);
+    }
+
+    // A record as a call writes it, each path ended by a NUL.
+    fs::path write(const std::string &token, const std::vector<fs::path> &paths) const
+    {
+        std::string text;
+        for (const fs::path &path : paths)
+            text += path.string() + '\0';
+        fs::create_directories(m_records);
+        fs::path record = m_records / (token + ".list");
+        std::ofstream(record, std::ios::binary) << text;
+        return record;
+    }
+    // The records there, by name, with their contents.
+    std::map<std::string, std::string> records() const
+    {
+        std::map<std::string, std::string> found;
+        std::error_code ec;
+        for (const auto &item : fs::directory_iterator(m_records, ec))
+            found[item.path().filename().string()] = ReadWholeFile(item.path());
+        return found;
+    }
+
+private:
+    std::string m_old;
+    fs::path m_records;
+};
 
 } // namespace
 
@@ -184,54 +235,109 @@ TEST(Faults, ArchiveTruncatedDuringTheRun)
     EXPECT_FALSE(anyTemporary(dir / "out"));
 }
 
+// Into a folder that exists, the file in work is unnamed; into one the call
+// makes, it is in a hidden folder beside it, which the next call removes.
 TEST(Faults, KilledInTheMiddleOfAnEntryLeavesNothingBehind)
 {
     TempDir dir;
+    StateFolder state(dir / "state");
     const size_t size = size_t(128) << 20;
     WriteRawZip(
         dir / "big.zip",
         {.entries = {StoredEntry("first.txt", "first"), CompressedEntry("big.bin", 93, std::string(size, 'z'))}});
     dir.write("out/big.bin", "the old big.bin");
     dir.write("out/first.txt", "the old first");
-    const std::string out = (dir / "out").string();
-
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        EngineCall call((dir / "big.zip").string(), out);
-        call.options.Threads = 1;
-        call.run();
-        _exit(0);
-    }
-    // In the middle: the child holds an open file in the destination that has no name yet.
-    bool writing = false;
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!writing && std::chrono::steady_clock::now() < deadline) {
-        std::error_code ec;
-        for (auto &fd : fs::directory_iterator("/proc/" + std::to_string(child) + "/fd", ec)) {
-            std::string target = fs::read_symlink(fd.path(), ec).string();
-            if (target.rfind(out + "/", 0) == 0
-                && (target.find("(deleted)") != std::string::npos || target.find(".part") != std::string::npos))
-                writing = true;
+    for (const char *where : {"out", "new"}) {
+        const std::string out = (dir / where).string();
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            EngineCall call((dir / "big.zip").string(), out);
+            call.options.Threads = 1;
+            call.run();
+            _exit(0);
         }
-        if (!writing)
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        // In the middle: the child holds big.bin open, unnamed or hidden.
+        bool writing = false;
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!writing && std::chrono::steady_clock::now() < deadline) {
+            std::error_code ec;
+            for (auto &fd : fs::directory_iterator("/proc/" + std::to_string(child) + "/fd", ec)) {
+                std::string target = fs::read_symlink(fd.path(), ec).string();
+                if ((target.rfind(out + "/", 0) == 0
+                     && (target.find("(deleted)") != std::string::npos || target.find(".part") != std::string::npos))
+                    || target.ends_with(".stage/big.bin"))
+                    writing = true;
+            }
+            if (!writing)
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(writing) << where << ": the child never got to the large entry";
+        ASSERT_TRUE(WIFSIGNALED(status)) << where << ": the child finished before it could be killed";
+
+        EXPECT_FALSE(anyTemporary(dir / where)) << "an unnamed file vanishes with the process";
+        const bool existed = std::string(where) == "out";
+        const std::vector<std::string> before{"big.bin", "first.txt"};
+        EXPECT_EQ(FilesBelow(dir / where), existed ? before : std::vector<std::string>());
+        if (existed) {
+            EXPECT_EQ(dir.read("out/big.bin"), "the old big.bin");
+        }
+
+        // The next run completes as if nothing had happened, and takes the hidden folder away.
+        EngineCall again((dir / "big.zip").string(), out);
+        EXPECT_EQ(again.run(), UZ_OK);
+        EXPECT_EQ(fs::file_size(dir / where / "big.bin"), size);
+        EXPECT_EQ(StagesIn(dir.path()), 0u);
     }
-    kill(child, SIGKILL);
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(writing) << "the child never got to the large entry";
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the child finished before it could be killed";
+}
 
-    EXPECT_EQ(dir.read("out/big.bin"), "the old big.bin");
-    EXPECT_FALSE(anyTemporary(dir / "out")) << "an unnamed file vanishes with the process";
-    for (const std::string &name : FilesBelow(dir / "out"))
-        EXPECT_TRUE(name == "big.bin" || name == "first.txt") << name;
+// A destination the call makes stays empty while it runs and gets every file
+// at the end; what another program puts there meanwhile is kept, and a stop
+// that withdraws leaves a made folder as it was and an existing one untouched.
+TEST(Faults, AMadeDestinationIsSeenWholeAtTheEndAndCanBeWithdrawn)
+{
+    TempDir dir;
+    StateFolder state(dir / "state");
+    RawEntry broken = StoredEntry("broken.txt", "its CRC is wrong");
+    broken.crc = 1;
+    WriteRawZip(dir / "a.zip",
+                {.entries = {StoredEntry("a.txt", "ours"), StoredEntry("sub/clash.txt", "ours"), broken,
+                             StoredEntry("sub/b.txt", "ours")}});
+    EngineCall call((dir / "a.zip").string(), (dir / "out/new").string());
+    call.options.Threads = 1;
+    std::vector<std::string> seen{"not looked at"};
+    call.serviceHook = [&](int index) {
+        if (index != 2)
+            return;
+        seen = FilesBelow(dir / "out/new");
+        dir.write("out/new/theirs.txt", "theirs");
+        dir.write("out/new/sub/clash.txt", "theirs");
+    };
+    EXPECT_EQ(call.run(), UZ_SOME_FAILED);
+    EXPECT_EQ(seen, std::vector<std::string>());
+    EXPECT_EQ(FilesBelow(dir / "out/new"),
+              (std::vector<std::string>{"a.txt", "sub/b.txt", "sub/clash.txt", "theirs.txt"}));
+    EXPECT_EQ(dir.read("out/new/sub/clash.txt"), "theirs");
+    EXPECT_TRUE(call.printed(
+        "error: sub/clash.txt: a file of that name appeared in the folder during the extraction and was kept"));
+    EXPECT_EQ(StagesIn(dir / "out"), 0u);
+    EXPECT_EQ(state.records().size(), 0u) << "a finished call takes its record away";
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(fs::status(dir / "out/new").permissions(), fs::perms(0777 & ~mask));
 
-    // The next run completes as if nothing had happened.
-    EngineCall again((dir / "big.zip").string(), out);
-    EXPECT_EQ(again.run(), UZ_OK);
-    EXPECT_EQ(fs::file_size(dir / "out/big.bin"), size);
+    for (const char *where : {"gone", "new"}) {
+        EngineCall stopped((dir / "a.zip").string(), (dir / "out" / where).string());
+        stopped.cancelAt = 1;
+        stopped.cancelAnswer = 2;
+        EXPECT_EQ(stopped.run(), UZ_CANCELLED) << where;
+    }
+    EXPECT_FALSE(fs::exists(dir / "out/gone"));
+    EXPECT_EQ(dir.read("out/new/theirs.txt"), "theirs");
+    EXPECT_EQ(StagesIn(dir / "out"), 0u);
 }
 
 TEST(Faults, AChildMadeByForkExtractsWithHelpersOfItsOwn)
