@@ -1,6 +1,8 @@
 #include "HeldFolder.h"
 
 #include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -139,4 +141,23 @@ bool IsRegularFile(int fd)
 {
     struct stat st {};
     return fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::optional<std::vector<FolderEntry>> EntriesOf(int folderFd)
+{
+    // A listing of its own, so the caller's descriptor keeps its place.
+    const int fd = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *listing = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!listing) {
+        if (fd >= 0)
+            ::close(fd);
+        return std::nullopt;
+    }
+    std::vector<FolderEntry> entries;
+    while (const dirent *entry = ::readdir(listing)) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            entries.push_back({entry->d_name, entry->d_type});
+    }
+    ::closedir(listing);
+    return entries;
 }

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class HeldFolder {
 public:
@@ -69,3 +70,12 @@ std::string DescriptorPath(int fd);
 // True when the descriptor is open on a regular file (checked with fstat on
 // the descriptor itself, not on a name).
 bool IsRegularFile(int fd);
+
+// The entries of the folder open on `folderFd` ("." and ".." left out), each
+// with the type the directory gives (DT_DIR, DT_UNKNOWN, ...: a hint, to be
+// checked when the entry is opened). Nothing when it cannot be read.
+struct FolderEntry {
+    std::string name;
+    unsigned char type;
+};
+std::optional<std::vector<FolderEntry>> EntriesOf(int folderFd);

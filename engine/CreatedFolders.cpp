@@ -18,24 +18,11 @@ constexpr int MaxDepth = 256;
 std::vector<std::string> FolderNames(const HeldFolder &folder, bool &empty)
 {
     std::vector<std::string> names;
-    empty = true;
-    const int fd = ::openat(folder.fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR *listing = fd >= 0 ? ::fdopendir(fd) : nullptr;
-    if (!listing) {
-        if (fd >= 0)
-            ::close(fd);
-        empty = false;
-        return names;
-    }
-    while (const dirent *entry = ::readdir(listing)) {
-        const std::string name = entry->d_name;
-        if (name == "." || name == "..")
-            continue;
-        empty = false;
-        if (entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN)
-            names.push_back(name);
-    }
-    ::closedir(listing);
+    const std::optional<std::vector<FolderEntry>> entries = EntriesOf(folder.fd());
+    empty = entries && entries->empty();
+    for (const FolderEntry &entry : entries.value_or(std::vector<FolderEntry>{}))
+        if (entry.type == DT_DIR || entry.type == DT_UNKNOWN)
+            names.push_back(entry.name);
     return names;
 }
 

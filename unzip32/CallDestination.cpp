@@ -1,5 +1,6 @@
-// The destination opened once for the whole call, and its free space weighed
-// against what the selected entries declare before anything is written.
+// The destination opened once for the whole call (or the hidden folder a
+// made one is filled in, and at the end let be seen or withdrawn), and its
+// free space weighed against what the selected entries declare beforehand.
 #include "Call.h"
 
 #include "DeclaredSizes.h"
@@ -63,9 +64,13 @@ bool Call::enoughSpace(int32_t &code)
     return true;
 }
 
-} // namespace unzip32
-
-namespace unzip32 {
+void Call::askBeforePublishing()
+{
+    if (!m_stage.active() || m_cancelled || !m_callbacks.service)
+        return;
+    publishTotals();
+    m_withdrawn = m_callbacks.service("", 1) == 2;
+}
 
 void Call::publishStage()
 {

@@ -39,14 +39,6 @@ bool Call::askService(const std::string &name)
     return false;
 }
 
-void Call::askBeforePublishing()
-{
-    if (!m_stage.active() || m_cancelled || !m_callbacks.service)
-        return;
-    publishTotals();
-    m_withdrawn = m_callbacks.service("", 1) == 2;
-}
-
 void Call::reportMovement()
 {
     if (const ArchiveEntry *entry = m_shared.progress.latest.load())

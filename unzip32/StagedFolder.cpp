@@ -1,12 +1,12 @@
 #include "StagedFolder.h"
 
+#include "HeldFolder.h"
 #include "TemporaryRecord.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <ftw.h>
@@ -36,27 +36,7 @@ void removeTreeAt(int parent, const std::string &name)
 {
     if (unlinkat(parent, name.c_str(), 0) == 0 || errno != EISDIR)
         return;
-    char path[64];
-    std::snprintf(path, sizeof path, "/proc/self/fd/%d/", parent);
-    nftw((path + name).c_str(), removeOne, 16, FTW_DEPTH | FTW_PHYS | FTW_MOUNT);
-}
-
-std::vector<std::string> namesIn(int folder)
-{
-    std::vector<std::string> names;
-    int fd = openat(folder, ".", kFolderFlags);
-    DIR *dir = fd >= 0 ? fdopendir(fd) : nullptr;
-    if (!dir) {
-        if (fd >= 0)
-            ::close(fd);
-        return names;
-    }
-    while (struct dirent *item = readdir(dir)) {
-        if (std::strcmp(item->d_name, ".") != 0 && std::strcmp(item->d_name, "..") != 0)
-            names.emplace_back(item->d_name);
-    }
-    closedir(dir);
-    return names;
+    nftw((DescriptorPath(parent) + "/" + name).c_str(), removeOne, 16, FTW_DEPTH | FTW_PHYS | FTW_MOUNT);
 }
 
 bool isFolderAt(int parent, const std::string &name)
@@ -159,7 +139,8 @@ void StagedFolder::withdraw()
 void StagedFolder::mergeInto(int from, int to, const std::string &below, int depth,
                              const std::function<void(const std::string &)> &clash)
 {
-    for (const std::string &name : namesIn(from)) {
+    for (const FolderEntry &entry : EntriesOf(from).value_or(std::vector<FolderEntry>{})) {
+        const std::string &name = entry.name;
         if (renameat2(from, name.c_str(), to, name.c_str(), RENAME_NOREPLACE) == 0)
             continue;
         const std::string path = below.empty() ? name : below + "/" + name;
