@@ -286,6 +286,8 @@ void PassOnLines(const std::string &message, const UnzipHooks &hooks, std::vecto
 UnzipOutcome ExtractWithEngine(cUnzip &unzip, const std::string &archivePath, const std::string &destination,
                                bool overwrite, const UnzipHooks &hooks, const std::function<bool()> &cancelled)
 {
+    if (hooks.threads > 0)
+        unzip.Threads(hooks.threads);
     // With a list, the password is chosen before anything is written; the
     // engine's requests are then answered with it alone.
     std::optional<ArchivePassword> chosen;

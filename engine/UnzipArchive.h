@@ -56,6 +56,9 @@ struct UnzipHooks {
     // Asked when the engine has written everything into a destination it
     // made and is about to let it be seen; true withdraws it instead.
     std::function<bool()> beforePublish;
+    // The engine's threads for this archive; 0 leaves the engine object's
+    // own setting. One, where other archives are extracted beside it.
+    int threads = 0;
     std::function<void(const std::string &)> progress; // each engine message line
     // The archive's compressed bytes the engine has got through so far:
     // before each entry, and as a large entry decodes (about once a MiB).

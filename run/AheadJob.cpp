@@ -14,7 +14,7 @@ void AheadJob::Gate::set(bool Gate::*which)
 }
 
 AheadJob::AheadJob(qsizetype row, QString archive, QString destination, const Job &job, UnzipHooks hooks,
-                   std::function<bool()> stopping)
+                   std::function<bool()> stopping, AheadLanes &lanes)
     : m_row(row), m_archive(std::move(archive)), m_destination(std::move(destination)), m_stopping(std::move(stopping))
 {
     hooks.workDone = [this](std::uint64_t bytes) {
@@ -31,11 +31,14 @@ AheadJob::AheadJob(qsizetype row, QString archive, QString destination, const Jo
         = [this, asked = std::move(hooks.cancelRequested)] { return m_withdrawn.load() || (asked && asked()); };
     hooks.withdrawOnCancel = [this] { return !m_taken.load(); };
     hooks.beforePublish = [this] { return withdrawnBeforeItsTurn(); };
-    m_thread = std::thread([this, job, hooks = std::move(hooks)] {
-        try {
-            m_result = job(hooks);
-        } catch (...) {
-            m_failure = std::current_exception();
+    lanes.submit(m_row, [this, job, hooks = std::move(hooks)] {
+        if (!m_withdrawn) {
+            m_ran = true;
+            try {
+                m_result = job(hooks);
+            } catch (...) {
+                m_failure = std::current_exception();
+            }
         }
         finished();
     });
@@ -43,22 +46,37 @@ AheadJob::AheadJob(qsizetype row, QString archive, QString destination, const Jo
 
 AheadJob::~AheadJob()
 {
-    if (m_thread.joinable())
+    if (!m_collected)
         withdraw();
+}
+
+void AheadJob::waitForEnd()
+{
+    std::unique_lock lock(m_mutex);
+    m_ended.wait(lock, [this] { return m_over; });
+    m_collected = true;
 }
 
 void AheadJob::finished()
 {
     std::shared_ptr<Gate> next;
+    bool handOn = false;
     {
         std::lock_guard lock(m_mutex);
         m_done = true;
         next = m_next;
+        handOn = next && !m_withdrawn && !m_stopping();
     }
     // Handing on from here, not from the window's thread, spares each archive
     // a round through the window's events before its files may be seen.
-    if (next && !m_withdrawn && !m_stopping())
+    if (handOn)
         next->set(&Gate::open);
+    // Told under the lock, and last: once the lock is let go, the job may be gone.
+    std::lock_guard lock(m_mutex);
+    m_over = true;
+    m_ended.notify_all();
+    if (m_tell)
+        m_tell();
 }
 
 void AheadJob::precede(AheadJob &next)
@@ -86,7 +104,7 @@ void AheadJob::stop()
     m_gate->set(&Gate::withdrawn);
 }
 
-ArchiveResult AheadJob::take(const std::function<void(std::uint64_t)> &workDone, const ArchiveRunner &wait)
+ArchiveResult AheadJob::take(const std::function<void(std::uint64_t)> &workDone, const TurnWait &wait)
 {
     std::uint64_t bytes = 0;
     {
@@ -98,10 +116,14 @@ ArchiveResult AheadJob::take(const std::function<void(std::uint64_t)> &workDone,
     m_gate->set(&Gate::open);
     if (workDone && bytes > 0)
         workDone(bytes);
-    wait([this] {
-        if (m_thread.joinable())
-            m_thread.join();
+    wait([this](std::function<void()> tell) {
+        std::lock_guard lock(m_mutex);
+        if (m_over)
+            return false;
+        m_tell = std::move(tell);
+        return true;
     });
+    waitForEnd();
     if (m_failure)
         std::rethrow_exception(m_failure);
     return m_result;
@@ -110,12 +132,11 @@ ArchiveResult AheadJob::take(const std::function<void(std::uint64_t)> &workDone,
 std::optional<ArchiveResult> AheadJob::withdraw()
 {
     stop();
-    if (m_thread.joinable())
-        m_thread.join();
+    waitForEnd();
     // Withdrawn in time, the engine took its folder away again; one that had
     // been let be seen first is an archive extracted, and says so.
     struct stat info {};
-    if (m_failure || lstat(FileNameBytes(m_destination).constData(), &info) != 0)
+    if (!m_ran || m_failure || lstat(FileNameBytes(m_destination).constData(), &info) != 0)
         return std::nullopt;
     return m_result;
 }

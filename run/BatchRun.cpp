@@ -115,6 +115,7 @@ BatchRun::BatchRun(BatchSurface &surface)
     : unzip([](const std::string &archive, const std::string &folder, bool overwrite, const UnzipHooks &hooks) {
           // One per thread: a row that goes ahead is extracted beside the one in work.
           thread_local cUnzip engine;
+          engine.Threads(0); // as many as there are processors, unless the hooks say otherwise
           return UnzipArchive(engine, archive, folder, overwrite, hooks);
       }),
       runArchive([](const std::function<void()> &work) { work(); }), setCurrentPassword(&SetEnginePassword),
@@ -321,7 +322,7 @@ void BatchRun::extractRow(Pass &pass, qsizetype i)
     const std::function<void(std::uint64_t)> progress = progressOf(pass);
     startAheads(pass, i, ahead.get());
     ArchiveResult result{path, destination, std::nullopt};
-    pass.trap.step(130, [&] { result = ahead->take(progress, runArchive); });
+    pass.trap.step(130, [&] { result = ahead->take(progress, waitForTurn); });
     record(pass, path, std::move(result));
 }
 

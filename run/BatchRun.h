@@ -6,6 +6,7 @@
 #include "BatchSurface.h"
 #include "RunOptions.h"
 #include "RunSummary.h"
+#include "WorkerWait.h"
 #include "Destination.h"
 #include "common/PathHelpers.h"
 #include "engine/UnzipArchive.h"
@@ -84,9 +85,12 @@ public:
     std::function<QStringList()> passwordList;
     // When the run started, for the name of its report.
     std::function<QDateTime()> clock = &QDateTime::currentDateTime;
-    // The next row goes ahead beside the one in work (AheadJob.h); `unzip`
-    // is then called from two threads at once. The window turns it on.
+    // The next rows go ahead beside the one in work (AheadJob.h); `unzip`
+    // is then called from several threads at once. The window turns it on.
     bool readAhead = false;
+    // What the run does while it waits for a row that went ahead to end (the
+    // window serves its events); by default nothing, it blocks.
+    TurnWait waitForTurn = [](const auto &) {};
 
 private:
     struct Pass;

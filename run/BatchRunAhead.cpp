@@ -17,10 +17,14 @@ void BatchRun::startAheads(Pass &pass, qsizetype i, AheadJob *inWork)
     // Answers the user gives for one archive serve the next: those wait their turn.
     if (!readAhead || pass.hooks.askPassword)
         return;
-    // Twice as many as there are processors, those done waiting for their
-    // turn while the others keep the processors busy; no more than four, as
-    // each holds its archive (up to 4 MiB) and its decoders' buffers.
-    const qsizetype most = std::min(4, 2 * std::max(1, QThread::idealThreadCount()));
+    // One lane a processor, as the command's archives side by side. Twice as
+    // many rows as lanes are named and queued, so that a lane goes straight
+    // on to the next archive; only those on a lane hold memory (their
+    // archive, up to 4 MiB, and their decoders' buffers).
+    const int lanes = std::max(1, QThread::idealThreadCount());
+    if (!pass.lanes)
+        pass.lanes = std::make_unique<AheadLanes>(lanes);
+    const qsizetype most = 2 * lanes;
     for (qsizetype next = pass.aheads.empty() ? i + 1 : pass.aheads.back()->row() + 1;
          qsizetype(pass.aheads.size()) < most && !m_stop && !m_cancel; ++next) {
         AheadJob *before = pass.aheads.empty() ? inWork : pass.aheads.back().get();
@@ -34,7 +38,9 @@ void BatchRun::startAheads(Pass &pass, qsizetype i, AheadJob *inWork)
 bool BatchRun::startAhead(Pass &pass, qsizetype i)
 {
     QString path;
+    bool last = false;
     try {
+        last = i == pass.rows.Count();
         if (i > pass.rows.Count()
             || ModeFromOptions(m_surface.Option1Value(), m_surface.Option2Value()) != UnzipMode::OwnSubfolder
             || !pass.outputFolder.gone().isEmpty())
@@ -49,12 +55,16 @@ bool BatchRun::startAhead(Pass &pass, qsizetype i)
     struct stat info {};
     if (lstat(FileNameBytes(destination).constData(), &info) == 0 || errno != ENOENT)
         return false;
+    // One engine thread a row while later rows keep the other lanes busy;
+    // the last row has every processor, as the command gives its last archive.
+    UnzipHooks rowHooks = pass.hooks;
+    rowHooks.threads = last ? 0 : 1;
     pass.aheads.push_back(std::make_unique<AheadJob>(
         i, path, destination,
         [this, &options = pass.options, path, destination](const UnzipHooks &hooks) {
             return RunArchiveJob(path, destination, unzip, hooks, options);
         },
-        pass.hooks, [this] { return m_stop.load() || m_stopNow.load() || m_cancel.load(); }));
+        std::move(rowHooks), [this] { return m_stop.load() || m_stopNow.load() || m_cancel.load(); }, *pass.lanes));
     return true;
 }
 

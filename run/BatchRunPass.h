@@ -33,7 +33,9 @@ struct BatchRun::Pass {
         QString path, destination;
     };
     std::map<qsizetype, Planned> planned = {};
-    // The rows going ahead, in order, each the one after the last. Last, so
-    // that they are withdrawn before what their jobs refer to goes.
+    // The rows going ahead, in order, each the one after the last, and the
+    // lanes they are extracted on. Last, so that they are withdrawn before
+    // what their jobs refer to goes.
+    std::unique_ptr<AheadLanes> lanes = {};
     std::deque<std::unique_ptr<AheadJob>> aheads = {};
 };

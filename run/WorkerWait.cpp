@@ -48,3 +48,27 @@ void RunOnWorkerThread(const std::function<void()> &work)
     if (failure)
         std::rethrow_exception(failure);
 }
+
+void ServeEventsUntilTold(const std::function<bool(std::function<void()> tell)> &arm)
+{
+    QObject *const application = QCoreApplication::instance();
+    if (!application)
+        return;
+    QEventLoop loop;
+    // Told through the application, on this thread: the loop may be gone by
+    // then (stopped early, the application quitting), and only this thread
+    // clears what points at it.
+    auto waiting = std::make_shared<QEventLoop *>(&loop);
+    const bool armed = arm([application, waiting] {
+        QMetaObject::invokeMethod(
+            application,
+            [waiting] {
+                if (*waiting)
+                    (*waiting)->quit();
+            },
+            Qt::QueuedConnection);
+    });
+    if (armed)
+        loop.exec();
+    *waiting = nullptr;
+}

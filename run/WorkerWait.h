@@ -10,3 +10,15 @@
 // the caller's data must outlive the worker. A failure of `work` is thrown
 // again here, on the calling thread.
 void RunOnWorkerThread(const std::function<void()> &work);
+
+// How a caller waits for something another thread will say is done: `arm`
+// is handed `tell`, for that thread to call once when it is, and answers
+// false when it is done already. The default of the run (BatchRun) is to
+// do nothing here and block afterwards.
+using TurnWait = std::function<void(const std::function<bool(std::function<void()> tell)> &arm)>;
+
+// The window's TurnWait: serves its events until told, like RunOnWorkerThread
+// but with no thread started for the wait. An archive of a few hundred KiB
+// takes a couple of milliseconds, and the wake-ups of a thread between the
+// one doing the work and the window's were a good part of that.
+void ServeEventsUntilTold(const std::function<bool(std::function<void()> tell)> &arm);

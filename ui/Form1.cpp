@@ -28,6 +28,7 @@ Form1::Form1(Prompts &prompts, Form1Environment environment)
     if (m_env.programFolder.isEmpty())
         m_env.programFolder = QString::fromStdString(ProgramFolder());
     m_run.runArchive = &RunOnWorkerThread;
+    m_run.waitForTurn = &ServeEventsUntilTold;
     m_run.offerToCreateOutputFolder = true;
     m_run.readAhead = true;
     m_run.passwordList = [this] { return m_passwords.load(); };

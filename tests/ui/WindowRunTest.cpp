@@ -89,6 +89,20 @@ protected:
         };
     }
 
+    // `seen` is called as each archive's turn comes, whether it is extracted
+    // then or went ahead and is waited for.
+    void watchEachArchive(const std::function<void()> &seen)
+    {
+        form->Run().runArchive = [seen](const std::function<void()> &work) {
+            seen();
+            RunOnWorkerThread(work);
+        };
+        form->Run().waitForTurn = [seen](const auto &arm) {
+            seen();
+            ServeEventsUntilTold(arm);
+        };
+    }
+
     fs::path out = dir / "out";
     QStringList rows;
     std::atomic<int> calls{0};
@@ -104,12 +118,11 @@ TEST_F(WindowRunTest, RunsInBothModesWithProgressPointerAndSummary)
 
     QStringList textsSeen;
     std::vector<int> pointersSeen;
-    f.Run().runArchive = [&](const std::function<void()> &work) {
+    watchEachArchive([&] {
         textsSeen << f.ProgressBar1->text();
         pointersSeen.push_back(f.MousePointer());
         EXPECT_EQ(f.cursor().shape(), Qt::WaitCursor);
-        RunOnWorkerThread(work);
-    };
+    });
 
     prompts.expectMessage();
     QTest::mouseClick(f.PushButton2, Qt::LeftButton);
@@ -207,10 +220,7 @@ TEST_F(WindowRunTest, ASplitSetIsExtractedFromItsFirstPart)
     f.JobRows().Add(q(dir / "in/gap.zip.001"));
     f.show();
     QStringList texts;
-    f.Run().runArchive = [&](const std::function<void()> &work) {
-        texts << f.ProgressBar1->text();
-        RunOnWorkerThread(work);
-    };
+    watchEachArchive([&] { texts << f.ProgressBar1->text(); });
     prompts.expectMessage();
     f.PushButton2_Click();
     EXPECT_EQ(texts, (QStringList{"Processing: good.zip.001", "Processing: gap.zip.001"}));
