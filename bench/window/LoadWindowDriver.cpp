@@ -64,20 +64,20 @@ void measure(const char *name, EventGapMeter &meter, Form1 &form, const std::fun
     const long before = CurrentMemoryKiB();
     QElapsedTimer clock;
     GapFigures gaps;
-    qint64 elapsedMs = 0;
+    qint64 elapsedNs = 0;
     meter.start();
     QTimer::singleShot(0, &form, [&] {
         clock.start();
         work();
-        elapsedMs = clock.elapsed();
+        elapsedNs = clock.nsecsElapsed();
         QTimer::singleShot(0, &form, [&] {
             gaps = meter.stop();
             QCoreApplication::exit(0);
         });
     });
     QCoreApplication::exec();
-    std::printf("| %s | %lld | %.2f | %s%ld | %ld | %ld | %lld | %.1f | %.1f | %.1f | %lld |\n", name,
-                static_cast<long long>(form.JobRows().Count()), double(elapsedMs) / 1000.0, ownPeak ? "" : "≤ ",
+    std::printf("| %s | %lld | %.3f | %s%ld | %ld | %ld | %lld | %.1f | %.1f | %.1f | %lld |\n", name,
+                static_cast<long long>(form.JobRows().Count()), double(elapsedNs) / 1e9, ownPeak ? "" : "≤ ",
                 PeakMemoryKiB() / 1024, before / 1024, CurrentMemoryKiB() / 1024, static_cast<long long>(gaps.passes),
                 gaps.medianMs, gaps.p99Ms, gaps.maxMs, static_cast<long long>(gaps.over100));
     std::fflush(stdout);
