@@ -244,8 +244,21 @@ bool EntryFile::createHardLink(const std::vector<std::string> &components, int f
     if (replace && errno == EEXIST) {
         for (int attempt = 0; attempt < 100; ++attempt) {
             m_temporary = nextTemporaryName();
-            if (linkat(fromFolder, fromName.c_str(), m_folder, m_temporary.c_str(), 0) == 0)
-                return renameIntoPlace(true, reason);
+            if (linkat(fromFolder, fromName.c_str(), m_folder, m_temporary.c_str(), 0) == 0) {
+                const std::string temporary = m_temporary;
+                if (!renameIntoPlace(true, reason))
+                    return false;
+                // A rename between two links of one file does nothing and says
+                // it worked (the name was linked to that file already): the
+                // name is in place, and ours must go.
+                struct stat left {
+                }, placed{};
+                if (fstatat(m_folder, temporary.c_str(), &left, AT_SYMLINK_NOFOLLOW) == 0
+                    && fstatat(m_folder, m_name.c_str(), &placed, AT_SYMLINK_NOFOLLOW) == 0
+                    && left.st_dev == placed.st_dev && left.st_ino == placed.st_ino)
+                    unlinkat(m_folder, temporary.c_str(), 0);
+                return true;
+            }
             if (errno != EEXIST)
                 break;
         }
