@@ -40,9 +40,9 @@ bool BatchRun::startAhead(Pass &pass, qsizetype i)
     QString path;
     bool last = false;
     try {
-        last = i == pass.rows.Count();
-        if (i > pass.rows.Count()
-            || ModeFromOptions(m_surface.Option1Value(), m_surface.Option2Value()) != UnzipMode::OwnSubfolder
+        const qsizetype count = pass.rows.Count();
+        last = i == count;
+        if (i > count || ModeFromOptions(m_surface.Option1Value(), m_surface.Option2Value()) != UnzipMode::OwnSubfolder
             || !pass.outputFolder.gone().isEmpty())
             return false;
         path = pass.rows.Text(i);

@@ -30,13 +30,16 @@ int removeOne(const char *path, const struct stat *, int kind, struct FTW *)
     return 0;
 }
 
-// The tree `name` in the folder `parent`, nothing followed out of it. Our own
-// hidden folder, closed to others, so its paths hold still while we walk them.
+// No link followed, nothing beyond the tree's file system.
+void removeTree(const std::string &path) { nftw(path.c_str(), removeOne, 16, FTW_DEPTH | FTW_PHYS | FTW_MOUNT); }
+
+// The tree `name` in the folder `parent`. Our own hidden folder, closed to
+// others, so its paths hold still while we walk them.
 void removeTreeAt(int parent, const std::string &name)
 {
     if (unlinkat(parent, name.c_str(), 0) == 0 || errno != EISDIR)
         return;
-    nftw((DescriptorPath(parent) + "/" + name).c_str(), removeOne, 16, FTW_DEPTH | FTW_PHYS | FTW_MOUNT);
+    removeTree(DescriptorPath(parent) + "/" + name);
 }
 
 bool isFolderAt(int parent, const std::string &name)
@@ -120,9 +123,7 @@ void StagedFolder::publish(const std::function<void(const std::string &)> &clash
             clash({}); // the claimed name is no folder now: ours stays where it is
         }
     }
-    ::close(m_stage);
-    ::close(m_parent);
-    m_stage = m_parent = -1;
+    release();
 }
 
 void StagedFolder::withdraw()
@@ -131,6 +132,11 @@ void StagedFolder::withdraw()
         return;
     removeTreeAt(m_parent, m_stageName);
     unlinkat(m_parent, m_name.c_str(), AT_REMOVEDIR);
+    release();
+}
+
+void StagedFolder::release()
+{
     ::close(m_stage);
     ::close(m_parent);
     m_stage = m_parent = -1;
@@ -165,7 +171,7 @@ void RemoveStageTree(const std::string &path)
 {
     struct stat info {};
     if (lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid())
-        nftw(path.c_str(), removeOne, 16, FTW_DEPTH | FTW_PHYS | FTW_MOUNT);
+        removeTree(path);
 }
 
 } // namespace unzip32

@@ -33,11 +33,11 @@ public:
     int begin(const std::string &destination, uint64_t token, unsigned mode, TemporaryRecord &record);
     bool active() const { return m_parent >= 0; }
 
-    // Gives the written tree its real name. Where something was put under the claimed name
-    // meanwhile, the tree is moved in beside it: nothing there is replaced,
-    // and each of ours that clashes is removed and named to `clash`.
-    // An empty path: the claimed name is no folder now, and the tree stays
-    // under its hidden name.
+    // Gives the written tree its real name. Where something was put under
+    // the claimed name meanwhile, the tree is moved in beside it: nothing
+    // there is replaced, and each of ours that clashes is removed and named
+    // to `clash`. An empty path: the claimed name is no folder now, and the
+    // tree stays under its hidden name.
     void publish(const std::function<void(const std::string &)> &clash);
 
     // Removes the written tree and the claimed folder, if it is still empty:
@@ -47,6 +47,7 @@ public:
 private:
     void mergeInto(int from, int to, const std::string &below, int depth,
                    const std::function<void(const std::string &)> &clash);
+    void release(); // closes both folders: nothing more to do
 
     int m_parent = -1;
     int m_stage = -1;
