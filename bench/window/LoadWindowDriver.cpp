@@ -4,12 +4,13 @@
 // loop, as a click would be, and reports its time, its own peak of resident
 // memory and the gaps between the window thread's event-loop passes.
 //
-//   load-window-driver --tree DIR --out DIR --config DIR [--phases LIST]
+//   load-window-driver --tree DIR --out DIR --config DIR [--phases LIST] [--shot PNG]
 //
 // LIST is a comma-separated choice of scan-all, clear, scan-zip, run (all, in
 // that order, by default); "run" extracts whatever rows the list holds.
 // "done-box" shows the last run's closing box through the real Qt prompts,
-// opens its details and closes it again.
+// opens its details and closes it again. --shot saves the window as it
+// looks 150 ms into the run, to look at.
 #include "BenchPrompts.h"
 #include "EventGapMeter.h"
 #include "ProcessMemory.h"
@@ -23,6 +24,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTimer>
 
 #include <cstdio>
@@ -32,7 +34,7 @@
 namespace {
 
 struct Options {
-    QString tree, out, config;
+    QString tree, out, config, shot;
     QStringList phases{QStringLiteral("scan-all"), QStringLiteral("clear"), QStringLiteral("scan-zip"),
                        QStringLiteral("run")};
 };
@@ -48,6 +50,8 @@ bool parse(const QStringList &args, Options &options)
             options.out = value;
         else if (key == QLatin1String("--config"))
             options.config = value;
+        else if (key == QLatin1String("--shot"))
+            options.shot = value;
         else if (key == QLatin1String("--phases"))
             options.phases = value.split(QChar(','), Qt::SkipEmptyParts);
         else
@@ -116,7 +120,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     Options options;
     if (!parse(app.arguments(), options)) {
-        std::fprintf(stderr, "usage: load-window-driver --tree DIR --out DIR --config DIR [--phases LIST]\n");
+        std::fprintf(stderr,
+                     "usage: load-window-driver --tree DIR --out DIR --config DIR [--phases LIST] [--shot PNG]\n");
         return 2;
     }
     SetSettingsFolder(options.config);
@@ -141,6 +146,9 @@ int main(int argc, char **argv)
             measure(name.constData(), meter, form, [&] { form.PushButton5_Click(); });
         } else if (phase == QLatin1String("run")) {
             prompts.messages.clear();
+            // Taken from the window's own event loop, served while the run goes on.
+            if (!options.shot.isEmpty())
+                QTimer::singleShot(150, &form, [&] { form.grab().save(options.shot); });
             measure(name.constData(), meter, form, [&] { form.PushButton2_Click(); });
         } else if (phase == QLatin1String("done-box")) {
             if (prompts.messages.isEmpty())
